@@ -1,0 +1,121 @@
+#include "app/Session.h"
+
+#include "app/Texts.h"
+#include "ports/Browsers.h"
+#include "ports/Ui.h"
+#include "preview/Rebuild.h"
+#include "util/Error.h"
+#include "util/PackagePath.h"
+#include "util/TextFile.h"
+#include "workspace/WorkspaceLoader.h"
+
+namespace quorlex {
+
+Session::Session(Ui& ui, Platform& platform, Browsers& browsers)
+    : m_ui(ui), m_platform(platform), m_browsers(browsers), m_catalogPage(browsers) {}
+
+void Session::Notify(Aspect aspect) {
+    if (m_listener)
+        m_listener->Changed(aspect);
+}
+
+void Session::RemoveLeftovers() {
+    for (const char* name : {"temp.exe", "temp.tmp", kCatalogFileName}) {
+        std::error_code ignored;
+        fs::remove(m_appFolder / name, ignored);
+    }
+}
+
+void Session::FormCreate(const fs::path& appFolder, const std::function<void()>& splashStep) {
+    auto step = [&] {
+        if (splashStep)
+            splashStep();
+    };
+    m_workflow = WorkflowState{};
+    m_appFolder = appFolder;
+    m_catalogPage.SetAppFolder(appFolder);
+    step(); // size list filled
+    step(); // weight list filled
+    Notify(Aspect::Workflow);
+    RemoveLeftovers();
+    step();
+    try {
+        m_catalogPage.catalog().Reload_template_list(appFolder);
+    } catch (const Error& error) {
+        Notify(Aspect::Catalog);
+        m_ui.ShowError(error.what());
+        return;
+    }
+    Notify(Aspect::Catalog);
+    m_browsers.Navigate(BrowserId::CatalogInfo, "about:blank");
+    m_catalogPage.ShowWelcome();
+}
+
+void Session::FormClose() {
+    std::error_code ignored;
+    fs::remove(m_appFolder / kCatalogFileName, ignored);
+}
+
+void Session::WritePreview(TemplateWorkspace& ws) {
+    ws.workingPage = RebuildPage(ws);
+    WriteFileBytes(PreviewFile(ws), ws.workingPage);
+}
+
+void Session::RecalculateTemplate() {
+    if (m_catalogPage.TemplateRoot().empty())
+        return;
+    UpdatesSuspended suspended(m_ui);
+    // A new workspace replaces the old one only when the whole load succeeds, so a failed
+    // load leaves the previous package usable.
+    TemplateWorkspace ws;
+    if (m_workspace)
+        ws.settings = m_workspace->settings;
+    try {
+        LoadPackage(ws, ResolvePackagePath(m_appFolder, m_catalogPage.TemplateRoot()), m_ui);
+        LoadPackageExtras(ws);
+        WritePreview(ws);
+    } catch (const Error&) {
+        m_ui.ShowError(texts::kLoadFailed);
+        return;
+    }
+    m_workspace = std::move(ws);
+    m_workflow.ShowLoadedTemplate();
+    m_workflow.hoverTabVisible = m_workspace->hoverFile.has_value();
+    m_workflow.activeCodeTab = 0;
+    m_workflow.caption = texts::kCaptionPrefix + m_catalogPage.templateTitle();
+    Notify(Aspect::Workspace);
+    Notify(Aspect::Workflow);
+    m_browsers.Navigate(BrowserId::LivePreview, PreviewFile(*m_workspace).string());
+    m_browsers.Navigate(BrowserId::TemplateHelp, m_workspace->PackageFile("template_info.html").string());
+}
+
+void Session::Rebuildtemplate() {
+    if (!m_workspace)
+        return;
+    UpdatesSuspended suspended(m_ui);
+    WritePreview(*m_workspace);
+    Notify(Aspect::Preview);
+    m_browsers.Navigate(BrowserId::LivePreview, PreviewFile(*m_workspace).string());
+}
+
+void Session::Refresh() {
+    try {
+        Rebuildtemplate();
+    } catch (const Error& error) {
+        m_ui.ShowError(error.what());
+    }
+}
+
+void Session::WorkflowPageChanged(int index) {
+    m_workflow.activePage = index;
+    Notify(Aspect::Workflow);
+}
+
+void Session::SubPageChanged(int index) {
+    m_workflow.SubPageChanged(index);
+    Notify(Aspect::Workflow);
+}
+
+void Session::SplitterMoved(int height) { m_workflow.SplitterMoved(height); }
+
+} // namespace quorlex

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace quorlex {
+
+// What changed in a session; the gui repaints the matching views.
+enum class Aspect { Catalog, Selection, Workflow, Workspace, Preview };
+
+class SessionListener {
+public:
+    virtual ~SessionListener() = default;
+    virtual void Changed(Aspect aspect) = 0;
+};
+
+} // namespace quorlex

@@ -1,0 +1,24 @@
+#include "ports/FilesystemPlatform.h"
+
+#include "util/FolderCopy.h"
+
+namespace quorlex {
+
+bool FilesystemPlatform::ShellCopy(const fs::path& from, const fs::path& to, bool) {
+    return CopyFileWithRename(from, to);
+}
+
+bool FilesystemPlatform::RecycleFolder(const fs::path& path) {
+    std::error_code ec;
+    return fs::remove_all(path, ec) > 0 && !ec;
+}
+
+bool FilesystemPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to) {
+    return CopyFolderWithQuestions(from, to, {});
+}
+
+std::string FilesystemPlatform::GetMyDocumentsFolder() { return documentsFolder; }
+
+void FilesystemPlatform::OpenExternal(const std::string& target) { lastOpened = target; }
+
+} // namespace quorlex

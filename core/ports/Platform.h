@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace quorlex {
+
+namespace fs = std::filesystem;
+
+// Services of the desktop: trash, copies with their dialogs, default handlers, documents folder.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Copies one file; an existing target keeps its name and the copy gets a free one.
+    virtual bool ShellCopy(const fs::path& from, const fs::path& to, bool silent) = 0;
+    // Moves a folder (or file) to the trash without asking.
+    virtual bool RecycleFolder(const fs::path& path) = 0;
+    // Copies a folder with progress and overwrite questions; false when it failed or was cancelled.
+    virtual bool CopyFolderInteractive(const fs::path& from, const fs::path& to) = 0;
+    // The user's documents folder, or empty text.
+    virtual std::string GetMyDocumentsFolder() = 0;
+    // Opens a file, folder or web address with its default handler.
+    virtual void OpenExternal(const std::string& target) = 0;
+    // Lets pending window events run.
+    virtual void ProcessEvents() = 0;
+};
+
+} // namespace quorlex

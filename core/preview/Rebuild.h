@@ -1,0 +1,21 @@
+#pragma once
+
+#include "workspace/TemplateWorkspace.h"
+
+#include <string>
+
+namespace quorlex {
+
+// The CSS declarations of a font row: only the present fields, the decoration slot's ";"
+// always written.
+std::string FontDeclaration(const FontVariable& font);
+
+// The page rebuilt from the template page and the current tables, in the order layouts,
+// colors, fonts, images, menus. Reads the layout fragments and menu trees from disk; throws
+// Error when one cannot be read.
+std::string RebuildPage(const TemplateWorkspace& ws);
+
+// The preview file of the workspace (TemplateFolder + tempfile).
+fs::path PreviewFile(const TemplateWorkspace& ws);
+
+} // namespace quorlex

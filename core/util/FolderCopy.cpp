@@ -1,0 +1,110 @@
+#include "util/FolderCopy.h"
+
+#include "ports/Platform.h"
+#include "ports/Ui.h"
+
+#include <vector>
+
+namespace quorlex {
+
+void CopyFolderTree(const fs::path& from, const fs::path& to, const std::function<void()>& pump) {
+    std::error_code ec;
+    for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+        if (pump)
+            pump();
+        const fs::path target = to / it->path().filename();
+        std::error_code ignored;
+        if (it->is_directory(ignored)) {
+            fs::create_directory(target, ignored);
+            CopyFolderTree(it->path(), target, pump);
+        } else {
+            fs::copy_file(it->path(), target, fs::copy_options::skip_existing, ignored);
+        }
+    }
+}
+
+fs::path FreeCopyName(const fs::path& target) {
+    std::error_code ec;
+    if (!fs::exists(target, ec))
+        return target;
+    const fs::path folder = target.parent_path();
+    const std::string stem = target.stem().string();
+    const std::string ext = target.extension().string();
+    for (int n = 1;; ++n) {
+        const std::string suffix = n == 1 ? " (copy)" : " (copy " + std::to_string(n) + ")";
+        fs::path candidate = folder / (stem + suffix + ext);
+        if (!fs::exists(candidate, ec))
+            return candidate;
+    }
+}
+
+bool CopyFileWithRename(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    if (!fs::is_regular_file(from, ec))
+        return false;
+    return fs::copy_file(from, FreeCopyName(to), fs::copy_options::none, ec) && !ec;
+}
+
+namespace {
+
+struct CopyItem {
+    fs::path source;
+    fs::path target;
+    bool folder;
+};
+
+void CollectItems(const fs::path& from, const fs::path& to, std::vector<CopyItem>& items) {
+    std::error_code ec;
+    items.push_back({from, to, true});
+    for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ignored;
+        if (it->is_directory(ignored))
+            CollectItems(it->path(), to / it->path().filename(), items);
+        else
+            items.push_back({it->path(), to / it->path().filename(), false});
+    }
+}
+
+} // namespace
+
+bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const FolderCopyQuestions& questions) {
+    std::error_code ec;
+    if (!fs::is_directory(from, ec))
+        return false;
+    const fs::path root = fs::is_directory(to, ec) ? to / from.filename() : to;
+    std::vector<CopyItem> items;
+    CollectItems(from, root, items);
+    bool overwriteAll = false;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (questions.progress && !questions.progress(i, items.size()))
+            return false;
+        const CopyItem& item = items[i];
+        if (item.folder) {
+            fs::create_directories(item.target, ec);
+            if (ec)
+                return false;
+            continue;
+        }
+        if (fs::exists(item.target, ec) && !overwriteAll) {
+            const OverwriteAnswer answer = questions.askOverwrite ? questions.askOverwrite(item.target)
+                                                                  : OverwriteAnswer::No;
+            if (answer == OverwriteAnswer::Cancel)
+                return false;
+            if (answer == OverwriteAnswer::No)
+                continue;
+            overwriteAll = answer == OverwriteAnswer::YesToAll;
+        }
+        if (!fs::copy_file(item.source, item.target, fs::copy_options::overwrite_existing, ec))
+            return false;
+    }
+    if (questions.progress)
+        questions.progress(items.size(), items.size());
+    return true;
+}
+
+void ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to) {
+    if (!platform.CopyFolderInteractive(from, to))
+        ui.ShowError("Operation Aborted... ");
+}
+
+} // namespace quorlex

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorlex {
+
+struct Replacement {
+    std::string_view pattern;
+    std::string_view text;
+};
+
+// The same result as calling ReplaceAll for each replacement in order, so text inserted by
+// one replacement is searched by the later ones, but in about one scan of the text instead
+// of one scan per replacement. The views must outlive the call.
+void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements);
+
+} // namespace quorlex

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "workspace/PackageSettings.h"
+#include "workspace/StyleSheetEntry.h"
+#include "workspace/TableFiles.h"
+#include "workspace/VariableTables.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorlex {
+
+namespace fs = std::filesystem;
+
+constexpr size_t kTableKindCount = 5;
+
+// The loaded package. Texts hold lines ended by CR LF.
+struct TemplateWorkspace {
+    fs::path TemplateFolder; // native, no trailing separator
+    PackageSettings settings;
+    std::vector<StyleSheetEntry> stylesheets;
+    std::string templatePage;      // index.html with the stylesheets inlined
+    std::string workingPage;       // the last rebuilt page
+    std::string stylesheetScratch; // the last stylesheet read
+    std::optional<std::string> hoverFile;
+    bool menuClassOffered = false;
+    VariableTables tables;
+    std::array<bool, kTableKindCount> tabVisible{};
+    std::array<std::vector<std::string>, kTableKindCount> presets{}; // unused for fonts
+
+    // A package-relative path ("\" or "/" separated) as a native path inside TemplateFolder.
+    fs::path PackageFile(const std::string& relative) const;
+    fs::path PresetFolder(TableKind kind) const;
+
+    bool& TabVisible(TableKind kind) { return tabVisible[static_cast<size_t>(kind)]; }
+    bool TabVisible(TableKind kind) const { return tabVisible[static_cast<size_t>(kind)]; }
+    std::vector<std::string>& Presets(TableKind kind) { return presets[static_cast<size_t>(kind)]; }
+    const std::vector<std::string>& Presets(TableKind kind) const { return presets[static_cast<size_t>(kind)]; }
+};
+
+} // namespace quorlex

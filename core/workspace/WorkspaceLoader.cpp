@@ -1,0 +1,119 @@
+#include "workspace/WorkspaceLoader.h"
+
+#include "ports/Ui.h"
+#include "util/FileLists.h"
+#include "util/TextFile.h"
+#include "util/TextSearch.h"
+
+namespace quorlex {
+namespace {
+
+bool Exists(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+template <typename Row>
+void LoadTable(TemplateWorkspace& ws, TableKind kind, std::vector<Row>& rows,
+               Row (*fromItem)(const ItemValues&), bool listsPresets) {
+    rows.clear();
+    ws.Presets(kind).clear();
+    const fs::path file = ws.PackageFile(TableFileName(kind));
+    ws.TabVisible(kind) = Exists(file);
+    if (!ws.TabVisible(kind))
+        return;
+    ReadTableFile(file, kind, fromItem, rows);
+    if (listsPresets)
+        ws.Presets(kind) = ListFileTitles(ws.PresetFolder(kind), "*.xml");
+}
+
+void InlineStyleSheets(TemplateWorkspace& ws, std::string& page) {
+    ws.stylesheetScratch.clear();
+    for (const auto& sheet : ws.stylesheets) {
+        ws.stylesheetScratch = NormalizeLineEnds(ReadFileBytes(ws.PackageFile(sheet.folder + sheet.filename)));
+        ReplaceFirst(page, sheet.var, StyleBlock(sheet.media, ws.stylesheetScratch));
+    }
+}
+
+void LoadHoverFile(TemplateWorkspace& ws) {
+    ws.hoverFile.reset();
+    const fs::path file = ws.PackageFile("csshover2.htc");
+    if (!Exists(file))
+        return;
+    ws.hoverFile.emplace(); // the tab shows even when reading fails
+    ws.hoverFile = NormalizeLineEnds(ReadFileBytes(file));
+}
+
+} // namespace
+
+void GetImageSettings(TemplateWorkspace& ws) {
+    ws.settings = {"index_temp.html", "template", "presets", "images", "default_images"};
+    const fs::path file = ws.PackageFile("tamblor_settings.xml");
+    if (!Exists(file)) {
+        ws.settings.imageroot.clear();
+        ws.settings.imagebackup.clear();
+        return;
+    }
+    // Only checked: the values in the file are not taken over.
+    XmlDocument::Load(file).ForEachItem({}, [](const ItemValues&) {});
+}
+
+void LoadStyleSheets(TemplateWorkspace& ws, Ui& ui) {
+    ws.stylesheets.clear();
+    const fs::path file = ws.PackageFile("style_files.xml");
+    if (!Exists(file)) {
+        ui.Inform("Missing configuration file (\"style_files.xml\")");
+        return;
+    }
+    XmlDocument::Load(file).ForEachItem(
+        {"title", "filename", "folder", "var", "description", "media"}, [&](const ItemValues& v) {
+            ws.stylesheets.push_back({v[0], v[1], v[2], v[3], v[4], v[5]});
+        });
+}
+
+void LoadColors(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Colors, ws.tables.colors, ColorFromItem, true); }
+
+void LoadFonts(TemplateWorkspace& ws, Ui& ui) {
+    UpdatesSuspended suspended(ui);
+    LoadTable(ws, TableKind::Fonts, ws.tables.fonts, FontFromItem, false);
+}
+
+void LoadImages(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Images, ws.tables.images, ImageFromItem, true); }
+
+void LodaLayouts(TemplateWorkspace& ws) {
+    LoadTable(ws, TableKind::Layouts, ws.tables.layouts, LayoutFromItem, true);
+}
+
+void LoadMenus(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Menus, ws.tables.menus, MenuFromItem, true); }
+
+std::string StyleBlock(const std::string& media, const std::string& cssText) {
+    return "<style type=\"text/css\" media=\"" + media + "\">" + cssText + "</style>";
+}
+
+void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Ui& ui) {
+    ws.TemplateFolder = folder;
+    if (!ws.settings.tempfile.empty()) {
+        std::error_code ec;
+        fs::remove(ws.PackageFile(ws.settings.tempfile), ec);
+    }
+    std::string page = NormalizeLineEnds(ReadFileBytes(ws.PackageFile("index.html")));
+    ws.workingPage = page;
+    LoadStyleSheets(ws, ui);
+    GetImageSettings(ws);
+    InlineStyleSheets(ws, page);
+    ws.workingPage = page;
+    ws.templatePage = std::move(page);
+    LodaLayouts(ws);
+    LoadColors(ws);
+    LoadFonts(ws, ui);
+    LoadImages(ws);
+    ws.tables.defaultImages = ws.tables.images;
+    LoadMenus(ws);
+}
+
+void LoadPackageExtras(TemplateWorkspace& ws) {
+    ws.menuClassOffered = Exists(ws.PackageFile("ismenu.lyo")) || Exists(ws.PackageFile("islayout.lyo"));
+    LoadHoverFile(ws);
+}
+
+} // namespace quorlex

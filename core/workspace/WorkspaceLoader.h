@@ -1,0 +1,36 @@
+#pragma once
+
+#include "workspace/TemplateWorkspace.h"
+
+#include <string>
+
+namespace quorlex {
+
+class Ui;
+
+// Fixed package settings; checks tamblor_settings.xml, whose presence turns on the image folders.
+void GetImageSettings(TemplateWorkspace& ws);
+
+// Fills the stylesheet table from style_files.xml; a missing file is reported and leaves it empty.
+void LoadStyleSheets(TemplateWorkspace& ws, Ui& ui);
+
+// Table loaders: each clears its table, hides its tab when the file is missing, otherwise
+// shows the tab, reads the rows and lists the presets of its kind.
+void LoadColors(TemplateWorkspace& ws);
+void LoadFonts(TemplateWorkspace& ws, Ui& ui);
+void LoadImages(TemplateWorkspace& ws);
+void LodaLayouts(TemplateWorkspace& ws);
+void LoadMenus(TemplateWorkspace& ws);
+
+// `<style type="text/css" media="...">` + the stylesheet + `</style>`.
+std::string StyleBlock(const std::string& media, const std::string& cssText);
+
+// Reads the package in `folder` into the workspace: stale preview removed, page with its
+// stylesheets inlined, settings and tables. Throws Error at the first fault; what was read
+// before stays in the workspace.
+void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Ui& ui);
+
+// The menu class name flag and the hover behaviour file.
+void LoadPackageExtras(TemplateWorkspace& ws);
+
+} // namespace quorlex

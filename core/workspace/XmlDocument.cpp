@@ -1,0 +1,216 @@
+#include "workspace/XmlDocument.h"
+
+#include "util/Cp1252.h"
+#include "util/Error.h"
+#include "util/TextFile.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <sstream>
+
+namespace quorlex {
+
+struct XmlDocument::Impl {
+    pugi::xml_document doc;
+    std::string fileName;
+    bool latin1 = false; // declared iso-8859-1: bytes are kept as they are both ways
+    std::string lineEnd = "\n"; // between top-level nodes when saving
+
+    std::string ToText(const char* utf8) const { return Utf8ToCp1252(utf8); }
+
+    std::string FromText(const std::string& text) const {
+        if (!latin1)
+            return Cp1252ToUtf8(text);
+        std::string out;
+        for (char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x80) {
+                out += c;
+            } else {
+                out += static_cast<char>(0xC0 | (byte >> 6));
+                out += static_cast<char>(0x80 | (byte & 0x3F));
+            }
+        }
+        return out;
+    }
+
+    [[noreturn]] void Fail(const std::string& what) const {
+        throw Error("Error reading \"" + fileName + "\": " + what);
+    }
+
+    pugi::xml_node Container() const {
+        const pugi::xml_node root = doc.document_element();
+        pugi::xml_node first = root.first_child();
+        while (first && (first.type() == pugi::node_comment || first.type() == pugi::node_pi ||
+                         (first.type() == pugi::node_pcdata && IsBlank(first.value()))))
+            first = first.next_sibling();
+        if (!root || first.type() != pugi::node_element)
+            Fail("the document element has no container element.");
+        return first;
+    }
+
+    static bool IsBlank(const char* text) {
+        for (; *text; ++text)
+            if (static_cast<unsigned char>(*text) > 32)
+                return false;
+        return true;
+    }
+
+    std::string FieldValue(pugi::xml_node item, const std::string& field) const {
+        const pugi::xml_node element = item.child(field.c_str());
+        if (!element)
+            return {};
+        const pugi::xml_node text = element.first_child();
+        if (!text)
+            return {};
+        const bool plain = text.type() == pugi::node_pcdata || text.type() == pugi::node_cdata;
+        if (!plain || text.next_sibling())
+            Fail("the element \"" + field + "\" holds more than text.");
+        return ToText(text.value());
+    }
+};
+
+XmlDocument::XmlDocument(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
+XmlDocument::~XmlDocument() = default;
+XmlDocument::XmlDocument(XmlDocument&&) noexcept = default;
+
+namespace {
+
+bool DeclaresLatin1(const pugi::xml_document& doc) {
+    for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_declaration)
+            continue;
+        std::string encoding = node.attribute("encoding").value();
+        std::transform(encoding.begin(), encoding.end(), encoding.begin(), ::tolower);
+        return encoding == "iso-8859-1" || encoding == "latin1" || encoding == "latin-1" ||
+               encoding == "windows-1252";
+    }
+    return false;
+}
+
+bool IsNameChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == ':' || c == '.' || c == '-';
+}
+
+// Length of a well-formed reference after "&" ("amp;", "#38;", "#x26;"), or 0.
+size_t ReferenceLength(const std::string& bytes, size_t at) {
+    size_t i = at;
+    if (i < bytes.size() && bytes[i] == '#') {
+        ++i;
+        const bool hex = i < bytes.size() && bytes[i] == 'x';
+        if (hex)
+            ++i;
+        const size_t digits = i;
+        while (i < bytes.size() && (hex ? std::isxdigit(static_cast<unsigned char>(bytes[i])) : std::isdigit(static_cast<unsigned char>(bytes[i]))))
+            ++i;
+        return i > digits && i < bytes.size() && bytes[i] == ';' ? i + 1 - at : 0;
+    }
+    while (i < bytes.size() && IsNameChar(bytes[i]))
+        ++i;
+    return i > at && i < bytes.size() && bytes[i] == ';' ? i + 1 - at : 0;
+}
+
+// pugixml keeps a bare "&" as text; XML forbids it. Offset of the first one, or npos.
+size_t FindBareAmpersand(const std::string& bytes) {
+    static const std::pair<const char*, const char*> skipped[] = {
+        {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}, {"<!DOCTYPE", "]>"}};
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '<') {
+            for (const auto& [open, close] : skipped) {
+                if (bytes.compare(i, std::strlen(open), open) != 0)
+                    continue;
+                const size_t end = bytes.find(close, i + std::strlen(open));
+                i = end == std::string::npos ? bytes.size() : end + std::strlen(close) - 1;
+                break;
+            }
+        } else if (bytes[i] == '&' && ReferenceLength(bytes, i + 1) == 0) {
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
+} // namespace
+
+XmlDocument XmlDocument::Load(const fs::path& file, bool keepLayout) {
+    auto impl = std::make_unique<Impl>();
+    impl->fileName = file.string();
+    const std::string bytes = ReadFileBytes(file);
+    const size_t ampersand = FindBareAmpersand(bytes);
+    if (ampersand != std::string::npos)
+        impl->Fail("a \"&\" that starts no entity reference at offset " + std::to_string(ampersand) + ".");
+    unsigned flags = pugi::parse_default | pugi::parse_declaration;
+    if (keepLayout) {
+        flags |= pugi::parse_comments | pugi::parse_pi | pugi::parse_ws_pcdata | pugi::parse_doctype;
+        flags &= ~pugi::parse_eol;
+        if (bytes.find("\r\n") != std::string::npos)
+            impl->lineEnd = "\r\n";
+    }
+    const pugi::xml_parse_result result =
+        impl->doc.load_buffer(bytes.data(), bytes.size(), flags, pugi::encoding_auto);
+    if (!result)
+        impl->Fail(std::string(result.description()) + " at offset " + std::to_string(result.offset) + ".");
+    if (!impl->doc.document_element())
+        impl->Fail("no document element.");
+    impl->latin1 = DeclaresLatin1(impl->doc);
+    return XmlDocument(std::move(impl));
+}
+
+void XmlDocument::ForEachItem(const std::vector<std::string>& fields,
+                              const std::function<void(const ItemValues&)>& onItem,
+                              bool itemsOptional) const {
+    const pugi::xml_node item = m_impl->Container().child("item");
+    if (!item) {
+        if (itemsOptional)
+            return;
+        m_impl->Fail("the container holds no \"item\" element.");
+    }
+    ItemValues values(fields.size());
+    for (pugi::xml_node node = item; node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_element)
+            continue;
+        for (size_t i = 0; i < fields.size(); ++i)
+            values[i] = m_impl->FieldValue(node, fields[i]);
+        onItem(values);
+    }
+}
+
+void XmlDocument::SetItems(const std::vector<std::string>& fields, const std::vector<ItemValues>& rows) {
+    pugi::xml_node node = m_impl->Container().child("item");
+    for (size_t row = 0; node && row < rows.size(); node = node.next_sibling()) {
+        if (node.type() != pugi::node_element)
+            continue;
+        for (size_t i = 0; i < fields.size() && i < rows[row].size(); ++i) {
+            pugi::xml_node element = node.child(fields[i].c_str());
+            if (!element)
+                element = node.append_child(fields[i].c_str());
+            while (element.first_child())
+                element.remove_child(element.first_child());
+            element.append_child(pugi::node_pcdata).set_value(m_impl->FromText(rows[row][i]).c_str());
+        }
+        ++row;
+    }
+}
+
+std::string XmlDocument::Serialize() const {
+    // pugixml keeps no text between top-level nodes: each goes on a line of its own.
+    std::ostringstream out;
+    const auto encoding = m_impl->latin1 ? pugi::encoding_latin1 : pugi::encoding_utf8;
+    for (pugi::xml_node node = m_impl->doc.first_child(); node; node = node.next_sibling()) {
+        node.print(out, "", pugi::format_raw, encoding);
+        out << m_impl->lineEnd;
+    }
+    return out.str();
+}
+
+void WriteItemsFile(const fs::path& skeleton, const fs::path& target,
+                    const std::vector<std::string>& fields, const std::vector<ItemValues>& rows) {
+    XmlDocument doc = XmlDocument::Load(skeleton, true);
+    doc.SetItems(fields, rows);
+    WriteFileAtomic(target, doc.Serialize());
+}
+
+} // namespace quorlex

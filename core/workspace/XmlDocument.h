@@ -1,0 +1,53 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quorlex {
+
+namespace fs = std::filesystem;
+
+using ItemValues = std::vector<std::string>;
+
+// An XML file of the package shape: document element, container (its first child), and in
+// the container the first element named "item" and every element after it as items. Each
+// item has one child element per field; a missing field reads as empty text. Values are
+// Windows-1252 text.
+class XmlDocument {
+public:
+    ~XmlDocument();
+    XmlDocument(XmlDocument&&) noexcept;
+
+    // Parses the file; throws Error with the parser's message. With `keepLayout` comments,
+    // processing instructions and whitespace survive for writing the document back.
+    static XmlDocument Load(const fs::path& file, bool keepLayout = false);
+
+    // Calls `onItem` with the values of `fields` for each item, in document order. Throws
+    // Error when the container is missing, holds no item (unless `itemsOptional`), or a
+    // field holds anything other than one text or character-data section; items before
+    // the fault have been handed over.
+    void ForEachItem(const std::vector<std::string>& fields,
+                     const std::function<void(const ItemValues&)>& onItem,
+                     bool itemsOptional = false) const;
+
+    // Sets the fields of item n to row n; a missing field element is added to its item.
+    void SetItems(const std::vector<std::string>& fields, const std::vector<ItemValues>& rows);
+
+    // The document in its declared encoding, layout as loaded.
+    std::string Serialize() const;
+
+private:
+    struct Impl;
+    explicit XmlDocument(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> m_impl;
+};
+
+// The written form of a table-shaped file: the skeleton file with each item's fields set
+// from the rows, saved atomically under `target`. The skeleton itself is not changed.
+void WriteItemsFile(const fs::path& skeleton, const fs::path& target,
+                    const std::vector<std::string>& fields, const std::vector<ItemValues>& rows);
+
+} // namespace quorlex

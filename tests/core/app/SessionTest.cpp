@@ -1,0 +1,155 @@
+#include "app/FontChoices.h"
+#include "app/RowStyle.h"
+#include "app/Session.h"
+#include "app/Texts.h"
+#include "ports/FilesystemPlatform.h"
+#include "support/Fakes.h"
+#include "support/PackageBuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+struct SessionTest : ::testing::Test {
+    void Start() { session.FormCreate(app.path(), [&] { ++steps; }); }
+    void Select(size_t row) {
+        session.catalogPage().ListView1SelectItem(row, true);
+        session.catalogPage().ListView1Click(true);
+    }
+
+    TestFolder app;
+    FakeUi ui;
+    FilesystemPlatform platform;
+    FakeBrowsers browsers;
+    Session session{ui, platform, browsers};
+    int steps = 0;
+};
+
+} // namespace
+
+TEST_F(SessionTest, FreshStartShowsOnlyTheSelectPageAndTheWelcome) {
+    WriteSmallPackage(app);
+    Start();
+    EXPECT_EQ(session.workflow().pageVisible, (std::array<bool, 3>{true, false, false}));
+    EXPECT_EQ(session.workflow().activePage, 0);
+    EXPECT_EQ(session.workflow().caption, "Quorlex");
+    EXPECT_FALSE(session.catalogPage().customizeEnabled());
+    EXPECT_EQ(session.catalogPage().rows().size(), 1u);
+    EXPECT_EQ(browsers.Shown(BrowserId::CatalogInfo), std::string("html:") + texts::kWelcomeHtml + "\r\n");
+    EXPECT_EQ(steps, 3);
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(SessionTest, LeftoversAreRemovedAndUndeletableOnesIgnored) {
+    WriteSmallPackage(app);
+    app.Write("temp.tmp", "x");
+    app.Write("templates_tmp.xml", "stale");
+    app.Write("temp.exe/locked", "cannot remove a full folder");
+    Start();
+    EXPECT_FALSE(app.Exists("temp.tmp"));
+    EXPECT_TRUE(app.Exists("temp.exe"));
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_EQ(session.catalogPage().rows().size(), 1u);
+    session.FormClose();
+    EXPECT_FALSE(app.Exists("templates_tmp.xml"));
+}
+
+TEST_F(SessionTest, CatalogFailureStopsTheSetUpBeforeTheWelcome) {
+    Start();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("templates.tps"), std::string::npos);
+    EXPECT_TRUE(browsers.log.empty());
+}
+
+TEST_F(SessionTest, CustomizeLoadsThePackageShowsPagesAndPreview) {
+    WriteSmallPackage(app);
+    Start();
+    session.RecalculateTemplate();
+    EXPECT_EQ(session.workspace(), nullptr);
+    Select(0);
+    session.RecalculateTemplate();
+    ASSERT_NE(session.workspace(), nullptr);
+    EXPECT_EQ(session.workflow().pageVisible, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(session.workflow().activePage, 1);
+    EXPECT_EQ(session.workflow().caption, "Quorlex -- Small");
+    const fs::path preview = app.path() / "templates/pkg/index_temp.html";
+    EXPECT_EQ(browsers.Shown(BrowserId::LivePreview), preview.string());
+    EXPECT_EQ(browsers.Shown(BrowserId::TemplateHelp), (app.path() / "templates/pkg/template_info.html").string());
+    EXPECT_EQ(app.Read("templates/pkg/index_temp.html"), session.workspace()->workingPage);
+    EXPECT_EQ(ui.suspended, 0);
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(SessionTest, AFailedLoadKeepsThePreviousPackage) {
+    WriteSmallPackage(app, "good");
+    WriteSmallPackage(app, "bad");
+    app.Write("templates/templates.tps", "good\r\nbad\r\n");
+    app.Write("templates/bad/colors.xml", "<broken");
+    Start();
+    Select(0);
+    session.RecalculateTemplate();
+    session.catalogPage().ListView1SelectItem(1, true);
+    session.RecalculateTemplate();
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{texts::kLoadFailed}));
+    EXPECT_EQ(session.workspace()->TemplateFolder, app.path() / "templates/good");
+    EXPECT_EQ(session.workflow().caption, "Quorlex -- Small");
+    EXPECT_EQ(ui.suspended, 0);
+    EXPECT_FALSE(app.Exists("templates/bad/index_temp.html"));
+}
+
+TEST_F(SessionTest, RefreshReportsAMissingFragmentAndKeepsThePreviewFile) {
+    WriteSmallPackage(app);
+    Start();
+    Select(0);
+    session.RecalculateTemplate();
+    const std::string before = app.Read("templates/pkg/index_temp.html");
+    fs::remove(app.path() / "templates/pkg/layouts/top/wide.lyo");
+    const size_t navigations = browsers.log.size();
+    session.Refresh();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("wide.lyo"), std::string::npos);
+    EXPECT_EQ(app.Read("templates/pkg/index_temp.html"), before);
+    EXPECT_EQ(browsers.log.size(), navigations);
+    EXPECT_EQ(ui.suspended, 0);
+}
+
+TEST_F(SessionTest, LargePreviewShrinksTheAreaAndOtherPagesRestoreTheDraggedHeight) {
+    WriteSmallPackage(app);
+    Start();
+    session.SubPageChanged(5);
+    EXPECT_EQ(session.workflow().subPageAreaHeight, 30);
+    session.SubPageChanged(2);
+    EXPECT_EQ(session.workflow().subPageAreaHeight, 207);
+    session.SplitterMoved(260);
+    session.SubPageChanged(5);
+    session.SubPageChanged(0);
+    EXPECT_EQ(session.workflow().subPageAreaHeight, 260);
+    Select(0);
+    session.RecalculateTemplate();
+    EXPECT_EQ(session.workflow().subPageAreaHeight, 207);
+    EXPECT_EQ(session.workflow().CustomizePagesHeight, 260);
+}
+
+TEST(FontChoices, ListsHoldTheirEntriesInOrder) {
+    EXPECT_EQ(FontChoices::FontFamilyChoices().size(), 9u);
+    EXPECT_EQ(FontChoices::FontFamilyChoices()[1], "\"Courier New\", Courier, monospace");
+    EXPECT_EQ(FontChoices::FontFamilyChoices()[1].size(), 33u);
+    EXPECT_EQ(FontChoices::FontSizeChoices().size(), 17u);
+    EXPECT_EQ(FontChoices::FontUnitChoices().size(), 9u);
+    EXPECT_EQ(FontChoices::FontUnitChoices()[2], "points");
+    EXPECT_EQ(FontChoices::FontWeightChoices().size(), 13u);
+    EXPECT_EQ(FontChoices::FontStyleChoices().size(), 3u);
+    EXPECT_EQ(FontChoices::TextDecorationChoices().size(), 8u);
+    EXPECT_EQ(FontChoices::TextDecorationChoices().back(), "underline blink");
+}
+
+TEST(RowStyle, ZebraRowsAndNavySelection) {
+    EXPECT_EQ(RowStyle::Fill(0, false), 0xFFFFFFu);
+    EXPECT_EQ(RowStyle::Fill(1, false), 0xFFFBF0u);
+    EXPECT_EQ(RowStyle::Fill(3, true), 0x000080u);
+    EXPECT_TRUE(RowStyle::WhiteText(true));
+    EXPECT_FALSE(RowStyle::WhiteText(false));
+}

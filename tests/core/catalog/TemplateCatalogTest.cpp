@@ -1,0 +1,87 @@
+#include "catalog/TemplateCatalog.h"
+#include "support/TestFolder.h"
+#include "util/Error.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorlex;
+using quorlex::test::TestFolder;
+
+namespace {
+
+std::string CatalogError(const fs::path& app) {
+    TemplateCatalog catalog;
+    try {
+        catalog.Reload_template_list(app);
+    } catch (const Error& e) {
+        EXPECT_TRUE(catalog.entries().empty());
+        return e.what();
+    }
+    return "";
+}
+
+} // namespace
+
+TEST(TemplateCatalog, WritesTheCatalogFileByteForByte) {
+    TestFolder app;
+    app.Write("templates/templates.tps", "blue\r\nmissing\r\n");
+    app.Write("templates/blue/settings.tps", "Blue &amp; Green\r\nAnn\r\n1.0\r\n");
+    TemplateCatalog catalog;
+    catalog.Reload_template_list(app.path());
+    EXPECT_EQ(app.Read("templates_tmp.xml"),
+              "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><settings><channel>\r\n"
+              "<item>\r\n<title>Blue &amp; Green</title>\r\n<author>Ann</author>\r\n<folder>blue</folder>\r\n</item>\r\n"
+              "<item>\r\n<title>missing</title>\r\n<author></author>\r\n<folder>missing</folder>\r\n</item>\r\n"
+              "</channel></settings>\r\n");
+    ASSERT_EQ(catalog.entries().size(), 2u);
+    EXPECT_EQ(catalog.entries()[0], (TemplateEntry{"Blue & Green", "Ann", "blue"}));
+    EXPECT_EQ(catalog.entries()[1], (TemplateEntry{"missing", "", "missing"}));
+}
+
+TEST(TemplateCatalog, KeepsLineOrderAndEveryLineAsItStands) {
+    TestFolder app;
+    app.Write("templates/templates.tps", "zeta\n\nalpha \n");
+    app.Write("templates/zeta/settings.tps", "Zeta\nZed\n\n");
+    app.Write("templates/alpha /settings.tps", "Alpha\r\nAl\r\n");
+    TemplateCatalog catalog;
+    catalog.Reload_template_list(app.path());
+    ASSERT_EQ(catalog.entries().size(), 3u);
+    EXPECT_EQ(catalog.entries()[0], (TemplateEntry{"Zeta", "Zed", "zeta"}));
+    EXPECT_EQ(catalog.entries()[1], (TemplateEntry{"", "", ""}));
+    // Only two lines: the folder name is the title.
+    EXPECT_EQ(catalog.entries()[2], (TemplateEntry{"alpha ", "", "alpha "}));
+}
+
+TEST(TemplateCatalog, EmptyIndexGivesAnEmptyCatalogWithoutError) {
+    TestFolder app;
+    app.Write("templates/templates.tps", "");
+    TemplateCatalog catalog;
+    EXPECT_NO_THROW(catalog.Reload_template_list(app.path()));
+    EXPECT_TRUE(catalog.entries().empty());
+}
+
+TEST(TemplateCatalog, FailuresLeaveItEmptyWithTheirMessages) {
+    TestFolder app;
+    EXPECT_NE(CatalogError(app.path()).find("templates.tps"), std::string::npos);
+    EXPECT_FALSE(app.Exists("templates_tmp.xml"));
+
+    app.Write("templates/templates.tps", "bad\r\n");
+    app.Write("templates/bad/settings.tps", "Salt & Pepper\r\nMe\r\nx\r\n");
+    EXPECT_NE(CatalogError(app.path()).find("templates_tmp.xml"), std::string::npos);
+}
+
+TEST(TemplateCatalog, UnwritableProgramFolderIsReported) {
+    TestFolder app;
+    app.Write("templates/templates.tps", "a\r\n");
+    fs::create_directories(app.path() / "templates_tmp.xml" / "blocker");
+    EXPECT_NE(CatalogError(app.path()).find("Cannot create file"), std::string::npos);
+}
+
+TEST(TemplateCatalog, FolderNamesThatLeaveTheTemplatesFolderFallBack) {
+    TestFolder app;
+    app.Write("templates/templates.tps", "../outside\r\n");
+    app.Write("outside/settings.tps", "Secret\r\nX\r\nY\r\n");
+    TemplateCatalog catalog;
+    catalog.Reload_template_list(app.path());
+    EXPECT_EQ(catalog.entries()[0], (TemplateEntry{"../outside", "", "../outside"}));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ports/Browsers.h"
+#include "ports/Ui.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorlex::test {
+
+// Records every message; answers questions from a script (Yes when it runs out).
+class FakeUi : public Ui {
+public:
+    void Inform(const std::string& text) override { messages.push_back(text); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    Answer Confirm(const std::string& text) override;
+    void SuspendUpdates() override { ++suspended; ++suspendCount; }
+    void ResumeUpdates() override { --suspended; }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    std::vector<std::string> questions;
+    std::vector<Answer> answers;
+    int suspended = 0;    // open suspensions; 0 when balanced
+    int suspendCount = 0; // suspensions ever made
+};
+
+// Remembers what each browser was told to show.
+class FakeBrowsers : public Browsers {
+public:
+    void Navigate(BrowserId browser, const std::string& address) override;
+    void ShowHtml(BrowserId browser, const std::string& html) override;
+    // The last address or HTML of a browser ("html:" + text for HTML).
+    std::string Shown(BrowserId browser) const;
+
+    std::vector<std::pair<BrowserId, std::string>> log;
+};
+
+} // namespace quorlex::test

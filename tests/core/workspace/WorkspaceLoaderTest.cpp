@@ -1,0 +1,141 @@
+#include "support/Fakes.h"
+#include "support/PackageBuilder.h"
+#include "util/Error.h"
+#include "workspace/WorkspaceLoader.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+struct LoaderTest : ::testing::Test {
+    void SetUp() override { WriteSmallPackage(app); }
+    void Load() { LoadPackage(ws, app.path() / "templates/pkg", ui); }
+    void Write(const std::string& relative, const std::string& bytes) { app.Write("templates/pkg/" + relative, bytes); }
+    void Remove(const std::string& relative) { fs::remove(app.path() / "templates/pkg" / relative); }
+
+    TestFolder app;
+    FakeUi ui;
+    TemplateWorkspace ws;
+};
+
+} // namespace
+
+TEST_F(LoaderTest, InlinesEachStylesheetInPlaceOfItsPlaceholder) {
+    Load();
+    EXPECT_EQ(ws.templatePage.find("%%STYLE%%"), std::string::npos);
+    EXPECT_NE(ws.templatePage.find("<style type=\"text/css\" media=\"screen\">body { color: %%c_text%%; %%f_body%% }"
+                                   "\r\nh1 { color: %%C_HEAD%%; }\r\n</style>"),
+              std::string::npos);
+    EXPECT_EQ(ws.stylesheetScratch, "body { color: %%c_text%%; %%f_body%% }\r\nh1 { color: %%C_HEAD%%; }\r\n");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(LoaderTest, TwoStylesheetsOnOnePlaceholderFillItsOccurrencesInTurn) {
+    Write("index.html", "<head>\n%%STYLE%%\n%%style%%\n%%style%%\n</head>\n");
+    Write("second.css", "p{}\n");
+    Write("style_files.xml", TableXml({"<filename>main.css</filename><folder>css/</folder><var>%%style%%</var>"
+                                       "<media>screen</media>",
+                                       "<filename>second.css</filename><var>%%style%%</var><media>print</media>",
+                                       "<filename>second.css</filename><var>%%absent%%</var><media>all</media>"}));
+    Load();
+    const size_t first = ws.templatePage.find("media=\"screen\"");
+    const size_t second = ws.templatePage.find("media=\"print\">p{}\r\n</style>");
+    ASSERT_NE(first, std::string::npos);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_LT(first, second);
+    EXPECT_NE(ws.templatePage.find("%%style%%"), std::string::npos);
+    EXPECT_EQ(ws.templatePage.find("media=\"all\""), std::string::npos);
+}
+
+TEST_F(LoaderTest, ReadsTablesSettingsAndPresets) {
+    Write("presets/colors/Night.xml", "<x/>");
+    Write("presets/colors/autumn.XML", "<x/>");
+    Write("tamblor_settings.xml", TableXml({"<imageroot>elsewhere</imageroot><tempfile>x.html</tempfile>"}));
+    Load();
+    EXPECT_EQ(ws.tables.colors.size(), 2u);
+    EXPECT_EQ(ws.tables.layouts[0].folder, "layouts\\top\\");
+    EXPECT_EQ(ws.tables.defaultImages.size(), 1u);
+    EXPECT_EQ(ws.settings.imageroot, "images");
+    EXPECT_EQ(ws.settings.imagebackup, "default_images");
+    EXPECT_EQ(ws.settings.tempfile, "index_temp.html");
+    EXPECT_EQ(ws.Presets(TableKind::Colors), (std::vector<std::string>{"autumn", "Night"}));
+    EXPECT_TRUE(ws.Presets(TableKind::Menus).empty());
+    for (bool visible : ws.tabVisible)
+        EXPECT_TRUE(visible);
+}
+
+TEST_F(LoaderTest, MissingOptionalFilesHideTabsAndClearImageFolders) {
+    Remove("colors.xml");
+    Remove("images.xml");
+    Load();
+    EXPECT_FALSE(ws.TabVisible(TableKind::Colors));
+    EXPECT_FALSE(ws.TabVisible(TableKind::Images));
+    EXPECT_TRUE(ws.TabVisible(TableKind::Fonts));
+    EXPECT_TRUE(ws.settings.imageroot.empty());
+    EXPECT_TRUE(ws.settings.imagebackup.empty());
+    LoadPackageExtras(ws);
+    EXPECT_FALSE(ws.hoverFile.has_value());
+    EXPECT_FALSE(ws.menuClassOffered);
+}
+
+TEST_F(LoaderTest, MissingStyleFilesIsReportedAndTheLoadGoesOn) {
+    Remove("style_files.xml");
+    Load();
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Missing configuration file (\"style_files.xml\")"}));
+    EXPECT_NE(ws.templatePage.find("%%STYLE%%"), std::string::npos);
+    EXPECT_EQ(ws.tables.colors.size(), 2u);
+}
+
+TEST_F(LoaderTest, FaultsStopTheLoad) {
+    for (const auto& [file, content] : std::vector<std::pair<std::string, std::string>>{
+             {"tamblor_settings.xml", "<r><l></l></r>"},
+             {"tamblor_settings.xml", "<r"},
+             {"fonts.xml", "<r><l><item><title><b/></title></item></l></r>"},
+             {"menus.xml", "<r><l/></r>"}}) {
+        TestFolder fresh;
+        WriteSmallPackage(fresh);
+        fresh.Write("templates/pkg/" + file, content);
+        TemplateWorkspace local;
+        EXPECT_THROW(LoadPackage(local, fresh.path() / "templates/pkg", ui), Error) << file << content;
+    }
+    Remove("css/main.css");
+    EXPECT_THROW(Load(), Error);
+    Remove("index.html");
+    EXPECT_THROW(Load(), Error);
+}
+
+TEST_F(LoaderTest, ExtrasFollowTheFlagFilesAndTheHoverFile) {
+    Write("islayout.lyo", "");
+    Write("csshover2.htc", "<attach/>\n");
+    Load();
+    LoadPackageExtras(ws);
+    EXPECT_TRUE(ws.menuClassOffered);
+    EXPECT_EQ(ws.hoverFile, std::optional<std::string>("<attach/>\r\n"));
+}
+
+TEST_F(LoaderTest, DeletesTheStalePreviewNamedByThePreviousSettings) {
+    Write("index_temp.html", "old");
+    Load();
+    EXPECT_TRUE(app.Exists("templates/pkg/index_temp.html"));
+    Load();
+    EXPECT_FALSE(app.Exists("templates/pkg/index_temp.html"));
+}
+
+TEST_F(LoaderTest, PackagesMadeOnWindowsLoadUnchanged) {
+    fs::rename(app.path() / "templates/pkg/css", app.path() / "templates/pkg/CSS");
+    fs::rename(app.path() / "templates/pkg/index.html", app.path() / "templates/pkg/Index.HTML");
+    Write("style_files.xml", TableXml({"<filename>MAIN.css</filename><folder>css\\</folder><var>%%style%%</var>"}));
+    Load();
+    EXPECT_NE(ws.templatePage.find("body { color"), std::string::npos);
+}
+
+TEST_F(LoaderTest, AStylesheetPathLeavingThePackageIsRefused) {
+    app.Write("secret.css", "SECRET");
+    Write("style_files.xml", TableXml({"<filename>secret.css</filename><folder>..\\..\\..\\</folder>"
+                                       "<var>%%style%%</var>"}));
+    EXPECT_THROW(Load(), Error);
+    EXPECT_EQ(ws.templatePage.find("SECRET"), std::string::npos);
+}
