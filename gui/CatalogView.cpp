@@ -1,0 +1,173 @@
+#include "CatalogView.h"
+
+#include "QtText.h"
+#include "app/Session.h"
+
+#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+namespace quorlex {
+
+namespace {
+
+// Underlines the row under the mouse.
+class HotRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->state & QStyle::State_MouseOver)
+            option->font.setUnderline(true);
+    }
+};
+
+} // namespace
+
+CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidget* parent)
+    : QWidget(parent), m_session(session) {
+    auto* header = new QHBoxLayout;
+    header->addWidget(new QLabel(QStringLiteral(" Select Template and click \"Customize\" to open:")));
+    header->addStretch();
+    auto* help = new QPushButton(QStringLiteral("Help"));
+    help->setEnabled(false);
+    header->addWidget(help);
+
+    m_list = new QTreeWidget;
+    m_list->setColumnCount(3);
+    m_list->setHeaderLabels({QStringLiteral("Template"), QStringLiteral("Author"), QStringLiteral("ID")});
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSortingEnabled(false);
+    m_list->header()->setSectionsClickable(false);
+    m_list->header()->setMinimumSectionSize(70);
+    m_list->setColumnWidth(0, 200);
+    m_list->setColumnWidth(1, 150);
+    m_list->setColumnWidth(2, 70);
+    m_list->setMouseTracking(true);
+    m_list->setItemDelegate(new HotRowDelegate(m_list));
+    m_list->viewport()->installEventFilter(this);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CatalogView::SelectionChanged);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { m_session.RecalculateTemplate(); });
+
+    auto* top = new QWidget;
+    auto* topLayout = new QHBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(m_list, 1);
+    topLayout->addWidget(BuildInfoPane(resourceFolder));
+
+    m_info = new QWebEngineView;
+    auto* infoTabs = new QTabWidget;
+    infoTabs->addTab(m_info, QStringLiteral("Template Info:"));
+
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(top);
+    split->addWidget(infoTabs);
+    split->setSizes({330, 400});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addWidget(split, 1);
+}
+
+QWidget* CatalogView::BuildInfoPane(const QString& resourceFolder) {
+    auto* column = new QWidget;
+    column->setFixedWidth(460);
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    m_pane = new QWidget;
+    m_pane->setMinimumHeight(200);
+    m_placeholder = new QLabel(m_pane);
+    m_placeholder->setPixmap(QPixmap(resourceFolder + QStringLiteral("/placeholder.png")));
+    m_placeholder->setScaledContents(true);
+    m_screenshot = new QLabel(m_pane);
+    m_screenshot->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_screenshot->setStyleSheet(QStringLiteral("background: palette(window);"));
+    m_screenshot->hide();
+    m_customize = new QPushButton(QStringLiteral(" Customize "));
+    QFont bold = m_customize->font();
+    bold.setBold(true);
+    m_customize->setFont(bold);
+    m_customize->setEnabled(false);
+    connect(m_customize, &QPushButton::clicked, this, [this] { m_session.RecalculateTemplate(); });
+    columnLayout->addWidget(m_pane, 1);
+    columnLayout->addWidget(m_customize, 0, Qt::AlignRight);
+    return column;
+}
+
+void CatalogView::ShowCatalog() {
+    m_list->clear();
+    for (const auto& entry : m_session.catalogPage().rows())
+        m_list->addTopLevelItem(new QTreeWidgetItem({ToQt(entry.title), ToQt(entry.author), ToQt(entry.folder)}));
+    m_selectedRow = -1;
+    ShowSelection();
+}
+
+void CatalogView::SelectionChanged() {
+    const auto selected = m_list->selectedItems();
+    const int row = selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.first());
+    auto& page = m_session.catalogPage();
+    if (m_selectedRow >= 0 && m_selectedRow != row)
+        page.ListView1SelectItem(static_cast<size_t>(m_selectedRow), false);
+    if (row >= 0 && row != m_selectedRow)
+        page.ListView1SelectItem(static_cast<size_t>(row), true);
+    m_selectedRow = row;
+    ShowSelection();
+}
+
+void CatalogView::ShowSelection() {
+    const auto& page = m_session.catalogPage();
+    m_customize->setEnabled(page.customizeEnabled());
+    m_picture = QPixmap();
+    if (page.screenshotVisible() && !page.screenshotFile().empty())
+        m_picture.load(PathToQt(page.screenshotFile()));
+    // A picture that cannot be loaded uncovers the placeholder.
+    m_screenshot->setVisible(!m_picture.isNull());
+    PlaceScreenshot();
+}
+
+void CatalogView::PlaceScreenshot() {
+    m_placeholder->setGeometry(m_pane->rect());
+    m_screenshot->setGeometry(m_pane->rect());
+    if (m_picture.isNull())
+        return;
+    const bool larger = m_picture.width() > m_pane->width() || m_picture.height() > m_pane->height();
+    m_screenshot->setPixmap(larger ? m_picture.scaled(m_pane->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                   : m_picture);
+}
+
+bool CatalogView::screenshotShown() const { return m_screenshot->isVisible(); }
+
+void CatalogView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceScreenshot();
+}
+
+bool CatalogView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_list->viewport())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool onRow = m_list->indexAt(mouse->position().toPoint()).isValid();
+        m_list->viewport()->setCursor(onRow ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!m_list->indexAt(mouse->position().toPoint()).isValid())
+            m_list->clearSelection();
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        m_session.catalogPage().ListView1Click(!m_list->selectedItems().isEmpty());
+        ShowSelection();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quorlex

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QWebEngineView;
+
+namespace quorlex {
+
+class Session;
+
+// "1) Select Template": the catalog list, the screenshot pane, " Customize " and the readme.
+class CatalogView : public QWidget {
+    Q_OBJECT
+public:
+    CatalogView(Session& session, const QString& resourceFolder, QWidget* parent = nullptr);
+
+    void ShowCatalog();
+    void ShowSelection();
+    QTreeWidget* list() const { return m_list; }
+    QPushButton* customizeButton() const { return m_customize; }
+    QWebEngineView* infoBrowser() const { return m_info; }
+    bool screenshotShown() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* BuildInfoPane(const QString& resourceFolder);
+    void SelectionChanged();
+    void PlaceScreenshot();
+
+    Session& m_session;
+    QTreeWidget* m_list;
+    QWidget* m_pane = nullptr;
+    QLabel* m_placeholder = nullptr;
+    QLabel* m_screenshot = nullptr;
+    QPixmap m_picture;
+    QPushButton* m_customize = nullptr;
+    QWebEngineView* m_info;
+    int m_selectedRow = -1;
+};
+
+} // namespace quorlex

@@ -1,0 +1,144 @@
+#include "CustomizeView.h"
+
+#include "PreviewBrowser.h"
+#include "QtText.h"
+#include "RowDelegate.h"
+#include "app/Session.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace quorlex {
+
+namespace {
+
+// Sub-page index of each table kind's tab.
+constexpr TableKind kSubPageKinds[] = {TableKind::Colors, TableKind::Images, TableKind::Layouts, TableKind::Fonts,
+                                       TableKind::Menus};
+
+template <typename Rows>
+QStringList Titles(const Rows& rows) {
+    QStringList titles;
+    for (const auto& row : rows)
+        titles << ToQt(row.title);
+    return titles;
+}
+
+QStringList TitlesOf(const TemplateWorkspace& ws, TableKind kind) {
+    switch (kind) {
+    case TableKind::Colors: return Titles(ws.tables.colors);
+    case TableKind::Images: return Titles(ws.tables.images);
+    case TableKind::Layouts: return Titles(ws.tables.layouts);
+    case TableKind::Fonts: return Titles(ws.tables.fonts);
+    case TableKind::Menus: return Titles(ws.tables.menus);
+    }
+    return {};
+}
+
+QListWidget* RowList() {
+    auto* list = new QListWidget;
+    list->setItemDelegate(new RowDelegate(list));
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+} // namespace
+
+CustomizeView::CustomizeView(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
+    m_subPages = new QTabWidget;
+    m_subPages->addTab(BuildTablePage(0, QStringLiteral("Colors:"), true), QStringLiteral("Colors && Backgrounds:"));
+    m_subPages->addTab(BuildTablePage(1, QStringLiteral("Images:"), true), QStringLiteral("Images:"));
+    m_subPages->addTab(BuildTablePage(2, QStringLiteral("Layouts / Objects:"), true), QStringLiteral("Layout / Objects:"));
+    m_subPages->addTab(BuildTablePage(3, QStringLiteral("Fonts:"), false), QStringLiteral("Fonts:"));
+    m_subPages->addTab(BuildTablePage(4, QStringLiteral("Menus:"), true), QStringLiteral("Menus:"));
+    m_subPages->addTab(new QWidget, QStringLiteral("Large Preview:"));
+    m_subPages->setMinimumHeight(1); // "Large Preview:" leaves only the tabs showing
+
+    m_split = new QSplitter(Qt::Vertical);
+    m_split->setChildrenCollapsible(false);
+    m_split->addWidget(m_subPages);
+    m_split->addWidget(BuildPreviewGroup());
+    m_split->setStretchFactor(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(m_split);
+
+    connect(m_subPages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!m_applying)
+            m_session.SubPageChanged(index);
+    });
+    connect(m_split, &QSplitter::splitterMoved, this, [this] { m_session.SplitterMoved(m_split->sizes().first()); });
+}
+
+QWidget* CustomizeView::BuildTablePage(int subPage, const QString& titleCaption, bool hasPresets) {
+    auto* page = new QWidget;
+    auto* layout = new QHBoxLayout(page);
+    auto* titles = new QVBoxLayout;
+    titles->addWidget(new QLabel(titleCaption));
+    m_titles[subPage] = RowList();
+    titles->addWidget(m_titles[subPage]);
+    layout->addLayout(titles, 1);
+    if (hasPresets) {
+        auto* presets = new QVBoxLayout;
+        presets->addWidget(new QLabel(QStringLiteral("Presets:")));
+        m_presets[subPage] = RowList();
+        presets->addWidget(m_presets[subPage]);
+        layout->addLayout(presets, 1);
+    }
+    return page;
+}
+
+QWidget* CustomizeView::BuildPreviewGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Live Preview:"));
+    auto* toolbar = new QToolBar;
+    for (const char* caption : {"Load Project", "Save Project", "Preview in IE", "Help"})
+        toolbar->addAction(QString::fromLatin1(caption))->setEnabled(false);
+    QAction* refresh = toolbar->addAction(QStringLiteral("&Refresh"));
+    refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
+    connect(refresh, &QAction::triggered, this, [this] { m_session.Refresh(); });
+    m_preview = new PreviewBrowser;
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(toolbar);
+    layout->addWidget(m_preview, 1);
+    return group;
+}
+
+QListWidget* CustomizeView::titleList(int subPage) const { return m_titles[subPage]; }
+QListWidget* CustomizeView::presetList(int subPage) const { return m_presets[subPage]; }
+
+void CustomizeView::ShowWorkspace() {
+    const TemplateWorkspace* ws = m_session.workspace();
+    if (!ws)
+        return;
+    for (int i = 0; i < 5; ++i) {
+        const TableKind kind = kSubPageKinds[i];
+        m_subPages->setTabVisible(i, ws->TabVisible(kind));
+        m_titles[i]->clear();
+        m_titles[i]->addItems(TitlesOf(*ws, kind));
+        if (!m_presets[i])
+            continue;
+        m_presets[i]->clear();
+        for (const auto& name : ws->Presets(kind))
+            m_presets[i]->addItem(ToQt(name));
+    }
+}
+
+void CustomizeView::ShowWorkflow() {
+    const WorkflowState& state = m_session.workflow();
+    m_applying = true;
+    m_subPages->setCurrentIndex(state.activeSubPage);
+    m_applying = false;
+    const int total = m_split->height();
+    m_split->setSizes({state.subPageAreaHeight, std::max(0, total - state.subPageAreaHeight)});
+}
+
+} // namespace quorlex

@@ -1,0 +1,129 @@
+#include "MainWindow.h"
+
+#include "CatalogView.h"
+#include "CustomizeView.h"
+#include "FilesView.h"
+#include "PreviewBrowser.h"
+#include "QtBrowsers.h"
+#include "QtText.h"
+#include "app/Session.h"
+#include "app/Texts.h"
+#include "ports/Ui.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace quorlex {
+
+MainWindow::MainWindow(Session& session, QtBrowsers& browsers, const QString& resourceFolder,
+                       const std::function<void()>& splashStep)
+    : m_session(session) {
+    setWindowTitle(QString::fromLatin1(texts::kAppTitle));
+    resize(886, 715);
+    m_catalog = new CatalogView(session, resourceFolder);
+    m_customize = new CustomizeView(session);
+    m_files = new FilesView(session, splashStep);
+    m_pages = new QTabWidget;
+    m_pages->addTab(m_catalog, QStringLiteral("1) Select Template"));
+    m_pages->addTab(m_customize, QStringLiteral("2) Customize"));
+    m_pages->addTab(m_files, QStringLiteral("3) Get the Files"));
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!m_applying)
+            m_session.WorkflowPageChanged(index);
+    });
+    browsers.Attach(BrowserId::CatalogInfo, m_catalog->infoBrowser());
+    browsers.Attach(BrowserId::LivePreview, m_customize->preview());
+    browsers.Attach(BrowserId::TemplateHelp, m_files->helpBrowser());
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_pages, 1);
+    layout->addWidget(BuildBottomBar());
+    setCentralWidget(central);
+    BuildMenus();
+    session.SetListener(this);
+    ShowWorkflow();
+}
+
+void MainWindow::FormCreate(const QString& appFolder, const std::function<void()>& splashStep) {
+    m_session.FormCreate(PathFromQt(appFolder), splashStep);
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->addAction(QStringLiteral("Check for updates"))->setEnabled(false);
+    file->addSeparator();
+    connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &MainWindow::Exit);
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    tools->addAction(QStringLiteral("Get file headers (check MIME type)"))->setEnabled(false);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    for (const char* caption : {"Overview", "Contact Us", "www.quorlex.example", "About"})
+        help->addAction(QString::fromLatin1(caption))->setEnabled(false);
+}
+
+QWidget* MainWindow::BuildBottomBar() {
+    auto* bar = new QWidget;
+    bar->setFixedHeight(29);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(4, 2, 4, 2);
+    for (const char* caption : {"Overview", "About", "Check for Updates"}) {
+        auto* button = new QPushButton(QString::fromLatin1(caption));
+        button->setEnabled(false);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    auto* exit = new QPushButton(QStringLiteral("E&xit"));
+    connect(exit, &QPushButton::clicked, this, &MainWindow::Exit);
+    layout->addWidget(exit);
+    return bar;
+}
+
+void MainWindow::Changed(Aspect aspect) {
+    switch (aspect) {
+    case Aspect::Catalog:
+        m_catalog->ShowCatalog();
+        break;
+    case Aspect::Selection:
+        m_catalog->ShowSelection();
+        break;
+    case Aspect::Workflow:
+        ShowWorkflow();
+        break;
+    case Aspect::Workspace:
+        m_customize->ShowWorkspace();
+        m_files->ShowWorkspace();
+        break;
+    case Aspect::Preview:
+        m_files->ShowCode();
+        break;
+    }
+}
+
+void MainWindow::ShowWorkflow() {
+    const WorkflowState& state = m_session.workflow();
+    m_applying = true;
+    for (int i = 0; i < 3; ++i)
+        m_pages->setTabVisible(i, state.pageVisible[i]);
+    m_pages->setCurrentIndex(state.activePage);
+    m_applying = false;
+    setWindowTitle(ToQt(state.caption));
+    m_customize->ShowWorkflow();
+}
+
+void MainWindow::Exit() {
+    if (!close())
+        m_session.ui().ShowError(texts::kCloseFailed);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    m_session.FormClose();
+    event->accept();
+}
+
+} // namespace quorlex

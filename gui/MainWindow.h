@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/SessionListener.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QPushButton;
+class QTabWidget;
+
+namespace quorlex {
+
+class CatalogView;
+class CustomizeView;
+class FilesView;
+class QtBrowsers;
+class Session;
+
+// The main window: the three workflow pages, the bottom bar and the menu bar over one session.
+class MainWindow : public QMainWindow, public SessionListener {
+    Q_OBJECT
+public:
+    MainWindow(Session& session, QtBrowsers& browsers, const QString& resourceFolder,
+               const std::function<void()>& splashStep = [] {});
+
+    // Runs the session's set-up for the program folder.
+    void FormCreate(const QString& appFolder, const std::function<void()>& splashStep = [] {});
+    void Changed(Aspect aspect) override;
+
+    QTabWidget* workflowPages() const { return m_pages; }
+    CatalogView* catalogView() const { return m_catalog; }
+    CustomizeView* customizeView() const { return m_customize; }
+    FilesView* filesView() const { return m_files; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QWidget* BuildBottomBar();
+    void ShowWorkflow();
+    void Exit();
+
+    Session& m_session;
+    QTabWidget* m_pages;
+    CatalogView* m_catalog;
+    CustomizeView* m_customize;
+    FilesView* m_files;
+    bool m_applying = false;
+};
+
+} // namespace quorlex

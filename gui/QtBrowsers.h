@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ports/Browsers.h"
+
+#include <QUrl>
+
+#include <map>
+
+class QWebEngineView;
+
+namespace quorlex {
+
+// The embedded browser views, addressed by their role.
+class QtBrowsers : public Browsers {
+public:
+    void Attach(BrowserId browser, QWebEngineView* view) { m_views[browser] = view; }
+
+    void Navigate(BrowserId browser, const std::string& address) override;
+    void ShowHtml(BrowserId browser, const std::string& html) override;
+
+    // A native path as a file address; anything else as written.
+    static QUrl AddressToUrl(const std::string& address);
+
+private:
+    std::map<BrowserId, QWebEngineView*> m_views;
+};
+
+} // namespace quorlex

@@ -1,0 +1,62 @@
+#include "QtPlatform.h"
+
+#include "QtText.h"
+#include "util/FolderCopy.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace quorlex {
+
+bool QtPlatform::ShellCopy(const fs::path& from, const fs::path& to, bool silent) {
+    const bool copied = CopyFileWithRename(from, to);
+    if (!copied && !silent)
+        QMessageBox::warning(m_window, QApplication::applicationDisplayName(),
+                             QObject::tr("Cannot copy \"%1\".").arg(PathToQt(from)));
+    return copied;
+}
+
+bool QtPlatform::RecycleFolder(const fs::path& path) { return QFile::moveToTrash(PathToQt(path)); }
+
+bool QtPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to) {
+    QProgressDialog progress(QObject::tr("Copying files..."), QObject::tr("Cancel"), 0, 100, m_window);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    FolderCopyQuestions questions;
+    questions.progress = [&](size_t done, size_t total) {
+        progress.setMaximum(static_cast<int>(total));
+        progress.setValue(static_cast<int>(done));
+        return !progress.wasCanceled();
+    };
+    questions.askOverwrite = [&](const fs::path& target) {
+        const auto answer = QMessageBox::question(
+            m_window, QApplication::applicationDisplayName(),
+            QObject::tr("\"%1\" already exists. Replace it?").arg(PathToQt(target)),
+            QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel);
+        switch (answer) {
+        case QMessageBox::Yes: return OverwriteAnswer::Yes;
+        case QMessageBox::YesToAll: return OverwriteAnswer::YesToAll;
+        case QMessageBox::No: return OverwriteAnswer::No;
+        default: return OverwriteAnswer::Cancel;
+        }
+    };
+    return CopyFolderWithQuestions(from, to, questions);
+}
+
+std::string QtPlatform::GetMyDocumentsFolder() {
+    return PathFromQt(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).string();
+}
+
+void QtPlatform::OpenExternal(const std::string& target) {
+    const QUrl url = target.rfind('/', 0) == 0 ? QUrl::fromLocalFile(PathToQt(target)) : QUrl(ToQt(target));
+    QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::ProcessEvents() { QApplication::processEvents(); }
+
+} // namespace quorlex

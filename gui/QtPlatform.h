@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ports/Platform.h"
+
+class QWidget;
+
+namespace quorlex {
+
+// The desktop services: freedesktop trash, copies with progress dialogs, default handlers.
+class QtPlatform : public Platform {
+public:
+    void SetWindow(QWidget* window) { m_window = window; }
+
+    bool ShellCopy(const fs::path& from, const fs::path& to, bool silent) override;
+    bool RecycleFolder(const fs::path& path) override;
+    bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override;
+    std::string GetMyDocumentsFolder() override;
+    void OpenExternal(const std::string& target) override;
+    void ProcessEvents() override;
+
+private:
+    QWidget* m_window = nullptr;
+};
+
+} // namespace quorlex

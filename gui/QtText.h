@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <string>
+
+namespace quorlex {
+
+// Program text (Windows-1252 bytes) to and from Qt strings.
+QString ToQt(const std::string& text);
+std::string FromQt(const QString& text);
+
+// File system paths go by the system's own encoding, not the program's text encoding.
+QString PathToQt(const std::filesystem::path& path);
+std::filesystem::path PathFromQt(const QString& path);
+
+} // namespace quorlex

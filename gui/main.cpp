@@ -1,0 +1,42 @@
+#include "MainWindow.h"
+#include "QtBrowsers.h"
+#include "QtPlatform.h"
+#include "QtUi.h"
+#include "SplashWindow.h"
+#include "app/Session.h"
+
+#include <QApplication>
+#include <QFont>
+
+using namespace quorlex;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    const QString appFolder = QApplication::applicationDirPath();
+    const QString resources = appFolder + QStringLiteral("/resources");
+
+    SplashWindow splash(resources);
+    splash.show();
+    splash.SetStatus(QStringLiteral("Loading ..."));
+    splash.SetRange(0, 200, 20, 10);
+    QApplication::setApplicationName(QStringLiteral("Quorlex"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorlex"));
+    QApplication::setWindowIcon(QIcon(resources + QStringLiteral("/quorlex.png")));
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 9));
+
+    QtUi ui;
+    QtPlatform platform;
+    QtBrowsers browsers;
+    Session session(ui, platform, browsers);
+    const auto step = [&splash] { splash.StepIt(); };
+    MainWindow window(session, browsers, resources, step);
+    ui.SetWindow(&window);
+    platform.SetWindow(&window);
+    window.FormCreate(appFolder + QStringLiteral("/"), step);
+    splash.SetStatus(QStringLiteral("Loading Modules..."));
+    splash.StepIt();
+    splash.Finish();
+    window.showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,3 @@
+css/print.css
+csshover2.htc
+favicon.ico

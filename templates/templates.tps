@@ -1,0 +1,2 @@
+harbor
+pebble

@@ -1,0 +1,95 @@
+#include "CatalogView.h"
+#include "CustomizeView.h"
+#include "FilesView.h"
+#include "GuiFixture.h"
+#include "PreviewBrowser.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QWebEnginePage>
+#include <Qsci/qsciscintilla.h>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+QString RunScript(QWebEngineView* view, const QString& script) {
+    QString result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value.toString();
+        done = true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!done && timer.elapsed() < 10000)
+        QTest::qWait(20);
+    return done ? result : QStringLiteral("<no answer>");
+}
+
+void SaveScreenshot(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(folder + QStringLiteral("/") + name);
+}
+
+} // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void selectCustomizeAndPreview() {
+        GuiFixture f;
+        f.Start();
+        MainWindow& window = f.window();
+        window.resize(1280, 900);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QTreeWidget* list = window.catalogView()->list();
+        QSignalSpy readmeLoaded(window.catalogView()->infoBrowser(), &QWebEngineView::loadFinished);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
+        QVERIFY(window.catalogView()->customizeButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!readmeLoaded.isEmpty(), 30000);
+        QVERIFY(window.catalogView()->infoBrowser()->url().toLocalFile().endsWith(QStringLiteral("harbor/readme.html")));
+        SaveScreenshot(window, QStringLiteral("catalog.png"));
+
+        PreviewBrowser* preview = window.customizeView()->preview();
+        QSignalSpy previewLoaded(preview, &QWebEngineView::loadFinished);
+        QTest::mouseClick(window.catalogView()->customizeButton(), Qt::LeftButton);
+        QCOMPARE(window.workflowPages()->currentIndex(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!previewLoaded.isEmpty(), 30000);
+        QVERIFY(previewLoaded.takeFirst().at(0).toBool());
+        QVERIFY(preview->url().toLocalFile().endsWith(QStringLiteral("harbor/index_temp.html")));
+        QCOMPARE(RunScript(preview, QStringLiteral("document.body.innerHTML.indexOf('%%') >= 0 ? 'left' : 'none'")),
+                 QStringLiteral("none"));
+        QVERIFY(RunScript(preview, QStringLiteral("document.querySelectorAll('li.li_hc').length")).toInt() > 0);
+        QVERIFY(window.filesView()->htmlEditor()->text().contains(QStringLiteral("harbor_menu")));
+        SaveScreenshot(window, QStringLiteral("customize.png"));
+
+        // Refresh keeps the reader where they were.
+        RunScript(preview, QStringLiteral("window.scrollTo(0, 300); window.scrollY"));
+        QAction* refresh = nullptr;
+        for (QAction* action : window.customizeView()->findChild<QToolBar*>()->actions())
+            if (action->text() == QStringLiteral("&Refresh"))
+                refresh = action;
+        QVERIFY(refresh);
+        refresh->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!previewLoaded.isEmpty(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(RunScript(preview, QStringLiteral("window.scrollY")).toDouble() > 100, 10000);
+        QVERIFY(f.ui().errors.empty());
+
+        window.workflowPages()->setCurrentIndex(2);
+        window.filesView()->outputPages()->setCurrentIndex(2);
+        SaveScreenshot(window, QStringLiteral("files.png"));
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "EndToEndTest.moc"

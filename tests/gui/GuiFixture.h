@@ -1,0 +1,39 @@
+#pragma once
+
+#include "MainWindow.h"
+#include "QtBrowsers.h"
+#include "app/Session.h"
+#include "ports/FilesystemPlatform.h"
+#include "support/Fakes.h"
+#include "support/TestFolder.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace quorlex::test {
+
+// A program folder holding copies of the sample templates, and a main window over it with
+// scripted message boxes.
+class GuiFixture {
+public:
+    GuiFixture();
+
+    const TestFolder& folder() const { return m_folder; }
+    MainWindow& window() { return *m_window; }
+    Session& session() { return m_session; }
+    FakeUi& ui() { return m_ui; }
+
+    // Runs the set-up as the program does.
+    void Start();
+
+private:
+    TestFolder m_folder;
+    FakeUi m_ui;
+    FilesystemPlatform m_platform;
+    QtBrowsers m_browsers;
+    Session m_session{m_ui, m_platform, m_browsers};
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace quorlex::test

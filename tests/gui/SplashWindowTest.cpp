@@ -1,0 +1,28 @@
+#include "SplashWindow.h"
+
+#include <QTest>
+
+using namespace quorlex;
+
+class SplashWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsItsTextsAndAdvances() {
+        SplashWindow splash(qEnvironmentVariable("QUORLEX_RESOURCES"));
+        splash.show();
+        QCOMPARE(splash.windowTitle(), QStringLiteral("Starting Tamblor..."));
+        QCOMPARE(splash.size(), QSize(488, 559));
+        QCOMPARE(splash.status(), QStringLiteral("Loading ..."));
+        splash.SetRange(0, 200, 20, 10);
+        splash.StepIt();
+        QCOMPARE(splash.position(), 30);
+        splash.SetStatus(QStringLiteral("Loading Modules..."));
+        QCOMPARE(splash.status(), QStringLiteral("Loading Modules..."));
+        splash.Finish();
+        QCOMPARE(splash.position(), 200);
+        QVERIFY(!splash.isVisible());
+    }
+};
+
+QTEST_MAIN(SplashWindowTest)
+#include "SplashWindowTest.moc"
