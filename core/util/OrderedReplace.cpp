@@ -3,6 +3,10 @@
 #include "util/TextSearch.h"
 
 #include <algorithm>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <bitset>
 #include <unordered_map>
 
@@ -11,220 +15,178 @@ namespace {
 
 unsigned Fold(char c) { return FoldCase(static_cast<unsigned char>(c)); }
 
-bool MatchesAt(std::string_view text, size_t pos, std::string_view pattern) {
-    if (pos + pattern.size() > text.size())
-        return false;
-    for (size_t i = 0; i < pattern.size(); ++i)
-        if (Fold(text[pos + i]) != Fold(pattern[i]))
-            return false;
-    return true;
-}
-
 bool Searchable(std::string_view pattern) {
     return !pattern.empty() && pattern.find_first_of("\r\n") == std::string_view::npos;
 }
 
-// Every occurrence (overlapping ones too) of every pattern in `text`, in one scan, keyed by
-// the folded first two bytes of the patterns.
-std::vector<std::vector<size_t>> FindAllOccurrences(std::string_view text, const std::vector<Replacement>& rows) {
-    std::vector<std::vector<size_t>> found(rows.size());
-    std::bitset<256> firstBytes;
-    std::bitset<65536> firstPairs;
-    std::unordered_map<unsigned, std::vector<size_t>> byPair;
-    std::unordered_map<unsigned, std::vector<size_t>> singles;
-    for (size_t row = 0; row < rows.size(); ++row) {
-        const std::string_view p = rows[row].pattern;
-        if (!Searchable(p))
-            continue;
-        firstBytes.set(Fold(p[0]));
-        if (p.size() == 1) {
-            singles[Fold(p[0])].push_back(row);
-        } else {
-            const unsigned key = Fold(p[0]) << 8 | Fold(p[1]);
-            firstPairs.set(key);
-            byPair[key].push_back(row);
-        }
-    }
-    const size_t n = text.size();
-    for (size_t pos = 0; pos < n; ++pos) {
-        const unsigned first = Fold(text[pos]);
-        if (!firstBytes[first])
-            continue;
-        if (!singles.empty()) {
-            const auto it = singles.find(first);
-            if (it != singles.end())
-                for (size_t row : it->second)
-                    found[row].push_back(pos);
-        }
-        if (pos + 1 >= n)
-            continue;
-        const unsigned key = first << 8 | Fold(text[pos + 1]);
-        if (!firstPairs[key])
-            continue;
-        for (size_t row : byPair[key])
-            if (MatchesAt(text, pos, rows[row].pattern))
-                found[row].push_back(pos);
-    }
-    return found;
-}
-
-struct Piece {
-    std::string_view data;
-    bool original; // a view into the text being replaced
-};
-
-// The text under replacement: original pieces and inserted ones, with their start offsets.
-class PieceText {
+// Finds every occurrence of every pattern of a table in one scan: candidates by their folded
+// first two bytes, then one lookup of the whole text per distinct pattern length.
+class PatternIndex {
 public:
-    explicit PieceText(std::string_view original) : m_original(original) {
-        m_pieces.push_back({original, true});
-        Reindex();
+    explicit PatternIndex(const std::vector<Replacement>& rows) {
+        for (size_t row = 0; row < rows.size(); ++row) {
+            const std::string_view p = rows[row].pattern;
+            if (!Searchable(p))
+                continue;
+            m_longest = std::max(m_longest, p.size());
+            const unsigned char first = FoldCase(static_cast<unsigned char>(p[0]));
+            m_firstBytes.set(first);
+            m_firstBytes.set(OtherCase(first));
+            if (p.size() > 1)
+                m_firstPairs.set(first << 8 | Fold(p[1]));
+            std::string key = Folded(p);
+            if (std::find(m_lengths.begin(), m_lengths.end(), key.size()) == m_lengths.end())
+                m_lengths.push_back(key.size());
+            m_byText[std::move(key)].push_back(row);
+        }
+        for (int c = 0; c < 256; ++c)
+            if (m_firstBytes[c])
+                m_firstByteList.push_back(static_cast<char>(c));
     }
 
-    // Replaces the occurrences of `row` in order; positions found by the first scan give the
-    // matches inside original pieces, the rest are searched around inserted pieces.
-    void ReplaceRow(const Replacement& row, const std::vector<size_t>& originalMatches) {
-        const CaseInsensitiveFinder finder(row.pattern);
-        if (finder.size() == 0)
-            return;
-        std::vector<size_t> candidates = OriginalCandidates(originalMatches, finder.size());
-        AddCandidatesNearInserts(finder, candidates);
-        std::sort(candidates.begin(), candidates.end());
-        Apply(SelectNonOverlapping(candidates, finder.size()), finder.size(), row.text);
-    }
+    size_t longest() const { return m_longest; }
 
-    std::string Flatten() const {
-        std::string out;
-        out.reserve(m_total);
-        for (const auto& piece : m_pieces)
-            out.append(piece.data);
-        return out;
+    // Calls found(position, row) for each occurrence, overlapping ones included.
+    template <typename Found>
+    void Scan(std::string_view text, Found&& found) const {
+        size_t pos = 0;
+#if defined(__SSE2__)
+        if (m_firstByteList.size() <= 4) {
+            // Few distinct first bytes (placeholders mostly start alike): find them 16 at a time.
+            __m128i firsts[4];
+            const size_t k = m_firstByteList.size();
+            for (size_t i = 0; i < k; ++i)
+                firsts[i] = _mm_set1_epi8(m_firstByteList[i]);
+            for (; pos + 16 <= text.size(); pos += 16) {
+                const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos));
+                __m128i hit = _mm_setzero_si128();
+                for (size_t i = 0; i < k; ++i)
+                    hit = _mm_or_si128(hit, _mm_cmpeq_epi8(block, firsts[i]));
+                for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hit)); mask; mask &= mask - 1)
+                    ScanAt(text, pos + static_cast<size_t>(__builtin_ctz(mask)), found);
+            }
+        }
+#endif
+        for (; pos < text.size(); ++pos)
+            if (m_firstBytes[static_cast<unsigned char>(text[pos])])
+                ScanAt(text, pos, found);
     }
 
 private:
-    void Reindex() {
-        m_starts.resize(m_pieces.size());
-        size_t offset = 0;
-        for (size_t i = 0; i < m_pieces.size(); ++i) {
-            m_starts[i] = offset;
-            offset += m_pieces[i].data.size();
-        }
-        m_total = offset;
-    }
-
-    size_t OriginalOffset(const Piece& piece) const {
-        return static_cast<size_t>(piece.data.data() - m_original.data());
-    }
-
-    std::vector<size_t> OriginalCandidates(const std::vector<size_t>& matches, size_t m) const {
-        std::vector<size_t> out;
-        for (size_t i = 0; i < m_pieces.size(); ++i) {
-            const Piece& piece = m_pieces[i];
-            if (!piece.original || piece.data.size() < m)
-                continue;
-            const size_t from = OriginalOffset(piece);
-            const size_t last = from + piece.data.size() - m;
-            for (auto it = std::lower_bound(matches.begin(), matches.end(), from); it != matches.end() && *it <= last; ++it)
-                out.push_back(m_starts[i] + (*it - from));
-        }
+    static std::string Folded(std::string_view text) {
+        std::string out(text.size(), '\0');
+        for (size_t i = 0; i < text.size(); ++i)
+            out[i] = static_cast<char>(Fold(text[i]));
         return out;
     }
 
-    size_t PieceAt(size_t pos) const {
-        return static_cast<size_t>(std::upper_bound(m_starts.begin(), m_starts.end(), pos) - m_starts.begin()) - 1;
-    }
-
-    bool InsideOneOriginal(size_t pos, size_t m) const {
-        if (m_pieces.empty() || pos >= m_total)
-            return false;
-        const size_t i = PieceAt(pos);
-        return m_pieces[i].original && pos + m <= m_starts[i] + m_pieces[i].data.size();
-    }
-
-    std::string Gather(size_t from, size_t to) const {
-        std::string out;
-        for (size_t i = from < m_total ? PieceAt(from) : m_pieces.size(); i < m_pieces.size() && m_starts[i] < to; ++i) {
-            const size_t begin = std::max(from, m_starts[i]) - m_starts[i];
-            const size_t end = std::min(to, m_starts[i] + m_pieces[i].data.size()) - m_starts[i];
-            out.append(m_pieces[i].data.substr(begin, end - begin));
-        }
-        return out;
-    }
-
-    // Matches that touch an inserted piece or span the junction where one was inserted.
-    void AddCandidatesNearInserts(const CaseInsensitiveFinder& finder, std::vector<size_t>& out) const {
-        const size_t m = finder.size();
-        for (size_t i = 0; i < m_pieces.size(); ++i) {
-            if (m_pieces[i].original)
+    template <typename Found>
+    void ScanAt(std::string_view text, size_t pos, Found&& found) const {
+        const bool pairPossible =
+            pos + 1 < text.size() && m_firstPairs[Fold(text[pos]) << 8 | Fold(text[pos + 1])];
+        for (size_t length : m_lengths) {
+            if (pos + length > text.size() || (length > 1 && !pairPossible))
                 continue;
-            const size_t from = m_starts[i] >= m - 1 ? m_starts[i] - (m - 1) : 0;
-            const size_t to = std::min(m_total, m_starts[i] + m_pieces[i].data.size() + (m - 1));
-            const std::string window = Gather(from, to);
-            for (size_t at = finder.FindIn(window); at != std::string::npos; at = finder.FindIn(window, at + 1))
-                if (!InsideOneOriginal(from + at, m))
-                    out.push_back(from + at);
+            const auto it = m_byText.find(Folded(text.substr(pos, length)));
+            if (it != m_byText.end())
+                for (size_t row : it->second)
+                    found(pos, row);
         }
     }
 
-    static std::vector<size_t> SelectNonOverlapping(const std::vector<size_t>& sorted, size_t m) {
-        std::vector<size_t> chosen;
-        size_t freeFrom = 0;
-        for (size_t pos : sorted) {
-            if (pos < freeFrom)
-                continue;
-            chosen.push_back(pos);
-            freeFrom = pos + m;
-        }
-        return chosen;
-    }
-
-    void Apply(const std::vector<size_t>& matches, size_t m, std::string_view replacement) {
-        if (matches.empty())
-            return;
-        std::vector<Piece> next;
-        next.reserve(m_pieces.size() + 2 * matches.size());
-        size_t match = 0;
-        size_t skipUntil = 0; // end of the last match: text before it is replaced
-        for (size_t i = 0; i < m_pieces.size(); ++i) {
-            const size_t start = m_starts[i];
-            const Piece& piece = m_pieces[i];
-            const size_t len = piece.data.size();
-            if (len == 0) {
-                if (skipUntil <= start)
-                    next.push_back(piece); // keeps the junction of an empty insert
-                continue;
-            }
-            size_t cut = skipUntil > start ? std::min(len, skipUntil - start) : 0;
-            while (match < matches.size() && matches[match] < start + len) {
-                const size_t local = matches[match] - start;
-                if (local > cut)
-                    next.push_back({piece.data.substr(cut, local - cut), piece.original});
-                next.push_back({replacement, false});
-                skipUntil = matches[match] + m;
-                cut = std::min(len, skipUntil - start);
-                ++match;
-            }
-            if (cut < len)
-                next.push_back({piece.data.substr(cut), piece.original});
-        }
-        m_pieces.swap(next);
-        Reindex();
-    }
-
-    std::string_view m_original;
-    std::vector<Piece> m_pieces;
-    std::vector<size_t> m_starts;
-    size_t m_total = 0;
+    size_t m_longest = 0;
+    std::bitset<256> m_firstBytes;
+    std::string m_firstByteList;
+    std::bitset<65536> m_firstPairs;
+    std::vector<size_t> m_lengths;
+    std::unordered_map<std::string, std::vector<size_t>> m_byText;
 };
+
+struct Span {
+    size_t begin;
+    size_t end;
+    size_t firstRow; // the earliest row that occurs in it
+};
+
+// Stretches of the text around the occurrences: occurrences closer than twice the longest
+// pattern share a stretch, and each stretch reaches that far beyond its outer occurrences.
+std::vector<Span> Regions(std::vector<Span> occurrences, size_t margin, size_t size) {
+    std::sort(occurrences.begin(), occurrences.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
+    std::vector<Span> regions;
+    for (const Span& o : occurrences) {
+        if (!regions.empty() && o.begin < regions.back().end + 2 * margin) {
+            regions.back().end = std::max(regions.back().end, o.end);
+            regions.back().firstRow = std::min(regions.back().firstRow, o.firstRow);
+            continue;
+        }
+        regions.push_back(o);
+    }
+    for (Span& r : regions) {
+        r.begin = r.begin >= margin ? r.begin - margin : 0;
+        r.end = std::min(size, r.end + margin);
+    }
+    return regions;
+}
+
+// Runs the rows in order over one region. False when a replacement came within `margin` of
+// the region's edges, where it could interact with text outside.
+bool ReplaceInRegion(std::string& region, const std::vector<Replacement>& rows, const PatternIndex& index,
+                     size_t margin, bool startsText, bool endsText, size_t firstRow) {
+    for (size_t next = firstRow; next < rows.size();) {
+        const CaseInsensitiveFinder finder(rows[next].pattern);
+        std::string out;
+        size_t copied = 0;
+        for (size_t at = finder.FindIn(region); at != std::string::npos; at = finder.FindIn(region, copied)) {
+            const bool nearStart = !startsText && at < margin;
+            const bool nearEnd = !endsText && at + finder.size() + margin > region.size();
+            if (nearStart || nearEnd)
+                return false;
+            out.append(region, copied, at - copied).append(rows[next].text);
+            copied = at + finder.size();
+        }
+        out.append(region, copied, std::string::npos);
+        region.swap(out);
+        const size_t done = next;
+        next = rows.size();
+        index.Scan(region, [&](size_t, size_t found) {
+            if (found > done && found < next)
+                next = found;
+        });
+    }
+    return true;
+}
+
+void ReplaceEachInTurn(std::string& text, const std::vector<Replacement>& rows) {
+    for (const auto& row : rows)
+        ReplaceAll(text, row.pattern, row.text);
+}
 
 } // namespace
 
 void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements) {
-    const auto occurrences = FindAllOccurrences(text, replacements);
-    PieceText pieces(text);
-    for (size_t row = 0; row < replacements.size(); ++row)
-        pieces.ReplaceRow(replacements[row], occurrences[row]);
-    text = pieces.Flatten();
+    const PatternIndex index(replacements);
+    std::vector<Span> occurrences;
+    index.Scan(text, [&](size_t pos, size_t row) {
+        occurrences.push_back({pos, pos + replacements[row].pattern.size(), row});
+    });
+    if (occurrences.empty())
+        return;
+    const size_t margin = index.longest();
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    size_t copied = 0;
+    for (const Span& r : Regions(std::move(occurrences), margin, text.size())) {
+        std::string region = text.substr(r.begin, r.end - r.begin);
+        if (!ReplaceInRegion(region, replacements, index, margin, r.begin == 0, r.end == text.size(), r.firstRow)) {
+            // A chain of replacements reached past its region: take the plain road.
+            ReplaceEachInTurn(text, replacements);
+            return;
+        }
+        out.append(text, copied, r.begin - copied).append(region);
+        copied = r.end;
+    }
+    out.append(text, copied, std::string::npos);
+    text.swap(out);
 }
 
 } // namespace quorlex

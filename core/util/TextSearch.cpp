@@ -2,26 +2,36 @@
 
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quorlex {
 namespace {
 
-std::array<unsigned char, 256> MakeFoldTable() {
-    std::array<unsigned char, 256> table{};
+using Table = std::array<unsigned char, 256>;
+
+// Both tables from the letter pairs: ASCII, the accented letters and the four pairs in 0x8A..0x9F.
+constexpr Table MakeCaseTable(bool fold) {
+    Table t{};
     for (int c = 0; c < 256; ++c)
-        table[c] = static_cast<unsigned char>(c);
+        t[c] = static_cast<unsigned char>(c);
+    auto pair = [&t, fold](int upper, int lower) {
+        t[upper] = static_cast<unsigned char>(lower);
+        if (!fold)
+            t[lower] = static_cast<unsigned char>(upper);
+    };
     for (int c = 'A'; c <= 'Z'; ++c)
-        table[c] = static_cast<unsigned char>(c + 32);
+        pair(c, c + 32);
     for (int c = 0xC0; c <= 0xDE; ++c)
         if (c != 0xD7)
-            table[c] = static_cast<unsigned char>(c + 32);
-    table[0x8A] = 0x9A; // S caron
-    table[0x8C] = 0x9C; // OE
-    table[0x8E] = 0x9E; // Z caron
-    table[0x9F] = 0xFF; // Y diaeresis
-    return table;
+            pair(c, c + 32);
+    pair(0x8A, 0x9A);
+    pair(0x8C, 0x9C);
+    pair(0x8E, 0x9E);
+    pair(0x9F, 0xFF);
+    return t;
 }
-
-const std::array<unsigned char, 256> kFold = MakeFoldTable();
 
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
@@ -29,21 +39,33 @@ bool HasLineBreak(std::string_view text) {
 
 } // namespace
 
-unsigned char FoldCase(unsigned char c) { return kFold[c]; }
+namespace detail {
+constexpr Table kFold = MakeCaseTable(true);
+constexpr Table kOtherCase = MakeCaseTable(false);
+} // namespace detail
 
 CaseInsensitiveFinder::CaseInsensitiveFinder(std::string_view pattern) {
     // A pattern with a line break could only match across lines, which is never allowed.
-    if (!HasLineBreak(pattern))
-        for (char c : pattern)
-            m_pattern += static_cast<char>(kFold[static_cast<unsigned char>(c)]);
-    const size_t n = m_pattern.size();
-    for (auto& shift : m_shift)
-        shift = n ? n : 1;
-    for (size_t i = 0; i + 1 < n; ++i)
-        m_shift[static_cast<unsigned char>(m_pattern[i])] = n - 1 - i;
-    // The shift table is keyed by folded bytes; give both cases of a letter the same shift.
-    for (int c = 0; c < 256; ++c)
-        m_shift[c] = m_shift[kFold[c]];
+    if (HasLineBreak(pattern))
+        return;
+    for (char c : pattern)
+        m_pattern += static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
+    if (m_pattern.empty())
+        return;
+    const auto first = static_cast<unsigned char>(m_pattern.front());
+    const auto last = static_cast<unsigned char>(m_pattern.back());
+    m_firstCases[0] = first;
+    m_firstCases[1] = OtherCase(first);
+    m_lastCases[0] = last;
+    m_lastCases[1] = OtherCase(last);
+}
+
+bool CaseInsensitiveFinder::MatchesAt(const unsigned char* at) const {
+    const auto* pat = reinterpret_cast<const unsigned char*>(m_pattern.data());
+    for (size_t i = 0; i < m_pattern.size(); ++i)
+        if (FoldCase(at[i]) != pat[i])
+            return false;
+    return true;
 }
 
 size_t CaseInsensitiveFinder::FindIn(std::string_view text, size_t from) const {
@@ -51,20 +73,31 @@ size_t CaseInsensitiveFinder::FindIn(std::string_view text, size_t from) const {
     if (n == 0 || from > text.size() || text.size() - from < n)
         return std::string_view::npos;
     const auto* data = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* pat = reinterpret_cast<const unsigned char*>(m_pattern.data());
-    const unsigned char last = pat[n - 1];
-    const size_t end = text.size() - n;
-    for (size_t pos = from; pos <= end;) {
-        const unsigned char tail = data[pos + n - 1];
-        if (kFold[tail] == last) {
-            size_t i = 0;
-            while (i + 1 < n && kFold[data[pos + i]] == pat[i])
-                ++i;
-            if (i + 1 >= n)
-                return pos;
+    const size_t last = text.size() - n; // last possible start
+    size_t pos = from;
+#if defined(__SSE2__)
+    // Sixteen starts at a time: candidates are where both the first and the last byte of the
+    // pattern match in either case; only those are compared in full.
+    const __m128i first0 = _mm_set1_epi8(static_cast<char>(m_firstCases[0]));
+    const __m128i first1 = _mm_set1_epi8(static_cast<char>(m_firstCases[1]));
+    const __m128i last0 = _mm_set1_epi8(static_cast<char>(m_lastCases[0]));
+    const __m128i last1 = _mm_set1_epi8(static_cast<char>(m_lastCases[1]));
+    for (; pos + 15 <= last; pos += 16) {
+        const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
+        const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + n - 1));
+        const __m128i headHit = _mm_or_si128(_mm_cmpeq_epi8(head, first0), _mm_cmpeq_epi8(head, first1));
+        const __m128i tailHit = _mm_or_si128(_mm_cmpeq_epi8(tail, last0), _mm_cmpeq_epi8(tail, last1));
+        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(headHit, tailHit))); mask;
+             mask &= mask - 1) {
+            const size_t at = pos + static_cast<size_t>(__builtin_ctz(mask));
+            if (MatchesAt(data + at))
+                return at;
         }
-        pos += m_shift[tail];
     }
+#endif
+    for (; pos <= last; ++pos)
+        if (MatchesAt(data + pos))
+            return pos;
     return std::string_view::npos;
 }
 

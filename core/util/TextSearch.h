@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,11 @@ public:
     size_t size() const { return m_pattern.size(); }
 
 private:
+    bool MatchesAt(const unsigned char* at) const;
+
     std::string m_pattern; // case-folded
-    size_t m_shift[256];
+    unsigned char m_firstCases[2] = {};
+    unsigned char m_lastCases[2] = {};
 };
 
 // Replaces every match in one forward scan; inserted text is not searched again.
@@ -27,6 +31,14 @@ size_t ReplaceAll(std::string& text, std::string_view pattern, std::string_view 
 // text, or npos when nothing was found.
 size_t ReplaceFirst(std::string& text, std::string_view pattern, std::string_view replacement, size_t from = 0);
 
-unsigned char FoldCase(unsigned char c);
+namespace detail {
+extern const std::array<unsigned char, 256> kFold;
+extern const std::array<unsigned char, 256> kOtherCase;
+} // namespace detail
+
+// The lower-case form of a Windows-1252 byte.
+inline unsigned char FoldCase(unsigned char c) { return detail::kFold[c]; }
+// The other letter case of a byte, or the byte itself.
+inline unsigned char OtherCase(unsigned char c) { return detail::kOtherCase[c]; }
 
 } // namespace quorlex

@@ -97,3 +97,24 @@ TEST(ReplaceAllInOrder, AgreesWithOneReplaceAllPerRowOnRandomText) {
         ASSERT_EQ(text, expected) << "round " << round;
     }
 }
+
+TEST(ReplaceAllInOrder, AgreesOnPagesWithSparsePlaceholders) {
+    std::mt19937 random(11);
+    const std::vector<std::string> names{"%%c1%%", "%%C2%%", "%%c10%%", "%%f%%", "%%x"};
+    for (int round = 0; round < 500; ++round) {
+        std::string text;
+        for (int i = 0; i < 60; ++i) {
+            text += std::string(random() % 30, "ab \r\n%;"[random() % 7]);
+            text += names[random() % names.size()];
+        }
+        std::vector<std::string> values;
+        for (size_t i = 0; i < names.size(); ++i)
+            values.push_back(random() % 3 == 0 ? names[random() % names.size()] + "v" : std::string(random() % 4, 'v'));
+        std::vector<Replacement> rows;
+        for (size_t i = 0; i < names.size(); ++i)
+            rows.push_back({names[i], values[i]});
+        const std::string expected = Sequential(text, rows);
+        ReplaceAllInOrder(text, rows);
+        ASSERT_EQ(text, expected) << "round " << round;
+    }
+}

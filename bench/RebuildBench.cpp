@@ -1,0 +1,119 @@
+#include "StressPackage.h"
+#include "ports/Ui.h"
+#include "preview/Rebuild.h"
+#include "util/TextSearch.h"
+#include "workspace/WorkspaceLoader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+using namespace quorlex;
+namespace fs = std::filesystem;
+
+class SilentUi : public Ui {
+public:
+    void Inform(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+    Answer Confirm(const std::string&) override { return Answer::Yes; }
+    void SuspendUpdates() override {}
+    void ResumeUpdates() override {}
+};
+
+TemplateWorkspace LoadWorkspace(const fs::path& folder) {
+    SilentUi ui;
+    TemplateWorkspace ws;
+    LoadPackage(ws, folder, ui);
+    return ws;
+}
+
+const fs::path& StressFolder() {
+    static const fs::path folder = [] {
+        const fs::path path = fs::temp_directory_path() / ("quorlex-stress-" + std::to_string(getpid()));
+        fs::remove_all(path);
+        bench::WriteStressPackage(path);
+        return path;
+    }();
+    return folder;
+}
+
+void BM_RebuildSample(benchmark::State& state) {
+    const TemplateWorkspace ws = LoadWorkspace(fs::path(QUORLEX_SAMPLE_TEMPLATES) / "harbor");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RebuildPage(ws));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * ws.templatePage.size()));
+}
+BENCHMARK(BM_RebuildSample)->Unit(benchmark::kMicrosecond);
+
+void BM_RebuildStress(benchmark::State& state) {
+    const TemplateWorkspace ws = LoadWorkspace(StressFolder());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RebuildPage(ws));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * ws.templatePage.size()));
+    state.counters["page_kB"] = static_cast<double>(ws.templatePage.size()) / 1024;
+    state.counters["variables"] = static_cast<double>(ws.tables.colors.size() + ws.tables.fonts.size() +
+                                                      ws.tables.images.size() + ws.tables.layouts.size() +
+                                                      ws.tables.menus.size());
+}
+BENCHMARK(BM_RebuildStress)->Unit(benchmark::kMillisecond);
+
+// The same 1 MB page and placeholder for every scan below.
+const std::string& ScanText() {
+    static const std::string text = LoadWorkspace(StressFolder()).templatePage.substr(0, 1024 * 1024);
+    return text;
+}
+const std::string kNeedle = "%%image_17%%";
+
+void RunScan(benchmark::State& state, const std::function<size_t(const std::string&)>& count) {
+    const std::string& text = ScanText();
+    size_t found = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(found = count(text));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+    state.counters["matches"] = static_cast<double>(found);
+}
+
+void BM_ScanCaseInsensitive(benchmark::State& state) {
+    const CaseInsensitiveFinder finder(kNeedle);
+    RunScan(state, [&](const std::string& text) {
+        size_t n = 0;
+        for (size_t at = finder.FindIn(text); at != std::string::npos; at = finder.FindIn(text, at + finder.size()))
+            ++n;
+        return n;
+    });
+}
+BENCHMARK(BM_ScanCaseInsensitive)->Unit(benchmark::kMicrosecond);
+
+void BM_ScanMemmem(benchmark::State& state) {
+    RunScan(state, [](const std::string& text) {
+        size_t n = 0;
+        const char* at = text.data();
+        const char* end = text.data() + text.size();
+        while ((at = static_cast<const char*>(memmem(at, static_cast<size_t>(end - at), kNeedle.data(), kNeedle.size())))) {
+            ++n;
+            at += kNeedle.size();
+        }
+        return n;
+    });
+}
+BENCHMARK(BM_ScanMemmem)->Unit(benchmark::kMicrosecond);
+
+void BM_ScanStdSearch(benchmark::State& state) {
+    RunScan(state, [](const std::string& text) {
+        size_t n = 0;
+        for (auto at = std::search(text.begin(), text.end(), kNeedle.begin(), kNeedle.end()); at != text.end();
+             at = std::search(at + static_cast<long>(kNeedle.size()), text.end(), kNeedle.begin(), kNeedle.end()))
+            ++n;
+        return n;
+    });
+}
+BENCHMARK(BM_ScanStdSearch)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
