@@ -89,9 +89,6 @@ void MainWindow::Changed(Aspect aspect) {
     case Aspect::Catalog:
         m_catalog->ShowCatalog();
         break;
-    case Aspect::Selection:
-        m_catalog->ShowSelection();
-        break;
     case Aspect::Workflow:
         ShowWorkflow();
         break;

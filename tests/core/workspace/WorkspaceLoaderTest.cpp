@@ -1,3 +1,4 @@
+#include "preview/Rebuild.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 #include "util/Error.h"
@@ -138,4 +139,20 @@ TEST_F(LoaderTest, AStylesheetPathLeavingThePackageIsRefused) {
                                        "<var>%%style%%</var>"}));
     EXPECT_THROW(Load(), Error);
     EXPECT_EQ(ws.templatePage.find("SECRET"), std::string::npos);
+}
+
+TEST_F(LoaderTest, FilesOfSeveralMegabytesLoadAndRebuildWhole) {
+    std::string page = "<html><head>%%style%%</head><body>%%menu_main%%\n";
+    while (page.size() < 6 * 1024 * 1024)
+        page += "<p class=\"x\">%%c_text%% filler text filler text filler text</p>\n";
+    Write("index.html", page + "</body></html>\n");
+    std::string menu = "big\r\n";
+    for (int i = 0; i < 100000; ++i)
+        menu += "\tItem " + std::to_string(i) + "|#|\r\n";
+    Write("menus/main/menu.lyo", menu);
+    Load();
+    EXPECT_GT(ws.templatePage.size(), 6u * 1024 * 1024);
+    const std::string rebuilt = RebuildPage(ws);
+    EXPECT_EQ(rebuilt.find("%%c_text%%"), std::string::npos);
+    EXPECT_NE(rebuilt.find(">Item 99999</a>"), std::string::npos);
 }
