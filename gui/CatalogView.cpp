@@ -59,11 +59,12 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CatalogView::SelectionChanged);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { m_session.RecalculateTemplate(); });
 
-    auto* top = new QWidget;
-    auto* topLayout = new QHBoxLayout(top);
-    topLayout->setContentsMargins(0, 0, 0, 0);
-    topLayout->addWidget(m_list, 1);
-    topLayout->addWidget(BuildInfoPane(resourceFolder));
+    auto* top = new QSplitter(Qt::Horizontal);
+    top->setChildrenCollapsible(false);
+    top->addWidget(m_list);
+    top->addWidget(BuildInfoPane(resourceFolder));
+    top->setStretchFactor(0, 1);
+    top->setSizes({440, 460});
 
     m_info = new QWebEngineView;
     auto* infoTabs = new QTabWidget;
@@ -81,7 +82,7 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
 
 QWidget* CatalogView::BuildInfoPane(const QString& resourceFolder) {
     auto* column = new QWidget;
-    column->setFixedWidth(460);
+    column->setMinimumWidth(240);
     auto* columnLayout = new QVBoxLayout(column);
     columnLayout->setContentsMargins(0, 0, 0, 0);
     m_pane = new QWidget;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QScreen>
 
 using namespace quorlex;
 
@@ -37,6 +38,8 @@ int main(int argc, char* argv[]) {
     splash.SetStatus(QStringLiteral("Loading Modules..."));
     splash.StepIt();
     splash.Finish();
+    // Without a window manager a maximize request does nothing: fill the screen ourselves.
+    window.setGeometry(window.screen()->availableGeometry());
     window.showMaximized();
     return app.exec();
 }

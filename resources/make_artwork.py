@@ -367,7 +367,7 @@ def make_placeholder():
     text_centered(d, s(cx), s(cy + fh / 2 + 22), "No preview available",
                   font(BOLD, 17), (120, 128, 146, 255))
     text_centered(d, s(cx), s(cy + fh / 2 + 48),
-                  "This template has no screenshot.",
+                  "Select a template that comes with a screenshot.",
                   font(BOOK, 11.5), (150, 157, 172, 255))
     finish(img, (W, H), "placeholder.png")
 

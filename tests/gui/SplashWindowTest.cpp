@@ -16,6 +16,9 @@ private slots:
         splash.SetRange(0, 200, 20, 10);
         splash.StepIt();
         QCOMPARE(splash.position(), 30);
+        const QString shots = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
+        if (!shots.isEmpty())
+            splash.grab().save(shots + QStringLiteral("/splash.png"));
         splash.SetStatus(QStringLiteral("Loading Modules..."));
         QCOMPARE(splash.status(), QStringLiteral("Loading Modules..."));
         splash.Finish();
