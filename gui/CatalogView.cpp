@@ -67,6 +67,7 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     top->setSizes({440, 460});
 
     m_info = new QWebEngineView;
+    m_info->setObjectName(QStringLiteral("WebBrowser3"));
     auto* infoTabs = new QTabWidget;
     infoTabs->addTab(m_info, QStringLiteral("Template Info:"));
 

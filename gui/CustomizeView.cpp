@@ -53,6 +53,7 @@ QListWidget* RowList() {
 
 CustomizeView::CustomizeView(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
     m_subPages = new QTabWidget;
+    m_subPages->setObjectName(QStringLiteral("PageControl2"));
     m_subPages->addTab(BuildTablePage(0, QStringLiteral("Colors:"), true), QStringLiteral("Colors && Backgrounds:"));
     m_subPages->addTab(BuildTablePage(1, QStringLiteral("Images:"), true), QStringLiteral("Images:"));
     m_subPages->addTab(BuildTablePage(2, QStringLiteral("Layouts / Objects:"), true), QStringLiteral("Layout / Objects:"));
@@ -105,6 +106,7 @@ QWidget* CustomizeView::BuildPreviewGroup() {
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
     connect(refresh, &QAction::triggered, this, [this] { m_session.Refresh(); });
     m_preview = new PreviewBrowser;
+    m_preview->setObjectName(QStringLiteral("WebBrowser1"));
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(toolbar);

@@ -58,8 +58,10 @@ QWidget* WithHelp(QWidget* content) {
 FilesView::FilesView(Session& session, const std::function<void()>& splashStep, QWidget* parent)
     : QWidget(parent), m_session(session) {
     m_outputPages = new QTabWidget;
+    m_outputPages->setObjectName(QStringLiteral("PageControl4"));
     m_outputPages->addTab(BuildExportPage(splashStep), QStringLiteral("Export (Save) Template Files:"));
     m_help = new QWebEngineView;
+    m_help->setObjectName(QStringLiteral("WebBrowser2"));
     m_outputPages->addTab(m_help, QStringLiteral("Template Help Info:"));
     m_outputPages->addTab(BuildCodePage(splashStep), QStringLiteral("HTML/CSS Code:"));
     auto* layout = new QVBoxLayout(this);

@@ -28,6 +28,7 @@ MainWindow::MainWindow(Session& session, QtBrowsers& browsers, const QString& re
     m_customize = new CustomizeView(session);
     m_files = new FilesView(session, splashStep);
     m_pages = new QTabWidget;
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->addTab(m_catalog, QStringLiteral("1) Select Template"));
     m_pages->addTab(m_customize, QStringLiteral("2) Customize"));
     m_pages->addTab(m_files, QStringLiteral("3) Get the Files"));

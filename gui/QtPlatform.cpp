@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -49,7 +50,8 @@ bool QtPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to)
 }
 
 std::string QtPlatform::GetMyDocumentsFolder() {
-    return PathFromQt(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).string();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).exists() ? PathFromQt(folder).string() : std::string();
 }
 
 void QtPlatform::OpenExternal(const std::string& target) {

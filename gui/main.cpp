@@ -2,7 +2,7 @@
 #include "QtBrowsers.h"
 #include "QtPlatform.h"
 #include "QtUi.h"
-#include "SplashWindow.h"
+#include "TSplash.h"
 #include "app/Session.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     const QString appFolder = QApplication::applicationDirPath();
     const QString resources = appFolder + QStringLiteral("/resources");
 
-    SplashWindow splash(resources);
+    TSplash splash(resources);
     splash.show();
     splash.SetStatus(QStringLiteral("Loading ..."));
     splash.SetRange(0, 200, 20, 10);

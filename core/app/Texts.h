@@ -7,7 +7,7 @@ namespace texts {
 
 constexpr const char* kAppTitle = "Quorlex";
 constexpr const char* kCaptionPrefix = "Quorlex -- ";
-constexpr const char* kWelcomeHtml =
+constexpr const char* WelcomeHtml =
     "<html><head><style type=\"text/css\">.style1 {font-family: Verdana, Arial;font-size:16px;}</style></head>"
     "<body><span class=\"style1\">Please, select menu template from the list above and click "
     "&quot;Customize&quot;...</span></body></html>";

@@ -46,6 +46,6 @@ void CatalogPage::ListView1Click(bool anyRowSelected) {
     ShowWelcome();
 }
 
-void CatalogPage::ShowWelcome() { LoadHtmlIntoBrowser(m_browsers, BrowserId::CatalogInfo, texts::kWelcomeHtml); }
+void CatalogPage::ShowWelcome() { LoadHtmlIntoBrowser(m_browsers, BrowserId::CatalogInfo, texts::WelcomeHtml); }
 
 } // namespace quorlex

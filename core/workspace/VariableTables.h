@@ -51,7 +51,7 @@ struct VariableTables {
     std::vector<ImageVariable> images;
     std::vector<LayoutVariable> layouts;
     std::vector<MenuVariable> menus;
-    std::vector<ImageVariable> defaultImages; // the image table as loaded
+    std::vector<ImageVariable> DefaultImageTable; // the image table as loaded
 };
 
 } // namespace quorlex

@@ -107,7 +107,7 @@ void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Ui& ui) {
     LoadColors(ws);
     LoadFonts(ws, ui);
     LoadImages(ws);
-    ws.tables.defaultImages = ws.tables.images;
+    ws.tables.DefaultImageTable = ws.tables.images;
     LoadMenus(ws);
 }
 

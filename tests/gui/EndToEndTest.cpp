@@ -48,6 +48,9 @@ private slots:
         GuiFixture f;
         f.Start();
         MainWindow& window = f.window();
+        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window.catalogView()->infoBrowser(), QStringLiteral("document.body.innerText"))
+                                     .startsWith(QStringLiteral("Please, select menu template from the list above")),
+                                 30000);
         window.resize(1280, 900);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -58,7 +58,7 @@ TEST_F(LoaderTest, ReadsTablesSettingsAndPresets) {
     Load();
     EXPECT_EQ(ws.tables.colors.size(), 2u);
     EXPECT_EQ(ws.tables.layouts[0].folder, "layouts\\top\\");
-    EXPECT_EQ(ws.tables.defaultImages.size(), 1u);
+    EXPECT_EQ(ws.tables.DefaultImageTable.size(), 1u);
     EXPECT_EQ(ws.settings.imageroot, "images");
     EXPECT_EQ(ws.settings.imagebackup, "default_images");
     EXPECT_EQ(ws.settings.tempfile, "index_temp.html");

@@ -1,4 +1,4 @@
-#include "SplashWindow.h"
+#include "TSplash.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,7 +7,7 @@
 
 namespace quorlex {
 
-SplashWindow::SplashWindow(const QString& resourceFolder) : QWidget(nullptr, Qt::FramelessWindowHint | Qt::SplashScreen) {
+TSplash::TSplash(const QString& resourceFolder) : QWidget(nullptr, Qt::FramelessWindowHint | Qt::SplashScreen) {
     setWindowTitle(QStringLiteral("Starting Tamblor..."));
     setFixedSize(488, 559);
     auto* picture = new QLabel(this);
@@ -26,34 +26,34 @@ SplashWindow::SplashWindow(const QString& resourceFolder) : QWidget(nullptr, Qt:
         move(screen->geometry().center() - rect().center());
 }
 
-void SplashWindow::SetRange(int minimum, int maximum, int position, int step) {
+void TSplash::SetRange(int minimum, int maximum, int position, int step) {
     m_progress->setRange(minimum, maximum);
     m_progress->setValue(position);
     m_step = step;
 }
 
-void SplashWindow::SetStatus(const QString& text) {
+void TSplash::SetStatus(const QString& text) {
     m_status->setText(text);
     Repaint();
 }
 
-void SplashWindow::StepIt() {
+void TSplash::StepIt() {
     const int next = m_progress->value() + m_step;
     m_progress->setValue(next > m_progress->maximum() ? m_progress->minimum() + (next - m_progress->maximum()) : next);
     Repaint();
 }
 
-void SplashWindow::Finish() {
+void TSplash::Finish() {
     m_progress->setValue(m_progress->maximum());
     Repaint();
     hide();
 }
 
-int SplashWindow::position() const { return m_progress->value(); }
+int TSplash::position() const { return m_progress->value(); }
 
-QString SplashWindow::status() const { return m_status->text(); }
+QString TSplash::status() const { return m_status->text(); }
 
-void SplashWindow::Repaint() {
+void TSplash::Repaint() {
     repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -8,10 +8,10 @@ class QProgressBar;
 namespace quorlex {
 
 // The start-up window: picture, status line and progress bar.
-class SplashWindow : public QWidget {
+class TSplash : public QWidget {
     Q_OBJECT
 public:
-    explicit SplashWindow(const QString& resourceFolder);
+    explicit TSplash(const QString& resourceFolder);
 
     void SetRange(int minimum, int maximum, int position, int step);
     void SetStatus(const QString& text);

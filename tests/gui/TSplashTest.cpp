@@ -1,14 +1,14 @@
-#include "SplashWindow.h"
+#include "TSplash.h"
 
 #include <QTest>
 
 using namespace quorlex;
 
-class SplashWindowTest : public QObject {
+class TSplashTest : public QObject {
     Q_OBJECT
 private slots:
     void showsItsTextsAndAdvances() {
-        SplashWindow splash(qEnvironmentVariable("QUORLEX_RESOURCES"));
+        TSplash splash(qEnvironmentVariable("QUORLEX_RESOURCES"));
         splash.show();
         QCOMPARE(splash.windowTitle(), QStringLiteral("Starting Tamblor..."));
         QCOMPARE(splash.size(), QSize(488, 559));
@@ -27,5 +27,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SplashWindowTest)
-#include "SplashWindowTest.moc"
+QTEST_MAIN(TSplashTest)
+#include "TSplashTest.moc"
