@@ -16,7 +16,7 @@ bool Present(const std::string& field) { return !TrimControls(field).empty(); }
 // Replacement texts built for one table live here until the table is applied.
 using TextStore = std::deque<std::string>;
 
-void ApplyLayouts(const TemplateWorkspace& ws, std::string& page) {
+void ApplyLayouts(const TemplateWorkspace& ws, std::string& page, std::string& scratch) {
     TextStore fragments;
     std::vector<Replacement> rows;
     for (const auto& layout : ws.tables.layouts) {
@@ -24,37 +24,37 @@ void ApplyLayouts(const TemplateWorkspace& ws, std::string& page) {
         fragments.push_back(NormalizeLineEnds(ReadFileBytes(file)));
         rows.push_back({layout.var, fragments.back()});
     }
-    ReplaceAllInOrder(page, rows);
+    ReplaceAllInOrder(page, rows, scratch);
 }
 
-void ApplyColors(const TemplateWorkspace& ws, std::string& page) {
+void ApplyColors(const TemplateWorkspace& ws, std::string& page, std::string& scratch) {
     std::vector<Replacement> rows;
     for (const auto& color : ws.tables.colors)
         rows.push_back({color.var, color.value});
-    ReplaceAllInOrder(page, rows);
+    ReplaceAllInOrder(page, rows, scratch);
 }
 
-void ApplyFonts(const TemplateWorkspace& ws, std::string& page) {
+void ApplyFonts(const TemplateWorkspace& ws, std::string& page, std::string& scratch) {
     TextStore declarations;
     std::vector<Replacement> rows;
     for (const auto& font : ws.tables.fonts) {
         declarations.push_back(FontDeclaration(font));
         rows.push_back({font.var, declarations.back()});
     }
-    ReplaceAllInOrder(page, rows);
+    ReplaceAllInOrder(page, rows, scratch);
 }
 
-void ApplyImages(const TemplateWorkspace& ws, std::string& page) {
+void ApplyImages(const TemplateWorkspace& ws, std::string& page, std::string& scratch) {
     TextStore paths;
     std::vector<Replacement> rows;
     for (const auto& image : ws.tables.images) {
         paths.push_back(image.folder + image.url);
         rows.push_back({image.var, paths.back()});
     }
-    ReplaceAllInOrder(page, rows);
+    ReplaceAllInOrder(page, rows, scratch);
 }
 
-void ApplyMenus(const TemplateWorkspace& ws, std::string& page) {
+void ApplyMenus(const TemplateWorkspace& ws, std::string& page, std::string& scratch) {
     TextStore texts;
     std::vector<Replacement> rows;
     for (const auto& menu : ws.tables.menus) {
@@ -65,7 +65,7 @@ void ApplyMenus(const TemplateWorkspace& ws, std::string& page) {
         texts.push_back(MenuClassText(tree));
         rows.push_back({menu.menuClass, texts.back()});
     }
-    ReplaceAllInOrder(page, rows);
+    ReplaceAllInOrder(page, rows, scratch);
 }
 
 } // namespace
@@ -87,11 +87,12 @@ std::string FontDeclaration(const FontVariable& font) {
 
 std::string RebuildPage(const TemplateWorkspace& ws) {
     std::string page = ws.templatePage;
-    ApplyLayouts(ws, page);
-    ApplyColors(ws, page);
-    ApplyFonts(ws, page);
-    ApplyImages(ws, page);
-    ApplyMenus(ws, page);
+    std::string scratch; // the tables take turns writing into it and swapping with the page
+    ApplyLayouts(ws, page, scratch);
+    ApplyColors(ws, page, scratch);
+    ApplyFonts(ws, page, scratch);
+    ApplyImages(ws, page, scratch);
+    ApplyMenus(ws, page, scratch);
     return page;
 }
 

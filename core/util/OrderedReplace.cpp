@@ -8,6 +8,7 @@
 #include <emmintrin.h>
 #endif
 #include <bitset>
+#include <cstdint>
 #include <unordered_map>
 
 namespace quorlex {
@@ -19,11 +20,15 @@ bool Searchable(std::string_view pattern) {
     return !pattern.empty() && pattern.find_first_of("\r\n") == std::string_view::npos;
 }
 
-// Finds every occurrence of every pattern of a table in one scan: candidates by their folded
-// first two bytes, then one lookup of the whole text per distinct pattern length.
+// Finds every occurrence of every pattern of a table in one scan. Candidates are found by
+// their first byte, filtered by a hash of their first bytes, then looked up by a hash of the
+// whole text once per distinct pattern length and compared.
 class PatternIndex {
 public:
-    explicit PatternIndex(const std::vector<Replacement>& rows) {
+    explicit PatternIndex(const std::vector<Replacement>& rows) : m_rows(rows) {
+        for (const auto& row : rows)
+            if (Searchable(row.pattern))
+                m_prefix = std::min(m_prefix, row.pattern.size());
         for (size_t row = 0; row < rows.size(); ++row) {
             const std::string_view p = rows[row].pattern;
             if (!Searchable(p))
@@ -32,12 +37,10 @@ public:
             const unsigned char first = FoldCase(static_cast<unsigned char>(p[0]));
             m_firstBytes.set(first);
             m_firstBytes.set(OtherCase(first));
-            if (p.size() > 1)
-                m_firstPairs.set(first << 8 | Fold(p[1]));
-            std::string key = Folded(p);
-            if (std::find(m_lengths.begin(), m_lengths.end(), key.size()) == m_lengths.end())
-                m_lengths.push_back(key.size());
-            m_byText[std::move(key)].push_back(row);
+            m_prefixes.set(Hash(p.substr(0, m_prefix)) & 0xFFFF);
+            if (std::find(m_lengths.begin(), m_lengths.end(), p.size()) == m_lengths.end())
+                m_lengths.push_back(p.size());
+            m_byHash[Hash(p)].push_back(row);
         }
         for (int c = 0; c < 256; ++c)
             if (m_firstBytes[c])
@@ -73,33 +76,45 @@ public:
     }
 
 private:
-    static std::string Folded(std::string_view text) {
-        std::string out(text.size(), '\0');
-        for (size_t i = 0; i < text.size(); ++i)
-            out[i] = static_cast<char>(Fold(text[i]));
-        return out;
+    // FNV-1a over the folded bytes.
+    static std::uint64_t Hash(std::string_view text) {
+        std::uint64_t h = 1469598103934665603ull;
+        for (char c : text)
+            h = (h ^ Fold(c)) * 1099511628211ull;
+        return h;
+    }
+
+    static bool MatchesAt(std::string_view text, size_t pos, std::string_view pattern) {
+        for (size_t i = 0; i < pattern.size(); ++i)
+            if (Fold(text[pos + i]) != Fold(pattern[i]))
+                return false;
+        return true;
     }
 
     template <typename Found>
     void ScanAt(std::string_view text, size_t pos, Found&& found) const {
-        const bool pairPossible =
-            pos + 1 < text.size() && m_firstPairs[Fold(text[pos]) << 8 | Fold(text[pos + 1])];
+        if (pos + m_prefix > text.size() || !m_prefixes[Hash(text.substr(pos, m_prefix)) & 0xFFFF])
+            return;
         for (size_t length : m_lengths) {
-            if (pos + length > text.size() || (length > 1 && !pairPossible))
+            if (pos + length > text.size())
                 continue;
-            const auto it = m_byText.find(Folded(text.substr(pos, length)));
-            if (it != m_byText.end())
-                for (size_t row : it->second)
+            const auto it = m_byHash.find(Hash(text.substr(pos, length)));
+            if (it == m_byHash.end())
+                continue;
+            for (size_t row : it->second)
+                if (m_rows[row].pattern.size() == length && MatchesAt(text, pos, m_rows[row].pattern))
                     found(pos, row);
         }
     }
 
+    const std::vector<Replacement>& m_rows;
     size_t m_longest = 0;
+    size_t m_prefix = 4; // bytes hashed into the prefix filter: up to the shortest pattern
     std::bitset<256> m_firstBytes;
     std::string m_firstByteList;
-    std::bitset<65536> m_firstPairs;
+    std::bitset<65536> m_prefixes;
     std::vector<size_t> m_lengths;
-    std::unordered_map<std::string, std::vector<size_t>> m_byText;
+    std::unordered_map<std::uint64_t, std::vector<size_t>> m_byHash;
 };
 
 struct Span {
@@ -164,6 +179,11 @@ void ReplaceEachInTurn(std::string& text, const std::vector<Replacement>& rows) 
 } // namespace
 
 void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements) {
+    std::string scratch;
+    ReplaceAllInOrder(text, replacements, scratch);
+}
+
+void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements, std::string& scratch) {
     const PatternIndex index(replacements);
     std::vector<Span> occurrences;
     index.Scan(text, [&](size_t pos, size_t row) {
@@ -172,11 +192,13 @@ void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replac
     if (occurrences.empty())
         return;
     const size_t margin = index.longest();
-    std::string out;
+    std::string& out = scratch;
+    out.clear();
     out.reserve(text.size() + text.size() / 8);
     size_t copied = 0;
+    std::string region;
     for (const Span& r : Regions(std::move(occurrences), margin, text.size())) {
-        std::string region = text.substr(r.begin, r.end - r.begin);
+        region.assign(text, r.begin, r.end - r.begin);
         if (!ReplaceInRegion(region, replacements, index, margin, r.begin == 0, r.end == text.size(), r.firstRow)) {
             // A chain of replacements reached past its region: take the plain road.
             ReplaceEachInTurn(text, replacements);

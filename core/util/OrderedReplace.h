@@ -13,7 +13,9 @@ struct Replacement {
 
 // The same result as calling ReplaceAll for each replacement in order, so text inserted by
 // one replacement is searched by the later ones, but in about one scan of the text instead
-// of one scan per replacement. The views must outlive the call.
+// of one scan per replacement. The views must outlive the call. `scratch` is a buffer for the
+// result that callers running many tables over one large text pass along to save allocations.
+void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements, std::string& scratch);
 void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements);
 
 } // namespace quorlex
