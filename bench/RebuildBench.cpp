@@ -20,7 +20,6 @@ class SilentUi : public Ui {
 public:
     void Inform(const std::string&) override {}
     void ShowError(const std::string&) override {}
-    Answer Confirm(const std::string&) override { return Answer::Yes; }
     void SuspendUpdates() override {}
     void ResumeUpdates() override {}
 };

@@ -129,9 +129,11 @@ void CatalogView::SelectionChanged() {
 void CatalogView::ShowSelection() {
     const auto& page = m_session.catalogPage();
     m_customize->setEnabled(page.customizeEnabled());
-    m_picture = QPixmap();
-    if (page.screenshotVisible() && !page.screenshotFile().empty())
-        m_picture.load(PathToQt(page.screenshotFile()));
+    const QString file = page.screenshotVisible() ? PathToQt(page.screenshotFile()) : QString();
+    if (file != m_pictureFile) {
+        m_pictureFile = file;
+        m_picture = file.isEmpty() ? QPixmap() : QPixmap(file);
+    }
     // A picture that cannot be loaded uncovers the placeholder.
     m_screenshot->setVisible(!m_picture.isNull());
     PlaceScreenshot();

@@ -40,6 +40,7 @@ private:
     QLabel* m_placeholder = nullptr;
     QLabel* m_screenshot = nullptr;
     QPixmap m_picture;
+    QString m_pictureFile; // the file m_picture was read from
     QPushButton* m_customize = nullptr;
     QWebEngineView* m_info;
     int m_selectedRow = -1;

@@ -4,13 +4,11 @@
 #include "util/FolderCopy.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace quorlex {
 
@@ -53,12 +51,5 @@ std::string QtPlatform::GetMyDocumentsFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(folder).exists() ? PathFromQt(folder).string() : std::string();
 }
-
-void QtPlatform::OpenExternal(const std::string& target) {
-    const QUrl url = target.rfind('/', 0) == 0 ? QUrl::fromLocalFile(PathToQt(target)) : QUrl(ToQt(target));
-    QDesktopServices::openUrl(url);
-}
-
-void QtPlatform::ProcessEvents() { QApplication::processEvents(); }
 
 } // namespace quorlex

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace quorlex {
 
-// The desktop services: freedesktop trash, copies with progress dialogs, default handlers.
+// The desktop services: freedesktop trash, copies with progress dialogs, documents folder.
 class QtPlatform : public Platform {
 public:
     void SetWindow(QWidget* window) { m_window = window; }
@@ -15,8 +15,6 @@ public:
     bool RecycleFolder(const fs::path& path) override;
     bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override;
     std::string GetMyDocumentsFolder() override;
-    void OpenExternal(const std::string& target) override;
-    void ProcessEvents() override;
 
 private:
     QWidget* m_window = nullptr;

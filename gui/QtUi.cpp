@@ -15,12 +15,6 @@ void QtUi::ShowError(const std::string& text) {
     QMessageBox::critical(m_window, QApplication::applicationDisplayName(), ToQt(text));
 }
 
-Answer QtUi::Confirm(const std::string& text) {
-    const auto button = QMessageBox::question(m_window, QApplication::applicationDisplayName(), ToQt(text),
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    return button == QMessageBox::Yes ? Answer::Yes : button == QMessageBox::No ? Answer::No : Answer::Cancel;
-}
-
 void QtUi::SuspendUpdates() {
     if (m_suspended++ == 0 && m_window)
         m_window->setUpdatesEnabled(false);

@@ -13,7 +13,6 @@ public:
 
     void Inform(const std::string& text) override;
     void ShowError(const std::string& text) override;
-    Answer Confirm(const std::string& text) override;
     void SuspendUpdates() override;
     void ResumeUpdates() override;
 

@@ -19,6 +19,4 @@ bool FilesystemPlatform::CopyFolderInteractive(const fs::path& from, const fs::p
 
 std::string FilesystemPlatform::GetMyDocumentsFolder() { return documentsFolder; }
 
-void FilesystemPlatform::OpenExternal(const std::string& target) { lastOpened = target; }
-
 } // namespace quorlex

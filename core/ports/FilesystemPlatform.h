@@ -4,19 +4,15 @@
 
 namespace quorlex {
 
-// Platform on plain std::filesystem: deletes instead of trashing, copies without dialogs,
-// opens nothing. Used by tests and tools that run without a desktop.
+// Platform on plain std::filesystem: deletes instead of trashing, copies without dialogs. Used by tests and tools that run without a desktop.
 class FilesystemPlatform : public Platform {
 public:
     bool ShellCopy(const fs::path& from, const fs::path& to, bool silent) override;
     bool RecycleFolder(const fs::path& path) override;
     bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override;
     std::string GetMyDocumentsFolder() override;
-    void OpenExternal(const std::string& target) override;
-    void ProcessEvents() override {}
 
     std::string documentsFolder;
-    std::string lastOpened;
 };
 
 } // namespace quorlex

@@ -7,7 +7,7 @@ namespace quorlex {
 
 namespace fs = std::filesystem;
 
-// Services of the desktop: trash, copies with their dialogs, default handlers, documents folder.
+// Services of the desktop: trash, copies with their dialogs, documents folder.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -19,10 +19,6 @@ public:
     virtual bool CopyFolderInteractive(const fs::path& from, const fs::path& to) = 0;
     // The user's documents folder, or empty text.
     virtual std::string GetMyDocumentsFolder() = 0;
-    // Opens a file, folder or web address with its default handler.
-    virtual void OpenExternal(const std::string& target) = 0;
-    // Lets pending window events run.
-    virtual void ProcessEvents() = 0;
 };
 
 } // namespace quorlex

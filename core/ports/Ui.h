@@ -4,9 +4,7 @@
 
 namespace quorlex {
 
-enum class Answer { Yes, No, Cancel };
-
-// Talking back to the user. The gui shows message boxes; tests script the answers.
+// Talking back to the user. The gui shows message boxes; tests record them.
 class Ui {
 public:
     virtual ~Ui() = default;
@@ -14,8 +12,6 @@ public:
     virtual void Inform(const std::string& text) = 0;
     // Error box with one OK button.
     virtual void ShowError(const std::string& text) = 0;
-    // Question with Yes, No and Cancel.
-    virtual Answer Confirm(const std::string& text) = 0;
     // Screen updates of the main window; always called in pairs.
     virtual void SuspendUpdates() = 0;
     virtual void ResumeUpdates() = 0;

@@ -3,13 +3,13 @@
 #include "util/TextSearch.h"
 
 #include <algorithm>
+#include <bitset>
+#include <cstdint>
+#include <unordered_map>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#include <bitset>
-#include <cstdint>
-#include <unordered_map>
 
 namespace quorlex {
 namespace {

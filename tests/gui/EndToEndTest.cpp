@@ -35,8 +35,10 @@ QString RunScript(QWebEngineView* view, const QString& script) {
 
 void SaveScreenshot(QWidget& window, const QString& name) {
     const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        window.grab().save(folder + QStringLiteral("/") + name);
+    if (folder.isEmpty())
+        return;
+    QTest::qWait(500); // the browser paints a moment after it reports the page loaded
+    window.grab().save(folder + QStringLiteral("/") + name);
 }
 
 } // namespace

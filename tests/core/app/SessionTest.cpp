@@ -80,6 +80,7 @@ TEST_F(SessionTest, CustomizeLoadsThePackageShowsPagesAndPreview) {
     EXPECT_EQ(browsers.Shown(BrowserId::TemplateHelp), (app.path() / "templates/pkg/template_info.html").string());
     EXPECT_EQ(app.Read("templates/pkg/index_temp.html"), session.workspace()->workingPage);
     EXPECT_EQ(ui.suspended, 0);
+    EXPECT_GT(ui.suspendCount, 0);
     EXPECT_TRUE(ui.errors.empty());
 }
 
@@ -108,12 +109,14 @@ TEST_F(SessionTest, RefreshReportsAMissingFragmentAndKeepsThePreviewFile) {
     const std::string before = app.Read("templates/pkg/index_temp.html");
     fs::remove(app.path() / "templates/pkg/layouts/top/wide.lyo");
     const size_t navigations = browsers.log.size();
+    const int suspensions = ui.suspendCount;
     session.Refresh();
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_NE(ui.errors[0].find("wide.lyo"), std::string::npos);
     EXPECT_EQ(app.Read("templates/pkg/index_temp.html"), before);
     EXPECT_EQ(browsers.log.size(), navigations);
     EXPECT_EQ(ui.suspended, 0);
+    EXPECT_GT(ui.suspendCount, suspensions);
 }
 
 TEST_F(SessionTest, LargePreviewShrinksTheAreaAndOtherPagesRestoreTheDraggedHeight) {

@@ -2,15 +2,6 @@
 
 namespace quorlex::test {
 
-Answer FakeUi::Confirm(const std::string& text) {
-    questions.push_back(text);
-    if (answers.empty())
-        return Answer::Yes;
-    const Answer answer = answers.front();
-    answers.erase(answers.begin());
-    return answer;
-}
-
 void FakeBrowsers::Navigate(BrowserId browser, const std::string& address) { log.emplace_back(browser, address); }
 
 void FakeBrowsers::ShowHtml(BrowserId browser, const std::string& html) { log.emplace_back(browser, "html:" + html); }

@@ -9,19 +9,16 @@
 
 namespace quorlex::test {
 
-// Records every message; answers questions from a script (Yes when it runs out).
+// Records every message and the balance of screen-update suspensions.
 class FakeUi : public Ui {
 public:
     void Inform(const std::string& text) override { messages.push_back(text); }
     void ShowError(const std::string& text) override { errors.push_back(text); }
-    Answer Confirm(const std::string& text) override;
     void SuspendUpdates() override { ++suspended; ++suspendCount; }
     void ResumeUpdates() override { --suspended; }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
-    std::vector<std::string> questions;
-    std::vector<Answer> answers;
     int suspended = 0;    // open suspensions; 0 when balanced
     int suspendCount = 0; // suspensions ever made
 };
