@@ -1,5 +1,5 @@
+#include "SilentUi.h"
 #include "StressPackage.h"
-#include "ports/Ui.h"
 #include "preview/Rebuild.h"
 #include "util/TextSearch.h"
 #include "workspace/WorkspaceLoader.h"
@@ -16,16 +16,8 @@ namespace {
 using namespace quorlex;
 namespace fs = std::filesystem;
 
-class SilentUi : public Ui {
-public:
-    void Inform(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-    void SuspendUpdates() override {}
-    void ResumeUpdates() override {}
-};
-
 TemplateWorkspace LoadWorkspace(const fs::path& folder) {
-    SilentUi ui;
+    bench::SilentUi ui;
     TemplateWorkspace ws;
     LoadPackage(ws, folder, ui);
     return ws;

@@ -100,8 +100,12 @@ QWidget* CustomizeView::BuildTablePage(int subPage, const QString& titleCaption,
 QWidget* CustomizeView::BuildPreviewGroup() {
     auto* group = new QGroupBox(QStringLiteral("Live Preview:"));
     auto* toolbar = new QToolBar;
-    for (const char* caption : {"Load Project", "Save Project", "Preview in IE", "Help"})
+    for (const char* caption : {"Load Project", "Save Project"})
         toolbar->addAction(QString::fromLatin1(caption))->setEnabled(false);
+    QAction* external = toolbar->addAction(QStringLiteral("Preview in IE"));
+    external->setObjectName(QStringLiteral("PreviewInIE"));
+    connect(external, &QAction::triggered, this, [this] { m_session.PreviewInIE(); });
+    toolbar->addAction(QStringLiteral("Help"))->setEnabled(false);
     QAction* refresh = toolbar->addAction(QStringLiteral("&Refresh"));
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
     connect(refresh, &QAction::triggered, this, [this] { m_session.Refresh(); });

@@ -98,7 +98,9 @@ void MainWindow::Changed(Aspect aspect) {
         m_files->ShowWorkspace();
         break;
     case Aspect::Preview:
-        m_files->ShowCode();
+        break;
+    case Aspect::Output:
+        m_files->ShowGeneration();
         break;
     }
 }
@@ -112,6 +114,7 @@ void MainWindow::ShowWorkflow() {
     m_applying = false;
     setWindowTitle(ToQt(state.caption));
     m_customize->ShowWorkflow();
+    m_files->ShowWorkflow();
 }
 
 void MainWindow::Exit() {

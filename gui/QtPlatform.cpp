@@ -4,11 +4,13 @@
 #include "util/FolderCopy.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace quorlex {
 
@@ -45,6 +47,10 @@ bool QtPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to)
         }
     };
     return CopyFolderWithQuestions(from, to, questions);
+}
+
+bool QtPlatform::OpenWithDefaultHandler(const fs::path& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(path)));
 }
 
 std::string QtPlatform::GetMyDocumentsFolder() {

@@ -14,6 +14,7 @@ public:
     bool ShellCopy(const fs::path& from, const fs::path& to, bool silent) override;
     bool RecycleFolder(const fs::path& path) override;
     bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override;
+    bool OpenWithDefaultHandler(const fs::path& path) override;
     std::string GetMyDocumentsFolder() override;
 
 private:

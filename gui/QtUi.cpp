@@ -3,6 +3,8 @@
 #include "QtText.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace quorlex {
@@ -13,6 +15,36 @@ void QtUi::Inform(const std::string& text) {
 
 void QtUi::ShowError(const std::string& text) {
     QMessageBox::critical(m_window, QApplication::applicationDisplayName(), ToQt(text));
+}
+
+Answer QtUi::Confirm(const std::string& question) {
+    const auto button = QMessageBox::question(m_window, QApplication::applicationDisplayName(), ToQt(question),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (button == QMessageBox::Yes)
+        return Answer::Yes;
+    return button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+std::optional<Color> QtUi::ChooseColor(Color initial) {
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, m_window);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return RgbColor(chosen.red(), chosen.green(), chosen.blue());
+}
+
+std::optional<std::filesystem::path> QtUi::AskSaveFile(const SaveFileRequest& request) {
+    QFileDialog dialog(m_window, ToQt(request.title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const auto& filter : request.filters)
+        filters << ToQt(filter);
+    dialog.setNameFilters(filters);
+    dialog.selectFile(ToQt(request.proposedName));
+    dialog.setDefaultSuffix(ToQt(request.defaultSuffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return PathFromQt(dialog.selectedFiles().first());
 }
 
 void QtUi::SuspendUpdates() {

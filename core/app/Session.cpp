@@ -2,10 +2,12 @@
 
 #include "app/Texts.h"
 #include "ports/Browsers.h"
+#include "ports/Platform.h"
 #include "ports/Ui.h"
 #include "preview/Rebuild.h"
 #include "util/Error.h"
 #include "util/PackagePath.h"
+#include "util/PathUtils.h"
 #include "util/TextFile.h"
 #include "workspace/WorkspaceLoader.h"
 
@@ -79,6 +81,7 @@ void Session::RecalculateTemplate() {
         return;
     }
     m_workspace = std::move(ws);
+    ResetPages();
     m_workflow.ShowLoadedTemplate();
     m_workflow.hoverTabVisible = m_workspace->hoverFile.has_value();
     m_workflow.activeCodeTab = 0;
@@ -87,6 +90,13 @@ void Session::RecalculateTemplate() {
     Notify(Aspect::Workflow);
     m_browsers.Navigate(BrowserId::LivePreview, PreviewFile(*m_workspace).string());
     m_browsers.Navigate(BrowserId::TemplateHelp, m_workspace->PackageFile("template_info.html").string());
+}
+
+void Session::ResetPages() {
+    m_colorsPage.Reset();
+    m_fontsPage.Reset();
+    m_layoutsPage.Reset();
+    m_imagePresets.Reset();
 }
 
 void Session::Rebuildtemplate() {
@@ -106,10 +116,67 @@ void Session::Refresh() {
     }
 }
 
+void Session::GenerateTemplate() {
+    if (!m_workspace)
+        return;
+    std::string failure;
+    {
+        UpdatesSuspended suspended(m_ui);
+        try {
+            GenerateSite(*m_workspace, m_options, m_platform, m_ui, m_generation);
+        } catch (const Error& error) {
+            failure = error.what();
+        }
+        Notify(Aspect::Output);
+    }
+    for (const std::string& message : {RefusedFilesMessage(m_generation), NotCopiedMessage(m_generation), failure})
+        if (!message.empty())
+            m_ui.ShowError(message);
+}
+
+void Session::SetTemplateOptions(const TemplateOptions& options) {
+    m_options = options;
+    GenerateTemplate();
+}
+
+ExportOutcome Session::ExportTemplate(const std::string& targetText) {
+    if (!m_workspace)
+        return ExportOutcome::Failed;
+    try {
+        return ExportOutputFolder(OutputFolder(*m_workspace), targetText, m_platform, m_ui);
+    } catch (const Error& error) {
+        m_ui.ShowError(error.what());
+        return ExportOutcome::Failed;
+    }
+}
+
+void Session::PreviewInIE() {
+    if (!m_workspace)
+        return;
+    const fs::path page = PreviewFile(*m_workspace);
+    if (!m_platform.OpenWithDefaultHandler(page))
+        m_ui.ShowError("Cannot open \"" + page.string() + "\" in the web browser.");
+}
+
+void Session::OpenInExplorer(const std::string& targetText) {
+    if (TrimControls(targetText).empty()) {
+        m_ui.Inform("No target Folder Selected!");
+        return;
+    }
+    if (!m_platform.OpenWithDefaultHandler(targetText))
+        m_ui.ShowError("Cannot open \"" + targetText + "\" in the file manager.");
+}
+
 void Session::WorkflowPageChanged(int index) {
     m_workflow.activePage = index;
+    if (index == WorkflowState::kFilesPage)
+        m_workflow.activeOutputTab = 0;
     Notify(Aspect::Workflow);
+    if (index == WorkflowState::kFilesPage)
+        GenerateTemplate();
 }
+
+void Session::OutputPageChanged(int index) { m_workflow.activeOutputTab = index; }
 
 void Session::SubPageChanged(int index) {
     m_workflow.SubPageChanged(index);

@@ -3,6 +3,12 @@
 #include "app/SessionListener.h"
 #include "app/WorkflowState.h"
 #include "catalog/CatalogPage.h"
+#include "customize/ColorsPage.h"
+#include "customize/FontsPage.h"
+#include "customize/LayoutsPage.h"
+#include "customize/PresetStore.h"
+#include "output/Export.h"
+#include "output/Generation.h"
 #include "workspace/TemplateWorkspace.h"
 
 #include <filesystem>
@@ -36,7 +42,20 @@ public:
     // "Refresh": the rebuild, with a failure reported to the user.
     void Refresh();
 
+    // Writes the finished site into the output folder; failures are shown to the user.
+    void GenerateTemplate();
+    // The template check boxes: every change generates again.
+    void SetTemplateOptions(const TemplateOptions& options);
+    // Copies the output folder into the target folder typed or chosen on the export page.
+    ExportOutcome ExportTemplate(const std::string& targetText);
+    // Opens the preview page in the desktop's web browser.
+    void PreviewInIE();
+    // Opens the target folder in the file manager.
+    void OpenInExplorer(const std::string& targetText);
+
+    // Entering "3) Get the Files" shows its first tab and generates.
     void WorkflowPageChanged(int index);
+    void OutputPageChanged(int index);
     void SubPageChanged(int index);
     void SplitterMoved(int height);
 
@@ -45,12 +64,21 @@ public:
     const WorkflowState& workflow() const { return m_workflow; }
     // The loaded package, if any load has succeeded.
     const TemplateWorkspace* workspace() const { return m_workspace ? &*m_workspace : nullptr; }
+    TemplateWorkspace* workspace() { return m_workspace ? &*m_workspace : nullptr; }
+    ColorsPage& colorsPage() { return m_colorsPage; }
+    FontsPage& fontsPage() { return m_fontsPage; }
+    LayoutsPage& layoutsPage() { return m_layoutsPage; }
+    PresetStore& imagePresets() { return m_imagePresets; }
+    const TemplateOptions& templateOptions() const { return m_options; }
+    const GenerationResult& generation() const { return m_generation; }
     Ui& ui() { return m_ui; }
     Platform& platform() { return m_platform; }
 
 private:
     void Notify(Aspect aspect);
     void RemoveLeftovers();
+    // A new package: the customization pages start without selections.
+    void ResetPages();
     void WritePreview(TemplateWorkspace& ws);
 
     Ui& m_ui;
@@ -61,6 +89,12 @@ private:
     CatalogPage m_catalogPage;
     WorkflowState m_workflow;
     std::optional<TemplateWorkspace> m_workspace;
+    ColorsPage m_colorsPage{*this};
+    FontsPage m_fontsPage{*this};
+    LayoutsPage m_layoutsPage{*this};
+    PresetStore m_imagePresets{*this, PresetKind::Images};
+    TemplateOptions m_options;
+    GenerationResult m_generation;
 };
 
 } // namespace quorlex

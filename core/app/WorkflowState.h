@@ -22,6 +22,7 @@ struct WorkflowState {
     int subPageAreaHeight = kDesignedAreaHeight;
     bool hoverTabVisible = false;
     int activeCodeTab = 0;
+    int activeOutputTab = 0;
     std::string caption = "Quorlex";
 
     // Selecting "Large Preview:" leaves only the tabs; any other sub-page gets the user's height.

@@ -14,7 +14,12 @@ bool FilesystemPlatform::RecycleFolder(const fs::path& path) {
 }
 
 bool FilesystemPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to) {
-    return CopyFolderWithQuestions(from, to, {});
+    return CopyFolderWithQuestions(from, to, copyQuestions);
+}
+
+bool FilesystemPlatform::OpenWithDefaultHandler(const fs::path& path) {
+    opened.push_back(path);
+    return openSucceeds;
 }
 
 std::string FilesystemPlatform::GetMyDocumentsFolder() { return documentsFolder; }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ports/Platform.h"
+#include "util/FolderCopy.h"
+
+#include <vector>
 
 namespace quorlex {
 
@@ -10,9 +13,13 @@ public:
     bool ShellCopy(const fs::path& from, const fs::path& to, bool silent) override;
     bool RecycleFolder(const fs::path& path) override;
     bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override;
+    bool OpenWithDefaultHandler(const fs::path& path) override;
     std::string GetMyDocumentsFolder() override;
 
     std::string documentsFolder;
+    FolderCopyQuestions copyQuestions; // answers for the interactive folder copy
+    std::vector<fs::path> opened;      // paths given to the default handler
+    bool openSucceeds = true;
 };
 
 } // namespace quorlex

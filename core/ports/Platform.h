@@ -17,6 +17,8 @@ public:
     virtual bool RecycleFolder(const fs::path& path) = 0;
     // Copies a folder with progress and overwrite questions; false when it failed or was cancelled.
     virtual bool CopyFolderInteractive(const fs::path& from, const fs::path& to) = 0;
+    // Opens a file or folder with its default handler (web browser, file manager).
+    virtual bool OpenWithDefaultHandler(const fs::path& path) = 0;
     // The user's documents folder, or empty text.
     virtual std::string GetMyDocumentsFolder() = 0;
 };

@@ -1,8 +1,23 @@
 #pragma once
 
+#include "util/Color.h"
+
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quorlex {
+
+enum class Answer { Yes, No, Cancel };
+
+// What a save dialog offers: filters as "Name (*.ext)", the first preselected.
+struct SaveFileRequest {
+    std::string title;
+    std::vector<std::string> filters;
+    std::string proposedName;
+    std::string defaultSuffix;
+};
 
 // Talking back to the user. The gui shows message boxes; tests record them.
 class Ui {
@@ -12,6 +27,12 @@ public:
     virtual void Inform(const std::string& text) = 0;
     // Error box with one OK button.
     virtual void ShowError(const std::string& text) = 0;
+    // Question with the buttons Yes, No and Cancel.
+    virtual Answer Confirm(const std::string& question) = 0;
+    // The full color chooser opened on `initial`; nothing when the user cancels.
+    virtual std::optional<Color> ChooseColor(Color initial) = 0;
+    // The save dialog, which asks before replacing a file; nothing when the user cancels.
+    virtual std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) = 0;
     // Screen updates of the main window; always called in pairs.
     virtual void SuspendUpdates() = 0;
     virtual void ResumeUpdates() = 0;

@@ -6,10 +6,6 @@
 
 namespace quorlex {
 
-// The CSS declarations of a font row: only the present fields, the decoration slot's ";"
-// always written.
-std::string FontDeclaration(const FontVariable& font);
-
 // The page rebuilt from the template page and the current tables, in the order layouts,
 // colors, fonts, images, menus. Reads the layout fragments and menu trees from disk; throws
 // Error when one cannot be read.

@@ -102,9 +102,11 @@ bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const Fol
     return true;
 }
 
-void ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to) {
-    if (!platform.CopyFolderInteractive(from, to))
-        ui.ShowError("Operation Aborted... ");
+bool ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to) {
+    if (platform.CopyFolderInteractive(from, to))
+        return true;
+    ui.ShowError("Operation Aborted... ");
+    return false;
 }
 
 } // namespace quorlex

@@ -33,6 +33,6 @@ struct FolderCopyQuestions {
 bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const FolderCopyQuestions& questions);
 
 // Interactive folder copy that reports its own failure with "Operation Aborted... ".
-void ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to);
+bool ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to);
 
 } // namespace quorlex

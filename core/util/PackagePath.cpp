@@ -60,6 +60,8 @@ bool SameNameNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+bool StaysInsideFolder(std::string_view relative) { return !IsUnsafe(relative, SplitComponents(relative)); }
+
 fs::path ResolvePackagePath(const fs::path& root, std::string_view relative) {
     const auto parts = SplitComponents(relative);
     if (IsUnsafe(relative, parts))

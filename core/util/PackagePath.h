@@ -13,6 +13,9 @@ namespace fs = std::filesystem;
 // Throws Error when the path is absolute, names a drive or climbs out with "..".
 fs::path ResolvePackagePath(const fs::path& root, std::string_view relative);
 
+// False when a package path is absolute, names a drive or climbs out with "..".
+bool StaysInsideFolder(std::string_view relative);
+
 // True when two names are equal without regard to letter case.
 bool SameNameNoCase(std::string_view a, std::string_view b);
 

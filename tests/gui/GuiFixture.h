@@ -23,6 +23,7 @@ public:
     MainWindow& window() { return *m_window; }
     Session& session() { return m_session; }
     FakeUi& ui() { return m_ui; }
+    FilesystemPlatform& platform() { return m_platform; }
 
     // Runs the set-up as the program does.
     void Start();

@@ -1,7 +1,14 @@
 #include "CatalogView.h"
 #include "CustomizeView.h"
 #include "FilesView.h"
+#include "CodePage.h"
+#include "ExportPage.h"
 #include "GuiFixture.h"
+#include "QtText.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QCheckBox>
+#include <QLineEdit>
 
 #include <QListWidget>
 #include <QPushButton>
@@ -75,14 +82,14 @@ private slots:
         QVERIFY(!sub->isTabVisible(3)); // no fonts.xml
         QVERIFY(sub->isTabVisible(5));
         QVERIFY(f.window().customizeView()->titleList(0)->count() >= 4);
-        QVERIFY(!f.window().filesView()->codeTabs()->isTabVisible(2));
+        QVERIFY(!f.window().filesView()->codePage()->tabs()->isTabVisible(2));
         QVERIFY(f.window().windowTitle().startsWith(QStringLiteral("Quorlex -- ")));
         QVERIFY(f.ui().errors.empty());
 
         list->setCurrentItem(list->topLevelItem(0));
         QTest::mouseClick(f.window().catalogView()->customizeButton(), Qt::LeftButton);
         QVERIFY(sub->isTabVisible(1));
-        QVERIFY(f.window().filesView()->codeTabs()->isTabVisible(2));
+        QVERIFY(f.window().filesView()->codePage()->tabs()->isTabVisible(2));
         QCOMPARE(f.window().windowTitle(), QStringLiteral("Quorlex -- Harbor Cafe & Sailing"));
     }
 
@@ -100,6 +107,44 @@ private slots:
         QCOMPARE(f.window().customizeView()->findChild<QSplitter*>()->sizes().first(), 30);
         sub->setCurrentIndex(0);
         QCOMPARE(f.window().customizeView()->findChild<QSplitter*>()->sizes().first(), 207);
+    }
+
+    void filesPageGeneratesAndWiresItsControls() {
+        GuiFixture f;
+        f.Start();
+        QTreeWidget* list = f.window().catalogView()->list();
+        list->setCurrentItem(list->topLevelItem(0));
+        f.session().RecalculateTemplate();
+        f.window().filesView()->outputPages()->setCurrentIndex(2);
+        f.window().workflowPages()->setCurrentIndex(2);
+        QCOMPARE(f.window().filesView()->outputPages()->currentIndex(), 0);
+        ExportPage* exportPage = f.window().filesView()->exportPage();
+        QCOMPARE(exportPage->fileList()->item(exportPage->fileList()->count() - 1)->text(), QStringLiteral("index.html"));
+        QCOMPARE(exportPage->targetText(), PathToQt(f.folder().path()));
+
+        exportPage->dreamweaverBox()->click();
+        QCOMPARE(exportPage->fileList()->item(exportPage->fileList()->count() - 1)->text(),
+                 QStringLiteral("index_dw_mx.dwt"));
+        QVERIFY(f.folder().Exists("templates/harbor/template/index_dw_mx.dwt"));
+
+        CodePage* code = f.window().filesView()->codePage();
+        QVERIFY(code->editor(CodeTab::Html)->text().contains(QStringLiteral("<link rel=\"stylesheet\"")));
+        QVERIFY(!code->editor(CodeTab::Css)->text().isEmpty());
+        QVERIFY(code->editor(CodeTab::Hover)->isReadOnly());
+        QVERIFY(!code->editor(CodeTab::Html)->isReadOnly());
+        code->wordWrap()->click();
+        for (CodeTab tab : {CodeTab::Html, CodeTab::Css, CodeTab::Hover})
+            QCOMPARE(code->editor(tab)->wrapMode(), QsciScintilla::WrapWord);
+
+        exportPage->newFolderField()->setText(QStringLiteral("out\\site"));
+        exportPage->CreateFolder();
+        QCOMPARE(exportPage->targetText(), PathToQt(f.folder().path() / "out" / "site"));
+        QVERIFY(exportPage->newFolderField()->text().isEmpty());
+        exportPage->ExportTemplate();
+        QVERIFY(f.folder().Exists("out/site/template/index.html"));
+        QCOMPARE(exportPage->targetText(), PathToQt(f.folder().path() / "out" / "site"));
+        QVERIFY(exportPage->folderList()->isVisibleTo(&f.window()));
+        QVERIFY(f.ui().errors.empty());
     }
 
     void titleBarCloseRemovesTheCatalogFile() {

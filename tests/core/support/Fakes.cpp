@@ -2,6 +2,34 @@
 
 namespace quorlex::test {
 
+namespace {
+
+template <typename T>
+T Next(std::deque<T>& script, T fallback) {
+    if (script.empty())
+        return fallback;
+    T value = script.front();
+    script.pop_front();
+    return value;
+}
+
+} // namespace
+
+Answer FakeUi::Confirm(const std::string& question) {
+    questions.push_back(question);
+    return Next(answers, Answer::Yes);
+}
+
+std::optional<Color> FakeUi::ChooseColor(Color initial) {
+    colorOffers.push_back(initial);
+    return Next<std::optional<Color>>(chosenColors, std::nullopt);
+}
+
+std::optional<std::filesystem::path> FakeUi::AskSaveFile(const SaveFileRequest& request) {
+    saveRequests.push_back(request);
+    return Next<std::optional<std::filesystem::path>>(savePaths, std::nullopt);
+}
+
 void FakeBrowsers::Navigate(BrowserId browser, const std::string& address) { log.emplace_back(browser, address); }
 
 void FakeBrowsers::ShowHtml(BrowserId browser, const std::string& html) { log.emplace_back(browser, "html:" + html); }

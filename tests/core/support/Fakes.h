@@ -3,6 +3,7 @@
 #include "ports/Browsers.h"
 #include "ports/Ui.h"
 
+#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,11 +15,20 @@ class FakeUi : public Ui {
 public:
     void Inform(const std::string& text) override { messages.push_back(text); }
     void ShowError(const std::string& text) override { errors.push_back(text); }
+    Answer Confirm(const std::string& question) override;
+    std::optional<Color> ChooseColor(Color initial) override;
+    std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) override;
     void SuspendUpdates() override { ++suspended; ++suspendCount; }
     void ResumeUpdates() override { --suspended; }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+    std::vector<std::string> questions;
+    std::deque<Answer> answers; // scripted; Yes when empty
+    std::vector<Color> colorOffers;
+    std::deque<std::optional<Color>> chosenColors; // scripted; cancel when empty
+    std::vector<SaveFileRequest> saveRequests;
+    std::deque<std::optional<std::filesystem::path>> savePaths; // scripted; cancel when empty
     int suspended = 0;    // open suspensions; 0 when balanced
     int suspendCount = 0; // suspensions ever made
 };

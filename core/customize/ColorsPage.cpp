@@ -1,0 +1,101 @@
+#include "customize/ColorsPage.h"
+
+#include "app/Session.h"
+#include "ports/Ui.h"
+
+namespace quorlex {
+
+ColorsPage::ColorsPage(Session& session) : m_session(session), m_presets(session, PresetKind::Colors, this) {}
+
+ColorVariable* ColorsPage::SelectedRow() {
+    TemplateWorkspace* ws = m_session.workspace();
+    if (!ws || !m_selected || *m_selected >= ws->tables.colors.size())
+        return nullptr;
+    return &ws->tables.colors[*m_selected];
+}
+
+void ColorsPage::SetColorField(const std::string& text) {
+    if (text == m_colorField)
+        return;
+    m_colorField = text;
+    const Color color = HtmlToColor(text);
+    for (size_t i = kCustomSwatch + 1; i < m_swatches.size(); ++i) {
+        if (m_swatches[i].color == color) {
+            m_selectedSwatch = i;
+            return;
+        }
+    }
+    m_swatches[kCustomSwatch].color = color;
+    m_selectedSwatch = kCustomSwatch;
+}
+
+void ColorsPage::Store(const std::string& value) {
+    ColorVariable* row = SelectedRow();
+    if (!row)
+        return;
+    row->value = value;
+    SetColorField(value);
+    m_session.Refresh();
+}
+
+void ColorsPage::TitleClicked(std::optional<size_t> row) {
+    m_selected = row;
+    if (const ColorVariable* variable = SelectedRow())
+        SetColorField(variable->value);
+}
+
+void ColorsPage::ColorFieldEdited(const std::string& text) { SetColorField(text); }
+
+void ColorsPage::ApplyField() {
+    ColorVariable* row = SelectedRow();
+    if (!row)
+        return;
+    row->value = m_colorField;
+    m_session.Refresh();
+}
+
+void ColorsPage::SwatchClicked(size_t index) {
+    if (index >= m_swatches.size())
+        return;
+    m_selectedSwatch = index;
+    if (SelectedRow())
+        Store(ColorToHtml(m_swatches[index].color));
+}
+
+void ColorsPage::SwatchEnter(size_t index) {
+    if (index != kCustomSwatch)
+        return;
+    const std::optional<Color> chosen = m_session.ui().ChooseColor(m_swatches[kCustomSwatch].color);
+    if (!chosen)
+        return;
+    m_swatches[kCustomSwatch].color = *chosen;
+    SwatchClicked(kCustomSwatch);
+}
+
+void ColorsPage::Transparent() { Store("transparent"); }
+
+void ColorsPage::ChooseColor() {
+    if (!SelectedRow())
+        return;
+    const std::optional<Color> chosen = m_session.ui().ChooseColor(m_lastChosen);
+    if (!chosen)
+        return;
+    m_lastChosen = *chosen;
+    Store(ColorToHtml(*chosen));
+}
+
+void ColorsPage::Reset() {
+    m_selected.reset();
+    m_selectedSwatch.reset();
+    SetColorField("");
+    m_presets.Reset();
+}
+
+void ColorsPage::BeforePresetApply() {
+    m_selectedSwatch.reset();
+    SetColorField("");
+}
+
+void ColorsPage::AfterPresetApply() { TitleClicked(m_selected); }
+
+} // namespace quorlex

@@ -1,0 +1,112 @@
+#include "customize/FontsPage.h"
+
+#include "app/FontChoices.h"
+#include "app/Session.h"
+#include "customize/ChoiceOrder.h"
+#include "ports/Ui.h"
+#include "util/Number.h"
+#include "workspace/WorkspaceLoader.h"
+
+namespace quorlex {
+
+namespace {
+
+constexpr FontBox kBoxes[] = {FontBox::Family, FontBox::Size,  FontBox::Unit,
+                              FontBox::Weight, FontBox::Style, FontBox::Decoration};
+
+std::string& Field(FontVariable& row, FontBox which) {
+    switch (which) {
+    case FontBox::Family: return row.family;
+    case FontBox::Size: return row.size;
+    case FontBox::Unit: return row.measure;
+    case FontBox::Weight: return row.weight;
+    case FontBox::Style: return row.style;
+    case FontBox::Decoration: return row.decoration;
+    }
+    return row.family;
+}
+
+const std::vector<std::string>& Choices(FontBox which) {
+    switch (which) {
+    case FontBox::Family: return FontChoices::FontFamilyChoices();
+    case FontBox::Size: return FontChoices::FontSizeChoices();
+    case FontBox::Unit: return FontChoices::FontUnitChoices();
+    case FontBox::Weight: return FontChoices::FontWeightChoices();
+    case FontBox::Style: return FontChoices::FontStyleChoices();
+    case FontBox::Decoration: return FontChoices::TextDecorationChoices();
+    }
+    return FontChoices::FontFamilyChoices();
+}
+
+} // namespace
+
+FontsPage::FontsPage(Session& session) : m_session(session) {}
+
+FontVariable* FontsPage::SelectedRow() {
+    TemplateWorkspace* ws = m_session.workspace();
+    if (!ws || !m_selected || *m_selected >= ws->tables.fonts.size())
+        return nullptr;
+    return &ws->tables.fonts[*m_selected];
+}
+
+void FontsPage::onFontSelected(std::optional<size_t> row) {
+    if (!row)
+        return;
+    m_selected = row;
+    lvSelectItem(*row);
+}
+
+void FontsPage::lvSelectItem(size_t row) {
+    TemplateWorkspace* ws = m_session.workspace();
+    if (!ws || row >= ws->tables.fonts.size())
+        return;
+    UpdatesSuspended suspended(m_session.ui());
+    for (FontBox which : kBoxes) {
+        ComboState& box = Box(which);
+        box.entries = {Field(ws->tables.fonts[row], which)};
+        box.entries.insert(box.entries.end(), Choices(which).begin(), Choices(which).end());
+        box.text = box.entries.front();
+    }
+}
+
+void FontsPage::DropDown(FontBox which) { Box(which).entries = SortedDistinct(Box(which).entries); }
+
+void FontsPage::EditBox(FontBox which, const std::string& text) { Box(which).text = text; }
+
+void FontsPage::Store(FontBox which) {
+    FontVariable* row = SelectedRow();
+    if (!row)
+        return;
+    Field(*row, which) = Box(which).text;
+    if (which == FontBox::Size && !IsNumber(row->size)) {
+        Box(FontBox::Unit).text.clear();
+        row->measure.clear();
+    }
+    m_session.Refresh();
+}
+
+void FontsPage::ApplySizeAndUnit() {
+    Store(FontBox::Size);
+    Store(FontBox::Unit);
+}
+
+void FontsPage::Default() {
+    TemplateWorkspace* ws = m_session.workspace();
+    if (!ws)
+        return;
+    Reset();
+    try {
+        LoadFonts(*ws, m_session.ui());
+    } catch (const std::exception& error) {
+        m_session.ui().ShowError(error.what());
+        return;
+    }
+    m_session.Refresh();
+}
+
+void FontsPage::Reset() {
+    m_selected.reset();
+    m_boxes = {};
+}
+
+} // namespace quorlex

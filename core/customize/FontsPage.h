@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorlex {
+
+class Session;
+struct FontVariable;
+
+// The six combo boxes of the fonts page, in the order they are filled.
+enum class FontBox { Family, Size, Unit, Weight, Style, Decoration };
+constexpr size_t kFontBoxCount = 6;
+
+// An editable combo box: its drop-down entries and the text it shows.
+struct ComboState {
+    std::vector<std::string> entries;
+    std::string text;
+};
+
+// "Fonts:": the selected font variable and the six boxes bound to its fields. Every stored
+// field rebuilds the preview.
+class FontsPage {
+public:
+    explicit FontsPage(Session& session);
+
+    std::optional<size_t> selected() const { return m_selected; }
+    const ComboState& box(FontBox which) const { return m_boxes[static_cast<size_t>(which)]; }
+
+    // A click on the title list; without a row nothing changes.
+    void onFontSelected(std::optional<size_t> row);
+    // Fills the boxes from one row: its current value first, then the choice list.
+    void lvSelectItem(size_t row);
+    // The box's list is about to drop down: sorted, each text once.
+    void DropDown(FontBox which);
+    // The user typed or picked a text; nothing is stored yet.
+    void EditBox(FontBox which, const std::string& text);
+    // Enter, a pick from the list or the box's "apply": the box's text into the row.
+    void Store(FontBox which);
+    // The "apply" beside size and unit.
+    void ApplySizeAndUnit();
+    // Reloads fonts.xml and rebuilds.
+    void Default();
+    // No row, empty boxes.
+    void Reset();
+
+private:
+    FontVariable* SelectedRow();
+    ComboState& Box(FontBox which) { return m_boxes[static_cast<size_t>(which)]; }
+
+    Session& m_session;
+    std::optional<size_t> m_selected;
+    std::array<ComboState, kFontBoxCount> m_boxes;
+};
+
+} // namespace quorlex

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "customize/PresetPage.h"
+#include "customize/PresetStore.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorlex {
+
+class Session;
+struct LayoutVariable;
+
+// "Layout / Objects:": the selected layout variable, the options of its folder and the
+// layout presets. Every chosen option rebuilds the preview.
+class LayoutsPage : public PresetPage {
+public:
+    explicit LayoutsPage(Session& session);
+
+    std::optional<size_t> selected() const { return m_selected; }
+    const std::vector<std::string>& options() const { return m_options; }
+    std::optional<size_t> selectedOption() const { return m_selectedOption; }
+    PresetStore& presets() { return m_presets; }
+
+    // A click on the title list; without a row nothing changes.
+    void onLayoutSelected(std::optional<size_t> row);
+    // The option list of a row: its folder's *.lyo names in order, its choice always listed
+    // and selected.
+    void lvLayoutsSelectItem(size_t row);
+    void OptionClicked(size_t index);
+    // No row, no options.
+    void Reset();
+
+    void AfterPresetApply() override;
+    void PresetTableReloaded() override { Reset(); }
+
+private:
+    LayoutVariable* SelectedRow();
+
+    Session& m_session;
+    PresetStore m_presets;
+    std::optional<size_t> m_selected;
+    std::vector<std::string> m_options;
+    std::optional<size_t> m_selectedOption;
+};
+
+} // namespace quorlex

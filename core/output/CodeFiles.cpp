@@ -1,0 +1,31 @@
+#include "output/CodeFiles.h"
+
+#include "util/Error.h"
+#include "util/TextFile.h"
+
+namespace quorlex {
+
+SaveFileRequest CodeSaveRequest(CodeTab tab) {
+    static const char* const names[] = {"index.html", "style.css", "csshover2.htc"};
+    static const char* const suffixes[] = {"html", "css", "htc"};
+    const auto index = static_cast<size_t>(tab);
+    return {"Save File",
+            {"HTML Files (*.html)", "CSS Files (*.css)", "HTC Files (*.htc)", "All Files (*.*)"},
+            names[index],
+            suffixes[index]};
+}
+
+bool SaveCodeFile(CodeTab tab, const std::string& text, Ui& ui) {
+    const auto path = ui.AskSaveFile(CodeSaveRequest(tab));
+    if (!path)
+        return false;
+    try {
+        WriteFileBytes(*path, text.empty() ? std::string() : NormalizeLineEnds(text));
+        return true;
+    } catch (const Error& error) {
+        ui.ShowError(error.what());
+        return false;
+    }
+}
+
+} // namespace quorlex

@@ -1,0 +1,206 @@
+#include "output/Generation.h"
+
+#include "output/EditorTemplates.h"
+#include "ports/Platform.h"
+#include "ports/Ui.h"
+#include "preview/TableSubstitution.h"
+#include "util/Error.h"
+#include "util/PackagePath.h"
+#include "util/PathUtils.h"
+#include "util/TextFile.h"
+#include "util/TextSearch.h"
+
+#include <algorithm>
+
+namespace quorlex {
+namespace {
+
+std::string Slashed(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+std::string LinkElement(const StyleSheetEntry& sheet) {
+    return "<link rel=\"stylesheet\" type=\"text/css\" media=\"" + sheet.media + "\" href=\"" + sheet.folder +
+           sheet.filename + "\" />";
+}
+
+void CreateParentFolders(const fs::path& file) {
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
+}
+
+// One run over one workspace; keeps the lists of refused and uncopied files as it goes.
+class SiteGenerator {
+public:
+    SiteGenerator(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform, Ui& ui,
+                  GenerationResult& result)
+        : m_ws(ws), m_options(options), m_platform(platform), m_ui(ui), m_result(result),
+          m_output(OutputFolder(ws)) {}
+
+    void Run() {
+        m_result.files.clear();
+        m_result.refused.clear();
+        m_result.notCopied.clear();
+        PrepareOutputFolder();
+        CopyStaticFiles();
+        std::string lastSheet;
+        for (size_t k = 0; k <= m_ws.stylesheets.size(); ++k)
+            RunPass(k, lastSheet);
+        m_result.htmlCode = ReadFileBytes(m_output / "index.html");
+        m_result.cssCode = lastSheet;
+        m_result.files.push_back("index.html");
+        if (m_options.dreamweaverMx)
+            WriteVariant(TemplateVariant::DreamweaverMx);
+        if (m_options.expressionWeb)
+            WriteVariant(TemplateVariant::ExpressionWeb);
+    }
+
+private:
+    // The output folder starts empty: trashed, deleted if the trash failed, then created.
+    void PrepareOutputFolder() {
+        std::error_code ec;
+        if (fs::exists(m_output, ec)) {
+            m_platform.RecycleFolder(m_output);
+            fs::remove_all(m_output, ec);
+        }
+        if (fs::exists(m_output, ec))
+            throw Error("Cannot empty the output folder \"" + m_output.string() + "\". " + ec.message());
+        if (!fs::create_directory(m_output, ec) || ec)
+            throw Error("Cannot create the output folder \"" + m_output.string() + "\". " + ec.message());
+        if (!m_ws.settings.imageroot.empty())
+            fs::create_directory(ResolvePackagePath(m_output, m_ws.settings.imageroot), ec);
+    }
+
+    bool Admit(const std::string& relative) {
+        if (StaysInsideFolder(relative))
+            return true;
+        m_result.refused.push_back(relative);
+        return false;
+    }
+
+    // Copies a package file to the same place in the output; a file already there is this
+    // run's copy of the same source and stays.
+    void CopyIntoOutput(const std::string& relative) {
+        const fs::path from = m_ws.PackageFile(relative);
+        const fs::path to = ResolvePackagePath(m_output, relative);
+        std::error_code ec;
+        if (fs::exists(to, ec))
+            return;
+        CreateParentFolders(to);
+        if (!m_platform.ShellCopy(from, to, true))
+            m_result.notCopied.push_back(relative);
+    }
+
+    std::vector<std::string> StaticFileList() {
+        const fs::path list = m_ws.PackageFile("static_files.tps");
+        std::error_code ec;
+        if (!fs::exists(list, ec))
+            return {};
+        try {
+            return ReadLines(list);
+        } catch (const Error&) {
+            m_ui.ShowError("Error Loading Static Files List...");
+            return {};
+        }
+    }
+
+    void CopyStaticFiles() {
+        for (const auto& line : StaticFileList()) {
+            const std::string relative = StripBadSlashes(Slashed(line));
+            if (relative.empty() || !Admit(relative))
+                continue;
+            CopyIntoOutput(relative);
+            m_result.files.push_back(relative);
+        }
+    }
+
+    void CopyImages() {
+        for (const auto& image : m_ws.tables.images) {
+            const std::string relative = image.folder + image.url;
+            if (!Admit(relative))
+                continue;
+            m_result.files.push_back(relative);
+            CopyIntoOutput(Slashed(relative));
+        }
+    }
+
+    void ApplyTables(std::string& text) {
+        std::string scratch;
+        ApplyLayouts(m_ws, text, scratch);
+        ApplyColors(m_ws, text, scratch);
+        ApplyFonts(m_ws, FullFontDeclaration, text, scratch);
+        ApplyMenus(m_ws, MissingMenuTree::Fails, text, scratch);
+        ApplyImages(m_ws, text, scratch);
+    }
+
+    void RunPass(size_t k, std::string& lastSheet) {
+        if (k == 0) {
+            std::string page = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile("index.html")));
+            for (const auto& sheet : m_ws.stylesheets)
+                ReplaceFirst(page, sheet.var, LinkElement(sheet));
+            ApplyTables(page);
+            CopyImages();
+            WriteFileBytes(m_output / "index.html", page);
+            return;
+        }
+        const StyleSheetEntry& sheet = m_ws.stylesheets[k - 1];
+        const std::string relative = sheet.folder + sheet.filename;
+        if (!Admit(relative))
+            return;
+        std::string text = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile(relative)));
+        ApplyTables(text);
+        const fs::path target = ResolvePackagePath(m_output, relative);
+        CreateParentFolders(target);
+        WriteFileBytes(target, text);
+        m_result.files.push_back(relative);
+        lastSheet = std::move(text);
+    }
+
+    void WriteVariant(TemplateVariant variant) {
+        const std::string page = ReadFileBytes(m_output / "index.html");
+        WriteFileBytes(m_output / VariantFileName(variant), EditorTemplate(page, variant));
+        m_result.files.push_back(VariantFileName(variant));
+    }
+
+    const TemplateWorkspace& m_ws;
+    const TemplateOptions& m_options;
+    Platform& m_platform;
+    Ui& m_ui;
+    GenerationResult& m_result;
+    const fs::path m_output;
+};
+
+std::string NamedList(const std::string& heading, const std::vector<std::string>& names) {
+    if (names.empty())
+        return {};
+    std::string text = heading;
+    for (const auto& name : names)
+        text += "\r\n" + name;
+    return text;
+}
+
+} // namespace
+
+fs::path OutputFolder(const TemplateWorkspace& ws) {
+    if (TrimControls(ws.settings.tempfolder).empty())
+        throw Error("The template has no output folder setting.");
+    return ws.PackageFile(ws.settings.tempfolder);
+}
+
+void GenerateSite(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform, Ui& ui,
+                  GenerationResult& result) {
+    SiteGenerator(ws, options, platform, ui, result).Run();
+}
+
+std::string RefusedFilesMessage(const GenerationResult& result) {
+    return NamedList("These files of the template were skipped because their paths lead outside the template "
+                     "folder:",
+                     result.refused);
+}
+
+std::string NotCopiedMessage(const GenerationResult& result) {
+    return NamedList("These files could not be copied into the finished site:", result.notCopied);
+}
+
+} // namespace quorlex

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "workspace/TemplateWorkspace.h"
+
+#include <string>
+#include <vector>
+
+namespace quorlex {
+
+class Platform;
+class Ui;
+
+// The two template check boxes of the export page.
+struct TemplateOptions {
+    bool dreamweaverMx = false;
+    bool expressionWeb = false;
+};
+
+// What a generation run produced.
+struct GenerationResult {
+    std::vector<std::string> files; // relative names in the order they were produced
+    std::string htmlCode;           // the finished index.html
+    std::string cssCode;            // the last stylesheet written
+    std::vector<std::string> refused;   // package paths that lead outside their folder
+    std::vector<std::string> notCopied; // static files and images that could not be copied
+};
+
+// TemplateFolder + the tempfolder setting; throws Error when the setting is blank, which
+// would make the package folder itself the output.
+fs::path OutputFolder(const TemplateWorkspace& ws);
+
+// Writes the finished site into the emptied output folder: static files, the page, the
+// stylesheets with all variables applied, the images, and the editor templates asked for.
+// Throws Error when a source cannot be read or a file cannot be written; `result` then holds
+// what was produced so far. The code texts are set only once the page and stylesheets exist.
+void GenerateSite(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform, Ui& ui,
+                  GenerationResult& result);
+
+// The messages naming refused and uncopied files; empty text when there are none.
+std::string RefusedFilesMessage(const GenerationResult& result);
+std::string NotCopiedMessage(const GenerationResult& result);
+
+} // namespace quorlex

@@ -1,0 +1,222 @@
+#include "ExportPage.h"
+
+#include "QtText.h"
+#include "RowDelegate.h"
+#include "app/Session.h"
+#include "output/Export.h"
+#include "ports/Platform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStorageInfo>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace quorlex {
+
+ExportPage::ExportPage(Session& session, const std::function<void()>& splashStep, QWidget* parent)
+    : QWidget(parent), m_session(session) {
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(BuildFilesGroup(), 1);
+    layout->addWidget(BuildTargetGroup(splashStep), 3);
+    SetCurrentFolder(PathToQt(m_session.platform().GetMyDocumentsFolder()));
+}
+
+QWidget* ExportPage::BuildFilesGroup() {
+    auto* group = new QGroupBox(QStringLiteral(" Template Files: "));
+    m_generated = new QListWidget;
+    m_generated->setObjectName(QStringLiteral("GeneratedFileList"));
+    m_generated->setItemDelegate(new RowDelegate(m_generated));
+    m_dreamweaver = new QCheckBox(QStringLiteral("DW MX Template"));
+    m_expressionWeb = new QCheckBox(QStringLiteral("MS EW / Old DW Template"));
+    for (QCheckBox* box : {m_dreamweaver, m_expressionWeb}) {
+        connect(box, &QCheckBox::clicked, this, &ExportPage::OptionsChanged);
+        box->installEventFilter(this);
+    }
+    auto* exportButton = new QPushButton(QStringLiteral("Export Files to Selected Folder  "));
+    exportButton->setObjectName(QStringLiteral("ExportButton"));
+    connect(exportButton, &QPushButton::clicked, this, &ExportPage::ExportTemplate);
+    auto* help = new QPushButton(QStringLiteral("Help"));
+    help->setEnabled(false);
+
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(m_generated, 1);
+    layout->addWidget(m_dreamweaver);
+    layout->addWidget(m_expressionWeb);
+    layout->addWidget(exportButton);
+    layout->addWidget(help);
+    return group;
+}
+
+QWidget* ExportPage::BuildTargetGroup(const std::function<void()>& splashStep) {
+    auto* group = new QGroupBox(QStringLiteral(" Target Folder (doubleclick to select): "));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(BuildBrowser(splashStep), 1);
+    layout->addWidget(BuildTargetBar());
+    return group;
+}
+
+QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
+    m_drives = new QComboBox;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady())
+            m_drives->addItem(volume.rootPath());
+    connect(m_drives, &QComboBox::textActivated, this, &ExportPage::SetCurrentFolder);
+    splashStep();
+
+    m_folderModel = new QFileSystemModel(this);
+    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_folderModel->setRootPath(QStringLiteral("/"));
+    m_folders = new QTreeView;
+    m_folders->setObjectName(QStringLiteral("FolderList"));
+    m_folders->setModel(m_folderModel);
+    for (int column = 1; column < m_folderModel->columnCount(); ++column)
+        m_folders->hideColumn(column);
+    m_folders->setHeaderHidden(true);
+    connect(m_folders, &QTreeView::activated, this,
+            [this](const QModelIndex& index) { SetCurrentFolder(m_folderModel->filePath(index)); });
+    splashStep();
+
+    m_fileModel = new QFileSystemModel(this);
+    m_fileModel->setFilter(QDir::AllEntries | QDir::NoDotAndDotDot);
+    m_files = new QListView;
+    m_files->setModel(m_fileModel);
+    connect(m_files, &QListView::activated, this, [this](const QModelIndex& index) {
+        if (m_fileModel->isDir(index))
+            SetCurrentFolder(m_fileModel->filePath(index));
+    });
+    splashStep();
+
+    m_newFolder = new QLineEdit;
+    auto* create = new QPushButton(QStringLiteral("create"));
+    connect(create, &QPushButton::clicked, this, &ExportPage::CreateFolder);
+    connect(m_newFolder, &QLineEdit::returnPressed, this, &ExportPage::CreateFolder);
+    auto* createRow = new QHBoxLayout;
+    createRow->addWidget(new QLabel(QStringLiteral("Create and Open Folder:")));
+    createRow->addWidget(m_newFolder, 1);
+    createRow->addWidget(create);
+
+    auto* folderColumn = new QWidget;
+    auto* folderLayout = new QVBoxLayout(folderColumn);
+    folderLayout->setContentsMargins(0, 0, 0, 0);
+    folderLayout->addWidget(m_drives);
+    folderLayout->addWidget(m_folders, 1);
+    auto* fileColumn = new QWidget;
+    auto* fileLayout = new QVBoxLayout(fileColumn);
+    fileLayout->setContentsMargins(0, 0, 0, 0);
+    fileLayout->addWidget(m_files, 1);
+    fileLayout->addLayout(createRow);
+
+    auto* split = new QSplitter;
+    split->addWidget(folderColumn);
+    split->addWidget(fileColumn);
+    return split;
+}
+
+QWidget* ExportPage::BuildTargetBar() {
+    auto* documents = new QPushButton(QStringLiteral("Go to My Documents"));
+    connect(documents, &QPushButton::clicked, this,
+            [this] { SetCurrentFolder(PathToQt(m_session.platform().GetMyDocumentsFolder())); });
+    m_target = new QLineEdit;
+    m_target->setObjectName(QStringLiteral("TargetFolder"));
+    m_target->setReadOnly(true);
+    auto* explorer = new QPushButton(QStringLiteral(" Open in Explorer "));
+    connect(explorer, &QPushButton::clicked, this, [this] { m_session.OpenInExplorer(FromQt(m_target->text())); });
+
+    auto* bar = new QWidget;
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(documents);
+    auto* targetColumn = new QVBoxLayout;
+    targetColumn->addWidget(new QLabel(QStringLiteral(" Selected Target Folder (where the template files will be saved):")));
+    targetColumn->addWidget(m_target);
+    layout->addLayout(targetColumn, 1);
+    layout->addWidget(explorer, 0, Qt::AlignBottom);
+    return bar;
+}
+
+void ExportPage::SetCurrentFolder(const QString& folder) {
+    if (folder.isEmpty() || !QDir(folder).exists())
+        return;
+    m_current = QDir::cleanPath(folder);
+    const QModelIndex index = m_folderModel->index(m_current);
+    m_folders->setCurrentIndex(index);
+    m_folders->scrollTo(index);
+    m_files->setRootIndex(m_fileModel->setRootPath(m_current));
+    m_target->setText(index.isValid() ? m_current : QString());
+}
+
+QString ExportPage::targetText() const { return m_target->text(); }
+
+void ExportPage::ShowGeneration() {
+    m_generated->clear();
+    for (const std::string& file : m_session.generation().files)
+        m_generated->addItem(ToQt(file));
+    m_dreamweaver->setChecked(m_session.templateOptions().dreamweaverMx);
+    m_expressionWeb->setChecked(m_session.templateOptions().expressionWeb);
+}
+
+void ExportPage::OptionsChanged() {
+    m_session.SetTemplateOptions({m_dreamweaver->isChecked(), m_expressionWeb->isChecked()});
+}
+
+// Any other key on a template option generates again, as a click does.
+bool ExportPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space &&
+        (watched == m_dreamweaver || watched == m_expressionWeb))
+        m_session.GenerateTemplate();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ExportPage::SetBrowserVisible(bool visible) {
+    m_files->setVisible(visible);
+    m_folders->setVisible(visible);
+    m_drives->setVisible(visible);
+}
+
+void ExportPage::ExportTemplate() {
+    const QString target = m_target->text();
+    if (target.trimmed().isEmpty()) {
+        m_session.ExportTemplate(FromQt(target));
+        return;
+    }
+    SetBrowserVisible(false);
+    m_session.ExportTemplate(FromQt(target));
+    const TemplateWorkspace* ws = m_session.workspace();
+    if (ws)
+        SetCurrentFolder(target + QLatin1Char('/') + ToQt(ws->settings.tempfolder));
+    SetCurrentFolder(target);
+    SetBrowserVisible(true);
+}
+
+void ExportPage::CreateFolder() {
+    const NewFolder created = CreateTargetFolder(PathFromQt(m_current), FromQt(m_newFolder->text()), m_session.ui());
+    switch (created.outcome) {
+    case NewFolderOutcome::EmptyName:
+        m_newFolder->setFocus();
+        return;
+    case NewFolderOutcome::Created:
+        SetCurrentFolder(PathToQt(created.folder));
+        m_newFolder->clear();
+        break;
+    case NewFolderOutcome::Failed:
+        m_newFolder->setFocus();
+        m_newFolder->selectAll();
+        break;
+    case NewFolderOutcome::NoBase:
+        break;
+    }
+}
+
+} // namespace quorlex

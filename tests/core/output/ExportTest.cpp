@@ -1,0 +1,101 @@
+#include "output/CodeFiles.h"
+#include "output/Export.h"
+#include "ports/FilesystemPlatform.h"
+#include "support/Fakes.h"
+#include "support/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+struct ExportTest : ::testing::Test {
+    void SetUp() override {
+        dir.Write("pkg/template/index.html", "page");
+        dir.Write("pkg/template/images/logo.gif", "gif");
+        fs::create_directories(dir.path() / "target");
+    }
+    ExportOutcome Export(const std::string& target) {
+        return ExportOutputFolder(dir.path() / "pkg/template", target, platform, ui);
+    }
+
+    TestFolder dir;
+    FakeUi ui;
+    FilesystemPlatform platform;
+};
+
+} // namespace
+
+TEST_F(ExportTest, CopiesTheOutputFolderIntoTheTarget) {
+    EXPECT_EQ(Export((dir.path() / "target").string()), ExportOutcome::Copied);
+    EXPECT_EQ(dir.Read("target/template/index.html"), "page");
+    EXPECT_EQ(dir.Read("target/template/images/logo.gif"), "gif");
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(ExportTest, ASecondExportAsksAndCancelAborts) {
+    Export((dir.path() / "target").string());
+    std::vector<fs::path> asked;
+    platform.copyQuestions.askOverwrite = [&](const fs::path& file) {
+        asked.push_back(file);
+        return OverwriteAnswer::Cancel;
+    };
+    dir.Write("pkg/template/index.html", "new page");
+    EXPECT_EQ(Export((dir.path() / "target").string()), ExportOutcome::Aborted);
+    EXPECT_EQ(ui.errors, Names{"Operation Aborted... "});
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(dir.Read("target/template/index.html"), "page");
+}
+
+TEST_F(ExportTest, BlankMissingAndSelfContainedTargetsCopyNothing) {
+    EXPECT_EQ(Export("   "), ExportOutcome::NoTarget);
+    EXPECT_EQ(ui.messages, Names{"No target Folder Selected!"});
+    EXPECT_EQ(Export((dir.path() / "gone").string()), ExportOutcome::Failed);
+    EXPECT_EQ(Export((dir.path() / "pkg/template/images").string()), ExportOutcome::Failed);
+    EXPECT_EQ(Export((dir.path() / "pkg/template").string()), ExportOutcome::Failed);
+    EXPECT_EQ(ui.errors, Names(3, "Error: Cannot Copy Files."));
+    EXPECT_FALSE(dir.Exists("gone"));
+    EXPECT_FALSE(dir.Exists("pkg/template/images/template"));
+}
+
+TEST(CreateTargetFolder, NestsNamesAndReportsEveryFailure) {
+    TestFolder dir;
+    FakeUi ui;
+    const NewFolder nested = CreateTargetFolder(dir.path(), "a\\b", ui);
+    EXPECT_EQ(nested.outcome, NewFolderOutcome::Created);
+    EXPECT_EQ(nested.folder, dir.path() / "a" / "b");
+    EXPECT_TRUE(fs::is_directory(dir.path() / "a/b"));
+    EXPECT_EQ(CreateTargetFolder(dir.path(), "c/d/", ui).folder, dir.path() / "c" / "d");
+    EXPECT_EQ(CreateTargetFolder(dir.path(), " x ", ui).folder, dir.path() / " x ");
+
+    EXPECT_EQ(CreateTargetFolder(dir.path(), "  ", ui).outcome, NewFolderOutcome::EmptyName);
+    EXPECT_EQ(ui.messages, Names{"Please, fill in the name for the new folder!"});
+    EXPECT_EQ(CreateTargetFolder(dir.path() / "missing", "x", ui).outcome, NewFolderOutcome::NoBase);
+    dir.Write("file.txt", "f");
+    EXPECT_EQ(CreateTargetFolder(dir.path(), "file.txt\\sub", ui).outcome, NewFolderOutcome::Failed);
+    EXPECT_EQ(ui.errors, Names{"Error creating subfolder \"file.txt\\sub\""});
+}
+
+TEST(CodeFiles, SaveDialogOffersTheTabsNameAndWritesCrLfLines) {
+    TestFolder dir;
+    FakeUi ui;
+    const SaveFileRequest css = CodeSaveRequest(CodeTab::Css);
+    EXPECT_EQ(css.title, "Save File");
+    EXPECT_EQ(css.filters, (Names{"HTML Files (*.html)", "CSS Files (*.css)", "HTC Files (*.htc)", "All Files (*.*)"}));
+    EXPECT_EQ(css.proposedName, "style.css");
+    EXPECT_EQ(css.defaultSuffix, "css");
+    EXPECT_EQ(CodeSaveRequest(CodeTab::Hover).proposedName, "csshover2.htc");
+
+    EXPECT_FALSE(SaveCodeFile(CodeTab::Html, "x", ui)); // cancelled
+    ui.savePaths = {dir.path() / "out.html", dir.path() / "no/such/folder/out.html"};
+    EXPECT_TRUE(SaveCodeFile(CodeTab::Html, "<p>\nedited\r\nlast", ui));
+    EXPECT_EQ(dir.Read("out.html"), "<p>\r\nedited\r\nlast\r\n");
+    EXPECT_FALSE(SaveCodeFile(CodeTab::Html, "x", ui));
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("out.html"), std::string::npos);
+    EXPECT_EQ(ui.saveRequests[1].proposedName, "index.html");
+}

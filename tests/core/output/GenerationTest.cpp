@@ -1,0 +1,197 @@
+#include "output/EditorTemplates.h"
+#include "output/Generation.h"
+#include "ports/FilesystemPlatform.h"
+#include "support/Fakes.h"
+#include "support/PackageBuilder.h"
+#include "util/Error.h"
+#include "workspace/WorkspaceLoader.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+struct GenerationTest : ::testing::Test {
+    void SetUp() override {
+        WriteSmallPackage(app);
+        Load();
+    }
+    void Load() { LoadPackage(ws, app.path() / "templates/pkg", ui); }
+    void Generate() { GenerateSite(ws, options, platform, ui, result); }
+    std::string Output(const std::string& relative) const { return app.Read("templates/pkg/template/" + relative); }
+    bool OutputHas(const std::string& relative) const { return app.Exists("templates/pkg/template/" + relative); }
+    void WritePage(const std::string& page) const { app.Write("templates/pkg/index.html", page); }
+
+    TestFolder app;
+    FakeUi ui;
+    FilesystemPlatform platform;
+    TemplateWorkspace ws;
+    TemplateOptions options;
+    GenerationResult result;
+};
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+} // namespace
+
+TEST_F(GenerationTest, WritesTheFinishedSiteInProductionOrder) {
+    app.Write("templates/pkg/template/stale.txt", "from an earlier run");
+    Generate();
+    EXPECT_EQ(result.files, (Names{"images/logo.gif", "css/main.css", "index.html"}));
+    EXPECT_FALSE(OutputHas("stale.txt"));
+    EXPECT_EQ(Output("images/logo.gif"), "GIF89a");
+
+    const std::string page = Output("index.html");
+    EXPECT_TRUE(Contains(page, "<link rel=\"stylesheet\" type=\"text/css\" media=\"screen\" href=\"css/main.css\" />"));
+    EXPECT_TRUE(Contains(page, "<div style=\"color:#445566\">wide</div>\r\n")); // color inside a fragment
+    EXPECT_TRUE(Contains(page, "<img src=\"images/logo.gif\">"));
+    EXPECT_TRUE(Contains(page, "<body class=\"pd_menu_01\">"));
+    EXPECT_FALSE(Contains(page, "%%"));
+
+    const std::string css = Output("css/main.css");
+    EXPECT_EQ(css, "body { color: #112233; font-family:Verdana;font-size:12px;font-weight:bold;font-style:;"
+                   "text-decoration:none; }\r\nh1 { color: #445566; }\r\n"); // %%C_HEAD%% in other case
+    EXPECT_EQ(result.htmlCode, page);
+    EXPECT_EQ(result.cssCode, css);
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(GenerationTest, StaticFilesComeFirstNormalizedAndSkipBlankLines) {
+    app.Write("templates/pkg/static_files.tps", "scripts/menu.js\r\n\r\n  \r\n/favicon.ico\r\nmissing.txt\r\n");
+    app.Write("templates/pkg/scripts/menu.js", "js");
+    app.Write("templates/pkg/favicon.ico", "ico");
+    Generate();
+    EXPECT_EQ(result.files,
+              (Names{"scripts\\menu.js", "favicon.ico", "missing.txt", "images/logo.gif", "css/main.css", "index.html"}));
+    EXPECT_EQ(Output("scripts/menu.js"), "js");
+    EXPECT_EQ(Output("favicon.ico"), "ico");
+    EXPECT_EQ(result.notCopied, Names{"missing.txt"});
+    EXPECT_TRUE(Contains(NotCopiedMessage(result), "missing.txt"));
+}
+
+TEST_F(GenerationTest, UnreadableStaticListIsReportedAndGenerationGoesOn) {
+    fs::create_directories(app.path() / "templates/pkg/static_files.tps");
+    Generate();
+    EXPECT_EQ(ui.errors, Names{"Error Loading Static Files List..."});
+    EXPECT_EQ(result.files.back(), "index.html");
+}
+
+TEST_F(GenerationTest, OnlyTheFirstStylesheetPlaceholderBecomesALink) {
+    WritePage("<head>%%style%%\n%%STYLE%%</head><!--BEGIN_EDITABLE--><!--END_EDITABLE-->\n");
+    Generate();
+    EXPECT_EQ(Output("index.html"),
+              "<head><link rel=\"stylesheet\" type=\"text/css\" media=\"screen\" href=\"css/main.css\" />\r\n"
+              "%%STYLE%%</head><!--BEGIN_EDITABLE--><!--END_EDITABLE-->\r\n");
+}
+
+TEST_F(GenerationTest, EmptyFontFieldsStillWriteAllFiveDeclarations) {
+    ws.tables.fonts[0] = {"Body", "Arial", "12", "px", "", "", "", "%%f_body%%"};
+    Generate();
+    EXPECT_TRUE(Contains(Output("css/main.css"),
+                         "font-family:Arial;font-size:12px;font-weight:;font-style:;text-decoration:;"));
+}
+
+TEST_F(GenerationTest, MenusAreReplacedBeforeImages) {
+    app.Write("templates/pkg/menus/main/menu.lyo", "pd_menu_01\r\n\tHome|%%img_logo%%|\r\n");
+    Generate();
+    EXPECT_TRUE(Contains(Output("index.html"), "href=\"images/logo.gif\""));
+}
+
+TEST_F(GenerationTest, AnImageListedTwiceIsCopiedOnce) {
+    ws.tables.images.push_back(ws.tables.images[0]);
+    ws.tables.images.back().var = "%%img_other%%";
+    Generate();
+    EXPECT_EQ(result.files, (Names{"images/logo.gif", "images/logo.gif", "css/main.css", "index.html"}));
+    size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(app.path() / "templates/pkg/template/images"))
+        files += entry.is_regular_file();
+    EXPECT_EQ(files, 1u);
+    EXPECT_TRUE(result.notCopied.empty());
+}
+
+TEST_F(GenerationTest, WithoutStylesheetsThePageIsStillWritten) {
+    ws.stylesheets.clear();
+    Generate();
+    EXPECT_EQ(result.files, (Names{"images/logo.gif", "index.html"}));
+    EXPECT_EQ(result.cssCode, "");
+    EXPECT_TRUE(Contains(result.htmlCode, "%%STYLE%%"));
+}
+
+TEST_F(GenerationTest, EditorTemplatesAreWrittenOnlyWhenAskedFor) {
+    WritePage("<title><!--BEGIN_EDITABLE_TITLE-->T<!--END_EDITABLE_TITLE--></title>\n"
+              "<!--BEGIN_EDITABLE_HEAD--><!--END_EDITABLE_HEAD-->\n"
+              "<!--BEGIN_EDITABLE-->a<!--END_EDITABLE--><!--begin_editable-->b<!--END_EDITABLE-->\n"
+              "<!--BEGIN_EDITABLE-->c<!--END_EDITABLE-->\n");
+    options = {true, true};
+    Generate();
+    EXPECT_EQ(Names(result.files.end() - 3, result.files.end()), (Names{"index.html", "index_dw_mx.dwt", "index_ms_ew.dwt"}));
+    EXPECT_TRUE(Contains(Output("index.html"), "<!--BEGIN_EDITABLE_TITLE-->T<!--END_EDITABLE_TITLE-->"));
+    EXPECT_EQ(Output("index_dw_mx.dwt"),
+              "<title><!-- TemplateBeginEditable name=\"doctitle\" -->T<!-- TemplateEndEditable --></title>\r\n"
+              "<!-- TemplateBeginEditable name=\"head\" --><!-- TemplateEndEditable -->\r\n"
+              "<!-- TemplateBeginEditable name=\"Region_1\" -->a<!-- TemplateEndEditable -->"
+              "<!-- TemplateBeginEditable name=\"Region_2\" -->b<!-- TemplateEndEditable -->\r\n"
+              "<!-- TemplateBeginEditable name=\"Region_3\" -->c<!-- TemplateEndEditable -->\r\n");
+    EXPECT_EQ(Output("index_ms_ew.dwt"),
+              "<title><!-- #BeginEditable \"doctitle\" -->T<!-- #EndEditable --></title>\r\n"
+              "<!-- #BeginEditable \"head\" --><!-- #EndEditable -->\r\n"
+              "<!-- #BeginEditable \"Region_1\" -->a<!-- #EndEditable -->"
+              "<!-- #BeginEditable \"Region_2\" -->b<!-- #EndEditable -->\r\n"
+              "<!-- #BeginEditable \"Region_3\" -->c<!-- #EndEditable -->\r\n");
+
+    options = {false, true};
+    Generate();
+    EXPECT_FALSE(OutputHas("index_dw_mx.dwt"));
+    EXPECT_EQ(result.files.back(), "index_ms_ew.dwt");
+}
+
+TEST(EditorTemplate, ThePageWithoutRegionsKeepsTitleAndHeadOnly) {
+    EXPECT_EQ(EditorTemplate("<!--BEGIN_EDITABLE_HEAD-->x<!--END_EDITABLE_HEAD-->", TemplateVariant::DreamweaverMx),
+              "<!-- TemplateBeginEditable name=\"head\" -->x<!-- TemplateEndEditable -->");
+    EXPECT_EQ(EditorTemplate("plain", TemplateVariant::ExpressionWeb), "plain");
+}
+
+TEST_F(GenerationTest, PathsLeavingTheirFolderAreRefusedAndTheRestGenerated) {
+    app.Write("secret.txt", "outside");
+    app.Write("templates/pkg/static_files.tps", "..\\..\\secret.txt\r\n/etc/hostname\r\nc:\\boot.ini\r\n");
+    ws.tables.images[0].folder = "../../";
+    ws.tables.images[0].url = "secret.txt";
+    ws.stylesheets.push_back(ws.stylesheets[0]);
+    ws.stylesheets.back().folder = "..\\..\\..\\";
+    ws.stylesheets.back().filename = "written.css";
+    Generate();
+    EXPECT_EQ(result.refused,
+              (Names{"..\\..\\secret.txt", "c:\\boot.ini", "../../secret.txt", "..\\..\\..\\written.css"}));
+    // A leading slash is dropped, so the line names a package file.
+    EXPECT_EQ(result.files, (Names{"etc\\hostname", "css/main.css", "index.html"}));
+    EXPECT_FALSE(OutputHas("secret.txt"));
+    EXPECT_FALSE(fs::exists(app.path().parent_path() / "written.css"));
+    const std::string message = RefusedFilesMessage(result);
+    EXPECT_TRUE(Contains(message, "..\\..\\secret.txt"));
+    EXPECT_TRUE(Contains(message, "../../secret.txt"));
+    EXPECT_TRUE(Contains(message, "written.css"));
+}
+
+TEST_F(GenerationTest, AnUnreadableSourceStopsAndKeepsWhatWasWritten) {
+    app.Write("templates/pkg/static_files.tps", "favicon.ico\r\n");
+    app.Write("templates/pkg/favicon.ico", "ico");
+    fs::remove(app.path() / "templates/pkg/menus/main/menu.lyo");
+    try {
+        Generate();
+        FAIL() << "a missing menu tree must stop generation";
+    } catch (const Error& error) {
+        EXPECT_TRUE(Contains(error.what(), "menu.lyo"));
+    }
+    EXPECT_EQ(result.files, Names{"favicon.ico"});
+    EXPECT_EQ(Output("favicon.ico"), "ico");
+
+    ws.settings.tempfolder = "index.html/template"; // the output folder cannot be created
+    EXPECT_THROW(Generate(), Error);
+    ws.settings.tempfolder = " ";
+    EXPECT_THROW(Generate(), Error);
+    EXPECT_TRUE(app.Exists("templates/pkg/index.html"));
+}
