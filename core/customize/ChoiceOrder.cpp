@@ -22,7 +22,8 @@ std::vector<std::string> SortedDistinct(const std::vector<std::string>& entries)
 
 size_t InsertSorted(std::vector<std::string>& list, const std::string& text) {
     const auto at = std::upper_bound(list.begin(), list.end(), text, LessNoCase);
-    return static_cast<size_t>(list.insert(at, text) - list.begin());
+    const auto inserted = list.insert(at, text);
+    return static_cast<size_t>(inserted - list.begin());
 }
 
 } // namespace quorlex
