@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <unistd.h>
 
 namespace {
 
@@ -24,13 +23,8 @@ TemplateWorkspace LoadWorkspace(const fs::path& folder) {
 }
 
 const fs::path& StressFolder() {
-    static const fs::path folder = [] {
-        const fs::path path = fs::temp_directory_path() / ("quorlex-stress-" + std::to_string(getpid()));
-        fs::remove_all(path);
-        bench::WriteStressPackage(path);
-        return path;
-    }();
-    return folder;
+    static const bench::TempStressPackage package("quorlex-stress", bench::kRebuildStress);
+    return package.path();
 }
 
 void BM_RebuildSample(benchmark::State& state) {

@@ -100,6 +100,7 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
 
     m_newFolder = new QLineEdit;
     auto* create = new QPushButton(QStringLiteral("create"));
+    create->setObjectName(QStringLiteral("CreateFolderButton"));
     connect(create, &QPushButton::clicked, this, &ExportPage::CreateFolder);
     connect(m_newFolder, &QLineEdit::returnPressed, this, &ExportPage::CreateFolder);
     auto* createRow = new QHBoxLayout;

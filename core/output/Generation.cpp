@@ -11,6 +11,7 @@
 #include "util/TextSearch.h"
 
 #include <algorithm>
+#include <set>
 
 namespace quorlex {
 namespace {
@@ -23,11 +24,6 @@ std::string Slashed(std::string path) {
 std::string LinkElement(const StyleSheetEntry& sheet) {
     return "<link rel=\"stylesheet\" type=\"text/css\" media=\"" + sheet.media + "\" href=\"" + sheet.folder +
            sheet.filename + "\" />";
-}
-
-void CreateParentFolders(const fs::path& file) {
-    std::error_code ec;
-    fs::create_directories(file.parent_path(), ec);
 }
 
 // One run over one workspace; keeps the lists of refused and uncopied files as it goes.
@@ -44,6 +40,8 @@ public:
         m_result.notCopied.clear();
         PrepareOutputFolder();
         CopyStaticFiles();
+        m_tables.AddLayouts(m_ws).AddColors(m_ws).AddFonts(m_ws, FullFontDeclaration);
+        m_tables.AddMenus(m_ws, MissingMenuTree::Fails).AddImages(m_ws);
         std::string lastSheet;
         for (size_t k = 0; k <= m_ws.stylesheets.size(); ++k)
             RunPass(k, lastSheet);
@@ -69,7 +67,16 @@ private:
         if (!fs::create_directory(m_output, ec) || ec)
             throw Error("Cannot create the output folder \"" + m_output.string() + "\". " + ec.message());
         if (!m_ws.settings.imageroot.empty())
-            fs::create_directory(ResolvePackagePath(m_output, m_ws.settings.imageroot), ec);
+            fs::create_directory(JoinPackagePath(m_output, m_ws.settings.imageroot), ec);
+    }
+
+    void CreateParentFolders(const fs::path& file) {
+        const fs::path folder = file.parent_path();
+        if (m_madeFolders.count(folder))
+            return;
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        m_madeFolders.insert(folder);
     }
 
     bool Admit(const std::string& relative) {
@@ -79,16 +86,15 @@ private:
         return false;
     }
 
-    // Copies a package file to the same place in the output; a file already there is this
-    // run's copy of the same source and stays.
+    // Copies a package file to the same place in the output. A file already there is this
+    // run's copy of the same source, so it stays.
     void CopyIntoOutput(const std::string& relative) {
         const fs::path from = m_ws.PackageFile(relative);
-        const fs::path to = ResolvePackagePath(m_output, relative);
-        std::error_code ec;
-        if (fs::exists(to, ec))
-            return;
+        const fs::path to = JoinPackagePath(m_output, relative);
         CreateParentFolders(to);
-        if (!m_platform.ShellCopy(from, to, true))
+        std::error_code ec;
+        fs::copy_file(from, to, fs::copy_options::skip_existing, ec);
+        if (ec)
             m_result.notCopied.push_back(relative);
     }
 
@@ -125,21 +131,12 @@ private:
         }
     }
 
-    void ApplyTables(std::string& text) {
-        std::string scratch;
-        ApplyLayouts(m_ws, text, scratch);
-        ApplyColors(m_ws, text, scratch);
-        ApplyFonts(m_ws, FullFontDeclaration, text, scratch);
-        ApplyMenus(m_ws, MissingMenuTree::Fails, text, scratch);
-        ApplyImages(m_ws, text, scratch);
-    }
-
     void RunPass(size_t k, std::string& lastSheet) {
         if (k == 0) {
             std::string page = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile("index.html")));
             for (const auto& sheet : m_ws.stylesheets)
                 ReplaceFirst(page, sheet.var, LinkElement(sheet));
-            ApplyTables(page);
+            m_tables.Apply(page, m_scratch);
             CopyImages();
             WriteFileBytes(m_output / "index.html", page);
             return;
@@ -149,8 +146,8 @@ private:
         if (!Admit(relative))
             return;
         std::string text = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile(relative)));
-        ApplyTables(text);
-        const fs::path target = ResolvePackagePath(m_output, relative);
+        m_tables.Apply(text, m_scratch);
+        const fs::path target = JoinPackagePath(m_output, relative);
         CreateParentFolders(target);
         WriteFileBytes(target, text);
         m_result.files.push_back(relative);
@@ -169,6 +166,9 @@ private:
     Ui& m_ui;
     GenerationResult& m_result;
     const fs::path m_output;
+    TableSubstitution m_tables; // built once, applied to the page and every stylesheet
+    std::string m_scratch;
+    std::set<fs::path> m_madeFolders;
 };
 
 std::string NamedList(const std::string& heading, const std::vector<std::string>& names) {

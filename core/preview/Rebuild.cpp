@@ -5,13 +5,11 @@
 namespace quorlex {
 
 std::string RebuildPage(const TemplateWorkspace& ws) {
+    TableSubstitution tables;
+    tables.AddLayouts(ws).AddColors(ws).AddFonts(ws, FontDeclaration).AddImages(ws).AddMenus(ws, MissingMenuTree::Empty);
     std::string page = ws.templatePage;
-    std::string scratch; // the tables take turns writing into it and swapping with the page
-    ApplyLayouts(ws, page, scratch);
-    ApplyColors(ws, page, scratch);
-    ApplyFonts(ws, FontDeclaration, page, scratch);
-    ApplyImages(ws, page, scratch);
-    ApplyMenus(ws, MissingMenuTree::Empty, page, scratch);
+    std::string scratch;
+    tables.Apply(page, scratch);
     return page;
 }
 

@@ -2,19 +2,13 @@
 
 #include "menus/MenuHtml.h"
 #include "menus/MenuTreeText.h"
-#include "util/OrderedReplace.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
-
-#include <deque>
 
 namespace quorlex {
 namespace {
 
 bool Present(const std::string& field) { return !TrimControls(field).empty(); }
-
-// Replacement texts built for one table live here until the table is applied.
-using TextStore = std::deque<std::string>;
 
 MenuTree ReadMenu(const fs::path& file, MissingMenuTree missing) {
     MenuTree tree;
@@ -27,55 +21,53 @@ MenuTree ReadMenu(const fs::path& file, MissingMenuTree missing) {
 
 } // namespace
 
-void ApplyLayouts(const TemplateWorkspace& ws, std::string& text, std::string& scratch) {
-    TextStore fragments;
-    std::vector<Replacement> rows;
+std::vector<Replacement>& TableSubstitution::NewTable() { return m_tables.emplace_back(); }
+
+std::string_view TableSubstitution::Keep(std::string text) { return m_texts.emplace_back(std::move(text)); }
+
+TableSubstitution& TableSubstitution::AddLayouts(const TemplateWorkspace& ws) {
+    auto& rows = NewTable();
     for (const auto& layout : ws.tables.layouts) {
         const fs::path file = ws.PackageFile(layout.folder + layout.choice + ".lyo");
-        fragments.push_back(NormalizeLineEnds(ReadFileBytes(file)));
-        rows.push_back({layout.var, fragments.back()});
+        rows.push_back({layout.var, Keep(NormalizeLineEnds(ReadFileBytes(file)))});
     }
-    ReplaceAllInOrder(text, rows, scratch);
+    return *this;
 }
 
-void ApplyColors(const TemplateWorkspace& ws, std::string& text, std::string& scratch) {
-    std::vector<Replacement> rows;
+TableSubstitution& TableSubstitution::AddColors(const TemplateWorkspace& ws) {
+    auto& rows = NewTable();
     for (const auto& color : ws.tables.colors)
         rows.push_back({color.var, color.value});
-    ReplaceAllInOrder(text, rows, scratch);
+    return *this;
 }
 
-void ApplyFonts(const TemplateWorkspace& ws, FontDeclarationRule declare, std::string& text, std::string& scratch) {
-    TextStore declarations;
-    std::vector<Replacement> rows;
-    for (const auto& font : ws.tables.fonts) {
-        declarations.push_back(declare(font));
-        rows.push_back({font.var, declarations.back()});
-    }
-    ReplaceAllInOrder(text, rows, scratch);
+TableSubstitution& TableSubstitution::AddFonts(const TemplateWorkspace& ws, FontDeclarationRule declare) {
+    auto& rows = NewTable();
+    for (const auto& font : ws.tables.fonts)
+        rows.push_back({font.var, Keep(declare(font))});
+    return *this;
 }
 
-void ApplyImages(const TemplateWorkspace& ws, std::string& text, std::string& scratch) {
-    TextStore paths;
-    std::vector<Replacement> rows;
-    for (const auto& image : ws.tables.images) {
-        paths.push_back(image.folder + image.url);
-        rows.push_back({image.var, paths.back()});
-    }
-    ReplaceAllInOrder(text, rows, scratch);
+TableSubstitution& TableSubstitution::AddImages(const TemplateWorkspace& ws) {
+    auto& rows = NewTable();
+    for (const auto& image : ws.tables.images)
+        rows.push_back({image.var, Keep(image.folder + image.url)});
+    return *this;
 }
 
-void ApplyMenus(const TemplateWorkspace& ws, MissingMenuTree missing, std::string& text, std::string& scratch) {
-    TextStore texts;
-    std::vector<Replacement> rows;
+TableSubstitution& TableSubstitution::AddMenus(const TemplateWorkspace& ws, MissingMenuTree missing) {
+    auto& rows = NewTable();
     for (const auto& menu : ws.tables.menus) {
         const MenuTree tree = ReadMenu(ws.PackageFile(menu.folder + "menu.lyo"), missing);
-        texts.push_back(RenderMenuHtml(tree));
-        rows.push_back({menu.var, texts.back()});
-        texts.push_back(MenuClassText(tree));
-        rows.push_back({menu.menuClass, texts.back()});
+        rows.push_back({menu.var, Keep(RenderMenuHtml(tree))});
+        rows.push_back({menu.menuClass, Keep(MenuClassText(tree))});
     }
-    ReplaceAllInOrder(text, rows, scratch);
+    return *this;
+}
+
+void TableSubstitution::Apply(std::string& text, std::string& scratch) const {
+    for (const auto& rows : m_tables)
+        ReplaceAllInOrder(text, rows, scratch);
 }
 
 std::string FontDeclaration(const FontVariable& font) {

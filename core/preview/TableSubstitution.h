@@ -1,29 +1,43 @@
 #pragma once
 
+#include "util/OrderedReplace.h"
 #include "workspace/TemplateWorkspace.h"
 
+#include <deque>
 #include <string>
+#include <vector>
 
 namespace quorlex {
-
-// Each function replaces the placeholders of one variable table in `text`, all rows in table
-// order as one replace-all per row. `scratch` is a buffer the calls share to save allocations.
-
-// Reads the chosen fragment of every row; throws Error when one cannot be read.
-void ApplyLayouts(const TemplateWorkspace& ws, std::string& text, std::string& scratch);
-void ApplyColors(const TemplateWorkspace& ws, std::string& text, std::string& scratch);
-
-using FontDeclarationRule = std::string (*)(const FontVariable& font);
-void ApplyFonts(const TemplateWorkspace& ws, FontDeclarationRule declare, std::string& text, std::string& scratch);
-
-// Each image placeholder becomes folder + url.
-void ApplyImages(const TemplateWorkspace& ws, std::string& text, std::string& scratch);
 
 // How a menu tree file that cannot be opened is treated.
 enum class MissingMenuTree { Empty, Fails };
 
-// Each menu placeholder becomes the menu's list, then its class placeholder the class text.
-void ApplyMenus(const TemplateWorkspace& ws, MissingMenuTree missing, std::string& text, std::string& scratch);
+using FontDeclarationRule = std::string (*)(const FontVariable& font);
+
+// The replacement rows of the variable tables, built once and applied to any number of
+// texts. Tables apply in the order they were added; each is one replace-all per row, in
+// table order, so text inserted by a table is searched by the later ones.
+class TableSubstitution {
+public:
+    // Reads the chosen fragment of every row; throws Error when one cannot be read.
+    TableSubstitution& AddLayouts(const TemplateWorkspace& ws);
+    TableSubstitution& AddColors(const TemplateWorkspace& ws);
+    TableSubstitution& AddFonts(const TemplateWorkspace& ws, FontDeclarationRule declare);
+    // Each image placeholder becomes folder + url.
+    TableSubstitution& AddImages(const TemplateWorkspace& ws);
+    // Each menu placeholder becomes the menu's list, then its class placeholder the class text.
+    TableSubstitution& AddMenus(const TemplateWorkspace& ws, MissingMenuTree missing);
+
+    // `scratch` is a buffer the tables take turns writing into.
+    void Apply(std::string& text, std::string& scratch) const;
+
+private:
+    std::vector<Replacement>& NewTable();
+    std::string_view Keep(std::string text);
+
+    std::deque<std::string> m_texts; // replacement texts the rows point into
+    std::vector<std::vector<Replacement>> m_tables;
+};
 
 // Preview form: only the present fields, the decoration slot's ";" always written.
 std::string FontDeclaration(const FontVariable& font);

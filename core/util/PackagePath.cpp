@@ -36,6 +36,13 @@ bool IsUnsafe(std::string_view relative, const std::vector<std::string>& parts) 
     return false;
 }
 
+std::vector<std::string> SafeComponents(std::string_view relative) {
+    auto parts = SplitComponents(relative);
+    if (IsUnsafe(relative, parts))
+        throw Error("The path \"" + std::string(relative) + "\" points outside its folder.");
+    return parts;
+}
+
 fs::path MatchComponent(const fs::path& folder, const std::string& name) {
     std::error_code ec;
     fs::path exact = folder / name;
@@ -62,10 +69,21 @@ bool SameNameNoCase(std::string_view a, std::string_view b) {
 
 bool StaysInsideFolder(std::string_view relative) { return !IsUnsafe(relative, SplitComponents(relative)); }
 
+fs::path JoinPackagePath(const fs::path& root, std::string_view relative) {
+    fs::path path = root;
+    for (const auto& part : SafeComponents(relative))
+        path /= part;
+    return path;
+}
+
 fs::path ResolvePackagePath(const fs::path& root, std::string_view relative) {
-    const auto parts = SplitComponents(relative);
-    if (IsUnsafe(relative, parts))
-        throw Error("The path \"" + std::string(relative) + "\" points outside its folder.");
+    const auto parts = SafeComponents(relative);
+    fs::path exact = root;
+    for (const auto& part : parts)
+        exact /= part;
+    std::error_code ec;
+    if (fs::exists(exact, ec))
+        return exact;
     fs::path path = root;
     for (const auto& part : parts)
         path = MatchComponent(path, part);

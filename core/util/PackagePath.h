@@ -13,6 +13,10 @@ namespace fs = std::filesystem;
 // Throws Error when the path is absolute, names a drive or climbs out with "..".
 fs::path ResolvePackagePath(const fs::path& root, std::string_view relative);
 
+// The same path joined under `root` without looking at the disk; for files about to be made.
+// Throws Error like ResolvePackagePath.
+fs::path JoinPackagePath(const fs::path& root, std::string_view relative);
+
 // False when a package path is absolute, names a drive or climbs out with "..".
 bool StaysInsideFolder(std::string_view relative);
 

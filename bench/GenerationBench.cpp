@@ -1,0 +1,59 @@
+#include "SilentUi.h"
+#include "StressPackage.h"
+#include "output/Generation.h"
+#include "ports/FilesystemPlatform.h"
+#include "workspace/WorkspaceLoader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+using namespace quorlex;
+namespace fs = std::filesystem;
+
+double Milliseconds(std::chrono::steady_clock::duration duration) {
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+// Removes the copy of the last round, then copies the output folder the plain way.
+double PlainCopyMilliseconds(const fs::path& from, const fs::path& to) {
+    const auto start = std::chrono::steady_clock::now();
+    fs::remove_all(to);
+    fs::copy(from, to, fs::copy_options::recursive);
+    return Milliseconds(std::chrono::steady_clock::now() - start);
+}
+
+size_t FolderBytes(const fs::path& folder) {
+    size_t bytes = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            bytes += entry.file_size();
+    return bytes;
+}
+
+// Generation of the stress site; the plain copy of its output runs as often in the same
+// round, so the ratio compares like with like.
+void BM_GenerateStress(benchmark::State& state) {
+    static const bench::TempStressPackage package("quorlex-generation", bench::kGenerationStress);
+    bench::SilentUi ui;
+    FilesystemPlatform platform;
+    TemplateWorkspace ws;
+    LoadPackage(ws, package.path(), ui);
+    GenerationResult result;
+    double copyMs = 0;
+    for (auto _ : state) {
+        GenerateSite(ws, {}, platform, ui, result);
+        state.PauseTiming();
+        copyMs += PlainCopyMilliseconds(OutputFolder(ws), package.path() / "plain-copy");
+        state.ResumeTiming();
+    }
+    copyMs /= static_cast<double>(state.iterations());
+    state.counters["files"] = static_cast<double>(result.files.size());
+    state.counters["output_MB"] = static_cast<double>(FolderBytes(OutputFolder(ws))) / (1024 * 1024);
+    state.counters["plain_copy_ms"] = copyMs;
+}
+BENCHMARK(BM_GenerateStress)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

@@ -1,0 +1,98 @@
+#include "CatalogView.h"
+#include "CodePage.h"
+#include "ExportPage.h"
+#include "FilesView.h"
+#include "GuiFixture.h"
+#include "QtText.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+void SaveScreenshot(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QTest::qWait(300);
+    window.grab().save(folder + QStringLiteral("/") + name);
+}
+
+void ClickTab(QTabWidget* tabs, int index) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+QStringList Items(QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+} // namespace
+
+class FilesEndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void generateLookAtTheCodeAndExport() {
+        GuiFixture f;
+        f.Start();
+        MainWindow& window = f.window();
+        window.resize(1280, 900);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QTreeWidget* list = window.catalogView()->list();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
+        QTest::mouseClick(window.catalogView()->customizeButton(), Qt::LeftButton);
+        ClickTab(window.workflowPages(), 2);
+        QCOMPARE(window.workflowPages()->currentIndex(), 2);
+
+        const fs::path output = f.folder().path() / "templates/harbor/template";
+        ExportPage* exportPage = window.filesView()->exportPage();
+        const QStringList files = Items(exportPage->fileList());
+        QVERIFY(files.contains(QStringLiteral("css/main.css")));
+        QCOMPARE(files.last(), QStringLiteral("index.html"));
+        for (const QString& file : files)
+            QVERIFY2(fs::exists(output / FromQt(file).c_str()) ||
+                         fs::exists(output / FromQt(QString(file).replace(QLatin1Char('\\'), QLatin1Char('/')))),
+                     qPrintable(file));
+        QVERIFY(!f.folder().Read("templates/harbor/template/index.html").empty());
+        SaveScreenshot(window, QStringLiteral("export.png"));
+
+        ClickTab(window.filesView()->outputPages(), 2);
+        CodePage* code = window.filesView()->codePage();
+        QCOMPARE(code->tabs()->currentIndex(), 0);
+        QCOMPARE(code->editor(CodeTab::Html)->text(), ToQt(f.folder().Read("templates/harbor/template/index.html")));
+        QVERIFY(code->editor(CodeTab::Html)->text().contains(QStringLiteral("href=\"css/")));
+        QVERIFY(!code->editor(CodeTab::Css)->text().contains(QStringLiteral("%%")));
+        SaveScreenshot(window, QStringLiteral("code.png"));
+
+        // Edits stay in the view and are not exported.
+        code->editor(CodeTab::Html)->setText(QStringLiteral("edited"));
+        ClickTab(window.filesView()->outputPages(), 0);
+        exportPage->newFolderField()->setText(QStringLiteral("exports/first"));
+        QTest::mouseClick(exportPage->findChild<QPushButton*>(QStringLiteral("CreateFolderButton")), Qt::LeftButton);
+        QCOMPARE(exportPage->targetText(), PathToQt(f.folder().path() / "exports" / "first"));
+        QTest::mouseClick(exportPage->findChild<QPushButton*>(QStringLiteral("ExportButton")), Qt::LeftButton);
+        const fs::path exported = f.folder().path() / "exports/first/template";
+        QVERIFY(fs::exists(exported / "css" / "main.css"));
+        QCOMPARE(QString::fromStdString(f.folder().Read("exports/first/template/index.html")),
+                 QString::fromStdString(f.folder().Read("templates/harbor/template/index.html")));
+        QVERIFY(f.ui().errors.empty());
+    }
+};
+
+QTEST_MAIN(FilesEndToEndTest)
+#include "FilesEndToEndTest.moc"
