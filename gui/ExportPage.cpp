@@ -6,9 +6,11 @@
 #include "output/Export.h"
 #include "ports/Platform.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,10 +22,30 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStorageInfo>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 namespace quorlex {
+
+namespace {
+
+// Folder and file icons of the style where the desktop has no icon theme.
+class StyleIconProvider : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override {
+        return QApplication::style()->standardIcon(info.isDir() ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+    }
+};
+
+void UseIcons(QFileSystemModel* model) {
+    if (QIcon::hasThemeIcon(QStringLiteral("folder")))
+        return;
+    static StyleIconProvider provider;
+    model->setIconProvider(&provider);
+}
+
+} // namespace
 
 ExportPage::ExportPage(Session& session, const std::function<void()>& splashStep, QWidget* parent)
     : QWidget(parent), m_session(session) {
@@ -78,6 +100,11 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
     m_folderModel = new QFileSystemModel(this);
     m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_folderModel->setRootPath(QStringLiteral("/"));
+    UseIcons(m_folderModel);
+    // Folders load in the background; the current one is scrolled to once its parents are there.
+    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this] {
+        m_folders->scrollTo(m_folderModel->index(m_current), QAbstractItemView::PositionAtCenter);
+    });
     m_folders = new QTreeView;
     m_folders->setObjectName(QStringLiteral("FolderList"));
     m_folders->setModel(m_folderModel);
@@ -90,6 +117,7 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
 
     m_fileModel = new QFileSystemModel(this);
     m_fileModel->setFilter(QDir::AllEntries | QDir::NoDotAndDotDot);
+    UseIcons(m_fileModel);
     m_files = new QListView;
     m_files->setModel(m_fileModel);
     connect(m_files, &QListView::activated, this, [this](const QModelIndex& index) {
@@ -153,7 +181,7 @@ void ExportPage::SetCurrentFolder(const QString& folder) {
     m_current = QDir::cleanPath(folder);
     const QModelIndex index = m_folderModel->index(m_current);
     m_folders->setCurrentIndex(index);
-    m_folders->scrollTo(index);
+    m_folders->scrollTo(index, QAbstractItemView::PositionAtCenter);
     m_files->setRootIndex(m_fileModel->setRootPath(m_current));
     m_target->setText(index.isValid() ? m_current : QString());
 }

@@ -1,12 +1,16 @@
 #include "CatalogView.h"
 #include "CodePage.h"
+#include "CustomizeView.h"
 #include "ExportPage.h"
 #include "FilesView.h"
 #include "GuiFixture.h"
 #include "QtText.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -79,8 +83,24 @@ private slots:
         QVERIFY(!code->editor(CodeTab::Css)->text().contains(QStringLiteral("%%")));
         SaveScreenshot(window, QStringLiteral("code.png"));
 
-        // Edits stay in the view and are not exported.
-        code->editor(CodeTab::Html)->setText(QStringLiteral("edited"));
+        // Edits stay in the view: copied and saved, but not exported.
+        code->editor(CodeTab::Html)->setText(QStringLiteral("edited\nview"));
+        QPushButton* copy = nullptr;
+        QPushButton* save = nullptr;
+        for (QPushButton* button : code->tabs()->widget(0)->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Copy to Clipboard"))
+                copy = button;
+            if (button->text() == QStringLiteral("Save File"))
+                save = button;
+        }
+        QVERIFY(copy && save);
+        QTest::mouseClick(copy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("edited\nview"));
+        f.ui().savePaths = {f.folder().path() / "saved.html"};
+        QTest::mouseClick(save, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(f.folder().Read("saved.html")), QStringLiteral("edited\r\nview\r\n"));
+        QCOMPARE(QString::fromStdString(f.ui().saveRequests.back().proposedName), QStringLiteral("index.html"));
+
         ClickTab(window.filesView()->outputPages(), 0);
         exportPage->newFolderField()->setText(QStringLiteral("exports/first"));
         QTest::mouseClick(exportPage->findChild<QPushButton*>(QStringLiteral("CreateFolderButton")), Qt::LeftButton);
@@ -91,6 +111,11 @@ private slots:
         QCOMPARE(QString::fromStdString(f.folder().Read("exports/first/template/index.html")),
                  QString::fromStdString(f.folder().Read("templates/harbor/template/index.html")));
         QVERIFY(f.ui().errors.empty());
+
+        auto* external = window.customizeView()->findChild<QAction*>(QStringLiteral("PreviewInIE"));
+        QVERIFY(external);
+        external->trigger();
+        QCOMPARE(f.platform().opened.back(), f.folder().path() / "templates/harbor/index_temp.html");
     }
 };
 
