@@ -42,9 +42,10 @@ public:
         CopyStaticFiles();
         m_tables.AddLayouts(m_ws).AddColors(m_ws).AddFonts(m_ws, FullFontDeclaration);
         m_tables.AddMenus(m_ws, MissingMenuTree::Fails).AddImages(m_ws);
+        WritePage();
         std::string lastSheet;
-        for (size_t k = 0; k <= m_ws.stylesheets.size(); ++k)
-            RunPass(k, lastSheet);
+        for (const auto& sheet : m_ws.stylesheets)
+            WriteStyleSheet(sheet, lastSheet);
         m_result.htmlCode = ReadFileBytes(m_output / "index.html");
         m_result.cssCode = lastSheet;
         m_result.files.push_back("index.html");
@@ -131,17 +132,17 @@ private:
         }
     }
 
-    void RunPass(size_t k, std::string& lastSheet) {
-        if (k == 0) {
-            std::string page = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile("index.html")));
-            for (const auto& sheet : m_ws.stylesheets)
-                ReplaceFirst(page, sheet.var, LinkElement(sheet));
-            m_tables.Apply(page, m_scratch);
-            CopyImages();
-            WriteFileBytes(m_output / "index.html", page);
-            return;
-        }
-        const StyleSheetEntry& sheet = m_ws.stylesheets[k - 1];
+    // The page links its stylesheets; its pass also copies the images.
+    void WritePage() {
+        std::string page = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile("index.html")));
+        for (const auto& sheet : m_ws.stylesheets)
+            ReplaceFirst(page, sheet.var, LinkElement(sheet));
+        m_tables.Apply(page, m_scratch);
+        CopyImages();
+        WriteFileBytes(m_output / "index.html", page);
+    }
+
+    void WriteStyleSheet(const StyleSheetEntry& sheet, std::string& lastSheet) {
         const std::string relative = sheet.folder + sheet.filename;
         if (!Admit(relative))
             return;
