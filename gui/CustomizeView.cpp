@@ -1,8 +1,12 @@
 #include "CustomizeView.h"
 
+#include "ColorsPanel.h"
+#include "FontsPanel.h"
+#include "LayoutsPanel.h"
+#include "ListRows.h"
+#include "PresetPanel.h"
 #include "PreviewBrowser.h"
 #include "QtText.h"
-#include "RowDelegate.h"
 #include "app/Session.h"
 
 #include <QGroupBox>
@@ -42,23 +46,23 @@ QStringList TitlesOf(const TemplateWorkspace& ws, TableKind kind) {
     return {};
 }
 
-QListWidget* RowList() {
-    auto* list = new QListWidget;
-    list->setItemDelegate(new RowDelegate(list));
-    list->setUniformItemSizes(true);
-    return list;
-}
-
 } // namespace
 
-CustomizeView::CustomizeView(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
+CustomizeView::CustomizeView(Session& session, QWidget* parent)
+    : QWidget(parent), m_session(session), m_colors(new ColorsPanel(session.colorsPage())),
+      m_layouts(new LayoutsPanel(session.layoutsPage())), m_fonts(new FontsPanel(session.fontsPage())) {
+    m_titles[0] = m_colors->titleList();
+    m_presets[0] = m_colors->presetPanel()->list();
+    m_titles[2] = m_layouts->titleList();
+    m_presets[2] = m_layouts->presetPanel()->list();
+    m_titles[3] = m_fonts->titleList();
     m_subPages = new QTabWidget;
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
-    m_subPages->addTab(BuildTablePage(0, QStringLiteral("Colors:"), true), QStringLiteral("Colors && Backgrounds:"));
-    m_subPages->addTab(BuildTablePage(1, QStringLiteral("Images:"), true), QStringLiteral("Images:"));
-    m_subPages->addTab(BuildTablePage(2, QStringLiteral("Layouts / Objects:"), true), QStringLiteral("Layout / Objects:"));
-    m_subPages->addTab(BuildTablePage(3, QStringLiteral("Fonts:"), false), QStringLiteral("Fonts:"));
-    m_subPages->addTab(BuildTablePage(4, QStringLiteral("Menus:"), true), QStringLiteral("Menus:"));
+    m_subPages->addTab(m_colors, QStringLiteral("Colors && Backgrounds:"));
+    m_subPages->addTab(BuildTablePage(1, QStringLiteral("Images:")), QStringLiteral("Images:"));
+    m_subPages->addTab(m_layouts, QStringLiteral("Layout / Objects:"));
+    m_subPages->addTab(m_fonts, QStringLiteral("Fonts:"));
+    m_subPages->addTab(BuildTablePage(4, QStringLiteral("Menus:")), QStringLiteral("Menus:"));
     m_subPages->addTab(new QWidget, QStringLiteral("Large Preview:"));
     m_subPages->setMinimumHeight(1); // "Large Preview:" leaves only the tabs showing
 
@@ -79,21 +83,19 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent) : QWidget(parent
     connect(m_split, &QSplitter::splitterMoved, this, [this] { m_session.SplitterMoved(m_split->sizes().first()); });
 }
 
-QWidget* CustomizeView::BuildTablePage(int subPage, const QString& titleCaption, bool hasPresets) {
+QWidget* CustomizeView::BuildTablePage(int subPage, const QString& titleCaption) {
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
     auto* titles = new QVBoxLayout;
     titles->addWidget(new QLabel(titleCaption));
-    m_titles[subPage] = RowList();
+    m_titles[subPage] = NewRowList();
     titles->addWidget(m_titles[subPage]);
     layout->addLayout(titles, 1);
-    if (hasPresets) {
-        auto* presets = new QVBoxLayout;
-        presets->addWidget(new QLabel(QStringLiteral("Presets:")));
-        m_presets[subPage] = RowList();
-        presets->addWidget(m_presets[subPage]);
-        layout->addLayout(presets, 1);
-    }
+    auto* presets = new QVBoxLayout;
+    presets->addWidget(new QLabel(QStringLiteral("Presets:")));
+    m_presets[subPage] = NewRowList();
+    presets->addWidget(m_presets[subPage]);
+    layout->addLayout(presets, 1);
     return page;
 }
 
@@ -125,17 +127,22 @@ void CustomizeView::ShowWorkspace() {
     const TemplateWorkspace* ws = m_session.workspace();
     if (!ws)
         return;
-    for (int i = 0; i < 5; ++i) {
-        const TableKind kind = kSubPageKinds[i];
-        m_subPages->setTabVisible(i, ws->TabVisible(kind));
-        m_titles[i]->clear();
-        m_titles[i]->addItems(TitlesOf(*ws, kind));
-        if (!m_presets[i])
-            continue;
-        m_presets[i]->clear();
-        for (const auto& name : ws->Presets(kind))
-            m_presets[i]->addItem(ToQt(name));
-    }
+    for (int i = 0; i < 5; ++i)
+        m_subPages->setTabVisible(i, ws->TabVisible(kSubPageKinds[i]));
+    m_colors->Reload(TitlesOf(*ws, TableKind::Colors));
+    m_layouts->Reload(TitlesOf(*ws, TableKind::Layouts));
+    m_fonts->Reload(TitlesOf(*ws, TableKind::Fonts));
+    ShowTablePage(1, *ws);
+    ShowTablePage(4, *ws);
+}
+
+void CustomizeView::ShowTablePage(int subPage, const TemplateWorkspace& ws) {
+    const TableKind kind = kSubPageKinds[subPage];
+    m_titles[subPage]->clear();
+    m_titles[subPage]->addItems(TitlesOf(ws, kind));
+    m_presets[subPage]->clear();
+    for (const auto& name : ws.Presets(kind))
+        m_presets[subPage]->addItem(ToQt(name));
 }
 
 void CustomizeView::ShowWorkflow() {

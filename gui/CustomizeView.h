@@ -8,6 +8,10 @@ class QTabWidget;
 
 namespace quorlex {
 
+struct TemplateWorkspace;
+class ColorsPanel;
+class FontsPanel;
+class LayoutsPanel;
 class PreviewBrowser;
 class Session;
 
@@ -23,15 +27,22 @@ public:
     PreviewBrowser* preview() const { return m_preview; }
     QListWidget* titleList(int subPage) const;
     QListWidget* presetList(int subPage) const;
+    ColorsPanel* colorsPanel() const { return m_colors; }
+    LayoutsPanel* layoutsPanel() const { return m_layouts; }
+    FontsPanel* fontsPanel() const { return m_fonts; }
 
 private:
-    QWidget* BuildTablePage(int subPage, const QString& titleCaption, bool hasPresets);
+    QWidget* BuildTablePage(int subPage, const QString& titleCaption);
+    void ShowTablePage(int subPage, const TemplateWorkspace& ws);
     QWidget* BuildPreviewGroup();
 
     Session& m_session;
     QTabWidget* m_subPages;
     QSplitter* m_split;
     PreviewBrowser* m_preview = nullptr;
+    ColorsPanel* m_colors;
+    LayoutsPanel* m_layouts;
+    FontsPanel* m_fonts;
     QListWidget* m_titles[5] = {};
     QListWidget* m_presets[5] = {};
     bool m_applying = false;

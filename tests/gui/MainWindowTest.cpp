@@ -1,6 +1,12 @@
 #include "CatalogView.h"
+#include "ColorsPanel.h"
 #include "CustomizeView.h"
+#include "DropDownComboBox.h"
 #include "FilesView.h"
+#include "FontsPanel.h"
+#include "LayoutsPanel.h"
+#include "PresetPanel.h"
+#include "SwatchList.h"
 #include "CodePage.h"
 #include "ExportPage.h"
 #include "GuiFixture.h"
@@ -8,8 +14,8 @@
 
 #include <Qsci/qsciscintilla.h>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
-
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
@@ -19,6 +25,26 @@
 
 using namespace quorlex;
 using namespace quorlex::test;
+
+namespace {
+
+// Opens the first sample package (harbor) in a shown window.
+void OpenHarbor(GuiFixture& f) {
+    f.Start();
+    f.window().resize(1000, 800);
+    f.window().show();
+    f.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+    QTreeWidget* list = f.window().catalogView()->list();
+    list->setCurrentItem(list->topLevelItem(0));
+    QTest::mouseClick(f.window().catalogView()->customizeButton(), Qt::LeftButton);
+}
+
+void ClickRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -144,6 +170,101 @@ private slots:
         QVERIFY(f.folder().Exists("out/site/template/index.html"));
         QCOMPARE(exportPage->targetText(), PathToQt(f.folder().path() / "out" / "site"));
         QVERIFY(exportPage->folderList()->isVisibleTo(&f.window()));
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void colorsPageWiring() {
+        GuiFixture f;
+        OpenHarbor(f);
+        ColorsPanel* panel = f.window().customizeView()->colorsPanel();
+        const auto& colors = f.session().workspace()->tables.colors;
+        ClickRow(panel->titleList(), 2);
+        QCOMPARE(panel->colorField()->text(), QStringLiteral("#2F3B43"));
+        ClickRow(panel->swatchList(), 10);
+        QCOMPARE(colors[2].value, std::string("#FF0000"));
+        QCOMPARE(panel->colorField()->text(), QStringLiteral("#FF0000"));
+
+        panel->colorField()->selectAll();
+        QTest::keyClicks(panel->colorField(), QStringLiteral("#c0dcc0"));
+        QCOMPARE(panel->swatchList()->currentItem()->text(), QStringLiteral("Money Green"));
+        QCOMPARE(colors[2].value, std::string("#FF0000"));
+        QTest::keyClick(panel->colorField(), Qt::Key_Return);
+        QCOMPARE(colors[2].value, std::string("#c0dcc0"));
+        QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("Transparent")), Qt::LeftButton);
+        QCOMPARE(colors[2].value, std::string("transparent"));
+        QCOMPARE(panel->swatchList()->currentRow(), 0);
+        QVERIFY(!panel->findChild<QPushButton*>(QStringLiteral("ColorsHelp"))->isEnabled());
+
+        PresetPanel* presets = panel->presetPanel();
+        QVERIFY(presets->findChild<QLabel*>()->text().startsWith(QStringLiteral("Presets (Double-click")));
+        QCOMPARE(presets->nameField()->text(), QStringLiteral("[Enter Name of Preset Here]"));
+        presets->nameField()->setFocus();
+        QCOMPARE(presets->nameField()->text(), QString());
+        QTest::keyClicks(presets->nameField(), QStringLiteral("Mine"));
+        QTest::keyClick(presets->nameField(), Qt::Key_Return);
+        QVERIFY(!presets->list()->findItems(QStringLiteral("Mine"), Qt::MatchExactly).isEmpty());
+        QTest::mouseClick(presets->button(QStringLiteral("default")), Qt::LeftButton);
+        QCOMPARE(colors[2].value, std::string("#2F3B43"));
+        QVERIFY(panel->titleList()->selectedItems().isEmpty());
+        QVERIFY(f.ui().errors.empty());
+        QVERIFY(f.ui().messages.empty());
+    }
+
+    void fontsPageWiring() {
+        GuiFixture f;
+        OpenHarbor(f);
+        FontsPanel* panel = f.window().customizeView()->fontsPanel();
+        f.window().customizeView()->subPages()->setCurrentIndex(3);
+        const auto& fonts = f.session().workspace()->tables.fonts;
+        ClickRow(panel->titleList(), 1);
+        DropDownComboBox* family = panel->box(FontBox::Family);
+        QCOMPARE(family->currentText(), QString::fromStdString(fonts[1].family));
+        QCOMPARE(family->count(), 10);
+        family->showPopup();
+        QCOMPARE(family->count(), 9);
+        QCOMPARE(family->currentText(), QString::fromStdString(fonts[1].family));
+        family->hidePopup();
+
+        DropDownComboBox* size = panel->box(FontBox::Size);
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), QStringLiteral("small"));
+        QTest::keyClick(size->lineEdit(), Qt::Key_Return);
+        QCOMPARE(fonts[1].size, std::string("small"));
+        QCOMPARE(fonts[1].measure, std::string());
+        QCOMPARE(panel->box(FontBox::Unit)->currentText(), QString());
+
+        // Leaving a box with text that matches an entry in another case stores nothing.
+        DropDownComboBox* weight = panel->box(FontBox::Weight);
+        weight->lineEdit()->selectAll();
+        QTest::keyClicks(weight->lineEdit(), QStringLiteral("BOLD"));
+        size->setFocus();
+        QCOMPARE(weight->currentText(), QStringLiteral("BOLD"));
+        QCOMPARE(fonts[1].weight, std::string("bold"));
+        weight->activated(4);
+        QCOMPARE(fonts[1].weight, weight->itemText(4).toStdString());
+
+        QTest::mouseClick(panel->defaultButton(), Qt::LeftButton);
+        QCOMPARE(fonts[1].size, std::string("30"));
+        QCOMPARE(family->currentText(), QString());
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void layoutsPageWiring() {
+        GuiFixture f;
+        OpenHarbor(f);
+        LayoutsPanel* panel = f.window().customizeView()->layoutsPanel();
+        f.window().customizeView()->subPages()->setCurrentIndex(2);
+        const auto& layouts = f.session().workspace()->tables.layouts;
+        QCOMPARE(panel->optionList()->count(), 0);
+        ClickRow(panel->titleList(), 0);
+        QCOMPARE(panel->optionList()->count(), 2);
+        QCOMPARE(panel->optionList()->currentItem()->text(), QStringLiteral("banner"));
+        ClickRow(panel->optionList(), 1);
+        QCOMPARE(layouts[0].choice, std::string("compact"));
+        QVERIFY(panel->presetPanel()->findChildren<QLabel*>().size() == 1);
+        QTest::mouseClick(panel->presetPanel()->button(QStringLiteral("default")), Qt::LeftButton);
+        QCOMPARE(layouts[0].choice, std::string("banner"));
+        QCOMPARE(panel->optionList()->count(), 0);
         QVERIFY(f.ui().errors.empty());
     }
 

@@ -1,0 +1,142 @@
+#include "FontsPanel.h"
+
+#include "DropDownComboBox.h"
+#include "ListRows.h"
+#include "QtText.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace quorlex {
+
+namespace {
+
+constexpr FontBox kBoxes[] = {FontBox::Family, FontBox::Size,  FontBox::Unit,
+                              FontBox::Weight, FontBox::Style, FontBox::Decoration};
+
+QStringList Texts(const std::vector<std::string>& entries) {
+    QStringList texts;
+    for (const std::string& entry : entries)
+        texts << ToQt(entry);
+    return texts;
+}
+
+QLabel* Label(const QString& caption) {
+    auto* label = new QLabel(caption);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+FontsPanel::FontsPanel(FontsPage& page, QWidget* parent) : QWidget(parent), m_page(page) {
+    m_titles = NewRowList();
+    m_titles->setObjectName(QStringLiteral("FontTitles"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_titles, 3);
+    layout->addWidget(BuildBoxes(), 7);
+
+    auto select = [this] {
+        m_page.onFontSelected(SelectedRow(m_titles));
+        Render();
+    };
+    connect(m_titles, &QListWidget::itemSelectionChanged, this, select);
+    connect(m_titles, &QListWidget::itemClicked, this, select);
+    Render();
+}
+
+QWidget* FontsPanel::BuildBoxes() {
+    auto* boxes = new QWidget;
+    for (FontBox which : kBoxes)
+        AddBox(which);
+    auto* grid = new QGridLayout(boxes);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(Label(QStringLiteral("Font-family:")), 0, 0);
+    grid->addWidget(box(FontBox::Family), 0, 1, 1, 5);
+    grid->addWidget(ApplyButton(FontBox::Family), 0, 6);
+    grid->addWidget(Label(QStringLiteral("Font-size:")), 1, 0);
+    grid->addWidget(box(FontBox::Size), 1, 1);
+    grid->addWidget(box(FontBox::Unit), 1, 2);
+    grid->addWidget(ApplyButton(FontBox::Size), 1, 3);
+    grid->addWidget(Label(QStringLiteral("Font-weight:")), 1, 4);
+    grid->addWidget(box(FontBox::Weight), 1, 5);
+    grid->addWidget(ApplyButton(FontBox::Weight), 1, 6);
+    grid->addWidget(Label(QStringLiteral("Font-style:")), 2, 0);
+    grid->addWidget(box(FontBox::Style), 2, 1, 1, 2);
+    grid->addWidget(ApplyButton(FontBox::Style), 2, 3);
+    grid->addWidget(Label(QStringLiteral("Text-decoration:")), 2, 4);
+    grid->addWidget(box(FontBox::Decoration), 2, 5);
+    grid->addWidget(ApplyButton(FontBox::Decoration), 2, 6);
+
+    m_default = new QPushButton(QStringLiteral("default"));
+    m_default->setObjectName(QStringLiteral("FontsDefault"));
+    auto* help = new QPushButton(QStringLiteral("Help"));
+    help->setEnabled(false);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_default);
+    bottom->addWidget(help);
+    bottom->addStretch();
+    grid->addLayout(bottom, 3, 0, 1, 7);
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(5, 2);
+    connect(m_default, &QPushButton::clicked, this, [this] {
+        m_page.Default();
+        Render();
+    });
+    return boxes;
+}
+
+DropDownComboBox* FontsPanel::AddBox(FontBox which) {
+    auto* box = new DropDownComboBox;
+    m_boxes[static_cast<size_t>(which)] = box;
+    box->SetBeforePopup([this, which, box] {
+        m_page.DropDown(which);
+        box->Show(Texts(m_page.box(which).entries), ToQt(m_page.box(which).text));
+    });
+    connect(box->lineEdit(), &QLineEdit::textEdited, this,
+            [this, which](const QString& text) { m_page.EditBox(which, FromQt(text)); });
+    connect(box, &QComboBox::activated, this, [this, which, box](int index) {
+        m_page.EditBox(which, FromQt(box->itemText(index)));
+        Store(which);
+    });
+    connect(box, &DropDownComboBox::entered, this, [this, which] { Store(which); });
+    return box;
+}
+
+QPushButton* FontsPanel::ApplyButton(FontBox which) {
+    auto* button = new QPushButton(QStringLiteral("apply"));
+    button->setObjectName(QStringLiteral("Apply%1").arg(static_cast<int>(which)));
+    connect(button, &QPushButton::clicked, this, [this, which] {
+        if (which == FontBox::Size)
+            m_page.ApplySizeAndUnit();
+        else
+            m_page.Store(which);
+        Render();
+    });
+    return button;
+}
+
+void FontsPanel::Store(FontBox which) {
+    m_page.Store(which);
+    Render();
+}
+
+void FontsPanel::Reload(const QStringList& titles) {
+    FillList(m_titles, titles);
+    Render();
+}
+
+void FontsPanel::Render() {
+    ShowSelectedRow(m_titles, m_page.selected());
+    for (FontBox which : kBoxes)
+        box(which)->Show(Texts(m_page.box(which).entries), ToQt(m_page.box(which).text));
+}
+
+} // namespace quorlex

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "customize/FontsPage.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QGridLayout;
+class QListWidget;
+class QPushButton;
+
+namespace quorlex {
+
+class DropDownComboBox;
+
+// "Fonts:": title list and the six boxes of the selected font variable.
+class FontsPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit FontsPanel(FontsPage& page, QWidget* parent = nullptr);
+
+    // A package was loaded: titles again.
+    void Reload(const QStringList& titles);
+    // Shows the page's state.
+    void Render();
+
+    QListWidget* titleList() const { return m_titles; }
+    DropDownComboBox* box(FontBox which) const { return m_boxes[static_cast<size_t>(which)]; }
+    QPushButton* defaultButton() const { return m_default; }
+
+private:
+    QWidget* BuildBoxes();
+    DropDownComboBox* AddBox(FontBox which);
+    QPushButton* ApplyButton(FontBox which);
+    void Store(FontBox which);
+
+    FontsPage& m_page;
+    QListWidget* m_titles;
+    std::array<DropDownComboBox*, kFontBoxCount> m_boxes{};
+    QPushButton* m_default = nullptr;
+};
+
+} // namespace quorlex

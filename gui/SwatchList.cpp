@@ -1,0 +1,62 @@
+#include "SwatchList.h"
+
+#include "ListRows.h"
+#include "QtText.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+
+namespace quorlex {
+
+namespace {
+
+QIcon SwatchIcon(Color color) {
+    QPixmap pixmap(18, 12);
+    QPainter painter(&pixmap);
+    if (color == NoneColor) {
+        pixmap.fill(Qt::white);
+        painter.setPen(Qt::red);
+        painter.drawLine(0, 11, 17, 0);
+    } else {
+        pixmap.fill(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+    }
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, 17, 11);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+SwatchList::SwatchList(QWidget* parent) : QListWidget(parent) {
+    setObjectName(QStringLiteral("ColorBox"));
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setUniformItemSizes(true);
+    setIconSize(QSize(18, 12));
+    setGridSize(QSize(112, 17));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void SwatchList::Show(const std::vector<Swatch>& swatches, std::optional<size_t> selected) {
+    const QSignalBlocker blocker(this);
+    if (count() != static_cast<int>(swatches.size())) {
+        clear();
+        for (const Swatch& swatch : swatches)
+            addItem(ToQt(swatch.name));
+    }
+    for (size_t i = 0; i < swatches.size(); ++i)
+        item(static_cast<int>(i))->setIcon(SwatchIcon(swatches[i].color));
+    ShowSelectedRow(this, selected);
+}
+
+void SwatchList::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed(currentRow());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+} // namespace quorlex

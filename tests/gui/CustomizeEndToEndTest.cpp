@@ -1,0 +1,169 @@
+#include "CatalogView.h"
+#include "ColorsPanel.h"
+#include "CustomizeView.h"
+#include "DropDownComboBox.h"
+#include "FontsPanel.h"
+#include "GuiFixture.h"
+#include "LayoutsPanel.h"
+#include "PresetPanel.h"
+#include "PreviewBrowser.h"
+#include "SwatchList.h"
+#include "util/TextFile.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <QWebEnginePage>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+constexpr int kNavy = 5;
+
+QString RunScript(QWebEngineView* view, const QString& script) {
+    QString result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value.toString();
+        done = true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!done && timer.elapsed() < 10000)
+        QTest::qWait(20);
+    return done ? result : QStringLiteral("<no answer>");
+}
+
+void SaveScreenshot(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QTest::qWait(500); // the browser paints a moment after it reports the page loaded
+    window.grab().save(folder + QStringLiteral("/") + name);
+}
+
+void ClickRow(QListWidget* list, int row) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// The whole widget lies inside the visible part of `page`.
+bool FitsIn(QWidget* widget, QWidget* page) {
+    const QRect rect(widget->mapTo(page, QPoint(0, 0)), widget->size());
+    return widget->isVisible() && page->rect().contains(rect);
+}
+
+} // namespace
+
+class CustomizeEndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void swatchPresetAndDefaultReachThePreview() {
+        GuiFixture f;
+        f.Start();
+        MainWindow& window = f.window();
+        window.resize(1100, 800);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTreeWidget* catalog = window.catalogView()->list();
+        catalog->setCurrentItem(catalog->topLevelItem(0));
+        PreviewBrowser* preview = window.customizeView()->preview();
+        QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
+        QTest::mouseClick(window.catalogView()->customizeButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        const fs::path previewFile = f.folder().path() / "templates/harbor/index_temp.html";
+        auto background = [&] { return RunScript(preview, QStringLiteral("getComputedStyle(document.body).backgroundColor")); };
+
+        ColorsPanel* colors = window.customizeView()->colorsPanel();
+        ClickRow(colors->titleList(), 0);
+        loaded.clear();
+        ClickRow(colors->swatchList(), kNavy);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QVERIFY(ReadFileBytes(previewFile).find("background: #000080;") != std::string::npos);
+        QCOMPARE(background(), QStringLiteral("rgb(0, 0, 128)"));
+        SaveScreenshot(window, QStringLiteral("colors.png"));
+
+        PresetPanel* presets = colors->presetPanel();
+        QTest::mouseClick(presets->nameField(), Qt::LeftButton);
+        QTest::keyClicks(presets->nameField(), QStringLiteral("Navy page"));
+        QTest::mouseClick(presets->button(QStringLiteral("save ")), Qt::LeftButton);
+        QVERIFY(f.folder().Exists("templates/harbor/presets/colors/Navy page.xml"));
+
+        loaded.clear();
+        QTest::mouseClick(presets->button(QStringLiteral("default")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QVERIFY(ReadFileBytes(previewFile).find("background: #D8E3E8;") != std::string::npos);
+        QCOMPARE(background(), QStringLiteral("rgb(216, 227, 232)"));
+
+        const auto saved = presets->list()->findItems(QStringLiteral("Navy page"), Qt::MatchExactly);
+        QCOMPARE(saved.size(), 1);
+        loaded.clear();
+        ClickRow(presets->list(), presets->list()->row(saved.first()));
+        QTest::mouseDClick(presets->list()->viewport(), Qt::LeftButton, {},
+                           presets->list()->visualItemRect(saved.first()).center());
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QVERIFY(ReadFileBytes(previewFile).find("background: #000080;") != std::string::npos);
+        QCOMPARE(background(), QStringLiteral("rgb(0, 0, 128)"));
+        QVERIFY(f.ui().errors.empty());
+        QVERIFY(f.ui().messages.empty());
+    }
+
+    void pagesFitTheDesignedHeightAndAMaximizedWindow() {
+        GuiFixture f;
+        f.Start();
+        MainWindow& window = f.window();
+        window.resize(886, 715);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTreeWidget* catalog = window.catalogView()->list();
+        catalog->setCurrentItem(catalog->topLevelItem(0));
+        QTest::mouseClick(window.catalogView()->customizeButton(), Qt::LeftButton);
+        CustomizeView* view = window.customizeView();
+        QTabWidget* sub = view->subPages();
+
+        ColorsPanel* colors = view->colorsPanel();
+        ClickRow(colors->titleList(), 1);
+        QVERIFY(FitsIn(colors->presetPanel()->button(QStringLiteral("save ")), colors));
+        QVERIFY(FitsIn(colors->swatchList(), colors));
+        QVERIFY(colors->swatchList()->height() >= 48);
+        SaveScreenshot(window, QStringLiteral("colors-designed.png"));
+
+        sub->setCurrentIndex(3);
+        FontsPanel* fonts = view->fontsPanel();
+        ClickRow(fonts->titleList(), 1);
+        QVERIFY(FitsIn(fonts->defaultButton(), fonts));
+        QVERIFY(FitsIn(fonts->box(FontBox::Decoration), fonts));
+        SaveScreenshot(window, QStringLiteral("fonts-designed.png"));
+
+        sub->setCurrentIndex(2);
+        LayoutsPanel* layouts = view->layoutsPanel();
+        ClickRow(layouts->titleList(), 1);
+        QVERIFY(FitsIn(layouts->presetPanel()->button(QStringLiteral("save ")), layouts));
+        QVERIFY(FitsIn(layouts->optionList(), layouts));
+        SaveScreenshot(window, QStringLiteral("layouts-designed.png"));
+
+        window.resize(1280, 1000);
+        QTest::qWait(100);
+        sub->setCurrentIndex(0);
+        QVERIFY(FitsIn(colors->presetPanel()->button(QStringLiteral("save ")), colors));
+        SaveScreenshot(window, QStringLiteral("colors-large.png"));
+        sub->setCurrentIndex(3);
+        QVERIFY(FitsIn(fonts->defaultButton(), fonts));
+        SaveScreenshot(window, QStringLiteral("fonts-large.png"));
+        sub->setCurrentIndex(2);
+        QVERIFY(FitsIn(layouts->presetPanel()->button(QStringLiteral("save ")), layouts));
+        SaveScreenshot(window, QStringLiteral("layouts-large.png"));
+        QVERIFY(f.ui().errors.empty());
+    }
+};
+
+QTEST_MAIN(CustomizeEndToEndTest)
+#include "CustomizeEndToEndTest.moc"
