@@ -1,5 +1,8 @@
 #include "DropDownComboBox.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -28,6 +31,32 @@ void DropDownComboBox::Show(const QStringList& entries, const QString& text) {
     }
     setCurrentIndex(entries.isEmpty() ? -1 : 0);
     setEditText(text);
+}
+
+void DropDownComboBox::OpenWhileTyping() {
+    view()->installEventFilter(this);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        if (view()->isVisible())
+            return;
+        showPopup();
+        view()->setCurrentIndex(QModelIndex()); // Enter keeps the typed text until an entry is chosen
+    });
+}
+
+bool DropDownComboBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != view() || event->type() != QEvent::KeyPress)
+        return QComboBox::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && !view()->currentIndex().isValid()) {
+        hidePopup();
+        QApplication::sendEvent(lineEdit(), event);
+        return true;
+    }
+    if (enter || key->key() == Qt::Key_Escape || key->text().isEmpty())
+        return QComboBox::eventFilter(watched, event);
+    QApplication::sendEvent(lineEdit(), event); // typed text goes on into the box
+    return true;
 }
 
 void DropDownComboBox::showPopup() {

@@ -18,9 +18,14 @@ public:
     // Entries and text without signals; the entries are replaced only when they differ.
     void Show(const QStringList& entries, const QString& text);
     void showPopup() override;
+    // The list drops down as soon as the user types; typing goes on in the box.
+    void OpenWhileTyping();
 
 signals:
     void entered();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::function<void()> m_beforePopup;

@@ -107,6 +107,8 @@ DropDownComboBox* FontsPanel::AddBox(FontBox which) {
         Store(which);
     });
     connect(box, &DropDownComboBox::entered, this, [this, which] { Store(which); });
+    if (which == FontBox::Family)
+        box->OpenWhileTyping();
     return box;
 }
 

@@ -225,6 +225,15 @@ private slots:
         QCOMPARE(family->currentText(), QString::fromStdString(fonts[1].family));
         family->hidePopup();
 
+        // The family list opens while typing; the typed text is what Enter stores.
+        family->lineEdit()->selectAll();
+        QTest::keyClicks(family->lineEdit(), QStringLiteral("T"));
+        QTRY_VERIFY(family->view()->isVisible());
+        QTest::keyClicks(family->view(), QStringLiteral("ahoma"));
+        QTest::keyClick(family->view(), Qt::Key_Return);
+        QVERIFY(!family->view()->isVisible());
+        QCOMPARE(fonts[1].family, std::string("Tahoma"));
+
         DropDownComboBox* size = panel->box(FontBox::Size);
         size->lineEdit()->selectAll();
         QTest::keyClicks(size->lineEdit(), QStringLiteral("small"));
