@@ -59,7 +59,7 @@ void Session::FormClose() {
 }
 
 void Session::WritePreview(TemplateWorkspace& ws) {
-    ws.workingPage = RebuildPage(ws);
+    RebuildPage(ws, ws.workingPage, m_rebuildScratch);
     WriteFileBytes(PreviewFile(ws), ws.workingPage);
 }
 

@@ -93,6 +93,7 @@ private:
     FontsPage m_fontsPage{*this};
     LayoutsPage m_layoutsPage{*this};
     PresetStore m_imagePresets{*this, PresetKind::Images};
+    std::string m_rebuildScratch; // kept between rebuilds so they reuse its memory
     TemplateOptions m_options;
     GenerationResult m_generation;
 };

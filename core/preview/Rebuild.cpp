@@ -4,12 +4,17 @@
 
 namespace quorlex {
 
-std::string RebuildPage(const TemplateWorkspace& ws) {
+void RebuildPage(const TemplateWorkspace& ws, std::string& page, std::string& scratch) {
     TableSubstitution tables;
     tables.AddLayouts(ws).AddColors(ws).AddFonts(ws, FontDeclaration).AddImages(ws).AddMenus(ws, MissingMenuTree::Empty);
-    std::string page = ws.templatePage;
-    std::string scratch;
+    page.assign(ws.templatePage);
     tables.Apply(page, scratch);
+}
+
+std::string RebuildPage(const TemplateWorkspace& ws) {
+    std::string page;
+    std::string scratch;
+    RebuildPage(ws, page, scratch);
     return page;
 }
 

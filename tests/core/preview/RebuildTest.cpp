@@ -77,7 +77,18 @@ TEST_F(RebuildTest, MissingFragmentOrBadMenuFailsNamingTheFile) {
     }
     ws.tables.layouts[0].choice = "wide";
     app.Write("templates/pkg/menus/main/menu.lyo", "m\r\n\t\t\tdeep\r\n");
-    EXPECT_THROW(RebuildPage(ws), Error);
+    std::string page = "the last good page", scratch;
+    EXPECT_THROW(RebuildPage(ws, page, scratch), Error);
+    EXPECT_EQ(page, "the last good page");
+}
+
+TEST_F(RebuildTest, ReusedBuffersGiveTheSamePage) {
+    std::string page, scratch;
+    RebuildPage(ws, page, scratch);
+    ws.tables.colors[0].value = "red";
+    RebuildPage(ws, page, scratch);
+    EXPECT_EQ(page, RebuildPage(ws));
+    EXPECT_NE(page.find("color: red;"), std::string::npos);
 }
 
 TEST_F(RebuildTest, EmptyMenuFileRendersAnEmptyList) {
