@@ -10,7 +10,6 @@
 #include "SwatchList.h"
 #include "util/TextFile.h"
 
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -18,7 +17,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
-#include <QWebEnginePage>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -26,28 +24,6 @@ using namespace quorlex::test;
 namespace {
 
 constexpr int kNavy = 5;
-
-QString RunScript(QWebEngineView* view, const QString& script) {
-    QString result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value.toString();
-        done = true;
-    });
-    QElapsedTimer timer;
-    timer.start();
-    while (!done && timer.elapsed() < 10000)
-        QTest::qWait(20);
-    return done ? result : QStringLiteral("<no answer>");
-}
-
-void SaveScreenshot(QWidget& window, const QString& name) {
-    const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QTest::qWait(500); // the browser paints a moment after it reports the page loaded
-    window.grab().save(folder + QStringLiteral("/") + name);
-}
 
 void ClickRow(QListWidget* list, int row) {
     list->scrollToItem(list->item(row));

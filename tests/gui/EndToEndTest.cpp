@@ -4,43 +4,15 @@
 #include "GuiFixture.h"
 #include "PreviewBrowser.h"
 
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <QWebEnginePage>
 
 using namespace quorlex;
 using namespace quorlex::test;
-
-namespace {
-
-QString RunScript(QWebEngineView* view, const QString& script) {
-    QString result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value.toString();
-        done = true;
-    });
-    QElapsedTimer timer;
-    timer.start();
-    while (!done && timer.elapsed() < 10000)
-        QTest::qWait(20);
-    return done ? result : QStringLiteral("<no answer>");
-}
-
-void SaveScreenshot(QWidget& window, const QString& name) {
-    const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QTest::qWait(500); // the browser paints a moment after it reports the page loaded
-    window.grab().save(folder + QStringLiteral("/") + name);
-}
-
-} // namespace
 
 class EndToEndTest : public QObject {
     Q_OBJECT

@@ -24,14 +24,6 @@ using namespace quorlex::test;
 
 namespace {
 
-void SaveScreenshot(QWidget& window, const QString& name) {
-    const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QTest::qWait(300);
-    window.grab().save(folder + QStringLiteral("/") + name);
-}
-
 void ClickTab(QTabWidget* tabs, int index) {
     QTabBar* bar = tabs->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());

@@ -2,6 +2,11 @@
 
 #include "QtText.h"
 
+#include <QElapsedTimer>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
 
 namespace quorlex::test {
 
@@ -13,5 +18,27 @@ GuiFixture::GuiFixture() {
 }
 
 void GuiFixture::Start() { m_window->FormCreate(PathToQt(m_folder.path())); }
+
+QString RunScript(QWebEngineView* view, const QString& script) {
+    QString result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value.toString();
+        done = true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!done && timer.elapsed() < 10000)
+        QTest::qWait(20);
+    return done ? result : QStringLiteral("<no answer>");
+}
+
+void SaveScreenshot(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QTest::qWait(500); // the browser paints a moment after it reports the page loaded
+    window.grab().save(folder + QStringLiteral("/") + name);
+}
 
 } // namespace quorlex::test

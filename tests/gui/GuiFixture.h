@@ -9,6 +9,9 @@
 
 #include <QString>
 
+class QWebEngineView;
+class QWidget;
+
 #include <memory>
 
 namespace quorlex::test {
@@ -36,5 +39,11 @@ private:
     Session m_session{m_ui, m_platform, m_browsers};
     std::unique_ptr<MainWindow> m_window;
 };
+
+// Runs JavaScript in a browser and waits for its answer ("<no answer>" after 10 s).
+QString RunScript(QWebEngineView* view, const QString& script);
+
+// Saves a picture of the window into QUORLEX_SCREENSHOT_DIR when that is set.
+void SaveScreenshot(QWidget& window, const QString& name);
 
 } // namespace quorlex::test
