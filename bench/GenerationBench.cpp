@@ -42,9 +42,10 @@ void BM_GenerateStress(benchmark::State& state) {
     TemplateWorkspace ws;
     LoadPackage(ws, package.path(), ui);
     GenerationResult result;
+    SiteGenerator generator(platform, ui);
     double copyMs = 0;
     for (auto _ : state) {
-        GenerateSite(ws, {}, platform, ui, result);
+        generator.Generate(ws, {}, result);
         state.PauseTiming();
         copyMs += PlainCopyMilliseconds(OutputFolder(ws), package.path() / "plain-copy");
         state.ResumeTiming();

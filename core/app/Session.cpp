@@ -14,7 +14,7 @@
 namespace quorlex {
 
 Session::Session(Ui& ui, Platform& platform, Browsers& browsers)
-    : m_ui(ui), m_platform(platform), m_browsers(browsers), m_catalogPage(browsers) {}
+    : m_ui(ui), m_platform(platform), m_browsers(browsers), m_catalogPage(browsers), m_generator(platform, ui) {}
 
 void Session::Notify(Aspect aspect) {
     if (m_listener)
@@ -123,7 +123,7 @@ void Session::GenerateTemplate() {
     {
         UpdatesSuspended suspended(m_ui);
         try {
-            GenerateSite(*m_workspace, m_options, m_platform, m_ui, m_generation);
+            m_generator.Generate(*m_workspace, m_options, m_generation);
         } catch (const Error& error) {
             failure = error.what();
         }

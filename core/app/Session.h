@@ -94,6 +94,7 @@ private:
     LayoutsPage m_layoutsPage{*this};
     PresetStore m_imagePresets{*this, PresetKind::Images};
     std::string m_rebuildScratch; // kept between rebuilds so they reuse its memory
+    SiteGenerator m_generator;
     TemplateOptions m_options;
     GenerationResult m_generation;
 };

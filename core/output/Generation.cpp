@@ -27,11 +27,11 @@ std::string LinkElement(const StyleSheetEntry& sheet) {
 }
 
 // One run over one workspace; keeps the lists of refused and uncopied files as it goes.
-class SiteGenerator {
+class GenerationRun {
 public:
-    SiteGenerator(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform, Ui& ui,
-                  GenerationResult& result)
-        : m_ws(ws), m_options(options), m_platform(platform), m_ui(ui), m_result(result),
+    GenerationRun(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform, Ui& ui,
+                  GenerationResult& result, std::string& scratch)
+        : m_ws(ws), m_options(options), m_platform(platform), m_ui(ui), m_result(result), m_scratch(scratch),
           m_output(OutputFolder(ws)) {}
 
     void Run() {
@@ -166,9 +166,9 @@ private:
     Platform& m_platform;
     Ui& m_ui;
     GenerationResult& m_result;
+    std::string& m_scratch;
     const fs::path m_output;
     TableSubstitution m_tables; // built once, applied to the page and every stylesheet
-    std::string m_scratch;
     std::set<fs::path> m_madeFolders;
 };
 
@@ -189,9 +189,10 @@ fs::path OutputFolder(const TemplateWorkspace& ws) {
     return ws.PackageFile(ws.settings.tempfolder);
 }
 
-void GenerateSite(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform, Ui& ui,
-                  GenerationResult& result) {
-    SiteGenerator(ws, options, platform, ui, result).Run();
+SiteGenerator::SiteGenerator(Platform& platform, Ui& ui) : m_platform(platform), m_ui(ui) {}
+
+void SiteGenerator::Generate(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result) {
+    GenerationRun(ws, options, m_platform, m_ui, result, m_scratch).Run();
 }
 
 std::string RefusedFilesMessage(const GenerationResult& result) {

@@ -29,12 +29,24 @@ struct GenerationResult {
 // would make the package folder itself the output.
 fs::path OutputFolder(const TemplateWorkspace& ws);
 
-// Writes the finished site into the emptied output folder: static files, the page, the
-// stylesheets with all variables applied, the images, and the editor templates asked for.
-// Throws Error when a source cannot be read or a file cannot be written; `result` then holds
-// what was produced so far. The code texts are set only once the page and stylesheets exist.
-void GenerateSite(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform, Ui& ui,
-                  GenerationResult& result);
+// Writes finished sites. The text buffer stays between runs, so a large page generated again
+// costs no fresh memory.
+class SiteGenerator {
+public:
+    SiteGenerator(Platform& platform, Ui& ui);
+
+    // Writes the finished site into the emptied output folder: static files, the page, the
+    // stylesheets with all variables applied, the images, and the editor templates asked for.
+    // Throws Error when a source cannot be read or a file cannot be written; `result` then
+    // holds what was produced so far. The code texts are set only once the page and
+    // stylesheets exist.
+    void Generate(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result);
+
+private:
+    Platform& m_platform;
+    Ui& m_ui;
+    std::string m_scratch;
+};
 
 // The messages naming refused and uncopied files; empty text when there are none.
 std::string RefusedFilesMessage(const GenerationResult& result);

@@ -21,7 +21,7 @@ struct GenerationTest : ::testing::Test {
         Load();
     }
     void Load() { LoadPackage(ws, app.path() / "templates/pkg", ui); }
-    void Generate() { GenerateSite(ws, options, platform, ui, result); }
+    void Generate() { generator.Generate(ws, options, result); }
     std::string Output(const std::string& relative) const { return app.Read("templates/pkg/template/" + relative); }
     bool OutputHas(const std::string& relative) const { return app.Exists("templates/pkg/template/" + relative); }
     void WritePage(const std::string& page) const { app.Write("templates/pkg/index.html", page); }
@@ -32,6 +32,7 @@ struct GenerationTest : ::testing::Test {
     TemplateWorkspace ws;
     TemplateOptions options;
     GenerationResult result;
+    SiteGenerator generator{platform, ui};
 };
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
