@@ -97,8 +97,6 @@ void MainWindow::Changed(Aspect aspect) {
         m_customize->ShowWorkspace();
         m_files->ShowWorkspace();
         break;
-    case Aspect::Preview:
-        break;
     case Aspect::Output:
         m_files->ShowGeneration();
         break;

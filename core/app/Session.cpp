@@ -104,7 +104,6 @@ void Session::Rebuildtemplate() {
         return;
     UpdatesSuspended suspended(m_ui);
     WritePreview(*m_workspace);
-    Notify(Aspect::Preview);
     m_browsers.Navigate(BrowserId::LivePreview, PreviewFile(*m_workspace).string());
 }
 

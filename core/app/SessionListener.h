@@ -3,7 +3,7 @@
 namespace quorlex {
 
 // What changed in a session; the gui repaints the matching views.
-enum class Aspect { Catalog, Workflow, Workspace, Preview, Output };
+enum class Aspect { Catalog, Workflow, Workspace, Output };
 
 class SessionListener {
 public:

@@ -1,6 +1,7 @@
 #include "customize/ColorsPage.h"
 
 #include "app/Session.h"
+#include "customize/RowAt.h"
 #include "ports/Ui.h"
 
 namespace quorlex {
@@ -9,9 +10,7 @@ ColorsPage::ColorsPage(Session& session) : m_session(session), m_presets(session
 
 ColorVariable* ColorsPage::SelectedRow() {
     TemplateWorkspace* ws = m_session.workspace();
-    if (!ws || !m_selected || *m_selected >= ws->tables.colors.size())
-        return nullptr;
-    return &ws->tables.colors[*m_selected];
+    return RowAt(ws ? &ws->tables.colors : nullptr, m_selected);
 }
 
 void ColorsPage::SetColorField(const std::string& text) {

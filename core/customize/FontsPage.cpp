@@ -2,6 +2,7 @@
 
 #include "app/FontChoices.h"
 #include "app/Session.h"
+#include "customize/RowAt.h"
 #include "customize/ChoiceOrder.h"
 #include "ports/Ui.h"
 #include "util/Number.h"
@@ -44,9 +45,7 @@ FontsPage::FontsPage(Session& session) : m_session(session) {}
 
 FontVariable* FontsPage::SelectedRow() {
     TemplateWorkspace* ws = m_session.workspace();
-    if (!ws || !m_selected || *m_selected >= ws->tables.fonts.size())
-        return nullptr;
-    return &ws->tables.fonts[*m_selected];
+    return RowAt(ws ? &ws->tables.fonts : nullptr, m_selected);
 }
 
 void FontsPage::onFontSelected(std::optional<size_t> row) {

@@ -1,6 +1,7 @@
 #include "customize/LayoutsPage.h"
 
 #include "app/Session.h"
+#include "customize/RowAt.h"
 #include "customize/ChoiceOrder.h"
 #include "util/FileLists.h"
 
@@ -12,9 +13,7 @@ LayoutsPage::LayoutsPage(Session& session) : m_session(session), m_presets(sessi
 
 LayoutVariable* LayoutsPage::SelectedRow() {
     TemplateWorkspace* ws = m_session.workspace();
-    if (!ws || !m_selected || *m_selected >= ws->tables.layouts.size())
-        return nullptr;
-    return &ws->tables.layouts[*m_selected];
+    return RowAt(ws ? &ws->tables.layouts : nullptr, m_selected);
 }
 
 void LayoutsPage::onLayoutSelected(std::optional<size_t> row) {

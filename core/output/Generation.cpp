@@ -46,7 +46,7 @@ public:
         std::string lastSheet;
         for (const auto& sheet : m_ws.stylesheets)
             WriteStyleSheet(sheet, lastSheet);
-        m_result.htmlCode = ReadFileBytes(m_output / "index.html");
+        m_result.htmlCode = std::move(m_page);
         m_result.cssCode = lastSheet;
         m_result.files.push_back("index.html");
         if (m_options.dreamweaverMx)
@@ -140,6 +140,7 @@ private:
         m_tables.Apply(page, m_scratch);
         CopyImages();
         WriteFileBytes(m_output / "index.html", page);
+        m_page = std::move(page);
     }
 
     void WriteStyleSheet(const StyleSheetEntry& sheet, std::string& lastSheet) {
@@ -156,8 +157,7 @@ private:
     }
 
     void WriteVariant(TemplateVariant variant) {
-        const std::string page = ReadFileBytes(m_output / "index.html");
-        WriteFileBytes(m_output / VariantFileName(variant), EditorTemplate(page, variant));
+        WriteFileBytes(m_output / VariantFileName(variant), EditorTemplate(m_result.htmlCode, variant));
         m_result.files.push_back(VariantFileName(variant));
     }
 
@@ -169,6 +169,7 @@ private:
     std::string& m_scratch;
     const fs::path m_output;
     TableSubstitution m_tables; // built once, applied to the page and every stylesheet
+    std::string m_page;         // the finished page as written
     std::set<fs::path> m_madeFolders;
 };
 
