@@ -21,7 +21,7 @@ private slots:
         GuiFixture f;
         f.Start();
         MainWindow& window = f.window();
-        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window.catalogView()->infoBrowser(), QStringLiteral("document.body.innerText"))
+        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window.catalogView()->infoBrowser(), QStringLiteral("document.body ? document.body.innerText : ''"))
                                      .startsWith(QStringLiteral("Please, select menu template from the list above")),
                                  30000);
         window.resize(1280, 900);
@@ -50,6 +50,9 @@ private slots:
 
         // Refresh keeps the reader where they were.
         RunScript(preview, QStringLiteral("window.scrollTo(0, 300); window.scrollY"));
+        // The view learns the new position from the renderer a frame later, as a user would see it.
+        QTRY_VERIFY_WITH_TIMEOUT(preview->page()->scrollPosition().y() > 100, 10000);
+        previewLoaded.clear();
         QAction* refresh = nullptr;
         for (QAction* action : window.customizeView()->findChild<QToolBar*>()->actions())
             if (action->text() == QStringLiteral("&Refresh"))
