@@ -127,9 +127,9 @@ private slots:
         SaveScreenshot(window, QStringLiteral("layouts-designed.png"));
 
         window.resize(1280, 1000);
-        QTest::qWait(100);
         sub->setCurrentIndex(0);
-        QVERIFY(FitsIn(colors->presetPanel()->button(QStringLiteral("save ")), colors));
+        QTRY_COMPARE(window.size(), QSize(1280, 1000));
+        QTRY_VERIFY(FitsIn(colors->presetPanel()->button(QStringLiteral("save ")), colors));
         SaveScreenshot(window, QStringLiteral("colors-large.png"));
         sub->setCurrentIndex(3);
         QVERIFY(FitsIn(fonts->defaultButton(), fonts));
