@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QWebEnginePage>
@@ -37,6 +38,7 @@ void SaveScreenshot(QWidget& window, const QString& name) {
     const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
     if (folder.isEmpty())
         return;
+    QDir().mkpath(folder);
     QTest::qWait(500); // the browser paints a moment after it reports the page loaded
     window.grab().save(folder + QStringLiteral("/") + name);
 }
