@@ -112,19 +112,15 @@ void CatalogView::ShowCatalog() {
     m_list->clear();
     for (const auto& entry : m_session.catalogPage().rows())
         m_list->addTopLevelItem(new QTreeWidgetItem({ToQt(entry.title), ToQt(entry.author), ToQt(entry.folder)}));
-    m_selectedRow = -1;
     ShowSelection();
 }
 
 void CatalogView::SelectionChanged() {
     const auto selected = m_list->selectedItems();
-    const int row = selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.first());
-    auto& page = m_session.catalogPage();
-    if (m_selectedRow >= 0 && m_selectedRow != row)
-        page.ListView1SelectItem(static_cast<size_t>(m_selectedRow), false);
-    if (row >= 0 && row != m_selectedRow)
-        page.ListView1SelectItem(static_cast<size_t>(row), true);
-    m_selectedRow = row;
+    std::optional<size_t> row;
+    if (!selected.isEmpty())
+        row = static_cast<size_t>(m_list->indexOfTopLevelItem(selected.first()));
+    m_session.catalogPage().SelectionChanged(row);
     ShowSelection();
 }
 

@@ -3,6 +3,7 @@
 #include "ListRows.h"
 #include "PresetPanel.h"
 #include "QtText.h"
+#include "RowChoice.h"
 #include "SwatchList.h"
 #include "customize/ColorsPage.h"
 
@@ -35,8 +36,7 @@ ColorsPanel::ColorsPanel(ColorsPage& page, QWidget* parent) : QWidget(parent), m
     layout->addWidget(BuildColorColumn(), 4);
     layout->addWidget(m_presets, 3);
 
-    connect(m_titles, &QListWidget::itemSelectionChanged, this, &ColorsPanel::TitleClicked);
-    connect(m_titles, &QListWidget::itemClicked, this, &ColorsPanel::TitleClicked);
+    new RowChoice(m_titles, [this] { TitleClicked(); });
     connect(m_titles, &QListWidget::itemDoubleClicked, this, [this] { Act(&ColorsPage::ChooseColor); });
     connect(m_presets, &PresetPanel::valuesChanged, this, &ColorsPanel::Render);
     Render();

@@ -3,6 +3,7 @@
 #include "DropDownComboBox.h"
 #include "ListRows.h"
 #include "QtText.h"
+#include "RowChoice.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -45,8 +46,7 @@ FontsPanel::FontsPanel(FontsPage& page, QWidget* parent) : QWidget(parent), m_pa
         m_page.onFontSelected(SelectedRow(m_titles));
         Render();
     };
-    connect(m_titles, &QListWidget::itemSelectionChanged, this, select);
-    connect(m_titles, &QListWidget::itemClicked, this, select);
+    new RowChoice(m_titles, select);
     Render();
 }
 
@@ -116,10 +116,7 @@ QPushButton* FontsPanel::ApplyButton(FontBox which) {
     auto* button = new QPushButton(QStringLiteral("apply"));
     button->setObjectName(QStringLiteral("Apply%1").arg(static_cast<int>(which)));
     connect(button, &QPushButton::clicked, this, [this, which] {
-        if (which == FontBox::Size)
-            m_page.ApplySizeAndUnit();
-        else
-            m_page.Store(which);
+        m_page.Apply(which);
         Render();
     });
     return button;

@@ -1,6 +1,6 @@
 #include "customize/FontsPage.h"
 
-#include "app/FontChoices.h"
+#include "customize/FontChoices.h"
 #include "customize/PageContext.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
@@ -108,6 +108,13 @@ void FontsPage::Default() {
 void FontsPage::Reset() {
     m_selected.reset();
     m_boxes = {};
+}
+
+void FontsPage::Apply(FontBox which) {
+    if (which == FontBox::Size)
+        ApplySizeAndUnit();
+    else
+        Store(which);
 }
 
 } // namespace quorlex

@@ -41,6 +41,8 @@ public:
     void Store(FontBox which);
     // The "apply" beside size and unit.
     void ApplySizeAndUnit();
+    // A box's "apply" button: the size's button stores the size and the unit together.
+    void Apply(FontBox which);
     // Reloads fonts.xml and rebuilds.
     void Default();
     // No row, empty boxes.

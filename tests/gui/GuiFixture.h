@@ -39,7 +39,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
-// Runs JavaScript in a browser and waits for its answer ("<no answer>" after 10 s).
+// Runs JavaScript in a browser and waits for its answer; no answer within 10 s fails the test.
 QString RunScript(QWebEngineView* view, const QString& script);
 
 // Saves a picture of the window into QUORLEX_SCREENSHOT_DIR when that is set.

@@ -216,7 +216,12 @@ private slots:
         FontsPanel* panel = f.window().customizeView()->fontsPanel();
         f.window().customizeView()->subPages()->setCurrentIndex(3);
         const auto& fonts = f.session().workspace()->tables.fonts;
+        // A click on a new row and a click on the selected row each fill the boxes once.
+        const int suspensions = f.ui().suspendCount;
         ClickRow(panel->titleList(), 1);
+        QCOMPARE(f.ui().suspendCount, suspensions + 1);
+        ClickRow(panel->titleList(), 1);
+        QCOMPARE(f.ui().suspendCount, suspensions + 2);
         DropDownComboBox* family = panel->box(FontBox::Family);
         QCOMPARE(family->currentText(), QString::fromStdString(fonts[1].family));
         QCOMPARE(family->count(), 10);

@@ -1,4 +1,4 @@
-#include "app/FontChoices.h"
+#include "customize/FontChoices.h"
 #include "app/RowStyle.h"
 #include "app/Session.h"
 #include "app/Texts.h"
@@ -37,7 +37,7 @@ TEST_F(SessionTest, FreshStartShowsOnlyTheSelectPageAndTheWelcome) {
     EXPECT_EQ(session.workflow().caption, "Quorlex");
     EXPECT_FALSE(session.catalogPage().customizeEnabled());
     EXPECT_EQ(session.catalogPage().rows().size(), 1u);
-    EXPECT_EQ(browsers.Shown(BrowserId::CatalogInfo), std::string("html:") + texts::WelcomeHtml + "\r\n");
+    EXPECT_EQ(browsers.Shown(BrowserId::CatalogInfo), std::string("html:") + WelcomeHtml + "\r\n");
     EXPECT_EQ(steps, 3);
     EXPECT_TRUE(ui.errors.empty());
 }
