@@ -93,8 +93,8 @@ void Session::RecalculateTemplate() {
     m_workflow.caption = texts::kCaptionPrefix + m_catalogPage.templateTitle();
     Notify(Aspect::Workspace);
     Notify(Aspect::Workflow);
-    m_browsers.Navigate(BrowserId::LivePreview, PreviewFile(*m_workspace).string());
-    m_browsers.Navigate(BrowserId::TemplateHelp, m_workspace->PackageFile("template_info.html").string());
+    m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(*m_workspace));
+    m_browsers.ShowFile(BrowserId::TemplateHelp, m_workspace->PackageFile("template_info.html"));
 }
 
 void Session::ResetPages() {
@@ -109,7 +109,7 @@ void Session::Rebuildtemplate() {
         return;
     UpdatesSuspended suspended(m_ui);
     WritePreview(*m_workspace);
-    m_browsers.Navigate(BrowserId::LivePreview, PreviewFile(*m_workspace).string());
+    m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(*m_workspace));
 }
 
 void Session::Refresh() {

@@ -35,7 +35,7 @@ void CatalogPage::ListView1SelectItem(size_t row, bool selected) {
     if (!selected)
         return;
     try {
-        m_browsers.Navigate(BrowserId::CatalogInfo, PackageFile(entry.folder, "readme.html").string());
+        m_browsers.ShowFile(BrowserId::CatalogInfo, PackageFile(entry.folder, "readme.html"));
     } catch (const Error&) {
         ShowWelcome();
     }

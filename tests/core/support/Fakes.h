@@ -38,9 +38,10 @@ public:
 // Remembers what each browser was told to show.
 class FakeBrowsers : public Browsers {
 public:
+    void ShowFile(BrowserId browser, const fs::path& file) override;
     void Navigate(BrowserId browser, const std::string& address) override;
     void ShowHtml(BrowserId browser, const std::string& html) override;
-    // The last address or HTML of a browser ("html:" + text for HTML).
+    // The last file, address or HTML of a browser ("html:" + text for HTML).
     std::string Shown(BrowserId browser) const;
 
     std::vector<std::pair<BrowserId, std::string>> log;
