@@ -53,6 +53,10 @@ bool QtPlatform::OpenWithDefaultHandler(const fs::path& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(path)));
 }
 
+bool QtPlatform::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(ToQt(url), QUrl::StrictMode));
+}
+
 std::string QtPlatform::GetMyDocumentsFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(folder).exists() ? PathFromQt(folder).string() : std::string();

@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "customize/RowAt.h"
+#include "help/HelpTopics.h"
 #include "ports/Ui.h"
 
 namespace quorlex {
@@ -82,6 +83,8 @@ void ColorsPage::ChooseColor() {
     m_lastChosen = *chosen;
     Store(ColorToHtml(*chosen));
 }
+
+void ColorsPage::Help() { m_session.HelpRequested(helptopic::kSelectColors); }
 
 void ColorsPage::Reset() {
     m_selected.reset();

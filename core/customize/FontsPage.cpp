@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "customize/RowAt.h"
 #include "customize/ChoiceOrder.h"
+#include "help/HelpTopics.h"
 #include "ports/Ui.h"
 #include "util/Number.h"
 #include "workspace/WorkspaceLoader.h"
@@ -102,6 +103,8 @@ void FontsPage::Default() {
     }
     m_session.Refresh();
 }
+
+void FontsPage::Help() { m_session.HelpRequested(helptopic::kFonts); }
 
 void FontsPage::Reset() {
     m_selected.reset();

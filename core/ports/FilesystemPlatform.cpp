@@ -22,6 +22,11 @@ bool FilesystemPlatform::OpenWithDefaultHandler(const fs::path& path) {
     return openSucceeds;
 }
 
+bool FilesystemPlatform::OpenUrl(const std::string& url) {
+    openedUrls.push_back(url);
+    return openSucceeds;
+}
+
 std::string FilesystemPlatform::GetMyDocumentsFolder() { return documentsFolder; }
 
 } // namespace quorlex
