@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ports/Browsers.h"
+#include "ports/HelpViewer.h"
 #include "ports/Ui.h"
 
 #include <deque>
@@ -42,6 +43,14 @@ public:
     std::string Shown(BrowserId browser) const;
 
     std::vector<std::pair<BrowserId, std::string>> log;
+};
+
+// Remembers every address the help viewer was shown with.
+class FakeHelpViewer : public HelpViewer {
+public:
+    void ShowHelp(const std::string& address) override { shown.push_back(address); }
+
+    std::vector<std::string> shown;
 };
 
 } // namespace quorlex::test
