@@ -29,7 +29,8 @@ std::string LoopbackUrl(int port) { return "http://127.0.0.1:" + std::to_string(
 
 } // namespace
 
-LoopbackServer::LoopbackServer() : m_port(0) {}
+// One request per connection: a client that keeps its connection open cannot hold up stop().
+LoopbackServer::LoopbackServer() : m_port(0) { m_server.set_keep_alive_max_count(1); }
 
 LoopbackServer::~LoopbackServer() {
     m_server.stop();
