@@ -16,7 +16,7 @@ public:
     bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override;
     bool OpenWithDefaultHandler(const fs::path& path) override;
     bool OpenUrl(const std::string& url) override;
-    std::string GetMyDocumentsFolder() override;
+    fs::path GetMyDocumentsFolder() override;
 
 private:
     QWidget* m_window = nullptr;

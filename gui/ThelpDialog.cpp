@@ -1,5 +1,6 @@
 #include "ThelpDialog.h"
 
+#include "LocalContentPolicy.h"
 #include "QtBrowsers.h"
 
 #include <QDesktopServices>
@@ -29,14 +30,11 @@ protected:
     }
 };
 
-void RestrictSettings(QWebEngineSettings* settings) {
+// Help pages are plain documents: beyond the rules for every view, no scripts and no storage.
+void RestrictSettings(QWebEngineView* view) {
+    RestrictToLocalContent(view);
+    QWebEngineSettings* settings = view->page()->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanPaste, false);
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-    settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
     settings->setAttribute(QWebEngineSettings::LocalStorageEnabled, false);
     settings->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, false);
     settings->setAttribute(QWebEngineSettings::WebGLEnabled, false);
@@ -52,7 +50,7 @@ ThelpDialog::ThelpDialog(QWidget* parent) : QDialog(parent) {
     m_browser = new QWebEngineView;
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setPage(new HelpPage(m_browser));
-    RestrictSettings(m_browser->settings());
+    RestrictSettings(m_browser);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

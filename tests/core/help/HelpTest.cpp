@@ -1,7 +1,6 @@
 #include "app/Session.h"
 #include "help/HelpTopics.h"
 #include "help/WebSite.h"
-#include "ports/FilesystemPlatform.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 
@@ -45,7 +44,7 @@ struct SessionHelpTest : ::testing::Test {
 
     TestFolder app;
     FakeUi ui;
-    FilesystemPlatform platform;
+    RecordingPlatform platform;
     FakeBrowsers browsers;
     FakeHelpViewer viewer;
     Session session{ui, platform, browsers};

@@ -2,7 +2,6 @@
 #include "net/HeaderCheck.h"
 #include "net/NetTexts.h"
 #include "net/UpdateCheck.h"
-#include "ports/FilesystemPlatform.h"
 #include "support/Fakes.h"
 #include "support/LoopbackServer.h"
 #include "support/TestFolder.h"
@@ -71,7 +70,7 @@ struct UpdateCheckTest : ::testing::Test {
     TestFolder cache;
     FakeUi ui;
     FakeHelpViewer viewer;
-    FilesystemPlatform platform;
+    RecordingPlatform platform;
     CurlHttpClient http;
     UpdateCheck check{http, viewer, platform, ui};
     int changes = 0;

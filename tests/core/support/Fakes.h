@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ports/Browsers.h"
+#include "ports/FilesystemPlatform.h"
 #include "ports/HelpViewer.h"
+#include "util/FolderCopy.h"
 #include "ports/Ui.h"
 
 #include <deque>
@@ -51,6 +53,30 @@ public:
     void ShowHelp(const std::string& address) override { shown.push_back(address); }
 
     std::vector<std::string> shown;
+};
+
+// Platform on plain files that answers the folder copy's questions from a script and
+// records what it was asked to open.
+class RecordingPlatform : public FilesystemPlatform {
+public:
+    bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override {
+        return CopyFolderWithQuestions(from, to, copyQuestions);
+    }
+    bool OpenWithDefaultHandler(const fs::path& path) override {
+        opened.push_back(path);
+        return openSucceeds;
+    }
+    bool OpenUrl(const std::string& url) override {
+        openedUrls.push_back(url);
+        return openSucceeds;
+    }
+    fs::path GetMyDocumentsFolder() override { return documentsFolder; }
+
+    fs::path documentsFolder;
+    FolderCopyQuestions copyQuestions;
+    std::vector<fs::path> opened;
+    std::vector<std::string> openedUrls;
+    bool openSucceeds = true;
 };
 
 } // namespace quorlex::test
