@@ -3,6 +3,7 @@
 #include "LocalContentPolicy.h"
 #include "QtText.h"
 #include "app/Session.h"
+#include "help/HelpTopics.h"
 
 #include <QHeaderView>
 #include <QHBoxLayout>
@@ -39,7 +40,8 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     header->addWidget(new QLabel(QStringLiteral(" Select Template and click \"Customize\" to open:")));
     header->addStretch();
     auto* help = new QPushButton(QStringLiteral("Help"));
-    help->setEnabled(false);
+    help->setObjectName(QStringLiteral("CatalogHelp"));
+    connect(help, &QPushButton::clicked, this, [this] { m_session.HelpRequested(helptopic::kSelectTemplate); });
     header->addWidget(help);
 
     m_list = new QTreeWidget;

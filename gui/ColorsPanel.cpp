@@ -51,7 +51,7 @@ QWidget* ColorsPanel::BuildColorColumn() {
     QPushButton* choose = Button(QStringLiteral("&Color"), QStringLiteral("ChooseColor"));
     QPushButton* transparent = Button(QStringLiteral("transparent"), QStringLiteral("Transparent"));
     QPushButton* help = Button(QStringLiteral("Help"), QStringLiteral("ColorsHelp"));
-    help->setEnabled(false);
+    connect(help, &QPushButton::clicked, this, [this] { m_page.Help(); });
 
     auto* layout = new QGridLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -3,6 +3,7 @@
 #include "QtText.h"
 #include "RowDelegate.h"
 #include "app/Session.h"
+#include "help/HelpTopics.h"
 #include "output/Export.h"
 #include "ports/Platform.h"
 
@@ -70,7 +71,8 @@ QWidget* ExportPage::BuildFilesGroup() {
     exportButton->setObjectName(QStringLiteral("ExportButton"));
     connect(exportButton, &QPushButton::clicked, this, &ExportPage::ExportTemplate);
     auto* help = new QPushButton(QStringLiteral("Help"));
-    help->setEnabled(false);
+    help->setObjectName(QStringLiteral("ExportHelp"));
+    connect(help, &QPushButton::clicked, this, [this] { m_session.HelpRequested(helptopic::kExport); });
 
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(m_generated, 1);

@@ -77,7 +77,8 @@ QWidget* FontsPanel::BuildBoxes() {
     m_default = new QPushButton(QStringLiteral("default"));
     m_default->setObjectName(QStringLiteral("FontsDefault"));
     auto* help = new QPushButton(QStringLiteral("Help"));
-    help->setEnabled(false);
+    help->setObjectName(QStringLiteral("FontsHelp"));
+    connect(help, &QPushButton::clicked, this, [this] { m_page.Help(); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_default);
     bottom->addWidget(help);

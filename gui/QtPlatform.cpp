@@ -57,6 +57,10 @@ bool QtPlatform::OpenWithDefaultHandler(const fs::path& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(path)));
 }
 
+bool QtPlatform::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(ToQt(url), QUrl::StrictMode));
+}
+
 fs::path QtPlatform::GetMyDocumentsFolder() {
     for (const auto location : {QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
         const QString folder = QStandardPaths::writableLocation(location);

@@ -1,7 +1,10 @@
 #include "app/Session.h"
 
 #include "app/Texts.h"
+#include "help/HelpTopics.h"
+#include "help/WebSite.h"
 #include "ports/Browsers.h"
+#include "ports/HelpViewer.h"
 #include "ports/Platform.h"
 #include "ports/Ui.h"
 #include "preview/Rebuild.h"
@@ -188,6 +191,22 @@ void Session::TemplateOptionKeyPressed(bool spaceBar) {
     if (!spaceBar)
         GenerateTemplate();
 }
+
+void Session::HelpRequested(int topic) { ShowHelpPage(HelpPageOf(topic)); }
+
+void Session::ShowHelpPage(const std::string& page) {
+    if (m_helpViewer)
+        m_helpViewer->ShowHelp(HelpPagePath(m_appFolder, page).string());
+}
+
+void Session::OpenInBrowser(const std::string& url) {
+    if (!m_platform.OpenUrl(url))
+        m_ui.ShowError("Cannot open \"" + url + "\" in the web browser.");
+}
+
+void Session::OpenWebSite() { OpenInBrowser(WebSiteAddress("/")); }
+
+void Session::ContactUs() { OpenInBrowser(WebSiteAddress("/contact.html")); }
 
 void Session::WorkflowPageChanged(int index) {
     m_workflow.activePage = index;

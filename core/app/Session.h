@@ -20,6 +20,7 @@ namespace quorlex {
 
 namespace fs = std::filesystem;
 class Browsers;
+class HelpViewer;
 class Platform;
 class Ui;
 
@@ -29,6 +30,8 @@ public:
     Session(Ui& ui, Platform& platform, Browsers& browsers);
 
     void SetListener(SessionListener* listener) { m_listener = listener; }
+    // The help viewer window, set once by the gui.
+    void SetHelpViewer(HelpViewer* viewer) { m_helpViewer = viewer; }
 
     // Main window set-up from the program folder on: leftovers removed, catalog built,
     // welcome page shown. `splashStep` advances the splash bar.
@@ -58,6 +61,15 @@ public:
     // every other key generates again.
     void TemplateOptionKeyPressed(bool spaceBar);
 
+    // Opens the help viewer on the page of a help topic number (the numbers are in
+    // help/HelpTopics.h); a number without a page of its own opens "index.html".
+    void HelpRequested(int topic) override;
+    // Opens the help viewer on a page of the help folder by its file name ("menus2.html").
+    void ShowHelpPage(const std::string& page);
+    // The Help menu's links to the maker's web site.
+    void OpenWebSite();
+    void ContactUs();
+
     // Entering "3) Get the Files" shows its first tab and generates.
     void WorkflowPageChanged(int index);
     void OutputPageChanged(int index);
@@ -85,11 +97,13 @@ private:
     // A new package: the customization pages start without selections.
     void ResetPages();
     void WritePreview(TemplateWorkspace& ws);
+    void OpenInBrowser(const std::string& url);
 
     Ui& m_ui;
     Platform& m_platform;
     Browsers& m_browsers;
     SessionListener* m_listener = nullptr;
+    HelpViewer* m_helpViewer = nullptr;
     fs::path m_appFolder;
     CatalogPage m_catalogPage;
     WorkflowState m_workflow;

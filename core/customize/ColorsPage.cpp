@@ -4,6 +4,7 @@
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
 #include "customize/RowAt.h"
+#include "help/HelpTopics.h"
 #include "ports/Ui.h"
 
 namespace quorlex {
@@ -84,6 +85,8 @@ void ColorsPage::ChooseColor() {
     m_lastChosen = *chosen;
     Store(ColorToHtml(*chosen));
 }
+
+void ColorsPage::Help() { m_session.HelpRequested(helptopic::kSelectColors); }
 
 void ColorsPage::Reset() {
     m_selected.reset();

@@ -42,6 +42,8 @@ public:
     void ChooseColor();
     // No variable, no swatch, empty field.
     void Reset();
+    // "Help" beside the color field.
+    void Help();
 
     void BeforePresetApply() override;
     void AfterPresetApply() override;

@@ -6,6 +6,7 @@
 #include "workspace/TemplateWorkspace.h"
 #include "customize/RowAt.h"
 #include "customize/ChoiceOrder.h"
+#include "help/HelpTopics.h"
 #include "ports/Ui.h"
 #include "util/Number.h"
 #include "workspace/WorkspaceLoader.h"
@@ -104,6 +105,8 @@ void FontsPage::Default() {
     }
     m_session.Refresh();
 }
+
+void FontsPage::Help() { m_session.HelpRequested(helptopic::kFonts); }
 
 void FontsPage::Reset() {
     m_selected.reset();

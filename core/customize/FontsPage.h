@@ -47,6 +47,7 @@ public:
     void Default();
     // No row, empty boxes.
     void Reset();
+    void Help();
 
 private:
     FontVariable* SelectedRow();

@@ -15,6 +15,8 @@ public:
     virtual Ui& ui() = 0;
     // Rebuilds the preview, reporting a failure to the user.
     virtual void Refresh() = 0;
+    // Opens the help viewer on the page of a help topic number (help/HelpTopics.h).
+    virtual void HelpRequested(int topic) = 0;
 };
 
 } // namespace quorlex

@@ -135,6 +135,8 @@ void PresetStore::RemoveSelected(TemplateWorkspace& ws) {
     m_selected.reset();
 }
 
+void PresetStore::Help() { m_session.HelpRequested(InfoOf(m_kind).helpTopic); }
+
 void PresetStore::Default() {
     TemplateWorkspace* ws = m_session.workspace();
     if (!ws)

@@ -36,6 +36,8 @@ public:
     void Delete();
     // Reloads the template's defaults, then rebuilds.
     void Default();
+    // The panel's "Help": the help page of the kind's presets.
+    void Help();
     // A new package: no selection.
     void Reset() { m_selected.reset(); }
 

@@ -1,9 +1,19 @@
 #include "output/CodeFiles.h"
 
+#include "help/HelpTopics.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
 
 namespace quorlex {
+
+int HelpTopicOf(CodeTab tab) {
+    switch (tab) {
+    case CodeTab::Html: return helptopic::kHtmlCode;
+    case CodeTab::Css: return helptopic::kCssCode;
+    case CodeTab::Hover: return helptopic::kHoverCode;
+    }
+    return helptopic::kOverview;
+}
 
 SaveFileRequest CodeSaveRequest(CodeTab tab) {
     static const char* const names[] = {"index.html", "style.css", "csshover2.htc"};

@@ -21,6 +21,8 @@ bool FilesystemPlatform::CopyFolderInteractive(const fs::path& from, const fs::p
 
 bool FilesystemPlatform::OpenWithDefaultHandler(const fs::path&) { return false; }
 
+bool FilesystemPlatform::OpenUrl(const std::string&) { return false; }
+
 fs::path FilesystemPlatform::GetMyDocumentsFolder() {
     const char* home = std::getenv("HOME");
     return home ? fs::path(home) : fs::path();

@@ -12,6 +12,7 @@ public:
     bool RecycleFolder(const fs::path& path) override;
     bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override;
     bool OpenWithDefaultHandler(const fs::path& path) override;
+    bool OpenUrl(const std::string& url) override;
     fs::path GetMyDocumentsFolder() override;
 };
 

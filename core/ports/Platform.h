@@ -18,6 +18,8 @@ public:
     virtual bool CopyFolderInteractive(const fs::path& from, const fs::path& to) = 0;
     // Opens a file or folder with its default handler (web browser, file manager).
     virtual bool OpenWithDefaultHandler(const fs::path& path) = 0;
+    // Opens a web address in the default web browser.
+    virtual bool OpenUrl(const std::string& url) = 0;
     // The user's documents folder, else the home folder, else an empty path.
     virtual fs::path GetMyDocumentsFolder() = 0;
 };

@@ -12,8 +12,9 @@
 namespace quorlex::test {
 
 GuiFixture::GuiFixture() {
-    fs::copy(qEnvironmentVariable("QUORLEX_SAMPLE_TEMPLATES").toStdString(), m_folder.path() / "templates",
-             fs::copy_options::recursive);
+    const fs::path templates = qEnvironmentVariable("QUORLEX_SAMPLE_TEMPLATES").toStdString();
+    fs::copy(templates, m_folder.path() / "templates", fs::copy_options::recursive);
+    fs::copy(templates.parent_path() / "help", m_folder.path() / "help", fs::copy_options::recursive);
     m_platform.documentsFolder = m_folder.path().string();
     m_window = std::make_unique<MainWindow>(m_session, m_browsers, qEnvironmentVariable("QUORLEX_RESOURCES"));
 }

@@ -15,8 +15,8 @@ class QWidget;
 
 namespace quorlex::test {
 
-// A program folder holding copies of the sample templates, and a main window over it with
-// scripted message boxes.
+// A program folder holding copies of the sample templates and the help pages, and a main
+// window over it with scripted message boxes.
 class GuiFixture {
 public:
     GuiFixture();

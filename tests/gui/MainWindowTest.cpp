@@ -193,7 +193,6 @@ private slots:
         QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("Transparent")), Qt::LeftButton);
         QCOMPARE(colors[2].value, std::string("transparent"));
         QCOMPARE(panel->swatchList()->currentRow(), 0);
-        QVERIFY(!panel->findChild<QPushButton*>(QStringLiteral("ColorsHelp"))->isEnabled());
 
         PresetPanel* presets = panel->presetPanel();
         QVERIFY(presets->findChild<QLabel*>()->text().startsWith(QStringLiteral("Presets (Double-click")));

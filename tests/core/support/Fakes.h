@@ -2,6 +2,7 @@
 
 #include "ports/Browsers.h"
 #include "ports/FilesystemPlatform.h"
+#include "ports/HelpViewer.h"
 #include "util/FolderCopy.h"
 #include "ports/Ui.h"
 
@@ -47,6 +48,14 @@ public:
     std::vector<std::pair<BrowserId, std::string>> log;
 };
 
+// Remembers every address the help viewer was shown with.
+class FakeHelpViewer : public HelpViewer {
+public:
+    void ShowHelp(const std::string& address) override { shown.push_back(address); }
+
+    std::vector<std::string> shown;
+};
+
 // Platform on plain files that answers the folder copy's questions from a script and
 // records what it was asked to open.
 class RecordingPlatform : public FilesystemPlatform {
@@ -58,11 +67,16 @@ public:
         opened.push_back(path);
         return openSucceeds;
     }
+    bool OpenUrl(const std::string& url) override {
+        openedUrls.push_back(url);
+        return openSucceeds;
+    }
     fs::path GetMyDocumentsFolder() override { return documentsFolder; }
 
     fs::path documentsFolder;
     FolderCopyQuestions copyQuestions;
     std::vector<fs::path> opened;
+    std::vector<std::string> openedUrls;
     bool openSucceeds = true;
 };
 
