@@ -1,7 +1,7 @@
 #include "ThelpDialog.h"
 
 #include "LocalContentPolicy.h"
-#include "QtBrowsers.h"
+#include "QtText.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -62,8 +62,12 @@ ThelpDialog::ThelpDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(bar);
 }
 
-void ThelpDialog::ShowHelp(const std::string& address) {
-    m_address = QtBrowsers::AddressToUrl(address);
+void ThelpDialog::ShowHelpFile(const std::filesystem::path& file) { Show(QUrl::fromLocalFile(PathToQt(file))); }
+
+void ThelpDialog::ShowHelp(const std::string& address) { Show(QUrl(ToQt(address))); }
+
+void ThelpDialog::Show(const QUrl& address) {
+    m_address = address;
     if (isVisible()) {
         m_browser->load(m_address);
         raise();

@@ -16,6 +16,7 @@ class ThelpDialog : public QDialog, public HelpViewer {
 public:
     explicit ThelpDialog(QWidget* parent = nullptr);
 
+    void ShowHelpFile(const std::filesystem::path& file) override;
     void ShowHelp(const std::string& address) override;
     const QUrl& address() const { return m_address; }
     QWebEngineView* browser() const { return m_browser; }
@@ -24,6 +25,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Show(const QUrl& address);
     QWebEngineView* m_browser;
     QUrl m_address{QStringLiteral("about:blank")};
 };

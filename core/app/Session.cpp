@@ -196,7 +196,7 @@ void Session::HelpRequested(int topic) { ShowHelpPage(HelpPageOf(topic)); }
 
 void Session::ShowHelpPage(const std::string& page) {
     if (m_helpViewer)
-        m_helpViewer->ShowHelp(HelpPagePath(m_appFolder, page).string());
+        m_helpViewer->ShowHelpFile(HelpPagePath(m_appFolder, page));
 }
 
 void Session::OpenInBrowser(const std::string& url) {

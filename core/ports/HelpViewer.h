@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace quorlex {
@@ -8,7 +9,9 @@ namespace quorlex {
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
-    // Sets the address (a native file path or a web address) and shows the viewer modally.
+    // Sets the address and shows the viewer modally: a help page file...
+    virtual void ShowHelpFile(const std::filesystem::path& file) = 0;
+    // ... or a web address, written as program text.
     virtual void ShowHelp(const std::string& address) = 0;
 };
 

@@ -51,6 +51,7 @@ public:
 // Remembers every address the help viewer was shown with.
 class FakeHelpViewer : public HelpViewer {
 public:
+    void ShowHelpFile(const fs::path& file) override { shown.push_back(file.string()); }
     void ShowHelp(const std::string& address) override { shown.push_back(address); }
 
     std::vector<std::string> shown;
