@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build-fuzz/ and runs each for a short time
+# (QUORLEX_FUZZ_SECONDS, 20 by default) from its corpus in tests/fuzz/corpus/. A crash, a
+# sanitizer report, a leak, an input that hangs or a memory blow-up fails the run; the input
+# is left in build-fuzz/artifacts/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+seconds=${QUORLEX_FUZZ_SECONDS:-20}
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUORLEX_BUILD_FUZZ=ON -DQUORLEX_BUILD_GUI=OFF -DQUORLEX_BUILD_TESTS=OFF -DQUORLEX_BUILD_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j "$(nproc)"
+out=$PWD/build-fuzz
+mkdir -p "$out/tmp" "$out/artifacts"
+export TMPDIR=$out/tmp UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+for target in XmlReader MenuTree Catalog StyleSheet; do
+  echo "Fuzzing $target for $seconds s"
+  mkdir -p "$out/corpus/$target"
+  if ! "$out/tests/fuzz/${target}Fuzz" "$out/corpus/$target" "tests/fuzz/corpus/$target" \
+      -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
+      -artifact_prefix="$out/artifacts/$target-" >"$out/$target.log" 2>&1; then
+    tail -n 60 "$out/$target.log"
+    echo "$target failed; the input is in $out/artifacts/" >&2
+    exit 1
+  fi
+  grep -E '^(#[0-9]+ *DONE|Done)' "$out/$target.log" | tail -n 1 || true
+done

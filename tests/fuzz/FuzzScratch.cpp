@@ -1,0 +1,40 @@
+#include "FuzzScratch.h"
+
+#include "util/TextFile.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace quorlex::fuzz {
+namespace {
+
+struct Folder {
+    fs::path path;
+
+    Folder() {
+        std::string pattern = (fs::temp_directory_path() / "quorlex-fuzz-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        path = pattern;
+    }
+    ~Folder() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+};
+
+} // namespace
+
+const fs::path& ScratchFolder() {
+    static const Folder folder;
+    return folder.path;
+}
+
+fs::path WriteScratchFile(const fs::path& name, std::string_view bytes) {
+    const fs::path file = ScratchFolder() / name;
+    fs::create_directories(file.parent_path());
+    WriteFileBytes(file, bytes);
+    return file;
+}
+
+} // namespace quorlex::fuzz
