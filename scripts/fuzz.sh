@@ -12,7 +12,10 @@ cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWith
 cmake --build build-fuzz -j "$(nproc)"
 out=$PWD/build-fuzz
 mkdir -p "$out/tmp" "$out/artifacts"
-export TMPDIR=$out/tmp UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+# The targets write their input to scratch files: in memory when the system offers it.
+scratch=$out/tmp
+[ -d /dev/shm ] && [ -w /dev/shm ] && scratch=/dev/shm
+export TMPDIR=$scratch UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 for target in XmlReader MenuTree Catalog StyleSheet; do
   echo "Fuzzing $target for $seconds s"
   mkdir -p "$out/corpus/$target"

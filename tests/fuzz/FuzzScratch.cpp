@@ -33,6 +33,8 @@ const fs::path& ScratchFolder() {
 fs::path WriteScratchFile(const fs::path& name, std::string_view bytes) {
     const fs::path file = ScratchFolder() / name;
     fs::create_directories(file.parent_path());
+    // A new file each time: rewriting one in place makes ext4 flush it on every close.
+    fs::remove(file);
     WriteFileBytes(file, bytes);
     return file;
 }
