@@ -19,7 +19,9 @@ export TMPDIR=$scratch UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 for target in XmlReader MenuTree Catalog StyleSheet; do
   echo "Fuzzing $target for $seconds s"
   mkdir -p "$out/corpus/$target"
-  if ! "$out/tests/fuzz/${target}Fuzz" "$out/corpus/$target" "tests/fuzz/corpus/$target" \
+  dict=()
+  case $target in XmlReader | Catalog) dict=(-dict=tests/fuzz/xml.dict) ;; esac
+  if ! "$out/tests/fuzz/${target}Fuzz" "$out/corpus/$target" "tests/fuzz/corpus/$target" "${dict[@]}" \
       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
       -artifact_prefix="$out/artifacts/$target-" >"$out/$target.log" 2>&1; then
     tail -n 60 "$out/$target.log"
