@@ -1,5 +1,6 @@
 #include "CatalogView.h"
 
+#include "LocalContentPolicy.h"
 #include "QtText.h"
 #include "app/Session.h"
 
@@ -67,6 +68,7 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     top->setSizes({440, 460});
 
     m_info = new QWebEngineView;
+    RestrictToLocalContent(m_info);
     m_info->setObjectName(QStringLiteral("WebBrowser3"));
     auto* infoTabs = new QTabWidget;
     infoTabs->addTab(m_info, QStringLiteral("Template Info:"));

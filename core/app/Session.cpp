@@ -6,6 +6,8 @@
 #include "ports/Ui.h"
 #include "preview/Rebuild.h"
 #include "util/Error.h"
+#include "util/NativeNames.h"
+#include "util/UserMessage.h"
 #include "util/PackagePath.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
@@ -43,12 +45,15 @@ void Session::FormCreate(const fs::path& appFolder, const std::function<void()>&
     step();
     try {
         m_catalogPage.catalog().Reload_template_list(appFolder);
-    } catch (const Error& error) {
+    } catch (const std::exception& error) {
         Notify(Aspect::Catalog);
-        m_ui.ShowError(error.what());
+        m_ui.ShowError(UserMessage(error));
         return;
     }
     Notify(Aspect::Catalog);
+    const std::string damaged = m_catalogPage.catalog().DamagedEntriesMessage();
+    if (!damaged.empty())
+        m_ui.Inform(damaged);
     m_browsers.Navigate(BrowserId::CatalogInfo, "about:blank");
     m_catalogPage.ShowWelcome();
 }
@@ -60,7 +65,7 @@ void Session::FormClose() {
 
 void Session::WritePreview(TemplateWorkspace& ws) {
     RebuildPage(ws, ws.workingPage, m_rebuildScratch);
-    WriteFileBytes(PreviewFile(ws), ws.workingPage);
+    WriteFileAtomic(PreviewFile(ws), ws.workingPage);
 }
 
 void Session::RecalculateTemplate() {
@@ -76,8 +81,8 @@ void Session::RecalculateTemplate() {
         LoadPackage(ws, ResolvePackagePath(m_appFolder, m_catalogPage.TemplateRoot()), m_ui);
         LoadPackageExtras(ws);
         WritePreview(ws);
-    } catch (const Error&) {
-        m_ui.ShowError(texts::kLoadFailed);
+    } catch (const std::exception& error) {
+        m_ui.ShowError(std::string(texts::kLoadFailed) + "\r\n" + UserMessage(error));
         return;
     }
     m_workspace = std::move(ws);
@@ -110,8 +115,8 @@ void Session::Rebuildtemplate() {
 void Session::Refresh() {
     try {
         Rebuildtemplate();
-    } catch (const Error& error) {
-        m_ui.ShowError(error.what());
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
     }
 }
 
@@ -123,8 +128,8 @@ void Session::GenerateTemplate() {
         UpdatesSuspended suspended(m_ui);
         try {
             m_generator.Generate(*m_workspace, m_options, m_generation);
-        } catch (const Error& error) {
-            failure = error.what();
+        } catch (const std::exception& error) {
+            failure = UserMessage(error);
         }
         Notify(Aspect::Output);
     }
@@ -138,32 +143,50 @@ void Session::SetTemplateOptions(const TemplateOptions& options) {
     GenerateTemplate();
 }
 
-ExportOutcome Session::ExportTemplate(const std::string& targetText) {
+ExportOutcome Session::ExportTemplate(const fs::path& target, ExportView& view) {
     if (!m_workspace)
         return ExportOutcome::Failed;
-    try {
-        return ExportOutputFolder(OutputFolder(*m_workspace), targetText, m_platform, m_ui);
-    } catch (const Error& error) {
-        m_ui.ShowError(error.what());
-        return ExportOutcome::Failed;
+    if (TrimControls(target.string()).empty()) {
+        m_ui.Inform("No target Folder Selected!");
+        return ExportOutcome::NoTarget;
     }
+    ExportOutcome outcome = ExportOutcome::Failed;
+    view.SetBrowserVisible(false);
+    try {
+        outcome = ExportOutputFolder(OutputFolder(*m_workspace), target, m_platform, m_ui);
+        view.ShowFolder(target / NativeNameFromPackageText(m_workspace->settings.tempfolder));
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+    }
+    view.ShowFolder(target);
+    view.SetBrowserVisible(true);
+    return outcome;
 }
 
 void Session::PreviewInIE() {
     if (!m_workspace)
         return;
-    const fs::path page = PreviewFile(*m_workspace);
-    if (!m_platform.OpenWithDefaultHandler(page))
-        m_ui.ShowError("Cannot open \"" + page.string() + "\" in the web browser.");
+    try {
+        const fs::path page = PreviewFile(*m_workspace);
+        if (!m_platform.OpenWithDefaultHandler(page))
+            m_ui.ShowError("Cannot open \"" + PathToProgramText(page) + "\" in the web browser.");
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+    }
 }
 
-void Session::OpenInExplorer(const std::string& targetText) {
-    if (TrimControls(targetText).empty()) {
+void Session::OpenInExplorer(const fs::path& target) {
+    if (TrimControls(target.string()).empty()) {
         m_ui.Inform("No target Folder Selected!");
         return;
     }
-    if (!m_platform.OpenWithDefaultHandler(targetText))
-        m_ui.ShowError("Cannot open \"" + targetText + "\" in the file manager.");
+    if (!m_platform.OpenWithDefaultHandler(target))
+        m_ui.ShowError("Cannot open \"" + PathToProgramText(target) + "\" in the file manager.");
+}
+
+void Session::TemplateOptionKeyPressed(bool spaceBar) {
+    if (!spaceBar)
+        GenerateTemplate();
 }
 
 void Session::WorkflowPageChanged(int index) {

@@ -6,6 +6,7 @@
 #include "customize/ColorsPage.h"
 #include "customize/FontsPage.h"
 #include "customize/LayoutsPage.h"
+#include "customize/PageContext.h"
 #include "customize/PresetStore.h"
 #include "output/Export.h"
 #include "output/Generation.h"
@@ -23,7 +24,7 @@ class Platform;
 class Ui;
 
 // The state of one run of the program and the operations of its main window.
-class Session {
+class Session : public PageContext {
 public:
     Session(Ui& ui, Platform& platform, Browsers& browsers);
 
@@ -40,18 +41,22 @@ public:
     // Rebuilds the page, writes the preview file and shows it; throws Error on failure.
     void Rebuildtemplate();
     // "Refresh": the rebuild, with a failure reported to the user.
-    void Refresh();
+    void Refresh() override;
 
     // Writes the finished site into the output folder; failures are shown to the user.
     void GenerateTemplate();
     // The template check boxes: every change generates again.
     void SetTemplateOptions(const TemplateOptions& options);
-    // Copies the output folder into the target folder typed or chosen on the export page.
-    ExportOutcome ExportTemplate(const std::string& targetText);
+    // Copies the output folder into `target`; the view's browser is hidden meanwhile and shows
+    // the copied site's folder, then the target, afterwards.
+    ExportOutcome ExportTemplate(const fs::path& target, ExportView& view);
     // Opens the preview page in the desktop's web browser.
     void PreviewInIE();
     // Opens the target folder in the file manager.
-    void OpenInExplorer(const std::string& targetText);
+    void OpenInExplorer(const fs::path& target);
+    // A key on a template check box: the space bar toggles it (and the click generates);
+    // every other key generates again.
+    void TemplateOptionKeyPressed(bool spaceBar);
 
     // Entering "3) Get the Files" shows its first tab and generates.
     void WorkflowPageChanged(int index);
@@ -63,15 +68,15 @@ public:
     CatalogPage& catalogPage() { return m_catalogPage; }
     const WorkflowState& workflow() const { return m_workflow; }
     // The loaded package, if any load has succeeded.
-    const TemplateWorkspace* workspace() const { return m_workspace ? &*m_workspace : nullptr; }
-    TemplateWorkspace* workspace() { return m_workspace ? &*m_workspace : nullptr; }
+    const TemplateWorkspace* workspace() const override { return m_workspace ? &*m_workspace : nullptr; }
+    TemplateWorkspace* workspace() override { return m_workspace ? &*m_workspace : nullptr; }
     ColorsPage& colorsPage() { return m_colorsPage; }
     FontsPage& fontsPage() { return m_fontsPage; }
     LayoutsPage& layoutsPage() { return m_layoutsPage; }
     PresetStore& imagePresets() { return m_imagePresets; }
     const TemplateOptions& templateOptions() const { return m_options; }
     const GenerationResult& generation() const { return m_generation; }
-    Ui& ui() { return m_ui; }
+    Ui& ui() override { return m_ui; }
     Platform& platform() { return m_platform; }
 
 private:

@@ -1,7 +1,9 @@
 #include "customize/FontsPage.h"
 
 #include "app/FontChoices.h"
-#include "app/Session.h"
+#include "customize/PageContext.h"
+#include "ports/Ui.h"
+#include "workspace/TemplateWorkspace.h"
 #include "customize/RowAt.h"
 #include "customize/ChoiceOrder.h"
 #include "ports/Ui.h"
@@ -41,7 +43,7 @@ const std::vector<std::string>& Choices(FontBox which) {
 
 } // namespace
 
-FontsPage::FontsPage(Session& session) : m_session(session) {}
+FontsPage::FontsPage(PageContext& session) : m_session(session) {}
 
 FontVariable* FontsPage::SelectedRow() {
     TemplateWorkspace* ws = m_session.workspace();

@@ -7,7 +7,7 @@
 
 namespace quorlex {
 
-class Session;
+class PageContext;
 struct FontVariable;
 
 // The six combo boxes of the fonts page, in the order they are filled.
@@ -24,7 +24,7 @@ struct ComboState {
 // field rebuilds the preview.
 class FontsPage {
 public:
-    explicit FontsPage(Session& session);
+    explicit FontsPage(PageContext& session);
 
     std::optional<size_t> selected() const { return m_selected; }
     const ComboState& box(FontBox which) const { return m_boxes[static_cast<size_t>(which)]; }
@@ -50,7 +50,7 @@ private:
     FontVariable* SelectedRow();
     ComboState& Box(FontBox which) { return m_boxes[static_cast<size_t>(which)]; }
 
-    Session& m_session;
+    PageContext& m_session;
     std::optional<size_t> m_selected;
     std::array<ComboState, kFontBoxCount> m_boxes;
 };

@@ -20,7 +20,7 @@ bool SaveCodeFile(CodeTab tab, const std::string& text, Ui& ui) {
     if (!path)
         return false;
     try {
-        WriteFileBytes(*path, text.empty() ? std::string() : NormalizeLineEnds(text));
+        WriteFileAtomic(*path, text.empty() ? std::string() : NormalizeLineEnds(text));
         return true;
     } catch (const Error& error) {
         ui.ShowError(error.what());

@@ -1,5 +1,6 @@
 #include "util/OrderedReplace.h"
 
+#include "util/Error.h"
 #include "util/TextSearch.h"
 
 #include <algorithm>
@@ -143,37 +144,73 @@ std::vector<Span> Regions(std::vector<Span> occurrences, size_t margin, size_t s
     return regions;
 }
 
-// Runs the rows in order over one region. False when a replacement came within `margin` of
-// the region's edges, where it could interact with text outside.
+[[noreturn]] void TooLarge(std::string_view pattern, size_t limit) {
+    throw Error("The page would grow past " + std::to_string(limit >> 20) + " MB while \"" + std::string(pattern) +
+                "\" is replaced: the values of the template repeat their placeholders without end.");
+}
+
+// Replaces every occurrence of one row in `region` into `out`, noting where each inserted
+// text starts in `out`. `outside` is the size of the text around the region, for the limit.
+bool ReplaceRow(const std::string& region, const Replacement& row, const CaseInsensitiveFinder& finder,
+                size_t margin, bool startsText, bool endsText, size_t outside, size_t limit, std::string& out,
+                std::vector<size_t>& inserted) {
+    out.clear();
+    inserted.clear();
+    size_t copied = 0;
+    for (size_t at = finder.FindIn(region); at != std::string::npos; at = finder.FindIn(region, copied)) {
+        const bool nearStart = !startsText && at < margin;
+        const bool nearEnd = !endsText && at + finder.size() + margin > region.size();
+        if (nearStart || nearEnd)
+            return false;
+        if (outside + out.size() + (at - copied) + row.text.size() + (region.size() - at) > limit)
+            TooLarge(row.pattern, limit);
+        out.append(region, copied, at - copied);
+        inserted.push_back(out.size());
+        out.append(row.text);
+        copied = at + finder.size();
+    }
+    out.append(region, copied, std::string::npos);
+    return true;
+}
+
+// Runs the rows in order over one region. Which rows still occur is tracked as it changes: the
+// text changes only around each inserted text, so only there can a later row newly occur.
+// False when a replacement came within `margin` of the region's edges, where it could
+// interact with text outside.
 bool ReplaceInRegion(std::string& region, const std::vector<Replacement>& rows, const PatternIndex& index,
-                     size_t margin, bool startsText, bool endsText, size_t firstRow) {
-    for (size_t next = firstRow; next < rows.size();) {
-        const CaseInsensitiveFinder finder(rows[next].pattern);
-        std::string out;
-        size_t copied = 0;
-        for (size_t at = finder.FindIn(region); at != std::string::npos; at = finder.FindIn(region, copied)) {
-            const bool nearStart = !startsText && at < margin;
-            const bool nearEnd = !endsText && at + finder.size() + margin > region.size();
-            if (nearStart || nearEnd)
-                return false;
-            out.append(region, copied, at - copied).append(rows[next].text);
-            copied = at + finder.size();
-        }
-        out.append(region, copied, std::string::npos);
+                     size_t margin, bool startsText, bool endsText, size_t outside, size_t limit) {
+    std::vector<bool> present(rows.size(), false);
+    index.Scan(region, [&](size_t, size_t row) { present[row] = true; });
+    std::string out;
+    std::vector<size_t> inserted;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (!present[row])
+            continue;
+        const CaseInsensitiveFinder finder(rows[row].pattern);
+        if (!ReplaceRow(region, rows[row], finder, margin, startsText, endsText, outside, limit, out, inserted))
+            return false;
         region.swap(out);
-        const size_t done = next;
-        next = rows.size();
-        index.Scan(region, [&](size_t, size_t found) {
-            if (found > done && found < next)
-                next = found;
-        });
+        const size_t reach = margin > 0 ? margin - 1 : 0;
+        for (size_t at : inserted) {
+            const size_t from = at >= reach ? at - reach : 0;
+            const size_t to = std::min(region.size(), at + rows[row].text.size() + reach);
+            index.Scan(std::string_view(region).substr(from, to - from), [&](size_t, size_t found) {
+                if (found > row)
+                    present[found] = true;
+            });
+        }
     }
     return true;
 }
 
-void ReplaceEachInTurn(std::string& text, const std::vector<Replacement>& rows) {
-    for (const auto& row : rows)
-        ReplaceAll(text, row.pattern, row.text);
+void ReplaceEachInTurn(std::string& text, const std::vector<Replacement>& rows, size_t limit) {
+    std::string out;
+    std::vector<size_t> inserted;
+    for (const auto& row : rows) {
+        const CaseInsensitiveFinder finder(row.pattern);
+        ReplaceRow(text, row, finder, 0, true, true, 0, limit, out, inserted);
+        text.swap(out);
+    }
 }
 
 } // namespace
@@ -183,7 +220,8 @@ void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replac
     ReplaceAllInOrder(text, replacements, scratch);
 }
 
-void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements, std::string& scratch) {
+void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements, std::string& scratch,
+                       size_t limit) {
     const PatternIndex index(replacements);
     std::vector<Span> occurrences;
     index.Scan(text, [&](size_t pos, size_t row) {
@@ -199,9 +237,11 @@ void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replac
     std::string region;
     for (const Span& r : Regions(std::move(occurrences), margin, text.size())) {
         region.assign(text, r.begin, r.end - r.begin);
-        if (!ReplaceInRegion(region, replacements, index, margin, r.begin == 0, r.end == text.size(), r.firstRow)) {
+        const size_t outside = out.size() + (r.begin - copied) + (text.size() - r.end);
+        if (!ReplaceInRegion(region, replacements, index, margin, r.begin == 0, r.end == text.size(), outside,
+                             limit)) {
             // A chain of replacements reached past its region: take the plain road.
-            ReplaceEachInTurn(text, replacements);
+            ReplaceEachInTurn(text, replacements, limit);
             return;
         }
         out.append(text, copied, r.begin - copied).append(region);

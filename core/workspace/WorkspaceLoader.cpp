@@ -6,6 +6,7 @@
 #include "util/TextSearch.h"
 
 namespace quorlex {
+
 namespace {
 
 bool Exists(const fs::path& path) {
@@ -13,18 +14,23 @@ bool Exists(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
+// The table is read in full before it replaces the one in memory: a file that fails to read
+// leaves the current rows, presets and tab as they were.
 template <typename Row>
 void LoadTable(TemplateWorkspace& ws, TableKind kind, std::vector<Row>& rows,
                Row (*fromItem)(const ItemValues&), bool listsPresets) {
-    rows.clear();
-    ws.Presets(kind).clear();
     const fs::path file = ws.PackageFile(TableFileName(kind));
-    ws.TabVisible(kind) = Exists(file);
-    if (!ws.TabVisible(kind))
-        return;
-    ReadTableFile(file, kind, fromItem, rows);
-    if (listsPresets)
-        ws.Presets(kind) = ListFileTitles(ws.PresetFolder(kind), "*.xml");
+    std::vector<Row> read;
+    std::vector<std::string> presets;
+    const bool visible = Exists(file);
+    if (visible) {
+        ReadTableFile(file, kind, fromItem, read);
+        if (listsPresets)
+            presets = ListFileTitles(ws.PresetFolder(kind), "*.xml");
+    }
+    rows = std::move(read);
+    ws.Presets(kind) = std::move(presets);
+    ws.TabVisible(kind) = visible;
 }
 
 void LoadHoverFile(TemplateWorkspace& ws) {

@@ -3,7 +3,6 @@
 #include "MainWindow.h"
 #include "QtBrowsers.h"
 #include "app/Session.h"
-#include "ports/FilesystemPlatform.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 
@@ -26,7 +25,7 @@ public:
     MainWindow& window() { return *m_window; }
     Session& session() { return m_session; }
     FakeUi& ui() { return m_ui; }
-    FilesystemPlatform& platform() { return m_platform; }
+    RecordingPlatform& platform() { return m_platform; }
 
     // Runs the set-up as the program does.
     void Start();
@@ -34,7 +33,7 @@ public:
 private:
     TestFolder m_folder;
     FakeUi m_ui;
-    FilesystemPlatform m_platform;
+    RecordingPlatform m_platform;
     QtBrowsers m_browsers;
     Session m_session{m_ui, m_platform, m_browsers};
     std::unique_ptr<MainWindow> m_window;

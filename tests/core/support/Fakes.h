@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ports/Browsers.h"
+#include "ports/FilesystemPlatform.h"
+#include "util/FolderCopy.h"
 #include "ports/Ui.h"
 
 #include <deque>
@@ -42,6 +44,25 @@ public:
     std::string Shown(BrowserId browser) const;
 
     std::vector<std::pair<BrowserId, std::string>> log;
+};
+
+// Platform on plain files that answers the folder copy's questions from a script and
+// records what it was asked to open.
+class RecordingPlatform : public FilesystemPlatform {
+public:
+    bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override {
+        return CopyFolderWithQuestions(from, to, copyQuestions);
+    }
+    bool OpenWithDefaultHandler(const fs::path& path) override {
+        opened.push_back(path);
+        return openSucceeds;
+    }
+    fs::path GetMyDocumentsFolder() override { return documentsFolder; }
+
+    fs::path documentsFolder;
+    FolderCopyQuestions copyQuestions;
+    std::vector<fs::path> opened;
+    bool openSucceeds = true;
 };
 
 } // namespace quorlex::test
