@@ -75,7 +75,7 @@ TEST(TemplateCatalog, ABadEntryNeverHidesTheOthers) {
     app.Write("templates/templates.tps", "fish\r\nR&D\r\nnul\r\nok\r\n");
     app.Write("templates/fish/settings.tps", "Fish & Chips <2>\r\nMe\r\nx\r\n");
     app.Write("templates/R&D/settings.tps", "Lab\r\nBo\r\nx\r\n");
-    app.Write("templates/nul/settings.tps", std::string("Bin\0\x01ary\r\nX\r\nx\r\n", 17));
+    app.Write("templates/nul/settings.tps", std::string("Bin\0\x01" "ary\r\nX\r\nx\r\n", 16));
     app.Write("templates/ok/settings.tps", "Fine &#233;\r\nAl\r\nx\r\n");
     TemplateCatalog catalog;
     catalog.Reload_template_list(app.path());
