@@ -1,8 +1,7 @@
 #include "FuzzScratch.h"
 
-#include "util/TextFile.h"
-
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 namespace quorlex::fuzz {
@@ -35,7 +34,10 @@ fs::path WriteScratchFile(const fs::path& name, std::string_view bytes) {
     fs::create_directories(file.parent_path());
     // A new file each time: rewriting one in place makes ext4 flush it on every close.
     fs::remove(file);
-    WriteFileBytes(file, bytes);
+    std::ofstream out(file, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        std::abort();
     return file;
 }
 
