@@ -13,14 +13,16 @@ cmake --build build-fuzz -j "$(nproc)"
 out=$PWD/build-fuzz
 mkdir -p "$out/tmp" "$out/artifacts"
 # The targets write their input to scratch files: in memory when the system offers it.
-scratch=$out/tmp
-[ -d /dev/shm ] && [ -w /dev/shm ] && scratch=/dev/shm
+base=$out/tmp
+[ -d /dev/shm ] && [ -w /dev/shm ] && base=/dev/shm
+scratch=$(mktemp -d "$base/quorlex-fuzz.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
 export TMPDIR=$scratch UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-for target in XmlReader MenuTree Catalog StyleSheet; do
+for target in XmlReader MenuTree Catalog CatalogReload StyleSheet; do
   echo "Fuzzing $target for $seconds s"
   mkdir -p "$out/corpus/$target"
   dict=()
-  case $target in XmlReader | Catalog) dict=(-dict=tests/fuzz/xml.dict) ;; esac
+  case $target in XmlReader | Catalog*) dict=(-dict=tests/fuzz/xml.dict) ;; esac
   if ! "$out/tests/fuzz/${target}Fuzz" "$out/corpus/$target" "tests/fuzz/corpus/$target" "${dict[@]}" \
       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
       -artifact_prefix="$out/artifacts/$target-" >"$out/$target.log" 2>&1; then

@@ -89,6 +89,17 @@ TEST(TemplateCatalog, ABadEntryNeverHidesTheOthers) {
     EXPECT_NE(catalog.DamagedEntriesMessage().find("\r\nnul"), std::string::npos);
 }
 
+TEST(TemplateCatalog, AnUpperCaseHexReferenceIsKeptAsText) {
+    // "&#X26;" is no XML reference: kept as it is, it made the whole catalog unreadable.
+    TestFolder app;
+    app.Write("templates/templates.tps", "hex\r\nok\r\n");
+    app.Write("templates/hex/settings.tps", "A &#X26; B\r\nMe\r\nx\r\n");
+    TemplateCatalog catalog;
+    catalog.Reload_template_list(app.path());
+    ASSERT_EQ(catalog.entries().size(), 2u);
+    EXPECT_EQ(catalog.entries()[0].title, "A &#X26; B");
+}
+
 TEST(TemplateCatalog, FolderNamesThatLeaveTheTemplatesFolderFallBack) {
     TestFolder app;
     app.Write("templates/templates.tps", "../outside\r\n");
