@@ -21,7 +21,7 @@ bool HasControls(const std::string& text) {
 size_t ReferenceLength(const std::string& text, size_t at) {
     size_t i = at + 1;
     const bool numeric = i < text.size() && text[i] == '#';
-    const bool hex = numeric && i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X');
+    const bool hex = numeric && i + 1 < text.size() && text[i + 1] == 'x'; // XML knows no "&#X"
     i += numeric + hex;
     const size_t start = i;
     while (i < text.size() && (hex ? std::isxdigit(static_cast<unsigned char>(text[i]))

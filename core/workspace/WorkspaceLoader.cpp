@@ -33,14 +33,6 @@ void LoadTable(TemplateWorkspace& ws, TableKind kind, std::vector<Row>& rows,
     ws.TabVisible(kind) = visible;
 }
 
-void InlineStyleSheets(TemplateWorkspace& ws, std::string& page) {
-    ws.stylesheetScratch.clear();
-    for (const auto& sheet : ws.stylesheets) {
-        ws.stylesheetScratch = NormalizeLineEnds(ReadFileBytes(ws.PackageFile(sheet.folder + sheet.filename)));
-        ReplaceFirst(page, sheet.var, StyleBlock(sheet.media, ws.stylesheetScratch));
-    }
-}
-
 void LoadHoverFile(TemplateWorkspace& ws) {
     ws.hoverFile.reset();
     const fs::path file = ws.PackageFile("csshover2.htc");
@@ -94,6 +86,14 @@ void LoadMenus(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Menus, ws.table
 
 std::string StyleBlock(const std::string& media, const std::string& cssText) {
     return "<style type=\"text/css\" media=\"" + media + "\">" + cssText + "</style>";
+}
+
+void InlineStyleSheets(TemplateWorkspace& ws, std::string& page) {
+    ws.stylesheetScratch.clear();
+    for (const auto& sheet : ws.stylesheets) {
+        ws.stylesheetScratch = NormalizeLineEnds(ReadFileBytes(ws.PackageFile(sheet.folder + sheet.filename)));
+        ReplaceFirst(page, sheet.var, StyleBlock(sheet.media, ws.stylesheetScratch));
+    }
 }
 
 void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Ui& ui) {

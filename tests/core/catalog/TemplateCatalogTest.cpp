@@ -75,7 +75,7 @@ TEST(TemplateCatalog, ABadEntryNeverHidesTheOthers) {
     app.Write("templates/templates.tps", "fish\r\nR&D\r\nnul\r\nok\r\n");
     app.Write("templates/fish/settings.tps", "Fish & Chips <2>\r\nMe\r\nx\r\n");
     app.Write("templates/R&D/settings.tps", "Lab\r\nBo\r\nx\r\n");
-    app.Write("templates/nul/settings.tps", std::string("Bin\0\x01ary\r\nX\r\nx\r\n", 17));
+    app.Write("templates/nul/settings.tps", std::string("Bin\0\x01" "ary\r\nX\r\nx\r\n", 16));
     app.Write("templates/ok/settings.tps", "Fine &#233;\r\nAl\r\nx\r\n");
     TemplateCatalog catalog;
     catalog.Reload_template_list(app.path());
@@ -87,6 +87,17 @@ TEST(TemplateCatalog, ABadEntryNeverHidesTheOthers) {
     EXPECT_NE(app.Read("templates_tmp.xml").find("<title>Fine &#233;</title>"), std::string::npos);
     EXPECT_EQ(catalog.damaged(), std::vector<std::string>{"nul"});
     EXPECT_NE(catalog.DamagedEntriesMessage().find("\r\nnul"), std::string::npos);
+}
+
+TEST(TemplateCatalog, AnUpperCaseHexReferenceIsKeptAsText) {
+    // "&#X26;" is no XML reference: kept as it is, it made the whole catalog unreadable.
+    TestFolder app;
+    app.Write("templates/templates.tps", "hex\r\nok\r\n");
+    app.Write("templates/hex/settings.tps", "A &#X26; B\r\nMe\r\nx\r\n");
+    TemplateCatalog catalog;
+    catalog.Reload_template_list(app.path());
+    ASSERT_EQ(catalog.entries().size(), 2u);
+    EXPECT_EQ(catalog.entries()[0].title, "A &#X26; B");
 }
 
 TEST(TemplateCatalog, FolderNamesThatLeaveTheTemplatesFolderFallBack) {
