@@ -7,6 +7,8 @@
 #include "customize/FontsPage.h"
 #include "customize/LayoutsPage.h"
 #include "customize/PresetStore.h"
+#include "menus/MenuPageContext.h"
+#include "menus/MenusPage.h"
 #include "output/Export.h"
 #include "output/Generation.h"
 #include "workspace/TemplateWorkspace.h"
@@ -23,7 +25,7 @@ class Platform;
 class Ui;
 
 // The state of one run of the program and the operations of its main window.
-class Session {
+class Session : public MenuPageContext {
 public:
     Session(Ui& ui, Platform& platform, Browsers& browsers);
 
@@ -40,7 +42,7 @@ public:
     // Rebuilds the page, writes the preview file and shows it; throws Error on failure.
     void Rebuildtemplate();
     // "Refresh": the rebuild, with a failure reported to the user.
-    void Refresh();
+    void Refresh() override;
 
     // Writes the finished site into the output folder; failures are shown to the user.
     void GenerateTemplate();
@@ -64,14 +66,15 @@ public:
     const WorkflowState& workflow() const { return m_workflow; }
     // The loaded package, if any load has succeeded.
     const TemplateWorkspace* workspace() const { return m_workspace ? &*m_workspace : nullptr; }
-    TemplateWorkspace* workspace() { return m_workspace ? &*m_workspace : nullptr; }
+    TemplateWorkspace* workspace() override { return m_workspace ? &*m_workspace : nullptr; }
     ColorsPage& colorsPage() { return m_colorsPage; }
     FontsPage& fontsPage() { return m_fontsPage; }
     LayoutsPage& layoutsPage() { return m_layoutsPage; }
     PresetStore& imagePresets() { return m_imagePresets; }
+    MenusPage& menusPage() { return m_menusPage; }
     const TemplateOptions& templateOptions() const { return m_options; }
     const GenerationResult& generation() const { return m_generation; }
-    Ui& ui() { return m_ui; }
+    Ui& ui() override { return m_ui; }
     Platform& platform() { return m_platform; }
 
 private:
@@ -93,6 +96,7 @@ private:
     FontsPage m_fontsPage{*this};
     LayoutsPage m_layoutsPage{*this};
     PresetStore m_imagePresets{*this, PresetKind::Images};
+    MenusPage m_menusPage{*this};
     std::string m_rebuildScratch; // kept between rebuilds so they reuse its memory
     SiteGenerator m_generator;
     TemplateOptions m_options;
