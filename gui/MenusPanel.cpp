@@ -90,7 +90,7 @@ QWidget* MenusPanel::BuildTreeColumn() {
 }
 
 QWidget* MenusPanel::BuildPresetColumn() {
-    MenuPresets& presets = m_page.presets();
+    MenuPresets* presets = &m_page.presets();
     auto* column = new QWidget;
     m_presetList = new QListWidget;
     m_presetList->setObjectName(QStringLiteral("MenuPresetList"));
@@ -99,18 +99,18 @@ QWidget* MenusPanel::BuildPresetColumn() {
     m_name->installEventFilter(this);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    auto load = [this, &presets] { Act([&presets] { presets.Load(); }); };
+    auto load = [this, presets] { Act([presets] { presets->Load(); }); };
     buttons->addWidget(AddButton(QStringLiteral("load"), QStringLiteral("PresetLoad"), load));
     buttons->addWidget(AddButton(QStringLiteral("default"), QStringLiteral("PresetDefault"),
                                  [this] { Act([this] { m_page.Default(); }); }));
     buttons->addWidget(AddButton(QStringLiteral("delete"), QStringLiteral("PresetDelete"),
-                                 [this, &presets] { Act([&presets] { presets.Delete(); }); }));
+                                 [this, presets] { Act([presets] { presets->Delete(); }); }));
     m_className = AddButton(QStringLiteral("class name"), QStringLiteral("ClassName"),
                             [this] { Act([this] { m_page.ClassName(); }); });
     buttons->addWidget(m_className);
     buttons->addWidget(HelpButton(QStringLiteral("MenuPresetsHelp"), 18)); // "menus_presets.html"
     buttons->addStretch();
-    auto save = [this, &presets] { Act([&presets] { presets.Save(); }); };
+    auto save = [this, presets] { Act([presets] { presets->Save(); }); };
 
     auto* layout = new QGridLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -124,9 +124,9 @@ QWidget* MenusPanel::BuildPresetColumn() {
     layout->setColumnStretch(0, 1);
 
     connect(m_presetList, &QListWidget::itemSelectionChanged, this,
-            [this, &presets] { presets.Select(SelectedRow(m_presetList)); });
+            [this, presets] { presets->Select(SelectedRow(m_presetList)); });
     connect(m_presetList, &QListWidget::itemDoubleClicked, this, load);
-    connect(m_name, &QLineEdit::textEdited, this, [&presets](const QString& text) { presets.EditName(FromQt(text)); });
+    connect(m_name, &QLineEdit::textEdited, this, [presets](const QString& text) { presets->EditName(FromQt(text)); });
     connect(m_name, &QLineEdit::returnPressed, this, save);
     return column;
 }
