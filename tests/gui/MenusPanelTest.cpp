@@ -3,6 +3,7 @@
 #include "CustomizeView.h"
 #include "GuiFixture.h"
 #include "MenuItemDialog.h"
+#include "MenuTreeDrop.h"
 #include "MenuTreeView.h"
 #include "MenusPanel.h"
 #include "menus/MenusPage.h"
@@ -12,7 +13,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -46,17 +46,6 @@ std::string MenuFile(GuiFixture& f) { return ReadFileBytes(f.folder().path() / "
 void ClickItem(MenuTreeView* tree, QTreeWidgetItem* item) {
     tree->scrollToItem(item);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
-}
-
-// A drop of the tree's own node, entering first as a real drag does.
-void DropOn(MenuTreeView* tree, QTreeWidgetItem* target) {
-    QMimeData mime;
-    mime.setData(QString::fromLatin1(MenuTreeView::kNodeMimeType), {});
-    const QPoint at = tree->visualItemRect(target).center();
-    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(tree->viewport(), &enter);
-    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(tree->viewport(), &drop);
 }
 
 } // namespace
