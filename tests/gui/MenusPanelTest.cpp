@@ -1,5 +1,4 @@
 #include "CatalogView.h"
-#include "ClassNameDialog.h"
 #include "CustomizeView.h"
 #include "GuiFixture.h"
 #include "MenuItemDialog.h"
@@ -152,22 +151,6 @@ private slots:
         QCOMPARE(fields->target, std::string("frame2"));
         QTimer::singleShot(0, &dialog, &QDialog::reject);
         QVERIFY(!dialog.Ask({"a", "b", "c"}).has_value());
-    }
-
-    void classNameDialogSelectsTheWholeText() {
-        ClassNameDialog dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("CSS Class Name:"));
-        QString selected;
-        QWidget* focused = nullptr;
-        QTimer::singleShot(0, &dialog, [&] {
-            selected = dialog.field()->selectedText();
-            focused = dialog.focusWidget();
-            QTest::keyClicks(dialog.field(), QStringLiteral(".nav"));
-            dialog.accept();
-        });
-        QCOMPARE(dialog.Ask("harbor_menu"), std::optional<std::string>(".nav"));
-        QCOMPARE(selected, QStringLiteral("harbor_menu"));
-        QCOMPARE(focused, dialog.field());
     }
 };
 

@@ -105,18 +105,6 @@ TEST(MenuTreeEdit, OutlineMovesStopAtTheEdgesAndKeepTheRootFirst) {
     EXPECT_EQ(Shape(tree), "root .a .x ");
 }
 
-TEST(MenuTreeEdit, PathsAndSubtrees) {
-    MenuTree tree = Sample();
-    EXPECT_EQ(NodeAt(tree, {0, 0, 1})->text, "a2");
-    EXPECT_EQ(NodeAt(tree, {0, 3}), nullptr);
-    EXPECT_EQ(NodeAt(tree, {}), nullptr);
-    EXPECT_EQ(AppendChild(tree, {0, 1}, "b1"), (NodePath{0, 1, 0}));
-    EXPECT_TRUE(IsInsideSubtree({0, 1, 0}, {0, 1}));
-    EXPECT_TRUE(IsInsideSubtree({0, 1}, {0, 1}));
-    EXPECT_FALSE(IsInsideSubtree({0, 1}, {0, 1, 0}));
-    EXPECT_FALSE(IsInsideSubtree({0, 2}, {0, 1}));
-}
-
 TEST(MenuTreeEdit, DragScrollsOneNodeNearOrBeyondAnEdge) {
     EXPECT_EQ(DragScrollStep(-5, 100, 8), -1);
     EXPECT_EQ(DragScrollStep(7, 100, 8), -1);
