@@ -23,6 +23,7 @@ public:
 
 class NoBrowsers : public Browsers {
 public:
+    void ShowFile(BrowserId, const fs::path&) override {}
     void Navigate(BrowserId, const std::string&) override {}
     void ShowHtml(BrowserId, const std::string&) override {}
 };
@@ -55,7 +56,7 @@ void BM_MenuAdd2000(benchmark::State& state) {
     const fs::path app = fs::temp_directory_path() / ("quorlex-menu-bench-" + std::to_string(getpid()));
     fs::create_directories(app);
     fs::copy(fs::path(QUORLEX_SAMPLE_TEMPLATES), app / "templates", fs::copy_options::recursive);
-    WriteFileBytes(app / "templates/harbor/menus/main/menu.lyo", LongMenu());
+    WriteFileAtomic(app / "templates/harbor/menus/main/menu.lyo", LongMenu());
     {
         YesUi ui;
         FilesystemPlatform platform;

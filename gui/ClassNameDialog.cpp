@@ -16,10 +16,8 @@ ClassNameDialog::ClassNameDialog(QWidget* parent) : QDialog(parent) {
     m_field = new QLineEdit;
     m_field->setObjectName(QStringLiteral("ClassNameField"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    // The help viewer opens the page "menus1.html" here.
-    QPushButton* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("ClassNameHelp"));
-    help->setEnabled(false);
+    m_help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    m_help->setObjectName(QStringLiteral("ClassNameHelp"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 class QLineEdit;
+class QPushButton;
 
 namespace quorlex {
 
@@ -19,9 +20,11 @@ public:
     std::optional<std::string> Ask(const std::string& text);
 
     QLineEdit* field() const { return m_field; }
+    QPushButton* helpButton() const { return m_help; }
 
 private:
     QLineEdit* m_field;
+    QPushButton* m_help;
 };
 
 } // namespace quorlex

@@ -26,10 +26,8 @@ MenuItemDialog::MenuItemDialog(QWidget* parent) : QDialog(parent) {
                         QStringLiteral("_top")});
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    // The help viewer opens the page "menus2.html" here.
-    QPushButton* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("ItemHelp"));
-    help->setEnabled(false);
+    m_help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    m_help->setObjectName(QStringLiteral("ItemHelp"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -24,11 +24,13 @@ public:
     QLineEdit* captionField() const { return m_caption; }
     QLineEdit* linkField() const { return m_link; }
     QComboBox* targetBox() const { return m_target; }
+    QPushButton* helpButton() const { return m_help; }
 
 private:
     QLineEdit* m_caption;
     QLineEdit* m_link;
     QComboBox* m_target;
+    QPushButton* m_help;
 };
 
 } // namespace quorlex

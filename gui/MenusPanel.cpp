@@ -1,8 +1,11 @@
 #include "MenusPanel.h"
 
+#include "ClassNameDialog.h"
 #include "ListRows.h"
+#include "MenuItemDialog.h"
 #include "MenuTreeView.h"
 #include "QtText.h"
+#include "RowChoice.h"
 #include "menus/MenusPage.h"
 #include "ports/Ui.h"
 
@@ -16,19 +19,6 @@
 #include <QVBoxLayout>
 
 namespace quorlex {
-
-namespace {
-
-// A "Help" button carrying its help topic, for the help viewer to open.
-QPushButton* HelpButton(const QString& name, int topic) {
-    auto* help = new QPushButton(QStringLiteral("Help"));
-    help->setObjectName(name);
-    help->setProperty("helpTopic", topic);
-    help->setEnabled(false);
-    return help;
-}
-
-} // namespace
 
 MenusPanel::MenusPanel(MenusPage& page, Ui& ui, QWidget* parent)
     : QWidget(parent), m_page(page), m_ui(ui), m_dialogs(this) {
@@ -47,9 +37,10 @@ MenusPanel::MenusPanel(MenusPage& page, Ui& ui, QWidget* parent)
     layout->addWidget(BuildTreeColumn());
     layout->addWidget(BuildPresetColumn(), 3);
 
-    auto select = [this] { Act([this] { m_page.onMenuSelected(SelectedRow(m_titles)); }); };
-    connect(m_titles, &QListWidget::itemSelectionChanged, this, select);
-    connect(m_titles, &QListWidget::itemClicked, this, select);
+    new RowChoice(m_titles, [this] { Act([this] { m_page.onMenuSelected(SelectedRow(m_titles)); }); });
+    connect(m_dialogs.itemDialog()->helpButton(), &QPushButton::clicked, this, [this] { m_page.ItemDialogHelp(); });
+    connect(m_dialogs.classNameDialog()->helpButton(), &QPushButton::clicked, this,
+            [this] { m_page.ClassNameHelp(); });
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] { m_page.SelectNode(m_tree->selectedPath()); });
     connect(m_tree, &MenuTreeView::addRequested, this, &MenusPanel::Add);
     connect(m_tree, &MenuTreeView::editRequested, this, &MenusPanel::Edit);
@@ -79,7 +70,7 @@ QWidget* MenusPanel::BuildTreeColumn() {
     remove->setToolTip(QStringLiteral("Delete the selected item with its sub-items (Delete)"));
     for (QPushButton* button : {add, edit, remove})
         layout->addWidget(button);
-    layout->addWidget(HelpButton(QStringLiteral("MenusHelp"), 17)); // "menus.html"
+    layout->addWidget(AddButton(QStringLiteral("Help"), QStringLiteral("MenusHelp"), [this] { m_page.Help(); }));
     layout->addSpacing(8);
     layout->addWidget(AddButton(QStringLiteral("Open"), QStringLiteral("MenuOpen"),
                                 [this] { Act([this] { m_page.OpenStructure(); }); }));
@@ -108,7 +99,8 @@ QWidget* MenusPanel::BuildPresetColumn() {
     m_className = AddButton(QStringLiteral("class name"), QStringLiteral("ClassName"),
                             [this] { Act([this] { m_page.ClassName(); }); });
     buttons->addWidget(m_className);
-    buttons->addWidget(HelpButton(QStringLiteral("MenuPresetsHelp"), 18)); // "menus_presets.html"
+    buttons->addWidget(
+        AddButton(QStringLiteral("Help"), QStringLiteral("MenuPresetsHelp"), [presets] { presets->Help(); }));
     buttons->addStretch();
     auto save = [this, presets] { Act([presets] { presets->Save(); }); };
 

@@ -29,7 +29,8 @@ PresetPanel::PresetPanel(PresetStore& store, QWidget* parent) : QWidget(parent),
     if (*info.listLabel)
         layout->addWidget(new QLabel(QString::fromLatin1(info.listLabel)), row++, 0, 1, 2);
     auto* help = new QPushButton(QStringLiteral("Help"));
-    help->setEnabled(false);
+    help->setObjectName(QStringLiteral("PresetHelp"));
+    connect(help, &QPushButton::clicked, this, [this] { m_store.Help(); });
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(AddButton(QStringLiteral("apply"), &PresetPanel::Apply));

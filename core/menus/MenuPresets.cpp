@@ -1,6 +1,7 @@
 #include "menus/MenuPresets.h"
 
-#include "menus/MenuPageContext.h"
+#include "customize/PageContext.h"
+#include "help/HelpTopics.h"
 #include "menus/MenuTexts.h"
 #include "menus/MenuTreeText.h"
 #include "menus/MenusPage.h"
@@ -9,7 +10,7 @@
 
 namespace quorlex {
 
-MenuPresets::MenuPresets(MenuPageContext& context, MenusPage& page) : m_context(context), m_page(page) {}
+MenuPresets::MenuPresets(PageContext& context, MenusPage& page) : m_context(context), m_page(page) {}
 
 const std::vector<std::string>& MenuPresets::names() const {
     static const std::vector<std::string> none;
@@ -77,5 +78,7 @@ void MenuPresets::Delete() {
         m_context.ui().Inform(presettexts::kDeleteFailed);
     }
 }
+
+void MenuPresets::Help() { m_context.HelpRequested(helptopic::kMenuPresets); }
 
 } // namespace quorlex

@@ -8,14 +8,14 @@
 
 namespace quorlex {
 
-class MenuPageContext;
+class PageContext;
 class MenusPage;
 
 // The menu presets of the Menus page: files of menu tree text in the preset folder "menus",
 // named, listed, checked and deleted like the other presets. The list lives in the workspace.
 class MenuPresets {
 public:
-    MenuPresets(MenuPageContext& context, MenusPage& page);
+    MenuPresets(PageContext& context, MenusPage& page);
 
     const std::vector<std::string>& names() const;
     std::optional<size_t> selected() const { return m_selected; }
@@ -31,10 +31,12 @@ public:
     void Load();
     // "delete", after the user confirmed.
     void Delete();
+    // The "Help" beside the preset buttons.
+    void Help();
     void Reset() { m_selected.reset(); }
 
 private:
-    MenuPageContext& m_context;
+    PageContext& m_context;
     MenusPage& m_page;
     std::optional<size_t> m_selected;
     std::string m_nameField = presettexts::kNamePlaceholder;

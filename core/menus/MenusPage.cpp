@@ -1,7 +1,8 @@
 #include "menus/MenusPage.h"
 
 #include "menus/MenuDialogs.h"
-#include "menus/MenuPageContext.h"
+#include "customize/PageContext.h"
+#include "help/HelpTopics.h"
 #include "menus/MenuTexts.h"
 #include "menus/MenuTreeText.h"
 #include "ports/Ui.h"
@@ -11,7 +12,7 @@
 
 namespace quorlex {
 
-MenusPage::MenusPage(MenuPageContext& context) : m_context(context), m_presets(context, *this) {}
+MenusPage::MenusPage(PageContext& context) : m_context(context), m_presets(context, *this) {}
 
 const MenuVariable* MenusPage::CurrentMenu() const {
     const TemplateWorkspace* ws = m_context.workspace();
@@ -216,6 +217,12 @@ void MenusPage::ClassName() {
     }
     SaveMenuState();
 }
+
+void MenusPage::Help() { m_context.HelpRequested(helptopic::kMenus); }
+
+void MenusPage::ItemDialogHelp() { m_context.ShowHelpPage(kMenuItemHelpPage); }
+
+void MenusPage::ClassNameHelp() { m_context.ShowHelpPage(kClassNameHelpPage); }
 
 void MenusPage::Reset() {
     m_current.reset();

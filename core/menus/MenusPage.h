@@ -13,7 +13,7 @@ namespace quorlex {
 
 namespace fs = std::filesystem;
 class MenuDialogs;
-class MenuPageContext;
+class PageContext;
 struct MenuVariable;
 
 // "Menus:": the current menu, its editor tree with the selected node, the tree commands,
@@ -21,7 +21,7 @@ struct MenuVariable;
 // written to the menu's menu.lyo and rebuilds the preview.
 class MenusPage {
 public:
-    explicit MenusPage(MenuPageContext& context);
+    explicit MenusPage(PageContext& context);
 
     // The dialogs the page opens; without them every dialog counts as cancelled.
     void SetDialogs(MenuDialogs* dialogs) { m_dialogs = dialogs; }
@@ -57,6 +57,10 @@ public:
     void Default();
     // "class name": the root's text.
     void ClassName();
+    // The "Help" beside the tree buttons, and those of the item and class name dialogs.
+    void Help();
+    void ItemDialogHelp();
+    void ClassNameHelp();
 
     // Reads a whole tree file and makes it the current tree (first node selected, stored,
     // rebuilt). A file that cannot be read or has a bad level changes nothing: the message
@@ -70,7 +74,7 @@ private:
     fs::path MenuFile(const std::string& name) const;
     void SelectFirst();
 
-    MenuPageContext& m_context;
+    PageContext& m_context;
     MenuDialogs* m_dialogs = nullptr;
     MenuPresets m_presets;
     std::optional<size_t> m_current;

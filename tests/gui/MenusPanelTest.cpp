@@ -1,10 +1,12 @@
 #include "CatalogView.h"
+#include "ClassNameDialog.h"
 #include "CustomizeView.h"
 #include "GuiFixture.h"
 #include "MenuItemDialog.h"
 #include "MenuTreeDrop.h"
 #include "MenuTreeView.h"
 #include "MenusPanel.h"
+#include "ThelpDialog.h"
 #include "menus/MenusPage.h"
 #include "support/FakeMenuDialogs.h"
 #include "util/TextFile.h"
@@ -128,6 +130,23 @@ private slots:
         emit list->itemDoubleClicked(list->item(0));
         QCOMPARE(panel->tree()->ItemAt({0, 0})->text(0), QStringLiteral("Home|index.html|"));
         QVERIFY(panel->tree()->topLevelItem(0)->isSelected());
+    }
+
+    void helpButtonsOpenTheirPages() {
+        GuiFixture f;
+        MenusPanel* panel = nullptr;
+        OpenMenus(f, panel);
+        const std::pair<QPushButton*, QString> helps[] = {
+            {panel->button(QStringLiteral("MenusHelp")), QStringLiteral("menus.html")},
+            {panel->button(QStringLiteral("MenuPresetsHelp")), QStringLiteral("menus_presets.html")},
+            {panel->dialogs().itemDialog()->helpButton(), QStringLiteral("menus2.html")},
+            {panel->dialogs().classNameDialog()->helpButton(), QStringLiteral("menus1.html")}};
+        for (const auto& [button, page] : helps) {
+            button->click();
+            QVERIFY(f.window().helpViewer()->isVisible());
+            QCOMPARE(f.window().helpViewer()->address().fileName(), page);
+            f.window().helpViewer()->accept();
+        }
     }
 
     void itemDialogOpensOnTheCaptionAndReturnsTheFields() {

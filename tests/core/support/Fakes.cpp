@@ -30,6 +30,8 @@ std::optional<std::filesystem::path> FakeUi::AskSaveFile(const SaveFileRequest& 
     return Next<std::optional<std::filesystem::path>>(savePaths, std::nullopt);
 }
 
+void FakeBrowsers::ShowFile(BrowserId browser, const fs::path& file) { log.emplace_back(browser, file.string()); }
+
 void FakeBrowsers::Navigate(BrowserId browser, const std::string& address) { log.emplace_back(browser, address); }
 
 void FakeBrowsers::ShowHtml(BrowserId browser, const std::string& html) { log.emplace_back(browser, "html:" + html); }
