@@ -4,6 +4,7 @@
 #include "FontsPanel.h"
 #include "LayoutsPanel.h"
 #include "ListRows.h"
+#include "MenusPanel.h"
 #include "PresetPanel.h"
 #include "PreviewBrowser.h"
 #include "QtText.h"
@@ -51,19 +52,22 @@ QStringList TitlesOf(const TemplateWorkspace& ws, TableKind kind) {
 
 CustomizeView::CustomizeView(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_colors(new ColorsPanel(session.colorsPage())),
-      m_layouts(new LayoutsPanel(session.layoutsPage())), m_fonts(new FontsPanel(session.fontsPage())) {
+      m_layouts(new LayoutsPanel(session.layoutsPage())), m_fonts(new FontsPanel(session.fontsPage())),
+      m_menus(new MenusPanel(session.menusPage(), session.ui())) {
     m_titles[0] = m_colors->titleList();
     m_presets[0] = m_colors->presetPanel()->list();
     m_titles[2] = m_layouts->titleList();
     m_presets[2] = m_layouts->presetPanel()->list();
     m_titles[3] = m_fonts->titleList();
+    m_titles[4] = m_menus->titleList();
+    m_presets[4] = m_menus->presetList();
     m_subPages = new QTabWidget;
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
     m_subPages->addTab(m_colors, QStringLiteral("Colors && Backgrounds:"));
     m_subPages->addTab(BuildTablePage(1, QStringLiteral("Images:")), QStringLiteral("Images:"));
     m_subPages->addTab(m_layouts, QStringLiteral("Layout / Objects:"));
     m_subPages->addTab(m_fonts, QStringLiteral("Fonts:"));
-    m_subPages->addTab(BuildTablePage(4, QStringLiteral("Menus:")), QStringLiteral("Menus:"));
+    m_subPages->addTab(m_menus, QStringLiteral("Menus:"));
     m_subPages->addTab(new QWidget, QStringLiteral("Large Preview:"));
     m_subPages->setMinimumHeight(1); // "Large Preview:" leaves only the tabs showing
 
@@ -135,8 +139,8 @@ void CustomizeView::ShowWorkspace() {
     m_colors->Reload(TitlesOf(*ws, TableKind::Colors));
     m_layouts->Reload(TitlesOf(*ws, TableKind::Layouts));
     m_fonts->Reload(TitlesOf(*ws, TableKind::Fonts));
+    m_menus->Reload(TitlesOf(*ws, TableKind::Menus), ws->menuClassOffered);
     ShowTablePage(1, *ws);
-    ShowTablePage(4, *ws);
 }
 
 void CustomizeView::ShowTablePage(int subPage, const TemplateWorkspace& ws) {

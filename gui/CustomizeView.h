@@ -12,6 +12,7 @@ struct TemplateWorkspace;
 class ColorsPanel;
 class FontsPanel;
 class LayoutsPanel;
+class MenusPanel;
 class PreviewBrowser;
 class Session;
 
@@ -30,6 +31,7 @@ public:
     ColorsPanel* colorsPanel() const { return m_colors; }
     LayoutsPanel* layoutsPanel() const { return m_layouts; }
     FontsPanel* fontsPanel() const { return m_fonts; }
+    MenusPanel* menusPanel() const { return m_menus; }
 
 private:
     QWidget* BuildTablePage(int subPage, const QString& titleCaption);
@@ -43,6 +45,7 @@ private:
     ColorsPanel* m_colors;
     LayoutsPanel* m_layouts;
     FontsPanel* m_fonts;
+    MenusPanel* m_menus;
     QListWidget* m_titles[5] = {};
     QListWidget* m_presets[5] = {};
     bool m_applying = false;

@@ -107,6 +107,7 @@ void Session::ResetPages() {
     m_fontsPage.Reset();
     m_layoutsPage.Reset();
     m_imagePresets.Reset();
+    m_menusPage.Reset();
 }
 
 void Session::Rebuildtemplate() {

@@ -8,6 +8,7 @@
 #include "customize/LayoutsPage.h"
 #include "customize/PageContext.h"
 #include "customize/PresetStore.h"
+#include "menus/MenusPage.h"
 #include "output/Export.h"
 #include "output/Generation.h"
 #include "workspace/TemplateWorkspace.h"
@@ -67,7 +68,7 @@ public:
     // help/HelpTopics.h); a number without a page of its own opens "index.html".
     void HelpRequested(int topic) override;
     // Opens the help viewer on a page of the help folder by its file name ("menus2.html").
-    void ShowHelpPage(const std::string& page);
+    void ShowHelpPage(const std::string& page) override;
     // The Help menu's links to the maker's web site.
     void OpenWebSite();
     void ContactUs();
@@ -88,6 +89,7 @@ public:
     FontsPage& fontsPage() { return m_fontsPage; }
     LayoutsPage& layoutsPage() { return m_layoutsPage; }
     PresetStore& imagePresets() { return m_imagePresets; }
+    MenusPage& menusPage() { return m_menusPage; }
     const TemplateOptions& templateOptions() const { return m_options; }
     const GenerationResult& generation() const { return m_generation; }
     Ui& ui() override { return m_ui; }
@@ -115,6 +117,7 @@ private:
     FontsPage m_fontsPage{*this};
     LayoutsPage m_layoutsPage{*this};
     PresetStore m_imagePresets{*this, PresetKind::Images};
+    MenusPage m_menusPage{*this};
     std::string m_shownPage;      // the page the live preview shows
     std::string m_rebuildScratch; // kept between rebuilds so they reuse its memory
     SiteGenerator m_generator;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace quorlex {
 
 struct TemplateWorkspace;
@@ -17,6 +19,8 @@ public:
     virtual void Refresh() = 0;
     // Opens the help viewer on the page of a help topic number (help/HelpTopics.h).
     virtual void HelpRequested(int topic) = 0;
+    // Opens the help viewer on a page of the help folder by its file name.
+    virtual void ShowHelpPage(const std::string& page) = 0;
 };
 
 } // namespace quorlex

@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <stdexcept>
 
 namespace quorlex::test {
@@ -43,6 +44,11 @@ void LoopbackServer::Start() {
     if (m_port <= 0)
         throw std::runtime_error("loopback server did not bind");
     m_thread = std::thread([this] { m_server.listen_after_bind(); });
+    // A stop() that comes before the listening loop runs would be lost, and the join would hang.
+    for (int i = 0; i < 5000 && !m_server.is_running(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (!m_server.is_running())
+        throw std::runtime_error("loopback server did not start");
 }
 
 std::string LoopbackServer::Url() const { return LoopbackUrl(m_port); }

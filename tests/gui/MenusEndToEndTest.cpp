@@ -1,0 +1,129 @@
+#include "CatalogView.h"
+#include "ClassNameDialog.h"
+#include "CustomizeView.h"
+#include "GuiFixture.h"
+#include "MenuItemDialog.h"
+#include "MenuTreeDrop.h"
+#include "MenusPanel.h"
+#include "PreviewBrowser.h"
+#include "util/TextFile.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+constexpr int kMenusTab = 4;
+
+// Answers the next modal dialog: `fill` types into it, then OK is clicked.
+template <typename Dialog>
+void AnswerNextDialog(const std::function<void(Dialog&)>& fill) {
+    QTimer::singleShot(0, [fill] {
+        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr, 5000);
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        fill(*dialog);
+        dialog->accept();
+    });
+}
+
+void ClickItem(MenuTreeView* tree, QTreeWidgetItem* item) {
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+}
+
+// The captions of the preview's top menu level, in order.
+QString TopCaptions(PreviewBrowser* preview) {
+    return RunScript(preview, QStringLiteral("Array.from(document.querySelectorAll('#navigation > ul > li > a'))"
+                                             ".map(a => a.textContent).join(',')"));
+}
+
+} // namespace
+
+class MenusEndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void addMoveAndDropReachMenuFileAndPreview() {
+        GuiFixture f;
+        f.Start();
+        MainWindow& window = f.window();
+        window.resize(1100, 800);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTreeWidget* catalog = window.catalogView()->list();
+        catalog->setCurrentItem(catalog->topLevelItem(0));
+        PreviewBrowser* preview = window.customizeView()->preview();
+        QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
+        QTest::mouseClick(window.catalogView()->customizeButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        window.customizeView()->subPages()->setCurrentIndex(kMenusTab);
+        MenusPanel* panel = window.customizeView()->menusPanel();
+        QListWidget* titles = panel->titleList();
+        QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, titles->visualItemRect(titles->item(0)).center());
+        MenuTreeView* tree = panel->tree();
+        QVERIFY(tree->topLevelItem(0)->isSelected());
+
+        for (const QString& caption : {QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")}) {
+            AnswerNextDialog<MenuItemDialog>([caption](MenuItemDialog& dialog) {
+                QTest::keyClick(dialog.captionField(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(dialog.captionField(), caption);
+                if (caption == QStringLiteral("Gamma"))
+                    SaveScreenshot(dialog, QStringLiteral("menus-item-dialog.png"));
+            });
+            loaded.clear();
+            QTest::mouseClick(panel->button(QStringLiteral("MenuAdd")), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        }
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 9);
+
+        // Gamma goes up among its siblings, before Beta.
+        ClickItem(tree, tree->ItemAt({0, 8}));
+        loaded.clear();
+        QTest::keyClick(tree, Qt::Key_Up, Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+
+        // Alpha is dragged up onto "Home" and lands right before it.
+        ClickItem(tree, tree->ItemAt({0, 6}));
+        QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Alpha|#|"));
+        loaded.clear();
+        DropOn(tree, tree->ItemAt({0, 0}));
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+
+        const std::string menu = ReadFileBytes(f.folder().path() / "templates/harbor/menus/main/menu.lyo");
+        QVERIFY(menu.rfind("harbor_menu\r\n\tAlpha|#|\r\n\tHome|index.html|\r\n", 0) == 0);
+        QVERIFY(menu.find("\tFind Us|#|\r\n\t\tGetting Here|#|\r\n\t\tTide Tables|http://www.example.com/tides/|_blank\r\n"
+                          "\tGamma|#|\r\n\tBeta|#|\r\n") != std::string::npos);
+        QCOMPARE(TopCaptions(preview),
+                 QStringLiteral("Alpha,Home,The Cafe,Sailing School,Boat Hire,Events,Find Us,Gamma,Beta"));
+
+        // The highlight stays on the moved item while another control has the focus.
+        panel->nameField()->setFocus();
+        QTRY_VERIFY(!tree->hasFocus());
+        QVERIFY(tree->ItemAt({0, 0})->isSelected());
+        SaveScreenshot(window, QStringLiteral("menus-page.png"));
+
+        AnswerNextDialog<ClassNameDialog>([](ClassNameDialog& dialog) {
+            SaveScreenshot(dialog, QStringLiteral("menus-class-name-dialog.png"));
+            QTest::keyClicks(dialog.field(), QStringLiteral("quay_nav"));
+        });
+        loaded.clear();
+        QTest::mouseClick(panel->button(QStringLiteral("ClassName")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QCOMPARE(RunScript(preview, QStringLiteral("document.getElementById('navigation').className")),
+                 QStringLiteral("quay_nav"));
+        QVERIFY(f.ui().messages.empty());
+        QVERIFY(f.ui().errors.empty());
+    }
+};
+
+QTEST_MAIN(MenusEndToEndTest)
+#include "MenusEndToEndTest.moc"
