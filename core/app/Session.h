@@ -5,6 +5,7 @@
 #include "catalog/CatalogPage.h"
 #include "customize/ColorsPage.h"
 #include "customize/FontsPage.h"
+#include "customize/ImagesPage.h"
 #include "customize/LayoutsPage.h"
 #include "customize/PresetStore.h"
 #include "output/Export.h"
@@ -68,7 +69,7 @@ public:
     ColorsPage& colorsPage() { return m_colorsPage; }
     FontsPage& fontsPage() { return m_fontsPage; }
     LayoutsPage& layoutsPage() { return m_layoutsPage; }
-    PresetStore& imagePresets() { return m_imagePresets; }
+    ImagesPage& imagesPage() { return m_imagesPage; }
     const TemplateOptions& templateOptions() const { return m_options; }
     const GenerationResult& generation() const { return m_generation; }
     Ui& ui() { return m_ui; }
@@ -92,7 +93,7 @@ private:
     ColorsPage m_colorsPage{*this};
     FontsPage m_fontsPage{*this};
     LayoutsPage m_layoutsPage{*this};
-    PresetStore m_imagePresets{*this, PresetKind::Images};
+    ImagesPage m_imagesPage{*this};
     std::string m_rebuildScratch; // kept between rebuilds so they reuse its memory
     SiteGenerator m_generator;
     TemplateOptions m_options;
