@@ -2,6 +2,7 @@
 
 #include "ColorsPanel.h"
 #include "FontsPanel.h"
+#include "ImagesPanel.h"
 #include "LayoutsPanel.h"
 #include "ListRows.h"
 #include "PresetPanel.h"
@@ -50,16 +51,19 @@ QStringList TitlesOf(const TemplateWorkspace& ws, TableKind kind) {
 
 CustomizeView::CustomizeView(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_colors(new ColorsPanel(session.colorsPage())),
-      m_layouts(new LayoutsPanel(session.layoutsPage())), m_fonts(new FontsPanel(session.fontsPage())) {
+      m_layouts(new LayoutsPanel(session.layoutsPage())), m_fonts(new FontsPanel(session.fontsPage())),
+      m_images(new ImagesPanel(session)) {
     m_titles[0] = m_colors->titleList();
     m_presets[0] = m_colors->presetPanel()->list();
+    m_titles[1] = m_images->titleList();
+    m_presets[1] = m_images->presetPanel()->list();
     m_titles[2] = m_layouts->titleList();
     m_presets[2] = m_layouts->presetPanel()->list();
     m_titles[3] = m_fonts->titleList();
     m_subPages = new QTabWidget;
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
     m_subPages->addTab(m_colors, QStringLiteral("Colors && Backgrounds:"));
-    m_subPages->addTab(BuildTablePage(1, QStringLiteral("Images:")), QStringLiteral("Images:"));
+    m_subPages->addTab(m_images, QStringLiteral("Images:"));
     m_subPages->addTab(m_layouts, QStringLiteral("Layout / Objects:"));
     m_subPages->addTab(m_fonts, QStringLiteral("Fonts:"));
     m_subPages->addTab(BuildTablePage(4, QStringLiteral("Menus:")), QStringLiteral("Menus:"));
@@ -132,7 +136,7 @@ void CustomizeView::ShowWorkspace() {
     m_colors->Reload(TitlesOf(*ws, TableKind::Colors));
     m_layouts->Reload(TitlesOf(*ws, TableKind::Layouts));
     m_fonts->Reload(TitlesOf(*ws, TableKind::Fonts));
-    ShowTablePage(1, *ws);
+    m_images->Reload(TitlesOf(*ws, TableKind::Images));
     ShowTablePage(4, *ws);
 }
 

@@ -11,6 +11,7 @@ namespace quorlex {
 struct TemplateWorkspace;
 class ColorsPanel;
 class FontsPanel;
+class ImagesPanel;
 class LayoutsPanel;
 class PreviewBrowser;
 class Session;
@@ -30,6 +31,7 @@ public:
     ColorsPanel* colorsPanel() const { return m_colors; }
     LayoutsPanel* layoutsPanel() const { return m_layouts; }
     FontsPanel* fontsPanel() const { return m_fonts; }
+    ImagesPanel* imagesPanel() const { return m_images; }
 
 private:
     QWidget* BuildTablePage(int subPage, const QString& titleCaption);
@@ -43,6 +45,7 @@ private:
     ColorsPanel* m_colors;
     LayoutsPanel* m_layouts;
     FontsPanel* m_fonts;
+    ImagesPanel* m_images;
     QListWidget* m_titles[5] = {};
     QListWidget* m_presets[5] = {};
     bool m_applying = false;
