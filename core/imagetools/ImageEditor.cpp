@@ -20,7 +20,7 @@ constexpr const char* kCannotLoad = "Error: cannot load image!";
 constexpr size_t kMaskPeriod = 48;
 
 template <typename Op>
-void ForEachMaskedByte(const std::vector<std::uint8_t>& in, std::vector<std::uint8_t>& out,
+void ForEachMaskedByte(const decltype(RgbImage::pixels)& in, decltype(RgbImage::pixels)& out,
                        const std::array<bool, 3>& on, Op op) {
     std::uint8_t mask[kMaskPeriod];
     for (size_t j = 0; j < kMaskPeriod; ++j)
@@ -54,11 +54,12 @@ bool ImageEditor::Load(const fs::path& file, Ui& ui) {
         return false;
     }
     try {
-        m_working = DecodeJpeg(ReadFileBytes(file));
+        DecodeJpegInto(ReadFileBytes(file), m_spare);
     } catch (const Error& error) {
         ui.ShowError(error.what());
         return false;
     }
+    std::swap(m_working, m_spare);
     m_channels = {true, true, true};
     m_brightness = 0;
     Recompute();

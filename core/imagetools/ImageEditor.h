@@ -54,6 +54,7 @@ private:
     std::string m_imagePath;
     RgbImage m_working;
     RgbImage m_adjusted;
+    RgbImage m_spare; // the next decode's target, so that a failed one leaves the working image
     std::array<bool, 3> m_channels{true, true, true};
     int m_brightness = 0;
 };

@@ -120,7 +120,9 @@ bool RunDecode(Decoder& d, std::string_view bytes, const JpegLimits& limits, Rgb
     jpeg_start_decompress(&d.info);
     const int width = static_cast<int>(d.info.output_width);
     const int height = static_cast<int>(d.info.output_height);
-    image = RgbImage(width, height);
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
     if (ink)
         inkRows.resize(static_cast<size_t>(width) * 4 * kBatchRows);
     JSAMPROW rows[kBatchRows];
@@ -163,13 +165,17 @@ bool RunEncode(Encoder& e, const RgbImage& image, int quality) {
 
 } // namespace
 
-RgbImage DecodeJpeg(std::string_view bytes, const JpegLimits& limits) {
+void DecodeJpegInto(std::string_view bytes, RgbImage& image, const JpegLimits& limits) {
     Decoder decoder;
     decoder.info.err = Install(decoder.err, limits.maxScans);
-    RgbImage image;
     std::vector<std::uint8_t> inkRows;
     if (!RunDecode(decoder, bytes, limits, image, inkRows))
         throw Error(decoder.err.message);
+}
+
+RgbImage DecodeJpeg(std::string_view bytes, const JpegLimits& limits) {
+    RgbImage image;
+    DecodeJpegInto(bytes, image, limits);
     return image;
 }
 

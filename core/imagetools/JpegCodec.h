@@ -20,6 +20,10 @@ struct JpegLimits {
 // Throws Error with the decoder's message for a damaged, truncated or oversized file.
 RgbImage DecodeJpeg(std::string_view bytes, const JpegLimits& limits = {});
 
+// The same into an image whose memory is reused, which spares a large picture the cost of
+// fresh pages. After a failure the image's content is undefined.
+void DecodeJpegInto(std::string_view bytes, RgbImage& image, const JpegLimits& limits = {});
+
 // A baseline (not progressive) JPEG with three full-resolution components at the given
 // quality; throws Error.
 std::string EncodeJpeg(const RgbImage& image, int quality = 100);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imagetools/UninitializedAllocator.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -16,7 +18,7 @@ struct PixelSize {
 struct RgbImage {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> pixels; // width * height * 3 bytes
+    std::vector<std::uint8_t, UninitializedAllocator<std::uint8_t>> pixels; // width * height * 3 bytes
 
     RgbImage() = default;
     RgbImage(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * static_cast<size_t>(h) * 3) {}

@@ -13,7 +13,7 @@ namespace {
 // Encodes rows of `components` bytes per pixel; the library's default error handling is
 // good enough for samples that are always valid.
 std::string Encode(int w, int h, int components, J_COLOR_SPACE space, bool adobe, bool progressive,
-                   const std::vector<std::uint8_t>& pixels) {
+                   const std::uint8_t* pixels) {
     jpeg_compress_struct info{};
     jpeg_error_mgr err{};
     info.err = jpeg_std_error(&err);
@@ -33,7 +33,7 @@ std::string Encode(int w, int h, int components, J_COLOR_SPACE space, bool adobe
         jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(pixels.data() + static_cast<size_t>(info.next_scanline) * w * components);
+        JSAMPROW row = const_cast<JSAMPROW>(pixels + static_cast<size_t>(info.next_scanline) * w * components);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);
@@ -51,16 +51,16 @@ std::string SolidJpeg(int w, int h, SampleSpace space, const std::vector<std::ui
         pixels.insert(pixels.end(), components.begin(), components.end());
     const int n = static_cast<int>(components.size());
     switch (space) {
-    case SampleSpace::Gray: return Encode(w, h, n, JCS_GRAYSCALE, false, false, pixels);
-    case SampleSpace::Rgb: return Encode(w, h, n, JCS_RGB, false, false, pixels);
-    case SampleSpace::Cmyk: return Encode(w, h, n, JCS_CMYK, false, false, pixels);
-    case SampleSpace::AdobeCmyk: return Encode(w, h, n, JCS_CMYK, true, false, pixels);
+    case SampleSpace::Gray: return Encode(w, h, n, JCS_GRAYSCALE, false, false, pixels.data());
+    case SampleSpace::Rgb: return Encode(w, h, n, JCS_RGB, false, false, pixels.data());
+    case SampleSpace::Cmyk: return Encode(w, h, n, JCS_CMYK, false, false, pixels.data());
+    case SampleSpace::AdobeCmyk: return Encode(w, h, n, JCS_CMYK, true, false, pixels.data());
     }
     return {};
 }
 
 std::string ProgressiveJpeg(int w, int h) {
-    return Encode(w, h, 3, JCS_RGB, false, true, GradientImage(w, h).pixels);
+    return Encode(w, h, 3, JCS_RGB, false, true, GradientImage(w, h).pixels.data());
 }
 
 RgbImage GradientImage(int w, int h) {
