@@ -66,8 +66,6 @@ void ImagesPage::onImageSelected(std::optional<size_t> row) {
         return;
     m_selected = row;
     lvImagesSelectItem(*row);
-    if (const ImageVariable* variable = SelectedRow())
-        FolderOf(*variable);
 }
 
 void ImagesPage::lvImagesSelectItem(size_t row) {
