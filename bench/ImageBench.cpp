@@ -39,7 +39,7 @@ const fs::path& PhotoFile() {
             }
         }
         const fs::path file = fs::temp_directory_path() / "quorlex-bench-12mp.jpg";
-        WriteFileBytes(file, EncodeJpeg(image, 90));
+        WriteFileAtomic(file, EncodeJpeg(image, 90));
         return file;
     }();
     return path;

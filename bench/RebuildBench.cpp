@@ -1,6 +1,7 @@
 #include "SilentUi.h"
 #include "StressPackage.h"
 #include "preview/Rebuild.h"
+#include "util/OrderedReplace.h"
 #include "util/TextSearch.h"
 #include "workspace/WorkspaceLoader.h"
 
@@ -48,6 +49,49 @@ void BM_RebuildStress(benchmark::State& state) {
                                                       ws.tables.menus.size());
 }
 BENCHMARK(BM_RebuildStress)->Unit(benchmark::kMillisecond);
+
+// A 1 MB page made of nothing but placeholders separated by single blanks, 500 variables.
+struct DensePage {
+    std::vector<std::string> patterns;
+    std::vector<std::string> values;
+    std::vector<Replacement> rows;
+    std::string page;
+
+    DensePage() {
+        for (int i = 0; i < 500; ++i) {
+            patterns.push_back("%%v" + std::to_string(i) + "%%");
+            values.push_back("#" + std::to_string(100000 + i));
+        }
+        for (int i = 0; i < 500; ++i)
+            rows.push_back({patterns[i], values[i]});
+        for (int i = 0; page.size() < 1024 * 1024; ++i)
+            page += patterns[static_cast<size_t>(i * 7919) % 500] + " ";
+    }
+};
+
+void BM_RebuildDensePlaceholders(benchmark::State& state) {
+    static const DensePage dense;
+    std::string text, scratch;
+    for (auto _ : state) {
+        text = dense.page;
+        ReplaceAllInOrder(text, dense.rows, scratch);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * dense.page.size()));
+}
+BENCHMARK(BM_RebuildDensePlaceholders)->Unit(benchmark::kMillisecond);
+
+// The floor the ordered replacement must never fall below: one fast scan per row.
+void BM_RebuildDensePlaceholdersRowByRow(benchmark::State& state) {
+    static const DensePage dense;
+    std::string text;
+    for (auto _ : state) {
+        text = dense.page;
+        for (const Replacement& row : dense.rows)
+            ReplaceAll(text, row.pattern, row.text);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * dense.page.size()));
+}
+BENCHMARK(BM_RebuildDensePlaceholdersRowByRow)->Unit(benchmark::kMillisecond);
 
 // The same 1 MB page and placeholder for every scan below.
 const std::string& ScanText() {

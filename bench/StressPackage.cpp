@@ -19,7 +19,7 @@ std::string Name(const char* kind, int i) { return "%%" + std::string(kind) + "_
 
 void Write(const fs::path& folder, const std::string& relative, const std::string& text) {
     fs::create_directories((folder / relative).parent_path());
-    WriteFileBytes(folder / relative, text);
+    WriteFileAtomic(folder / relative, text);
 }
 
 std::string Page(const StressShape& shape) {

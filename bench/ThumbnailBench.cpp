@@ -42,7 +42,7 @@ QStringList PhotoFolder() {
                 p[2] = static_cast<std::uint8_t>(((x ^ y) & 63) + 100 + noise);
             }
         }
-        WriteFileBytes(file, EncodeJpeg(image, 90));
+        WriteFileAtomic(file, EncodeJpeg(image, 90));
     }
     return paths;
 }

@@ -1,7 +1,9 @@
 #include "CatalogView.h"
 
+#include "LocalContentPolicy.h"
 #include "QtText.h"
 #include "app/Session.h"
+#include "help/HelpTopics.h"
 
 #include <QHeaderView>
 #include <QHBoxLayout>
@@ -38,7 +40,8 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     header->addWidget(new QLabel(QStringLiteral(" Select Template and click \"Customize\" to open:")));
     header->addStretch();
     auto* help = new QPushButton(QStringLiteral("Help"));
-    help->setEnabled(false);
+    help->setObjectName(QStringLiteral("CatalogHelp"));
+    connect(help, &QPushButton::clicked, this, [this] { m_session.HelpRequested(helptopic::kSelectTemplate); });
     header->addWidget(help);
 
     m_list = new QTreeWidget;
@@ -67,6 +70,7 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     top->setSizes({440, 460});
 
     m_info = new QWebEngineView;
+    RestrictToLocalContent(m_info);
     m_info->setObjectName(QStringLiteral("WebBrowser3"));
     auto* infoTabs = new QTabWidget;
     infoTabs->addTab(m_info, QStringLiteral("Template Info:"));
@@ -110,19 +114,15 @@ void CatalogView::ShowCatalog() {
     m_list->clear();
     for (const auto& entry : m_session.catalogPage().rows())
         m_list->addTopLevelItem(new QTreeWidgetItem({ToQt(entry.title), ToQt(entry.author), ToQt(entry.folder)}));
-    m_selectedRow = -1;
     ShowSelection();
 }
 
 void CatalogView::SelectionChanged() {
     const auto selected = m_list->selectedItems();
-    const int row = selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.first());
-    auto& page = m_session.catalogPage();
-    if (m_selectedRow >= 0 && m_selectedRow != row)
-        page.ListView1SelectItem(static_cast<size_t>(m_selectedRow), false);
-    if (row >= 0 && row != m_selectedRow)
-        page.ListView1SelectItem(static_cast<size_t>(row), true);
-    m_selectedRow = row;
+    std::optional<size_t> row;
+    if (!selected.isEmpty())
+        row = static_cast<size_t>(m_list->indexOfTopLevelItem(selected.first()));
+    m_session.catalogPage().SelectionChanged(row);
     ShowSelection();
 }
 

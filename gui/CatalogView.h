@@ -43,7 +43,6 @@ private:
     QString m_pictureFile; // the file m_picture was read from
     QPushButton* m_customize = nullptr;
     QWebEngineView* m_info;
-    int m_selectedRow = -1;
 };
 
 } // namespace quorlex

@@ -65,7 +65,7 @@ QWidget* CodePage::BuildTab(CodeTab tab, const QString& heading) {
     auto* save = new QPushButton(QStringLiteral("Save File"));
     connect(save, &QPushButton::clicked, this, [this, tab] { SaveFile(tab); });
     auto* help = new QPushButton(QStringLiteral("Help"));
-    help->setEnabled(false);
+    connect(help, &QPushButton::clicked, this, [this, tab] { m_session.HelpRequested(HelpTopicOf(tab)); });
     auto* bar = new QHBoxLayout;
     bar->addWidget(new QLabel(heading));
     bar->addStretch();

@@ -3,6 +3,7 @@
 #include "ListRows.h"
 #include "PresetPanel.h"
 #include "QtText.h"
+#include "RowChoice.h"
 #include "SwatchList.h"
 #include "customize/ColorsPage.h"
 
@@ -35,8 +36,7 @@ ColorsPanel::ColorsPanel(ColorsPage& page, QWidget* parent) : QWidget(parent), m
     layout->addWidget(BuildColorColumn(), 4);
     layout->addWidget(m_presets, 3);
 
-    connect(m_titles, &QListWidget::itemSelectionChanged, this, &ColorsPanel::TitleClicked);
-    connect(m_titles, &QListWidget::itemClicked, this, &ColorsPanel::TitleClicked);
+    new RowChoice(m_titles, [this] { TitleClicked(); });
     connect(m_titles, &QListWidget::itemDoubleClicked, this, [this] { Act(&ColorsPage::ChooseColor); });
     connect(m_presets, &PresetPanel::valuesChanged, this, &ColorsPanel::Render);
     Render();
@@ -51,7 +51,7 @@ QWidget* ColorsPanel::BuildColorColumn() {
     QPushButton* choose = Button(QStringLiteral("&Color"), QStringLiteral("ChooseColor"));
     QPushButton* transparent = Button(QStringLiteral("transparent"), QStringLiteral("Transparent"));
     QPushButton* help = Button(QStringLiteral("Help"), QStringLiteral("ColorsHelp"));
-    help->setEnabled(false);
+    connect(help, &QPushButton::clicked, this, [this] { m_page.Help(); });
 
     auto* layout = new QGridLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);

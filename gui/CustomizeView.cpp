@@ -9,6 +9,7 @@
 #include "PreviewBrowser.h"
 #include "QtText.h"
 #include "app/Session.h"
+#include "help/HelpTopics.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -111,7 +112,9 @@ QWidget* CustomizeView::BuildPreviewGroup() {
     QAction* external = toolbar->addAction(QStringLiteral("Preview in IE"));
     external->setObjectName(QStringLiteral("PreviewInIE"));
     connect(external, &QAction::triggered, this, [this] { m_session.PreviewInIE(); });
-    toolbar->addAction(QStringLiteral("Help"))->setEnabled(false);
+    QAction* help = toolbar->addAction(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("ToolbarHelp"));
+    connect(help, &QAction::triggered, this, [this] { m_session.HelpRequested(helptopic::kPreviewToolbar); });
     QAction* refresh = toolbar->addAction(QStringLiteral("&Refresh"));
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
     connect(refresh, &QAction::triggered, this, [this] { m_session.Refresh(); });

@@ -3,6 +3,7 @@
 #include "QtText.h"
 #include "RowDelegate.h"
 #include "app/Session.h"
+#include "help/HelpTopics.h"
 #include "output/Export.h"
 #include "ports/Platform.h"
 
@@ -70,7 +71,8 @@ QWidget* ExportPage::BuildFilesGroup() {
     exportButton->setObjectName(QStringLiteral("ExportButton"));
     connect(exportButton, &QPushButton::clicked, this, &ExportPage::ExportTemplate);
     auto* help = new QPushButton(QStringLiteral("Help"));
-    help->setEnabled(false);
+    help->setObjectName(QStringLiteral("ExportHelp"));
+    connect(help, &QPushButton::clicked, this, [this] { m_session.HelpRequested(helptopic::kExport); });
 
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(m_generated, 1);
@@ -161,7 +163,7 @@ QWidget* ExportPage::BuildTargetBar() {
     m_target->setObjectName(QStringLiteral("TargetFolder"));
     m_target->setReadOnly(true);
     auto* explorer = new QPushButton(QStringLiteral(" Open in Explorer "));
-    connect(explorer, &QPushButton::clicked, this, [this] { m_session.OpenInExplorer(FromQt(m_target->text())); });
+    connect(explorer, &QPushButton::clicked, this, [this] { m_session.OpenInExplorer(PathFromQt(m_target->text())); });
 
     auto* bar = new QWidget;
     auto* layout = new QHBoxLayout(bar);
@@ -202,9 +204,8 @@ void ExportPage::OptionsChanged() {
 
 // Any other key on a template option generates again, as a click does.
 bool ExportPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space &&
-        (watched == m_dreamweaver || watched == m_expressionWeb))
-        m_session.GenerateTemplate();
+    if (event->type() == QEvent::KeyPress && (watched == m_dreamweaver || watched == m_expressionWeb))
+        m_session.TemplateOptionKeyPressed(static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -214,23 +215,12 @@ void ExportPage::SetBrowserVisible(bool visible) {
     m_drives->setVisible(visible);
 }
 
-void ExportPage::ExportTemplate() {
-    const QString target = m_target->text();
-    if (target.trimmed().isEmpty()) {
-        m_session.ExportTemplate(FromQt(target));
-        return;
-    }
-    SetBrowserVisible(false);
-    m_session.ExportTemplate(FromQt(target));
-    const TemplateWorkspace* ws = m_session.workspace();
-    if (ws)
-        SetCurrentFolder(target + QLatin1Char('/') + ToQt(ws->settings.tempfolder));
-    SetCurrentFolder(target);
-    SetBrowserVisible(true);
-}
+void ExportPage::ExportTemplate() { m_session.ExportTemplate(PathFromQt(m_target->text()), *this); }
+
+void ExportPage::ShowFolder(const fs::path& folder) { SetCurrentFolder(PathToQt(folder)); }
 
 void ExportPage::CreateFolder() {
-    const NewFolder created = CreateTargetFolder(PathFromQt(m_current), FromQt(m_newFolder->text()), m_session.ui());
+    const NewFolder created = CreateTargetFolder(PathFromQt(m_current), m_newFolder->text().toStdString(), m_session.ui());
     switch (created.outcome) {
     case NewFolderOutcome::EmptyName:
         m_newFolder->setFocus();

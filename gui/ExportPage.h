@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/Export.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -17,7 +19,7 @@ class Session;
 
 // "Export (Save) Template Files:": the generated file list with the template options, and the
 // folder browser that picks the export target.
-class ExportPage : public QWidget {
+class ExportPage : public QWidget, public ExportView {
     Q_OBJECT
 public:
     ExportPage(Session& session, const std::function<void()>& splashStep, QWidget* parent = nullptr);
@@ -40,13 +42,15 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    void SetBrowserVisible(bool visible) override;
+    void ShowFolder(const fs::path& folder) override;
+
 private:
     QWidget* BuildFilesGroup();
     QWidget* BuildTargetGroup(const std::function<void()>& splashStep);
     QWidget* BuildBrowser(const std::function<void()>& splashStep);
     QWidget* BuildTargetBar();
     void OptionsChanged();
-    void SetBrowserVisible(bool visible);
 
     Session& m_session;
     QListWidget* m_generated = nullptr;

@@ -1,5 +1,6 @@
 #include "FilesView.h"
 
+#include "LocalContentPolicy.h"
 #include "CodePage.h"
 #include "ExportPage.h"
 #include "app/Session.h"
@@ -14,6 +15,7 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
     : QWidget(parent), m_session(session) {
     m_export = new ExportPage(session, splashStep);
     m_help = new QWebEngineView;
+    RestrictToLocalContent(m_help);
     m_help->setObjectName(QStringLiteral("WebBrowser2"));
     m_code = new CodePage(session, splashStep);
     m_outputPages = new QTabWidget;

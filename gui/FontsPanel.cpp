@@ -3,6 +3,7 @@
 #include "DropDownComboBox.h"
 #include "ListRows.h"
 #include "QtText.h"
+#include "RowChoice.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -45,8 +46,7 @@ FontsPanel::FontsPanel(FontsPage& page, QWidget* parent) : QWidget(parent), m_pa
         m_page.onFontSelected(SelectedRow(m_titles));
         Render();
     };
-    connect(m_titles, &QListWidget::itemSelectionChanged, this, select);
-    connect(m_titles, &QListWidget::itemClicked, this, select);
+    new RowChoice(m_titles, select);
     Render();
 }
 
@@ -77,7 +77,8 @@ QWidget* FontsPanel::BuildBoxes() {
     m_default = new QPushButton(QStringLiteral("default"));
     m_default->setObjectName(QStringLiteral("FontsDefault"));
     auto* help = new QPushButton(QStringLiteral("Help"));
-    help->setEnabled(false);
+    help->setObjectName(QStringLiteral("FontsHelp"));
+    connect(help, &QPushButton::clicked, this, [this] { m_page.Help(); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_default);
     bottom->addWidget(help);
@@ -116,10 +117,7 @@ QPushButton* FontsPanel::ApplyButton(FontBox which) {
     auto* button = new QPushButton(QStringLiteral("apply"));
     button->setObjectName(QStringLiteral("Apply%1").arg(static_cast<int>(which)));
     connect(button, &QPushButton::clicked, this, [this, which] {
-        if (which == FontBox::Size)
-            m_page.ApplySizeAndUnit();
-        else
-            m_page.Store(which);
+        m_page.Apply(which);
         Render();
     });
     return button;

@@ -28,8 +28,7 @@ ImageBrowserDialog::ImageBrowserDialog(Session& session, QWidget* parent) : QDia
         m_size->addItem(QString::fromLatin1(choice.caption));
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("BrowserHelp"));
-    help->setProperty("helpTopic", 16);
-    help->setEnabled(false);
+    connect(help, &QPushButton::clicked, this, [this] { m_session.imagesPage().BrowserHelp(); });
     help->setAutoDefault(false);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
     cancel->setObjectName(QStringLiteral("Cancel"));
@@ -76,8 +75,8 @@ int ImageBrowserDialog::ShowFolder() {
         m_size->setCurrentIndex(static_cast<int>(browser.choice()));
     }
     QStringList paths;
-    for (const std::string& file : browser.files())
-        paths << PathToQt(browser.folder() / file);
+    for (size_t i = 0; i < browser.files().size(); ++i)
+        paths << PathToQt(browser.FilePath(i));
     const auto selected = browser.selected();
     m_view->SetFiles(paths, browser.cellSize(),
                      selected ? std::optional<int>(static_cast<int>(*selected)) : std::nullopt);

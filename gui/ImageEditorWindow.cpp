@@ -87,8 +87,7 @@ void ImageEditorWindow::BuildMenu() {
     main->addAction(cancel);
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     QAction* helpItem = AddAction(QStringLiteral("Help"), QStringLiteral("EditorHelp"));
-    helpItem->setProperty("helpTopic", 14);
-    helpItem->setEnabled(false);
+    connect(helpItem, &QAction::triggered, this, [this] { m_page.EditorHelp(); });
     help->addAction(helpItem);
     layout()->setMenuBar(bar);
 }

@@ -23,7 +23,6 @@ ImagesPanel::ImagesPanel(Session& session, QWidget* parent)
     m_titles = NewRowList();
     m_titles->setObjectName(QStringLiteral("ImageTitles"));
     m_presets = new PresetPanel(m_page.presets());
-    m_presets->helpButton()->setProperty("helpTopic", 7);
     m_editor = new ImageEditorWindow(session, this);
     m_browser = new ImageBrowserDialog(session, this);
 
@@ -59,16 +58,14 @@ QWidget* ImagesPanel::BuildFileColumn() {
     buttons->addWidget(AddButton(QStringLiteral("Tweak"), QStringLiteral("TweakImage"), &ImagesPanel::Tweak));
     auto* tweakHelp = new QPushButton(QStringLiteral("Help"));
     tweakHelp->setObjectName(QStringLiteral("TweakHelp"));
-    tweakHelp->setProperty("helpTopic", 12);
-    tweakHelp->setEnabled(false);
+    connect(tweakHelp, &QPushButton::clicked, this, [this] { m_page.TweakHelp(); });
     buttons->addWidget(tweakHelp);
     buttons->addStretch();
     QPushButton* restore = AddButton(QStringLiteral("defaults"), QStringLiteral("RestoreImages"), &ImagesPanel::Restore);
     buttons->addWidget(restore);
     auto* deleteHelp = new QPushButton(QStringLiteral("Help"));
     deleteHelp->setObjectName(QStringLiteral("DeleteImageHelp"));
-    deleteHelp->setProperty("helpTopic", 13);
-    deleteHelp->setEnabled(false);
+    connect(deleteHelp, &QPushButton::clicked, this, [this] { m_page.DeleteImageHelp(); });
     buttons->addWidget(deleteHelp);
 
     auto* files = new QHBoxLayout;

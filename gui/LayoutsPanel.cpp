@@ -1,6 +1,7 @@
 #include "LayoutsPanel.h"
 
 #include "ListRows.h"
+#include "RowChoice.h"
 #include "PresetPanel.h"
 #include "customize/LayoutsPage.h"
 
@@ -32,8 +33,7 @@ LayoutsPanel::LayoutsPanel(LayoutsPage& page, QWidget* parent) : QWidget(parent)
         m_page.onLayoutSelected(SelectedRow(m_titles));
         Render();
     };
-    connect(m_titles, &QListWidget::itemSelectionChanged, this, select);
-    connect(m_titles, &QListWidget::itemClicked, this, select);
+    new RowChoice(m_titles, select);
     connect(m_options, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         m_page.OptionClicked(static_cast<size_t>(m_options->row(item)));
         Render();

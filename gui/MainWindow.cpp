@@ -3,11 +3,18 @@
 #include "CatalogView.h"
 #include "CustomizeView.h"
 #include "FilesView.h"
+#include "HeaderCheckWindow.h"
 #include "PreviewBrowser.h"
 #include "QtBrowsers.h"
+#include "QtHttpClient.h"
 #include "QtText.h"
+#include "Tabout.h"
+#include "ThelpDialog.h"
+#include "UpdateCheckWindow.h"
 #include "app/Session.h"
 #include "app/Texts.h"
+#include "help/HelpTopics.h"
+#include "help/WebSite.h"
 #include "ports/Ui.h"
 
 #include <QCloseEvent>
@@ -27,6 +34,7 @@ MainWindow::MainWindow(Session& session, QtBrowsers& browsers, const QString& re
     m_catalog = new CatalogView(session, resourceFolder);
     m_customize = new CustomizeView(session);
     m_files = new FilesView(session, splashStep);
+    BuildWindows(resourceFolder, splashStep);
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->addTab(m_catalog, QStringLiteral("1) Select Template"));
@@ -56,16 +64,30 @@ void MainWindow::FormCreate(const QString& appFolder, const std::function<void()
     m_session.FormCreate(PathFromQt(appFolder), splashStep);
 }
 
+void MainWindow::BuildWindows(const QString& resourceFolder, const std::function<void()>& splashStep) {
+    m_about = new Tabout(resourceFolder, this);
+    m_helpViewer = new ThelpDialog(this);
+    m_session.SetHelpViewer(m_helpViewer);
+    splashStep();
+    m_updateWindow = new UpdateCheckWindow(m_session, *new QtHttpClient(this), *m_helpViewer, this);
+    splashStep();
+    m_headerWindow = new HeaderCheckWindow(*new QtHttpClient(this), m_session.ui(), this);
+}
+
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->addAction(QStringLiteral("Check for updates"))->setEnabled(false);
+    connect(file->addAction(QStringLiteral("Check for updates")), &QAction::triggered, m_updateWindow, &QWidget::show);
     file->addSeparator();
     connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &MainWindow::Exit);
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    tools->addAction(QStringLiteral("Get file headers (check MIME type)"))->setEnabled(false);
+    connect(tools->addAction(QStringLiteral("Get file headers (check MIME type)")), &QAction::triggered,
+            m_headerWindow, &QWidget::show);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    for (const char* caption : {"Overview", "Contact Us", "www.quorlex.example", "About"})
-        help->addAction(QString::fromLatin1(caption))->setEnabled(false);
+    connect(help->addAction(QStringLiteral("Overview")), &QAction::triggered, this,
+            [this] { m_session.HelpRequested(helptopic::kOverview); });
+    connect(help->addAction(QStringLiteral("Contact Us")), &QAction::triggered, this, [this] { m_session.ContactUs(); });
+    connect(help->addAction(ToQt(WebSiteCaption())), &QAction::triggered, this, [this] { m_session.OpenWebSite(); });
+    connect(help->addAction(QStringLiteral("About")), &QAction::triggered, m_about, &QWidget::show);
 }
 
 QWidget* MainWindow::BuildBottomBar() {
@@ -73,11 +95,15 @@ QWidget* MainWindow::BuildBottomBar() {
     bar->setFixedHeight(29);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(4, 2, 4, 2);
-    for (const char* caption : {"Overview", "About", "Check for Updates"}) {
-        auto* button = new QPushButton(QString::fromLatin1(caption));
-        button->setEnabled(false);
+    auto addButton = [&](const QString& caption, auto receiver, auto action) {
+        auto* button = new QPushButton(caption);
+        button->setObjectName(caption);
+        connect(button, &QPushButton::clicked, receiver, action);
         layout->addWidget(button);
-    }
+    };
+    addButton(QStringLiteral("Overview"), this, [this] { m_session.HelpRequested(helptopic::kOverview); });
+    addButton(QStringLiteral("About"), m_about, &QWidget::show);
+    addButton(QStringLiteral("Check for Updates"), m_updateWindow, &QWidget::show);
     layout->addStretch();
     auto* exit = new QPushButton(QStringLiteral("E&xit"));
     connect(exit, &QPushButton::clicked, this, &MainWindow::Exit);

@@ -14,8 +14,12 @@ namespace quorlex {
 class CatalogView;
 class CustomizeView;
 class FilesView;
+class HeaderCheckWindow;
 class QtBrowsers;
 class Session;
+class Tabout;
+class ThelpDialog;
+class UpdateCheckWindow;
 
 // The main window: the three workflow pages, the bottom bar and the menu bar over one session.
 class MainWindow : public QMainWindow, public SessionListener {
@@ -32,11 +36,17 @@ public:
     CatalogView* catalogView() const { return m_catalog; }
     CustomizeView* customizeView() const { return m_customize; }
     FilesView* filesView() const { return m_files; }
+    ThelpDialog* helpViewer() const { return m_helpViewer; }
+    Tabout* aboutBox() const { return m_about; }
+    UpdateCheckWindow* updateWindow() const { return m_updateWindow; }
+    HeaderCheckWindow* headerWindow() const { return m_headerWindow; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The secondary windows, created once and reused for the whole run.
+    void BuildWindows(const QString& resourceFolder, const std::function<void()>& splashStep);
     void BuildMenus();
     QWidget* BuildBottomBar();
     void ShowWorkflow();
@@ -47,6 +57,10 @@ private:
     CatalogView* m_catalog;
     CustomizeView* m_customize;
     FilesView* m_files;
+    ThelpDialog* m_helpViewer;
+    Tabout* m_about;
+    UpdateCheckWindow* m_updateWindow;
+    HeaderCheckWindow* m_headerWindow;
     bool m_applying = false;
 };
 

@@ -28,15 +28,15 @@ PresetPanel::PresetPanel(PresetStore& store, QWidget* parent) : QWidget(parent),
     int row = 0;
     if (*info.listLabel)
         layout->addWidget(new QLabel(QString::fromLatin1(info.listLabel)), row++, 0, 1, 2);
-    m_help = new QPushButton(QStringLiteral("Help"));
-    m_help->setObjectName(QStringLiteral("PresetHelp"));
-    m_help->setEnabled(false);
+    auto* help = new QPushButton(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("PresetHelp"));
+    connect(help, &QPushButton::clicked, this, [this] { m_store.Help(); });
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(AddButton(QStringLiteral("apply"), &PresetPanel::Apply));
     buttons->addWidget(AddButton(QStringLiteral("default"), &PresetPanel::Default));
     buttons->addWidget(AddButton(QStringLiteral("delete"), &PresetPanel::Delete));
-    buttons->addWidget(m_help);
+    buttons->addWidget(help);
     buttons->addStretch();
     layout->addWidget(m_list, row, 0);
     layout->addLayout(buttons, row++, 1);

@@ -22,7 +22,6 @@ public:
     QListWidget* list() const { return m_list; }
     QLineEdit* nameField() const { return m_name; }
     QPushButton* button(const QString& caption) const;
-    QPushButton* helpButton() const { return m_help; }
 
 signals:
     // A preset was applied or the defaults reloaded: the page shows new values.
@@ -41,7 +40,6 @@ private:
     PresetStore& m_store;
     QListWidget* m_list;
     QLineEdit* m_name;
-    QPushButton* m_help;
 };
 
 } // namespace quorlex

@@ -1,10 +1,13 @@
 #include "PreviewBrowser.h"
 
+#include "LocalContentPolicy.h"
+
 #include <QWebEnginePage>
 
 namespace quorlex {
 
 PreviewBrowser::PreviewBrowser(QWidget* parent) : QWebEngineView(parent) {
+    RestrictToLocalContent(this);
     connect(this, &QWebEngineView::loadFinished, this, &PreviewBrowser::RestoreScroll);
 }
 

@@ -5,17 +5,14 @@
 
 namespace quorlex {
 
-QUrl QtBrowsers::AddressToUrl(const std::string& address) {
-    if (!address.empty() && address.front() == '/')
-        return QUrl::fromLocalFile(PathToQt(address));
-    return QUrl(ToQt(address));
-}
+void QtBrowsers::ShowFile(BrowserId browser, const fs::path& file) { Show(browser, QUrl::fromLocalFile(PathToQt(file))); }
 
-void QtBrowsers::Navigate(BrowserId browser, const std::string& address) {
+void QtBrowsers::Navigate(BrowserId browser, const std::string& address) { Show(browser, QUrl(ToQt(address))); }
+
+void QtBrowsers::Show(BrowserId browser, const QUrl& url) {
     const auto it = m_views.find(browser);
     if (it == m_views.end())
         return;
-    const QUrl url = AddressToUrl(address);
     if (auto* preview = qobject_cast<PreviewBrowser*>(it->second))
         preview->Show(url);
     else

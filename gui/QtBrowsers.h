@@ -15,13 +15,13 @@ class QtBrowsers : public Browsers {
 public:
     void Attach(BrowserId browser, QWebEngineView* view) { m_views[browser] = view; }
 
+    void ShowFile(BrowserId browser, const fs::path& file) override;
     void Navigate(BrowserId browser, const std::string& address) override;
     void ShowHtml(BrowserId browser, const std::string& html) override;
 
-    // A native path as a file address; anything else as written.
-    static QUrl AddressToUrl(const std::string& address);
 
 private:
+    void Show(BrowserId browser, const QUrl& url);
     std::map<BrowserId, QWebEngineView*> m_views;
 };
 

@@ -17,12 +17,16 @@ namespace quorlex {
 bool QtPlatform::ShellCopy(const fs::path& from, const fs::path& to, bool silent) {
     const bool copied = CopyFileWithRename(from, to);
     if (!copied && !silent)
-        QMessageBox::warning(m_window, QApplication::applicationDisplayName(),
+        QMessageBox::warning(m_window, QApplication::applicationName(),
                              QObject::tr("Cannot copy \"%1\".").arg(PathToQt(from)));
     return copied;
 }
 
-bool QtPlatform::RecycleFolder(const fs::path& path) { return QFile::moveToTrash(PathToQt(path)); }
+// A link is never handed to the trash, which might take what it points to.
+bool QtPlatform::RecycleFolder(const fs::path& path) {
+    std::error_code ec;
+    return !fs::is_symlink(path, ec) && QFile::moveToTrash(PathToQt(path));
+}
 
 bool QtPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to) {
     QProgressDialog progress(QObject::tr("Copying files..."), QObject::tr("Cancel"), 0, 100, m_window);
@@ -36,7 +40,7 @@ bool QtPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to)
     };
     questions.askOverwrite = [&](const fs::path& target) {
         const auto answer = QMessageBox::question(
-            m_window, QApplication::applicationDisplayName(),
+            m_window, QApplication::applicationName(),
             QObject::tr("\"%1\" already exists. Replace it?").arg(PathToQt(target)),
             QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel);
         switch (answer) {
@@ -53,9 +57,17 @@ bool QtPlatform::OpenWithDefaultHandler(const fs::path& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(path)));
 }
 
-std::string QtPlatform::GetMyDocumentsFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).exists() ? PathFromQt(folder).string() : std::string();
+bool QtPlatform::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(ToQt(url), QUrl::StrictMode));
+}
+
+fs::path QtPlatform::GetMyDocumentsFolder() {
+    for (const auto location : {QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty() && QDir(folder).exists())
+            return PathFromQt(folder);
+    }
+    return {};
 }
 
 } // namespace quorlex

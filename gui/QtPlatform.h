@@ -15,7 +15,8 @@ public:
     bool RecycleFolder(const fs::path& path) override;
     bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override;
     bool OpenWithDefaultHandler(const fs::path& path) override;
-    std::string GetMyDocumentsFolder() override;
+    bool OpenUrl(const std::string& url) override;
+    fs::path GetMyDocumentsFolder() override;
 
 private:
     QWidget* m_window = nullptr;

@@ -10,15 +10,15 @@
 namespace quorlex {
 
 void QtUi::Inform(const std::string& text) {
-    QMessageBox::information(m_window, QApplication::applicationDisplayName(), ToQt(text));
+    QMessageBox::information(m_window, QApplication::applicationName(), ToQt(text));
 }
 
 void QtUi::ShowError(const std::string& text) {
-    QMessageBox::critical(m_window, QApplication::applicationDisplayName(), ToQt(text));
+    QMessageBox::critical(m_window, QApplication::applicationName(), ToQt(text));
 }
 
 Answer QtUi::Confirm(const std::string& question) {
-    const auto button = QMessageBox::question(m_window, QApplication::applicationDisplayName(), ToQt(question),
+    const auto button = QMessageBox::question(m_window, QApplication::applicationName(), ToQt(question),
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (button == QMessageBox::Yes)
         return Answer::Yes;

@@ -1,3 +1,4 @@
+#include "GuardedApplication.h"
 #include "MainWindow.h"
 #include "QtBrowsers.h"
 #include "QtPlatform.h"
@@ -5,14 +6,13 @@
 #include "TSplash.h"
 #include "app/Session.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QScreen>
 
 using namespace quorlex;
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
     const QString appFolder = QApplication::applicationDirPath();
     const QString resources = appFolder + QStringLiteral("/resources");
@@ -22,7 +22,6 @@ int main(int argc, char* argv[]) {
     splash.SetStatus(QStringLiteral("Loading ..."));
     splash.SetRange(0, 200, 20, 10);
     QApplication::setApplicationName(QStringLiteral("Quorlex"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorlex"));
     QApplication::setWindowIcon(QIcon(resources + QStringLiteral("/quorlex.png")));
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 9));
 

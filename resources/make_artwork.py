@@ -309,7 +309,7 @@ def make_about():
                   font(BOOK, 13.5), (205, 216, 240, 255))
     # Version badge.
     fv = font(BOLD, 12.5)
-    label = "Version 1.0"
+    label = "Version 4.1"
     vw = d.textlength(label, font=fv) / SS
     by = u + 44
     d.rounded_rectangle(s((W / 2 - vw / 2 - 14, by, W / 2 + vw / 2 + 14,

@@ -1,11 +1,16 @@
 #include "app/Session.h"
 
 #include "app/Texts.h"
+#include "help/HelpTopics.h"
+#include "help/WebSite.h"
 #include "ports/Browsers.h"
+#include "ports/HelpViewer.h"
 #include "ports/Platform.h"
 #include "ports/Ui.h"
 #include "preview/Rebuild.h"
 #include "util/Error.h"
+#include "util/NativeNames.h"
+#include "util/UserMessage.h"
 #include "util/PackagePath.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
@@ -43,12 +48,15 @@ void Session::FormCreate(const fs::path& appFolder, const std::function<void()>&
     step();
     try {
         m_catalogPage.catalog().Reload_template_list(appFolder);
-    } catch (const Error& error) {
+    } catch (const std::exception& error) {
         Notify(Aspect::Catalog);
-        m_ui.ShowError(error.what());
+        m_ui.ShowError(UserMessage(error));
         return;
     }
     Notify(Aspect::Catalog);
+    const std::string damaged = m_catalogPage.catalog().DamagedEntriesMessage();
+    if (!damaged.empty())
+        m_ui.Inform(damaged);
     m_browsers.Navigate(BrowserId::CatalogInfo, "about:blank");
     m_catalogPage.ShowWelcome();
 }
@@ -60,7 +68,7 @@ void Session::FormClose() {
 
 void Session::WritePreview(TemplateWorkspace& ws) {
     RebuildPage(ws, ws.workingPage, m_rebuildScratch);
-    WriteFileBytes(PreviewFile(ws), ws.workingPage);
+    WriteFileAtomic(PreviewFile(ws), ws.workingPage);
 }
 
 void Session::RecalculateTemplate() {
@@ -76,8 +84,8 @@ void Session::RecalculateTemplate() {
         LoadPackage(ws, ResolvePackagePath(m_appFolder, m_catalogPage.TemplateRoot()), m_ui);
         LoadPackageExtras(ws);
         WritePreview(ws);
-    } catch (const Error&) {
-        m_ui.ShowError(texts::kLoadFailed);
+    } catch (const std::exception& error) {
+        m_ui.ShowError(std::string(texts::kLoadFailed) + "\r\n" + UserMessage(error));
         return;
     }
     m_workspace = std::move(ws);
@@ -88,8 +96,8 @@ void Session::RecalculateTemplate() {
     m_workflow.caption = texts::kCaptionPrefix + m_catalogPage.templateTitle();
     Notify(Aspect::Workspace);
     Notify(Aspect::Workflow);
-    m_browsers.Navigate(BrowserId::LivePreview, PreviewFile(*m_workspace).string());
-    m_browsers.Navigate(BrowserId::TemplateHelp, m_workspace->PackageFile("template_info.html").string());
+    m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(*m_workspace));
+    m_browsers.ShowFile(BrowserId::TemplateHelp, m_workspace->PackageFile("template_info.html"));
 }
 
 void Session::ResetPages() {
@@ -104,14 +112,14 @@ void Session::Rebuildtemplate() {
         return;
     UpdatesSuspended suspended(m_ui);
     WritePreview(*m_workspace);
-    m_browsers.Navigate(BrowserId::LivePreview, PreviewFile(*m_workspace).string());
+    m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(*m_workspace));
 }
 
 void Session::Refresh() {
     try {
         Rebuildtemplate();
-    } catch (const Error& error) {
-        m_ui.ShowError(error.what());
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
     }
 }
 
@@ -123,8 +131,8 @@ void Session::GenerateTemplate() {
         UpdatesSuspended suspended(m_ui);
         try {
             m_generator.Generate(*m_workspace, m_options, m_generation);
-        } catch (const Error& error) {
-            failure = error.what();
+        } catch (const std::exception& error) {
+            failure = UserMessage(error);
         }
         Notify(Aspect::Output);
     }
@@ -138,33 +146,67 @@ void Session::SetTemplateOptions(const TemplateOptions& options) {
     GenerateTemplate();
 }
 
-ExportOutcome Session::ExportTemplate(const std::string& targetText) {
+ExportOutcome Session::ExportTemplate(const fs::path& target, ExportView& view) {
     if (!m_workspace)
         return ExportOutcome::Failed;
-    try {
-        return ExportOutputFolder(OutputFolder(*m_workspace), targetText, m_platform, m_ui);
-    } catch (const Error& error) {
-        m_ui.ShowError(error.what());
-        return ExportOutcome::Failed;
+    if (TrimControls(target.string()).empty()) {
+        m_ui.Inform("No target Folder Selected!");
+        return ExportOutcome::NoTarget;
     }
+    ExportOutcome outcome = ExportOutcome::Failed;
+    view.SetBrowserVisible(false);
+    try {
+        outcome = ExportOutputFolder(OutputFolder(*m_workspace), target, m_platform, m_ui);
+        view.ShowFolder(target / NativeNameFromPackageText(m_workspace->settings.tempfolder));
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+    }
+    view.ShowFolder(target);
+    view.SetBrowserVisible(true);
+    return outcome;
 }
 
 void Session::PreviewInIE() {
     if (!m_workspace)
         return;
-    const fs::path page = PreviewFile(*m_workspace);
-    if (!m_platform.OpenWithDefaultHandler(page))
-        m_ui.ShowError("Cannot open \"" + page.string() + "\" in the web browser.");
+    try {
+        const fs::path page = PreviewFile(*m_workspace);
+        if (!m_platform.OpenWithDefaultHandler(page))
+            m_ui.ShowError("Cannot open \"" + PathToProgramText(page) + "\" in the web browser.");
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+    }
 }
 
-void Session::OpenInExplorer(const std::string& targetText) {
-    if (TrimControls(targetText).empty()) {
+void Session::OpenInExplorer(const fs::path& target) {
+    if (TrimControls(target.string()).empty()) {
         m_ui.Inform("No target Folder Selected!");
         return;
     }
-    if (!m_platform.OpenWithDefaultHandler(targetText))
-        m_ui.ShowError("Cannot open \"" + targetText + "\" in the file manager.");
+    if (!m_platform.OpenWithDefaultHandler(target))
+        m_ui.ShowError("Cannot open \"" + PathToProgramText(target) + "\" in the file manager.");
 }
+
+void Session::TemplateOptionKeyPressed(bool spaceBar) {
+    if (!spaceBar)
+        GenerateTemplate();
+}
+
+void Session::HelpRequested(int topic) { ShowHelpPage(HelpPageOf(topic)); }
+
+void Session::ShowHelpPage(const std::string& page) {
+    if (m_helpViewer)
+        m_helpViewer->ShowHelpFile(HelpPagePath(m_appFolder, page));
+}
+
+void Session::OpenInBrowser(const std::string& url) {
+    if (!m_platform.OpenUrl(url))
+        m_ui.ShowError("Cannot open \"" + url + "\" in the web browser.");
+}
+
+void Session::OpenWebSite() { OpenInBrowser(WebSiteAddress("/")); }
+
+void Session::ContactUs() { OpenInBrowser(WebSiteAddress("/contact.html")); }
 
 void Session::WorkflowPageChanged(int index) {
     m_workflow.activePage = index;

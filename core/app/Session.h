@@ -7,6 +7,7 @@
 #include "customize/FontsPage.h"
 #include "customize/ImagesPage.h"
 #include "customize/LayoutsPage.h"
+#include "customize/PageContext.h"
 #include "customize/PresetStore.h"
 #include "output/Export.h"
 #include "output/Generation.h"
@@ -20,15 +21,18 @@ namespace quorlex {
 
 namespace fs = std::filesystem;
 class Browsers;
+class HelpViewer;
 class Platform;
 class Ui;
 
 // The state of one run of the program and the operations of its main window.
-class Session {
+class Session : public PageContext {
 public:
     Session(Ui& ui, Platform& platform, Browsers& browsers);
 
     void SetListener(SessionListener* listener) { m_listener = listener; }
+    // The help viewer window, set once by the gui.
+    void SetHelpViewer(HelpViewer* viewer) { m_helpViewer = viewer; }
 
     // Main window set-up from the program folder on: leftovers removed, catalog built,
     // welcome page shown. `splashStep` advances the splash bar.
@@ -41,18 +45,31 @@ public:
     // Rebuilds the page, writes the preview file and shows it; throws Error on failure.
     void Rebuildtemplate();
     // "Refresh": the rebuild, with a failure reported to the user.
-    void Refresh();
+    void Refresh() override;
 
     // Writes the finished site into the output folder; failures are shown to the user.
     void GenerateTemplate();
     // The template check boxes: every change generates again.
     void SetTemplateOptions(const TemplateOptions& options);
-    // Copies the output folder into the target folder typed or chosen on the export page.
-    ExportOutcome ExportTemplate(const std::string& targetText);
+    // Copies the output folder into `target`; the view's browser is hidden meanwhile and shows
+    // the copied site's folder, then the target, afterwards.
+    ExportOutcome ExportTemplate(const fs::path& target, ExportView& view);
     // Opens the preview page in the desktop's web browser.
     void PreviewInIE();
     // Opens the target folder in the file manager.
-    void OpenInExplorer(const std::string& targetText);
+    void OpenInExplorer(const fs::path& target);
+    // A key on a template check box: the space bar toggles it (and the click generates);
+    // every other key generates again.
+    void TemplateOptionKeyPressed(bool spaceBar);
+
+    // Opens the help viewer on the page of a help topic number (the numbers are in
+    // help/HelpTopics.h); a number without a page of its own opens "index.html".
+    void HelpRequested(int topic) override;
+    // Opens the help viewer on a page of the help folder by its file name ("menus2.html").
+    void ShowHelpPage(const std::string& page);
+    // The Help menu's links to the maker's web site.
+    void OpenWebSite();
+    void ContactUs();
 
     // Entering "3) Get the Files" shows its first tab and generates.
     void WorkflowPageChanged(int index);
@@ -64,15 +81,15 @@ public:
     CatalogPage& catalogPage() { return m_catalogPage; }
     const WorkflowState& workflow() const { return m_workflow; }
     // The loaded package, if any load has succeeded.
-    const TemplateWorkspace* workspace() const { return m_workspace ? &*m_workspace : nullptr; }
-    TemplateWorkspace* workspace() { return m_workspace ? &*m_workspace : nullptr; }
+    const TemplateWorkspace* workspace() const override { return m_workspace ? &*m_workspace : nullptr; }
+    TemplateWorkspace* workspace() override { return m_workspace ? &*m_workspace : nullptr; }
     ColorsPage& colorsPage() { return m_colorsPage; }
     FontsPage& fontsPage() { return m_fontsPage; }
     LayoutsPage& layoutsPage() { return m_layoutsPage; }
     ImagesPage& imagesPage() { return m_imagesPage; }
     const TemplateOptions& templateOptions() const { return m_options; }
     const GenerationResult& generation() const { return m_generation; }
-    Ui& ui() { return m_ui; }
+    Ui& ui() override { return m_ui; }
     Platform& platform() { return m_platform; }
 
 private:
@@ -81,11 +98,13 @@ private:
     // A new package: the customization pages start without selections.
     void ResetPages();
     void WritePreview(TemplateWorkspace& ws);
+    void OpenInBrowser(const std::string& url);
 
     Ui& m_ui;
     Platform& m_platform;
     Browsers& m_browsers;
     SessionListener* m_listener = nullptr;
+    HelpViewer* m_helpViewer = nullptr;
     fs::path m_appFolder;
     CatalogPage m_catalogPage;
     WorkflowState m_workflow;
@@ -93,7 +112,7 @@ private:
     ColorsPage m_colorsPage{*this};
     FontsPage m_fontsPage{*this};
     LayoutsPage m_layoutsPage{*this};
-    ImagesPage m_imagesPage{*this};
+    ImagesPage m_imagesPage{*this, m_platform};
     std::string m_rebuildScratch; // kept between rebuilds so they reuse its memory
     SiteGenerator m_generator;
     TemplateOptions m_options;

@@ -1,6 +1,5 @@
 #include "catalog/CatalogPage.h"
 
-#include "app/Texts.h"
 #include "ports/Browsers.h"
 #include "util/Error.h"
 #include "util/PackagePath.h"
@@ -9,6 +8,14 @@ namespace quorlex {
 
 fs::path CatalogPage::PackageFile(const std::string& folder, const std::string& name) const {
     return ResolvePackagePath(m_appFolder, "templates\\" + folder + "\\" + name);
+}
+
+void CatalogPage::SelectionChanged(std::optional<size_t> row) {
+    if (m_listSelection && m_listSelection != row)
+        ListView1SelectItem(*m_listSelection, false);
+    if (row && row != m_listSelection)
+        ListView1SelectItem(*row, true);
+    m_listSelection = row;
 }
 
 void CatalogPage::ListView1SelectItem(size_t row, bool selected) {
@@ -28,7 +35,7 @@ void CatalogPage::ListView1SelectItem(size_t row, bool selected) {
     if (!selected)
         return;
     try {
-        m_browsers.Navigate(BrowserId::CatalogInfo, PackageFile(entry.folder, "readme.html").string());
+        m_browsers.ShowFile(BrowserId::CatalogInfo, PackageFile(entry.folder, "readme.html"));
     } catch (const Error&) {
         ShowWelcome();
     }
@@ -46,6 +53,6 @@ void CatalogPage::ListView1Click(bool anyRowSelected) {
     ShowWelcome();
 }
 
-void CatalogPage::ShowWelcome() { LoadHtmlIntoBrowser(m_browsers, BrowserId::CatalogInfo, texts::WelcomeHtml); }
+void CatalogPage::ShowWelcome() { LoadHtmlIntoBrowser(m_browsers, BrowserId::CatalogInfo, WelcomeHtml); }
 
 } // namespace quorlex

@@ -3,9 +3,16 @@
 #include "catalog/TemplateCatalog.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace quorlex {
+
+// The catalog pane's page before a template is selected.
+constexpr const char* WelcomeHtml =
+    "<html><head><style type=\"text/css\">.style1 {font-family: Verdana, Arial;font-size:16px;}</style></head>"
+    "<body><span class=\"style1\">Please, select menu template from the list above and click "
+    "&quot;Customize&quot;...</span></body></html>";
 
 class Browsers;
 
@@ -14,12 +21,19 @@ class CatalogPage {
 public:
     CatalogPage(Browsers& browsers) : m_browsers(browsers) {}
 
-    void SetAppFolder(const fs::path& appFolder) { m_appFolder = appFolder; }
+    // A new program folder: the list will be refilled, without a selection.
+    void SetAppFolder(const fs::path& appFolder) {
+        m_appFolder = appFolder;
+        m_listSelection.reset();
+    }
     TemplateCatalog& catalog() { return m_catalog; }
     const std::vector<TemplateEntry>& rows() const { return m_catalog.entries(); }
 
     // A row's selection changed (mouse or keyboard); deselection comes before selection.
     void ListView1SelectItem(size_t row, bool selected);
+    // The list's selection is now `row` (or none): the row that lost it is deselected first,
+    // then the new one selected, each once.
+    void SelectionChanged(std::optional<size_t> row);
     // A mouse click in the list, after the selection changed.
     void ListView1Click(bool anyRowSelected);
     // The info browser back to the welcome page.
@@ -44,6 +58,7 @@ private:
     bool m_customizeEnabled = false;
     bool m_screenshotVisible = false;
     fs::path m_screenshotFile;
+    std::optional<size_t> m_listSelection;
 };
 
 } // namespace quorlex

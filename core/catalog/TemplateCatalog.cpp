@@ -5,11 +5,61 @@
 #include "util/TextFile.h"
 #include "workspace/XmlDocument.h"
 
-namespace quorlex {
+#include <cctype>
 
-TemplateEntry TemplateCatalog::ReadEntry(const fs::path& templatesFolder, const std::string& folder) {
+namespace quorlex {
+namespace {
+
+bool HasControls(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 32 && c != '\t')
+            return true;
+    return false;
+}
+
+// Length of a well-formed reference at text[at] ("&amp;", "&#38;", "&#x26;"), or 0.
+size_t ReferenceLength(const std::string& text, size_t at) {
+    size_t i = at + 1;
+    const bool numeric = i < text.size() && text[i] == '#';
+    const bool hex = numeric && i + 1 < text.size() && text[i + 1] == 'x'; // XML knows no "&#X"
+    i += numeric + hex;
+    const size_t start = i;
+    while (i < text.size() && (hex ? std::isxdigit(static_cast<unsigned char>(text[i]))
+                                   : numeric ? std::isdigit(static_cast<unsigned char>(text[i]))
+                                             : std::isalnum(static_cast<unsigned char>(text[i]))))
+        ++i;
+    return i > start && i < text.size() && text[i] == ';' ? i + 1 - at : 0;
+}
+
+// Text that is already well-formed character data is kept byte for byte; a bare "&" and
+// every "<" become references, and control characters, which XML cannot hold, become '?'.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '&' && ReferenceLength(text, i) == 0)
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else
+            out += static_cast<unsigned char>(c) < 32 && c != '\t' ? '?' : c;
+    }
+    return out;
+}
+
+// An entry whose title or author cannot be kept shows its folder name instead.
+TemplateEntry Repaired(const TemplateEntry& entry, bool& damaged) {
+    damaged = HasControls(entry.title) || HasControls(entry.author) || HasControls(entry.folder);
+    if (!damaged)
+        return entry;
+    return {entry.folder, "", entry.folder};
+}
+
+} // namespace
+
+TemplateEntry TemplateCatalog::ReadEntry(PackagePathResolver& templatesFolder, const std::string& folder) {
     try {
-        const auto lines = ReadLines(ResolvePackagePath(templatesFolder, folder + "\\settings.tps"));
+        const auto lines = ReadLines(templatesFolder.Resolve(folder + "\\settings.tps"));
         if (lines.size() >= 3)
             return {lines[0], lines[1], folder};
     } catch (const Error&) {
@@ -22,9 +72,9 @@ std::string TemplateCatalog::CatalogXml(const std::vector<TemplateEntry>& entrie
     std::string xml = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><settings><channel>\r\n";
     for (const auto& entry : entries) {
         xml += "<item>\r\n";
-        xml += "<title>" + entry.title + "</title>\r\n";
-        xml += "<author>" + entry.author + "</author>\r\n";
-        xml += "<folder>" + entry.folder + "</folder>\r\n";
+        xml += "<title>" + Escaped(entry.title) + "</title>\r\n";
+        xml += "<author>" + Escaped(entry.author) + "</author>\r\n";
+        xml += "<folder>" + Escaped(entry.folder) + "</folder>\r\n";
         xml += "</item>\r\n";
     }
     xml += "</channel></settings>\r\n";
@@ -40,19 +90,36 @@ std::vector<TemplateEntry> TemplateCatalog::ParseCatalogXml(const fs::path& file
     return entries;
 }
 
+std::string TemplateCatalog::DamagedEntriesMessage() const {
+    if (m_damaged.empty())
+        return {};
+    std::string text = "These templates have settings that cannot be shown; they are listed by their folder names:";
+    for (const auto& folder : m_damaged)
+        text += "\r\n" + Escaped(folder);
+    return text;
+}
+
 void TemplateCatalog::Reload_template_list(const fs::path& appFolder) {
     m_entries.clear();
+    m_damaged.clear();
     const fs::path templatesFolder = appFolder / "templates";
-    const auto folders = ReadLines(templatesFolder / "templates.tps");
+    PackagePathResolver resolver(templatesFolder);
+    const auto folders = ReadLines(resolver.Resolve("templates.tps"));
     std::vector<TemplateEntry> entries;
-    for (const auto& folder : folders)
-        entries.push_back(ReadEntry(templatesFolder, folder));
+    std::vector<std::string> damaged;
+    for (const auto& folder : folders) {
+        bool bad = false;
+        entries.push_back(Repaired(ReadEntry(resolver, folder), bad));
+        if (bad)
+            damaged.push_back(folder);
+    }
     const fs::path catalogFile = appFolder / kCatalogFileName;
-    WriteFileBytes(catalogFile, CatalogXml(entries));
+    WriteFileAtomic(catalogFile, CatalogXml(entries));
     std::error_code ec;
     if (!fs::exists(catalogFile, ec))
         throw Error("ERROR: Cannot Load Templates. Please, re-install Quorlex!");
     m_entries = ParseCatalogXml(catalogFile);
+    m_damaged = std::move(damaged);
 }
 
 } // namespace quorlex

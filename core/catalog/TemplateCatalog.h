@@ -9,6 +9,7 @@
 namespace quorlex {
 
 namespace fs = std::filesystem;
+class PackagePathResolver;
 
 constexpr const char* kCatalogFileName = "templates_tmp.xml";
 
@@ -22,9 +23,16 @@ public:
 
     const std::vector<TemplateEntry>& entries() const { return m_entries; }
 
+    // Folders of entries whose texts could not be written into the catalog file as they are;
+    // they are listed by their folder name.
+    const std::vector<std::string>& damaged() const { return m_damaged; }
+
+    // The message naming the damaged entries, or empty text.
+    std::string DamagedEntriesMessage() const;
+
     // Title and author from a package's settings.tps, or the folder name and empty author
     // when the file is missing, unreadable or shorter than three lines.
-    static TemplateEntry ReadEntry(const fs::path& templatesFolder, const std::string& folder);
+    static TemplateEntry ReadEntry(PackagePathResolver& templatesFolder, const std::string& folder);
 
     // The catalog file text: declaration line, five lines per entry, closing line; CR LF.
     static std::string CatalogXml(const std::vector<TemplateEntry>& entries);
@@ -34,6 +42,7 @@ public:
 
 private:
     std::vector<TemplateEntry> m_entries;
+    std::vector<std::string> m_damaged;
 };
 
 } // namespace quorlex

@@ -1,12 +1,15 @@
 #include "customize/ColorsPage.h"
 
-#include "app/Session.h"
+#include "customize/PageContext.h"
+#include "ports/Ui.h"
+#include "workspace/TemplateWorkspace.h"
 #include "customize/RowAt.h"
+#include "help/HelpTopics.h"
 #include "ports/Ui.h"
 
 namespace quorlex {
 
-ColorsPage::ColorsPage(Session& session) : m_session(session), m_presets(session, PresetKind::Colors, this) {}
+ColorsPage::ColorsPage(PageContext& session) : m_session(session), m_presets(session, PresetKind::Colors, this) {}
 
 ColorVariable* ColorsPage::SelectedRow() {
     TemplateWorkspace* ws = m_session.workspace();
@@ -82,6 +85,8 @@ void ColorsPage::ChooseColor() {
     m_lastChosen = *chosen;
     Store(ColorToHtml(*chosen));
 }
+
+void ColorsPage::Help() { m_session.HelpRequested(helptopic::kSelectColors); }
 
 void ColorsPage::Reset() {
     m_selected.reset();

@@ -10,7 +10,7 @@
 
 namespace quorlex {
 
-class Session;
+class PageContext;
 struct ColorVariable;
 
 // "Colors & Backgrounds:": the selected color variable, the color field, the swatch list and
@@ -19,7 +19,7 @@ class ColorsPage : public PresetPage {
 public:
     static constexpr size_t kCustomSwatch = 0;
 
-    explicit ColorsPage(Session& session);
+    explicit ColorsPage(PageContext& session);
 
     std::optional<size_t> selected() const { return m_selected; }
     const std::string& colorField() const { return m_colorField; }
@@ -42,6 +42,8 @@ public:
     void ChooseColor();
     // No variable, no swatch, empty field.
     void Reset();
+    // "Help" beside the color field.
+    void Help();
 
     void BeforePresetApply() override;
     void AfterPresetApply() override;
@@ -52,7 +54,7 @@ private:
     void SetColorField(const std::string& text);
     void Store(const std::string& value);
 
-    Session& m_session;
+    PageContext& m_session;
     PresetStore m_presets;
     std::optional<size_t> m_selected;
     std::string m_colorField;

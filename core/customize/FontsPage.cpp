@@ -1,9 +1,12 @@
 #include "customize/FontsPage.h"
 
-#include "app/FontChoices.h"
-#include "app/Session.h"
+#include "customize/FontChoices.h"
+#include "customize/PageContext.h"
+#include "ports/Ui.h"
+#include "workspace/TemplateWorkspace.h"
 #include "customize/RowAt.h"
 #include "customize/ChoiceOrder.h"
+#include "help/HelpTopics.h"
 #include "ports/Ui.h"
 #include "util/Number.h"
 #include "workspace/WorkspaceLoader.h"
@@ -41,7 +44,7 @@ const std::vector<std::string>& Choices(FontBox which) {
 
 } // namespace
 
-FontsPage::FontsPage(Session& session) : m_session(session) {}
+FontsPage::FontsPage(PageContext& session) : m_session(session) {}
 
 FontVariable* FontsPage::SelectedRow() {
     TemplateWorkspace* ws = m_session.workspace();
@@ -103,9 +106,18 @@ void FontsPage::Default() {
     m_session.Refresh();
 }
 
+void FontsPage::Help() { m_session.HelpRequested(helptopic::kFonts); }
+
 void FontsPage::Reset() {
     m_selected.reset();
     m_boxes = {};
+}
+
+void FontsPage::Apply(FontBox which) {
+    if (which == FontBox::Size)
+        ApplySizeAndUnit();
+    else
+        Store(which);
 }
 
 } // namespace quorlex

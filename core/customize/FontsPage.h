@@ -7,7 +7,7 @@
 
 namespace quorlex {
 
-class Session;
+class PageContext;
 struct FontVariable;
 
 // The six combo boxes of the fonts page, in the order they are filled.
@@ -24,7 +24,7 @@ struct ComboState {
 // field rebuilds the preview.
 class FontsPage {
 public:
-    explicit FontsPage(Session& session);
+    explicit FontsPage(PageContext& session);
 
     std::optional<size_t> selected() const { return m_selected; }
     const ComboState& box(FontBox which) const { return m_boxes[static_cast<size_t>(which)]; }
@@ -41,16 +41,19 @@ public:
     void Store(FontBox which);
     // The "apply" beside size and unit.
     void ApplySizeAndUnit();
+    // A box's "apply" button: the size's button stores the size and the unit together.
+    void Apply(FontBox which);
     // Reloads fonts.xml and rebuilds.
     void Default();
     // No row, empty boxes.
     void Reset();
+    void Help();
 
 private:
     FontVariable* SelectedRow();
     ComboState& Box(FontBox which) { return m_boxes[static_cast<size_t>(which)]; }
 
-    Session& m_session;
+    PageContext& m_session;
     std::optional<size_t> m_selected;
     std::array<ComboState, kFontBoxCount> m_boxes;
 };

@@ -1,18 +1,21 @@
 #include "customize/ImagesPage.h"
 
-#include "app/Session.h"
 #include "customize/ChoiceOrder.h"
+#include "customize/PageContext.h"
 #include "customize/RowAt.h"
+#include "help/HelpTopics.h"
 #include "imagetools/ImageNames.h"
 #include "imagetools/JpegCodec.h"
 #include "ports/Platform.h"
 #include "ports/Ui.h"
 #include "util/Error.h"
 #include "util/FileLists.h"
+#include "output/Export.h"
 #include "util/FolderCopy.h"
+#include "util/NativeNames.h"
 #include "util/NewFile.h"
-#include "util/PackagePath.h"
 #include "util/TextFile.h"
+#include "workspace/TemplateWorkspace.h"
 
 #include <algorithm>
 
@@ -36,12 +39,13 @@ constexpr const char* kRestoreFailed =
 constexpr int kJpegQuality = 100;
 
 bool IsListedEntry(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && !SameNameNoCase(name, "thumbs.db");
+    return !name.empty() && name != "." && name != ".." && !SameTextNoCase(name, "thumbs.db");
 }
 
 } // namespace
 
-ImagesPage::ImagesPage(Session& session) : m_session(session), m_presets(session, PresetKind::Images, this) {}
+ImagesPage::ImagesPage(PageContext& session, Platform& platform)
+    : m_session(session), m_platform(platform), m_presets(session, PresetKind::Images, this) {}
 
 ImageVariable* ImagesPage::SelectedRow() {
     TemplateWorkspace* ws = m_session.workspace();
@@ -178,7 +182,7 @@ ImageSaveOutcome ImagesPage::SaveEditedImage(std::string& name) {
         return ImageSaveOutcome::Refused;
     }
     try {
-        WriteNewFile(*folder / name, EncodeJpeg(m_editor.adjusted(), kJpegQuality));
+        WriteNewFile(*folder / NativeNameFromPackageText(name), EncodeJpeg(m_editor.adjusted(), kJpegQuality));
     } catch (const Error& error) {
         m_session.ui().ShowError(error.what());
         return ImageSaveOutcome::Failed;
@@ -194,11 +198,10 @@ ImageSaveOutcome ImagesPage::SaveEditedImage(std::string& name) {
 
 void ImagesPage::CopyReplacing(const fs::path& from, const fs::path& to, bool replace) {
     try {
-        const std::string bytes = ReadFileBytes(from);
         if (replace)
-            WriteFileAtomic(to, bytes);
+            CopyFileAtomic(from, to);
         else
-            WriteNewFile(to, bytes);
+            WriteNewFile(to, ReadFileBytes(from));
     } catch (const Error& error) {
         m_session.ui().ShowError(error.what());
     }
@@ -269,7 +272,7 @@ void ImagesPage::Delete() {
     if (!folder)
         return;
     try {
-        const fs::path file = *folder / name;
+        const fs::path file = *folder / NativeNameFromPackageText(name);
         std::error_code ec;
         if (fs::is_directory(fs::symlink_status(file, ec)))
             throw Error(kCannotDelete);
@@ -279,10 +282,11 @@ void ImagesPage::Delete() {
             throw Error(kCannotDelete);
         ForgetDeletedFile(users);
         lvImagesSelectItem(*m_selected);
-        m_session.Rebuildtemplate();
     } catch (const std::exception&) {
         m_session.ui().ShowError(kCannotDelete);
+        return;
     }
+    m_session.Refresh();
 }
 
 void ImagesPage::Export() {
@@ -296,7 +300,7 @@ void ImagesPage::Export() {
         return;
     const auto target = m_session.ui().AskSaveFile({"Save As", {"All Files (*.*)"}, name, ""});
     if (target)
-        CopyReplacing(*folder / name, *target, true);
+        CopyReplacing(*folder / NativeNameFromPackageText(name), *target, true);
 }
 
 bool ImagesPage::RestoreFromBackup(const fs::path& backup, const fs::path& root, bool keepCustom) {
@@ -306,11 +310,11 @@ bool ImagesPage::RestoreFromBackup(const fs::path& backup, const fs::path& root,
         CopyFolderTree(backup, root);
         return !ec;
     }
-    m_session.platform().RecycleFolder(root);
+    m_platform.RecycleFolder(root);
     // A folder that is still there would receive the backup as a subfolder.
     if (fs::exists(fs::symlink_status(root, ec)))
         return false;
-    ShellCopyFolder(m_session.platform(), m_session.ui(), backup, root);
+    ShellCopyFolder(m_platform, m_session.ui(), backup, root);
     return true;
 }
 
@@ -340,15 +344,20 @@ void ImagesPage::RestoreDefaults() {
         if (keep == Answer::Cancel)
             return;
         failed = !RestoreFromBackup(*backup, root, keep == Answer::Yes);
-        m_session.Rebuildtemplate();
     } catch (const std::exception&) {
         failed = true;
     }
+    m_session.Refresh();
     m_presets.Default();
     m_session.ui().Inform(kComplete);
     if (failed)
         m_session.ui().ShowError(kRestoreFailed);
 }
+
+void ImagesPage::TweakHelp() { m_session.HelpRequested(helptopic::kTweakImage); }
+void ImagesPage::DeleteImageHelp() { m_session.HelpRequested(helptopic::kDeleteImage); }
+void ImagesPage::EditorHelp() { m_session.HelpRequested(helptopic::kImageEditor); }
+void ImagesPage::BrowserHelp() { m_session.HelpRequested(helptopic::kImageBrowser); }
 
 void ImagesPage::Reset() {
     m_selected.reset();

@@ -13,7 +13,8 @@
 namespace quorlex {
 
 namespace fs = std::filesystem;
-class Session;
+class PageContext;
+class Platform;
 struct ImageVariable;
 
 // How the save-image dialog goes on after "Save".
@@ -29,7 +30,7 @@ enum class ImageSaveOutcome {
 // image browser and the image presets.
 class ImagesPage : public PresetPage {
 public:
-    explicit ImagesPage(Session& session);
+    ImagesPage(PageContext& session, Platform& platform);
 
     std::optional<size_t> selected() const { return m_selected; }
     const std::vector<std::string>& files() const { return m_files; }
@@ -69,6 +70,12 @@ public:
     // "defaults": the template's images back from the backup folder.
     void RestoreDefaults();
 
+    // The help pages of the page's two "Help" buttons, the editor's and the browser's.
+    void TweakHelp();
+    void DeleteImageHelp();
+    void EditorHelp();
+    void BrowserHelp();
+
     // No row, no files.
     void Reset();
 
@@ -87,7 +94,8 @@ private:
     std::vector<size_t> RowsUsing(const fs::path& file);
     bool RestoreFromBackup(const fs::path& backup, const fs::path& root, bool keepCustom);
 
-    Session& m_session;
+    PageContext& m_session;
+    Platform& m_platform;
     PresetStore m_presets;
     ImageEditor m_editor;
     ImageBrowser m_browser;

@@ -1,6 +1,8 @@
 #include "customize/LayoutsPage.h"
 
-#include "app/Session.h"
+#include "customize/PageContext.h"
+#include "ports/Ui.h"
+#include "workspace/TemplateWorkspace.h"
 #include "customize/RowAt.h"
 #include "customize/ChoiceOrder.h"
 #include "util/FileLists.h"
@@ -9,7 +11,7 @@
 
 namespace quorlex {
 
-LayoutsPage::LayoutsPage(Session& session) : m_session(session), m_presets(session, PresetKind::Layouts, this) {}
+LayoutsPage::LayoutsPage(PageContext& session) : m_session(session), m_presets(session, PresetKind::Layouts, this) {}
 
 LayoutVariable* LayoutsPage::SelectedRow() {
     TemplateWorkspace* ws = m_session.workspace();

@@ -9,14 +9,14 @@
 
 namespace quorlex {
 
-class Session;
+class PageContext;
 struct LayoutVariable;
 
 // "Layout / Objects:": the selected layout variable, the options of its folder and the
 // layout presets. Every chosen option rebuilds the preview.
 class LayoutsPage : public PresetPage {
 public:
-    explicit LayoutsPage(Session& session);
+    explicit LayoutsPage(PageContext& session);
 
     std::optional<size_t> selected() const { return m_selected; }
     const std::vector<std::string>& options() const { return m_options; }
@@ -38,7 +38,7 @@ public:
 private:
     LayoutVariable* SelectedRow();
 
-    Session& m_session;
+    PageContext& m_session;
     PresetStore m_presets;
     std::optional<size_t> m_selected;
     std::vector<std::string> m_options;

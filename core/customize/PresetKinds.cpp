@@ -1,5 +1,6 @@
 #include "customize/PresetKinds.h"
 
+#include "help/HelpTopics.h"
 #include "workspace/WorkspaceLoader.h"
 
 namespace quorlex {
@@ -18,10 +19,11 @@ std::vector<PresetRow> RowsOf(std::vector<Row>& rows, Carried carried, Value val
 
 const PresetKindInfo& InfoOf(PresetKind kind) {
     static const PresetKindInfo colors{TableKind::Colors, "title", "default", "Save Current Colors as Preset:",
-                                       "Presets (Double-click to apply):"};
+                                       "Presets (Double-click to apply):", helptopic::kColorPresets};
     static const PresetKindInfo images{TableKind::Images, "image", "url", "Save Selection as Preset:",
-                                       "Presets (Double-click to apply):"};
-    static const PresetKindInfo layouts{TableKind::Layouts, "title", "default", "Save Selection as Preset:", ""};
+                                       "Presets (Double-click to apply):", helptopic::kImagePresets};
+    static const PresetKindInfo layouts{TableKind::Layouts, "title", "default", "Save Selection as Preset:", "",
+                                        helptopic::kLayouts};
     switch (kind) {
     case PresetKind::Colors: return colors;
     case PresetKind::Images: return images;

@@ -20,6 +20,7 @@ struct PresetKindInfo {
     const char* valueElement;
     const char* nameCaption;
     const char* listLabel; // empty: no label
+    int helpTopic;         // of the panel's "Help"
 };
 
 const PresetKindInfo& InfoOf(PresetKind kind);

@@ -2,7 +2,10 @@
 
 #include "util/Error.h"
 #include "util/FileLists.h"
+#include "util/PackagePath.h"
 #include "util/PathUtils.h"
+
+#include <algorithm>
 #include "workspace/TemplateWorkspace.h"
 
 namespace quorlex {
@@ -12,7 +15,10 @@ std::string NameFieldOnFocus(const std::string& text) {
 }
 
 bool IsSafePresetName(const std::string& name) {
-    return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
+    const bool controls = std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 32 || c == 127;
+    });
+    return !controls && name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
 }
 
 std::optional<std::string> PresetNameRefusal(const std::string& name) {
@@ -36,7 +42,8 @@ void CreatePresetFolders(const TemplateWorkspace& ws, TableKind kind) {
 fs::path PresetFile(const TemplateWorkspace& ws, TableKind kind, const std::string& name) {
     if (!IsSafePresetName(name))
         throw Error("The preset name \"" + name + "\" points outside the preset folder.");
-    return ws.PresetFolder(kind) / (name + ".xml");
+    // The listed file may end in ".XML": the existing file of that name wins.
+    return ResolvePackagePath(ws.PresetFolder(kind), name + ".xml");
 }
 
 std::vector<std::string> ListPresets(const TemplateWorkspace& ws, TableKind kind) {

@@ -24,7 +24,7 @@ constexpr const char* kDeleteFailed = "Error: Cannot Delete Preset.";
 // The name field's text once it has the focus: the placeholder gives way to empty text.
 std::string NameFieldOnFocus(const std::string& text);
 
-// True unless the name would put its file outside the preset folder.
+// True unless the name holds a control character or would put its file outside the preset folder.
 bool IsSafePresetName(const std::string& name);
 
 // The message refusing a name typed for saving, or nothing. Blanks around a name are kept.
@@ -35,7 +35,8 @@ std::string DeletePresetQuestion(const std::string& name);
 // Creates the preset root and then the kind's folder, one level each; failures are ignored.
 void CreatePresetFolders(const TemplateWorkspace& ws, TableKind kind);
 
-// The preset's file: the name as typed plus ".xml". Throws Error for an unsafe name.
+// The preset's file: the name plus ".xml", or the existing file whose name differs from that
+// only in letter case. Throws Error for an unsafe name or a preset folder that leads outside.
 fs::path PresetFile(const TemplateWorkspace& ws, TableKind kind, const std::string& name);
 
 // The names of the preset files of a kind, as the preset list shows them.

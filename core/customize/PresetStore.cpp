@@ -1,13 +1,19 @@
 #include "customize/PresetStore.h"
 
-#include "app/Session.h"
+#include "customize/PageContext.h"
+#include "ports/Ui.h"
+#include "workspace/TemplateWorkspace.h"
 #include "customize/PresetPage.h"
 #include "ports/Ui.h"
+#include "util/Error.h"
+#include "util/TextFile.h"
+#include "util/UserMessage.h"
 #include "workspace/XmlDocument.h"
+
 
 namespace quorlex {
 
-PresetStore::PresetStore(Session& session, PresetKind kind, PresetPage* page)
+PresetStore::PresetStore(PageContext& session, PresetKind kind, PresetPage* page)
     : m_session(session), m_kind(kind), m_page(page) {}
 
 const std::vector<std::string>& PresetStore::names() const {
@@ -24,22 +30,30 @@ void PresetStore::Save() {
     TemplateWorkspace* ws = m_session.workspace();
     if (!ws)
         return;
+    try {
+        SaveAs(*ws);
+    } catch (const std::exception& error) {
+        m_session.ui().ShowError(UserMessage(error));
+    }
+}
+
+void PresetStore::SaveAs(TemplateWorkspace& ws) {
     const TableKind table = InfoOf(m_kind).table;
-    CreatePresetFolders(*ws, table);
+    CreatePresetFolders(ws, table);
     if (const auto refusal = PresetNameRefusal(m_nameField)) {
         m_session.ui().Inform(*refusal);
         return;
     }
     std::error_code ec;
-    if (fs::exists(PresetFile(*ws, table, m_nameField), ec)) {
+    if (fs::exists(fs::symlink_status(PresetFile(ws, table, m_nameField), ec))) {
         m_session.ui().Inform(presettexts::kAlreadyExists);
         return;
     }
-    if (!WriteCurrentTable(*ws)) {
+    if (!WriteCurrentTable(ws)) {
         m_session.ui().Inform(presettexts::kSaveFailed);
         return;
     }
-    ws->Presets(table).push_back(m_nameField);
+    ws.Presets(table).push_back(m_nameField);
     m_nameField.clear();
 }
 
@@ -68,7 +82,7 @@ void PresetStore::Apply() {
     try {
         TakeOver(*ws, name);
     } catch (const std::exception& error) {
-        m_session.ui().ShowError(error.what());
+        m_session.ui().ShowError(UserMessage(error));
         taken = false;
     }
     ws->Presets(InfoOf(m_kind).table) = ListPresets(*ws, InfoOf(m_kind).table);
@@ -112,11 +126,16 @@ void PresetStore::Delete() {
 void PresetStore::RemoveSelected(TemplateWorkspace& ws) {
     const TableKind table = InfoOf(m_kind).table;
     std::vector<std::string>& list = ws.Presets(table);
-    std::error_code ignored;
-    fs::remove(PresetFile(ws, table, list[*m_selected]), ignored);
+    const fs::path file = PresetFile(ws, table, list[*m_selected]);
+    std::error_code ec;
+    fs::remove(file, ec);
+    if (ec)
+        throw Error(FileErrorText(file, "delete", ec.value()));
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(*m_selected));
     m_selected.reset();
 }
+
+void PresetStore::Help() { m_session.HelpRequested(InfoOf(m_kind).helpTopic); }
 
 void PresetStore::Default() {
     TemplateWorkspace* ws = m_session.workspace();
@@ -127,7 +146,7 @@ void PresetStore::Default() {
     try {
         ReloadTable(*ws, m_kind);
     } catch (const std::exception& error) {
-        m_session.ui().ShowError(error.what());
+        m_session.ui().ShowError(UserMessage(error));
         reloaded = false;
     }
     if (m_page)

@@ -10,14 +10,14 @@
 namespace quorlex {
 
 class PresetPage;
-class Session;
+class PageContext;
 
 // The preset panel of one kind: the list of the template's presets, its selection and the
 // name field, with save, apply, delete and "default". The list itself lives in the workspace,
 // where the table loaders refill it.
 class PresetStore {
 public:
-    PresetStore(Session& session, PresetKind kind, PresetPage* page = nullptr);
+    PresetStore(PageContext& session, PresetKind kind, PresetPage* page = nullptr);
 
     PresetKind kind() const { return m_kind; }
     const std::vector<std::string>& names() const;
@@ -36,15 +36,18 @@ public:
     void Delete();
     // Reloads the template's defaults, then rebuilds.
     void Default();
+    // The panel's "Help": the help page of the kind's presets.
+    void Help();
     // A new package: no selection.
     void Reset() { m_selected.reset(); }
 
 private:
+    void SaveAs(TemplateWorkspace& ws);
     bool WriteCurrentTable(TemplateWorkspace& ws);
     void TakeOver(TemplateWorkspace& ws, const std::string& name);
     void RemoveSelected(TemplateWorkspace& ws);
 
-    Session& m_session;
+    PageContext& m_session;
     PresetKind m_kind;
     PresetPage* m_page;
     std::optional<size_t> m_selected;

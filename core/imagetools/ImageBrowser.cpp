@@ -1,7 +1,8 @@
 #include "imagetools/ImageBrowser.h"
 
+#include "imagetools/ImageNames.h"
 #include "util/FileLists.h"
-#include "util/PackagePath.h"
+#include "util/NativeNames.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ bool HasExtension(const std::string& name, const std::vector<std::string>& exten
         return false;
     const std::string ext = name.substr(dot + 1);
     return std::any_of(extensions.begin(), extensions.end(),
-                       [&](const std::string& known) { return SameNameNoCase(ext, known); });
+                       [&](const std::string& known) { return SameTextNoCase(ext, known); });
 }
 
 } // namespace
@@ -39,13 +40,15 @@ void ImageBrowser::Open(const fs::path& folder, const std::vector<std::string>& 
     m_selected.reset();
     for (const std::string& name : ListFileNames(folder, "*.*")) {
         std::error_code ec;
-        if (HasExtension(name, extensions) && fs::is_regular_file(folder / name, ec))
+        if (HasExtension(name, extensions) && fs::is_regular_file(folder / NativeNameFromPackageText(name), ec))
             m_files.push_back(name);
     }
     const auto found = std::find(m_files.begin(), m_files.end(), preselected);
     if (found != m_files.end())
         m_selected = static_cast<size_t>(found - m_files.begin());
 }
+
+fs::path ImageBrowser::FilePath(size_t index) const { return m_folder / NativeNameFromPackageText(m_files.at(index)); }
 
 void ImageBrowser::Select(std::optional<size_t> index) {
     m_selected = index && *index < m_files.size() ? index : std::nullopt;

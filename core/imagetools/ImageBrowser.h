@@ -32,7 +32,9 @@ public:
     void Open(const fs::path& folder, const std::vector<std::string>& extensions, const std::string& preselected);
 
     const fs::path& folder() const { return m_folder; }
+    // The image files' names as program text, and the native path of one.
     const std::vector<std::string>& files() const { return m_files; }
+    fs::path FilePath(size_t index) const;
     std::optional<size_t> selected() const { return m_selected; }
     void Select(std::optional<size_t> index);
     // The selected file's name, if any.

@@ -1,7 +1,8 @@
 #include "imagetools/ImageNames.h"
 
-#include "util/PackagePath.h"
+#include "util/NativeNames.h"
 #include "util/PathUtils.h"
+#include "util/TextSearch.h"
 
 namespace quorlex {
 
@@ -15,9 +16,18 @@ std::string ExtensionOf(const std::string& name) {
 
 } // namespace
 
+bool SameTextNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
 bool IsJpegName(const std::string& name) {
     const std::string ext = ExtensionOf(name);
-    return SameNameNoCase(ext, ".jpg") || SameNameNoCase(ext, ".jpeg");
+    return SameTextNoCase(ext, ".jpg") || SameTextNoCase(ext, ".jpeg");
 }
 
 std::string WithoutExtension(const std::string& name) { return name.substr(0, name.rfind('.')); }
@@ -47,9 +57,10 @@ std::optional<std::string> ImageNameRefusal(const std::string& typed) {
 }
 
 bool NameTakenNoCase(const fs::path& folder, const std::string& name) {
+    const std::u32string folded = FoldNativeName(NativeNameFromPackageText(name));
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        if (SameNameNoCase(it->path().filename().string(), name))
+        if (FoldNativeName(it->path().filename().string()) == folded)
             return true;
     return false;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorlex {
 
@@ -15,6 +16,9 @@ constexpr const char* kEnterImageName = "Please, enter a name for the image.";
 constexpr const char* kPlainImageName =
     "The name of the image cannot contain \"/\" or \"\\\" or be \"..\": it is saved beside the edited image.";
 } // namespace imagetexts
+
+// Equal program texts, letter case not counted.
+bool SameTextNoCase(std::string_view a, std::string_view b);
 
 // True for names ending in ".jpg" or ".jpeg" in any letter case.
 bool IsJpegName(const std::string& name);
@@ -33,7 +37,7 @@ std::string JpegFileName(const std::string& typed);
 // Why a typed name cannot be saved in the image's folder, or nothing.
 std::optional<std::string> ImageNameRefusal(const std::string& typed);
 
-// True when the folder holds an entry of that name, letter case not counted.
+// True when the folder holds an entry of that name (program text), letter case not counted.
 bool NameTakenNoCase(const fs::path& folder, const std::string& name);
 
 } // namespace quorlex

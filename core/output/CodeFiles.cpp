@@ -1,9 +1,19 @@
 #include "output/CodeFiles.h"
 
+#include "help/HelpTopics.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
 
 namespace quorlex {
+
+int HelpTopicOf(CodeTab tab) {
+    switch (tab) {
+    case CodeTab::Html: return helptopic::kHtmlCode;
+    case CodeTab::Css: return helptopic::kCssCode;
+    case CodeTab::Hover: return helptopic::kHoverCode;
+    }
+    return helptopic::kOverview;
+}
 
 SaveFileRequest CodeSaveRequest(CodeTab tab) {
     static const char* const names[] = {"index.html", "style.css", "csshover2.htc"};
@@ -20,7 +30,7 @@ bool SaveCodeFile(CodeTab tab, const std::string& text, Ui& ui) {
     if (!path)
         return false;
     try {
-        WriteFileBytes(*path, text.empty() ? std::string() : NormalizeLineEnds(text));
+        WriteFileAtomic(*path, text.empty() ? std::string() : NormalizeLineEnds(text));
         return true;
     } catch (const Error& error) {
         ui.ShowError(error.what());

@@ -3,33 +3,28 @@
 #include "ports/Platform.h"
 #include "ports/Ui.h"
 #include "util/FolderCopy.h"
+#include "util/NativeNames.h"
+#include "util/PackagePath.h"
 #include "util/PathUtils.h"
 
 #include <algorithm>
 
 namespace quorlex {
-namespace {
-
-bool IsInside(const fs::path& path, const fs::path& folder) {
-    std::error_code ec;
-    const fs::path a = fs::weakly_canonical(path, ec);
-    const fs::path b = fs::weakly_canonical(folder, ec);
-    auto mismatch = std::mismatch(b.begin(), b.end(), a.begin(), a.end());
-    return mismatch.first == b.end();
+bool ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to) {
+    if (platform.CopyFolderInteractive(from, to))
+        return true;
+    ui.ShowError("Operation Aborted... ");
+    return false;
 }
 
-} // namespace
-
-ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const std::string& targetText, Platform& platform,
-                                 Ui& ui) {
-    if (TrimControls(targetText).empty()) {
+ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& target, Platform& platform, Ui& ui) {
+    if (TrimControls(target.string()).empty()) {
         ui.Inform("No target Folder Selected!");
         return ExportOutcome::NoTarget;
     }
-    const fs::path target(targetText);
     std::error_code ec;
     // A copy into itself would never end; a missing target would take the output's place.
-    if (!fs::is_directory(outputFolder, ec) || !fs::is_directory(target, ec) || IsInside(target, outputFolder)) {
+    if (!fs::is_directory(outputFolder, ec) || !fs::is_directory(target, ec) || IsInsideFolder(target, outputFolder)) {
         ui.ShowError("Error: Cannot Copy Files.");
         return ExportOutcome::Failed;
     }
@@ -37,6 +32,7 @@ ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const std::string
 }
 
 NewFolder CreateTargetFolder(const fs::path& base, const std::string& name, Ui& ui) {
+    // `name` is a native name typed by the user.
     if (TrimControls(name).empty()) {
         ui.Inform("Please, fill in the name for the new folder!");
         return {NewFolderOutcome::EmptyName, {}};
@@ -51,7 +47,7 @@ NewFolder CreateTargetFolder(const fs::path& base, const std::string& name, Ui& 
         folder = folder.parent_path();
     fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder, ec)) {
-        ui.ShowError("Error creating subfolder \"" + name + "\"");
+        ui.ShowError("Error creating subfolder \"" + PackageTextFromNativeName(name) + "\"");
         return {NewFolderOutcome::Failed, {}};
     }
     return {NewFolderOutcome::Created, folder};

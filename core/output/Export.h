@@ -11,11 +11,20 @@ class Ui;
 
 enum class ExportOutcome { NoTarget, Copied, Aborted, Failed };
 
-// Copies the output folder into the target folder given as typed (target/<output folder
-// name>), with the platform's progress and overwrite questions. Tells the user about every
-// outcome but success.
-ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const std::string& targetText, Platform& platform,
-                                 Ui& ui);
+// What the export page shows around an export.
+class ExportView {
+public:
+    virtual ~ExportView() = default;
+    virtual void SetBrowserVisible(bool visible) = 0;
+    virtual void ShowFolder(const fs::path& folder) = 0;
+};
+
+// Copies the output folder into the target folder (target/<output folder name>), with the
+// platform's progress and overwrite questions. Tells the user about every outcome but success.
+ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& target, Platform& platform, Ui& ui);
+
+// Interactive folder copy that reports its own failure with "Operation Aborted... ".
+bool ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to);
 
 enum class NewFolderOutcome { EmptyName, NoBase, Created, Failed };
 
@@ -24,7 +33,7 @@ struct NewFolder {
     fs::path folder; // the created folder when Created
 };
 
-// "create": makes `name` (untrimmed; "\" and "/" nest folders) inside `base`.
+// "create": makes `name` (a native name, untrimmed; "\" and "/" nest folders) inside `base`.
 NewFolder CreateTargetFolder(const fs::path& base, const std::string& name, Ui& ui);
 
 } // namespace quorlex

@@ -5,6 +5,7 @@
 #include "ports/Ui.h"
 #include "preview/TableSubstitution.h"
 #include "util/Error.h"
+#include "util/NativeNames.h"
 #include "util/PackagePath.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
@@ -38,14 +39,18 @@ public:
         m_result.files.clear();
         m_result.refused.clear();
         m_result.notCopied.clear();
-        PrepareOutputFolder();
-        CopyStaticFiles();
+        // Every source is read before the last good site goes, so a missing one destroys nothing.
         m_tables.AddLayouts(m_ws).AddColors(m_ws).AddFonts(m_ws, FullFontDeclaration);
         m_tables.AddMenus(m_ws, MissingMenuTree::Fails).AddImages(m_ws);
-        WritePage();
+        const std::vector<std::string> staticFiles = StaticFileList();
+        std::string page = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile("index.html")));
+        std::vector<std::string> sheets = ReadStyleSheets();
+        PrepareOutputFolder();
+        CopyStaticFiles(staticFiles);
+        WritePage(std::move(page));
         std::string lastSheet;
-        for (const auto& sheet : m_ws.stylesheets)
-            WriteStyleSheet(sheet, lastSheet);
+        for (size_t i = 0; i < m_ws.stylesheets.size(); ++i)
+            WriteStyleSheet(m_ws.stylesheets[i], sheets[i], lastSheet);
         m_result.htmlCode = std::move(m_page);
         m_result.cssCode = lastSheet;
         m_result.files.push_back("index.html");
@@ -56,19 +61,26 @@ public:
     }
 
 private:
-    // The output folder starts empty: trashed, deleted if the trash failed, then created.
+    // The output folder starts empty: trashed, deleted if the trash failed, then created. A
+    // link in its place is removed itself, so nothing it points to is touched.
     void PrepareOutputFolder() {
         std::error_code ec;
-        if (fs::exists(m_output, ec)) {
-            m_platform.RecycleFolder(m_output);
+        if (fs::is_symlink(m_output, ec))
+            fs::remove(m_output, ec);
+        else if (fs::exists(m_output, ec) && !m_platform.RecycleFolder(m_output))
             fs::remove_all(m_output, ec);
-        }
-        if (fs::exists(m_output, ec))
-            throw Error("Cannot empty the output folder \"" + m_output.string() + "\". " + ec.message());
+        const std::error_code emptied = ec;
+        if (fs::exists(fs::symlink_status(m_output, ec)))
+            throw Error(OutputFolderError("empty", emptied));
         if (!fs::create_directory(m_output, ec) || ec)
-            throw Error("Cannot create the output folder \"" + m_output.string() + "\". " + ec.message());
+            throw Error(OutputFolderError("create", ec));
         if (!m_ws.settings.imageroot.empty())
             fs::create_directory(JoinPackagePath(m_output, m_ws.settings.imageroot), ec);
+    }
+
+    std::string OutputFolderError(const std::string& action, const std::error_code& ec) const {
+        const std::string reason = ec ? ec.message() : "The folder is still there.";
+        return "Cannot " + action + " the output folder \"" + PathToProgramText(m_output) + "\". " + reason;
     }
 
     void CreateParentFolders(const fs::path& file) {
@@ -90,13 +102,16 @@ private:
     // Copies a package file to the same place in the output. A file already there is this
     // run's copy of the same source, so it stays.
     void CopyIntoOutput(const std::string& relative) {
-        const fs::path from = m_ws.PackageFile(relative);
         const fs::path to = JoinPackagePath(m_output, relative);
         CreateParentFolders(to);
         std::error_code ec;
-        fs::copy_file(from, to, fs::copy_options::skip_existing, ec);
-        if (ec)
+        if (fs::exists(fs::symlink_status(to, ec)))
+            return;
+        try {
+            CopyFileAtomic(m_ws.PackageFile(relative), to);
+        } catch (const Error&) {
             m_result.notCopied.push_back(relative);
+        }
     }
 
     std::vector<std::string> StaticFileList() {
@@ -112,8 +127,8 @@ private:
         }
     }
 
-    void CopyStaticFiles() {
-        for (const auto& line : StaticFileList()) {
+    void CopyStaticFiles(const std::vector<std::string>& lines) {
+        for (const auto& line : lines) {
             const std::string relative = StripBadSlashes(Slashed(line));
             if (relative.empty() || !Admit(relative))
                 continue;
@@ -132,32 +147,40 @@ private:
         }
     }
 
+    std::vector<std::string> ReadStyleSheets() {
+        std::vector<std::string> texts;
+        for (const auto& sheet : m_ws.stylesheets) {
+            const std::string relative = sheet.folder + sheet.filename;
+            texts.push_back(StaysInsideFolder(relative) ? NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile(relative)))
+                                                        : std::string());
+        }
+        return texts;
+    }
+
     // The page links its stylesheets; its pass also copies the images.
-    void WritePage() {
-        std::string page = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile("index.html")));
+    void WritePage(std::string page) {
         for (const auto& sheet : m_ws.stylesheets)
             ReplaceFirst(page, sheet.var, LinkElement(sheet));
         m_tables.Apply(page, m_scratch);
         CopyImages();
-        WriteFileBytes(m_output / "index.html", page);
+        WriteFileAtomic(m_output / "index.html", page);
         m_page = std::move(page);
     }
 
-    void WriteStyleSheet(const StyleSheetEntry& sheet, std::string& lastSheet) {
+    void WriteStyleSheet(const StyleSheetEntry& sheet, std::string& text, std::string& lastSheet) {
         const std::string relative = sheet.folder + sheet.filename;
         if (!Admit(relative))
             return;
-        std::string text = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile(relative)));
         m_tables.Apply(text, m_scratch);
         const fs::path target = JoinPackagePath(m_output, relative);
         CreateParentFolders(target);
-        WriteFileBytes(target, text);
+        WriteFileAtomic(target, text);
         m_result.files.push_back(relative);
         lastSheet = std::move(text);
     }
 
     void WriteVariant(TemplateVariant variant) {
-        WriteFileBytes(m_output / VariantFileName(variant), EditorTemplate(m_result.htmlCode, variant));
+        WriteFileAtomic(m_output / VariantFileName(variant), EditorTemplate(m_result.htmlCode, variant));
         m_result.files.push_back(VariantFileName(variant));
     }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace quorlex {
+
+namespace fs = std::filesystem;
 
 // The embedded browser views of the main window.
 enum class BrowserId { CatalogInfo, LivePreview, TemplateHelp };
@@ -10,7 +13,9 @@ enum class BrowserId { CatalogInfo, LivePreview, TemplateHelp };
 class Browsers {
 public:
     virtual ~Browsers() = default;
-    // Shows a local file (native path) or a web address.
+    // Shows a local file.
+    virtual void ShowFile(BrowserId browser, const fs::path& file) = 0;
+    // Shows a web address ("about:blank", "http://..."), written as program text.
     virtual void Navigate(BrowserId browser, const std::string& address) = 0;
     // Shows HTML text without writing a file; the text is Windows-1252.
     virtual void ShowHtml(BrowserId browser, const std::string& html) = 0;

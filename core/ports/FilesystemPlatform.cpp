@@ -2,6 +2,8 @@
 
 #include "util/FolderCopy.h"
 
+#include <cstdlib>
+
 namespace quorlex {
 
 bool FilesystemPlatform::ShellCopy(const fs::path& from, const fs::path& to, bool) {
@@ -14,14 +16,16 @@ bool FilesystemPlatform::RecycleFolder(const fs::path& path) {
 }
 
 bool FilesystemPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to) {
-    return CopyFolderWithQuestions(from, to, copyQuestions);
+    return CopyFolderWithQuestions(from, to, {});
 }
 
-bool FilesystemPlatform::OpenWithDefaultHandler(const fs::path& path) {
-    opened.push_back(path);
-    return openSucceeds;
-}
+bool FilesystemPlatform::OpenWithDefaultHandler(const fs::path&) { return false; }
 
-std::string FilesystemPlatform::GetMyDocumentsFolder() { return documentsFolder; }
+bool FilesystemPlatform::OpenUrl(const std::string&) { return false; }
+
+fs::path FilesystemPlatform::GetMyDocumentsFolder() {
+    const char* home = std::getenv("HOME");
+    return home ? fs::path(home) : fs::path();
+}
 
 } // namespace quorlex

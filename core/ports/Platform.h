@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 
 namespace quorlex {
 
@@ -19,8 +18,10 @@ public:
     virtual bool CopyFolderInteractive(const fs::path& from, const fs::path& to) = 0;
     // Opens a file or folder with its default handler (web browser, file manager).
     virtual bool OpenWithDefaultHandler(const fs::path& path) = 0;
-    // The user's documents folder, or empty text.
-    virtual std::string GetMyDocumentsFolder() = 0;
+    // Opens a web address in the default web browser.
+    virtual bool OpenUrl(const std::string& url) = 0;
+    // The user's documents folder, else the home folder, else an empty path.
+    virtual fs::path GetMyDocumentsFolder() = 0;
 };
 
 } // namespace quorlex

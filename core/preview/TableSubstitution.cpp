@@ -66,8 +66,10 @@ TableSubstitution& TableSubstitution::AddMenus(const TemplateWorkspace& ws, Miss
 }
 
 void TableSubstitution::Apply(std::string& text, std::string& scratch) const {
+    // Values that repeat placeholders could double the text with every row.
+    const size_t limit = 64 * text.size() + (size_t{64} << 20);
     for (const auto& rows : m_tables)
-        ReplaceAllInOrder(text, rows, scratch);
+        ReplaceAllInOrder(text, rows, scratch, limit);
 }
 
 std::string FontDeclaration(const FontVariable& font) {

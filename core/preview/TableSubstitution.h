@@ -28,7 +28,8 @@ public:
     // Each menu placeholder becomes the menu's list, then its class placeholder the class text.
     TableSubstitution& AddMenus(const TemplateWorkspace& ws, MissingMenuTree missing);
 
-    // `scratch` is a buffer the tables take turns writing into.
+    // `scratch` is a buffer the tables take turns writing into. Throws Error naming the
+    // placeholder when the text would grow past 64 times its size plus 64 MB.
     void Apply(std::string& text, std::string& scratch) const;
 
 private:

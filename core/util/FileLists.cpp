@@ -1,5 +1,6 @@
 #include "util/FileLists.h"
 
+#include "util/NativeNames.h"
 #include "util/TextSearch.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ std::vector<std::string> MatchingNames(const fs::path& folder, std::string_view 
     std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
+        std::string name = PackageTextFromNativeName(it->path().filename().string());
         if (MatchesMask(name, mask))
             names.push_back(std::move(name));
     }

@@ -1,7 +1,7 @@
 #include "util/FolderCopy.h"
 
-#include "ports/Platform.h"
-#include "ports/Ui.h"
+#include "util/PackagePath.h"
+#include "util/TextFile.h"
 
 #include <vector>
 
@@ -14,11 +14,17 @@ void CopyFolderTree(const fs::path& from, const fs::path& to, const std::functio
             pump();
         const fs::path target = to / it->path().filename();
         std::error_code ignored;
+        if (!IsInsideFolder(it->path(), from))
+            continue; // a link that leads out of the folder
         if (it->is_directory(ignored)) {
             fs::create_directory(target, ignored);
             CopyFolderTree(it->path(), target, pump);
-        } else {
-            fs::copy_file(it->path(), target, fs::copy_options::skip_existing, ignored);
+        } else if (!fs::exists(fs::symlink_status(target, ignored))) {
+            try {
+                CopyFileAtomic(it->path(), target);
+            } catch (const std::exception&) {
+                // Files that cannot be copied are skipped.
+            }
         }
     }
 }
@@ -94,19 +100,15 @@ bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const Fol
                 continue;
             overwriteAll = answer == OverwriteAnswer::YesToAll;
         }
-        if (!fs::copy_file(item.source, item.target, fs::copy_options::overwrite_existing, ec))
+        try {
+            CopyFileAtomic(item.source, item.target);
+        } catch (const std::exception&) {
             return false;
+        }
     }
     if (questions.progress)
         questions.progress(items.size(), items.size());
     return true;
-}
-
-bool ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to) {
-    if (platform.CopyFolderInteractive(from, to))
-        return true;
-    ui.ShowError("Operation Aborted... ");
-    return false;
 }
 
 } // namespace quorlex

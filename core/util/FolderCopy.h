@@ -6,8 +6,6 @@
 namespace quorlex {
 
 namespace fs = std::filesystem;
-class Platform;
-class Ui;
 
 // Copies the content of `from` into `to`, down into subfolders. Existing files are never
 // replaced; files that cannot be copied and folders that cannot be created are skipped.
@@ -31,8 +29,5 @@ struct FolderCopyQuestions {
 // Copies folder `from` as a shell does: into `to`/<name of from> when `to` is an existing
 // folder, otherwise to `to` itself. Returns false when a copy failed or the user cancelled.
 bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const FolderCopyQuestions& questions);
-
-// Interactive folder copy that reports its own failure with "Operation Aborted... ".
-bool ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to);
 
 } // namespace quorlex

@@ -24,7 +24,7 @@ public:
                 break;
         }
         if (m_fd < 0)
-            throw Error(FileErrorText(target, "create"));
+            throw Error(FileErrorText(target, "create", errno));
     }
     ~TemporaryFile() {
         if (m_fd >= 0)
@@ -40,13 +40,13 @@ public:
             if (written < 0 && errno == EINTR)
                 continue;
             if (written <= 0)
-                throw Error(FileErrorText(target, "write"));
+                throw Error(FileErrorText(target, "write", written < 0 ? errno : EIO));
             bytes.remove_prefix(static_cast<size_t>(written));
         }
         const int closing = m_fd;
         m_fd = -1;
         if (::fsync(closing) != 0 || ::close(closing) != 0)
-            throw Error(FileErrorText(target, "write"));
+            throw Error(FileErrorText(target, "write", errno));
     }
 
     // Both ways fail when the name exists, so an existing file is never replaced; a hard link
@@ -56,7 +56,7 @@ public:
             return;
         if ((errno == EINVAL || errno == ENOSYS) && ::link(m_path.c_str(), target.c_str()) == 0)
             return;
-        throw Error(FileErrorText(target, "create"));
+        throw Error(FileErrorText(target, "create", errno));
     }
 
 private:

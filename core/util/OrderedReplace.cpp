@@ -1,5 +1,6 @@
 #include "util/OrderedReplace.h"
 
+#include "util/Error.h"
 #include "util/TextSearch.h"
 
 #include <algorithm>
@@ -49,9 +50,9 @@ public:
 
     size_t longest() const { return m_longest; }
 
-    // Calls found(position, row) for each occurrence, overlapping ones included.
-    template <typename Found>
-    void Scan(std::string_view text, Found&& found) const {
+    // Calls found(position, row) for each occurrence, overlapping ones included, until `done()`.
+    template <typename Found, typename Done>
+    void Scan(std::string_view text, Found&& found, Done&& done) const {
         size_t pos = 0;
 #if defined(__SSE2__)
         if (m_firstByteList.size() <= 4) {
@@ -60,7 +61,7 @@ public:
             const size_t k = m_firstByteList.size();
             for (size_t i = 0; i < k; ++i)
                 firsts[i] = _mm_set1_epi8(m_firstByteList[i]);
-            for (; pos + 16 <= text.size(); pos += 16) {
+            for (; pos + 16 <= text.size() && !done(); pos += 16) {
                 const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos));
                 __m128i hit = _mm_setzero_si128();
                 for (size_t i = 0; i < k; ++i)
@@ -70,9 +71,14 @@ public:
             }
         }
 #endif
-        for (; pos < text.size(); ++pos)
+        for (; pos < text.size() && !done(); ++pos)
             if (m_firstBytes[static_cast<unsigned char>(text[pos])])
                 ScanAt(text, pos, found);
+    }
+
+    template <typename Found>
+    void Scan(std::string_view text, Found&& found) const {
+        Scan(text, found, [] { return false; });
     }
 
 private:
@@ -120,21 +126,23 @@ private:
 struct Span {
     size_t begin;
     size_t end;
-    size_t firstRow; // the earliest row that occurs in it
+    size_t row; // of an occurrence: its row; of a region: the index of its first occurrence
+    size_t count = 1; // of a region: how many occurrences it holds
 };
 
-// Stretches of the text around the occurrences: occurrences closer than twice the longest
-// pattern share a stretch, and each stretch reaches that far beyond its outer occurrences.
-std::vector<Span> Regions(std::vector<Span> occurrences, size_t margin, size_t size) {
-    std::sort(occurrences.begin(), occurrences.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
+// Stretches of the text around the occurrences (sorted by position): occurrences closer than
+// twice the longest pattern share a stretch, and each stretch reaches that far beyond its
+// outer occurrences.
+std::vector<Span> Regions(const std::vector<Span>& occurrences, size_t margin, size_t size) {
     std::vector<Span> regions;
-    for (const Span& o : occurrences) {
+    for (size_t i = 0; i < occurrences.size(); ++i) {
+        const Span& o = occurrences[i];
         if (!regions.empty() && o.begin < regions.back().end + 2 * margin) {
             regions.back().end = std::max(regions.back().end, o.end);
-            regions.back().firstRow = std::min(regions.back().firstRow, o.firstRow);
+            ++regions.back().count;
             continue;
         }
-        regions.push_back(o);
+        regions.push_back({o.begin, o.end, i, 1});
     }
     for (Span& r : regions) {
         r.begin = r.begin >= margin ? r.begin - margin : 0;
@@ -143,37 +151,72 @@ std::vector<Span> Regions(std::vector<Span> occurrences, size_t margin, size_t s
     return regions;
 }
 
-// Runs the rows in order over one region. False when a replacement came within `margin` of
-// the region's edges, where it could interact with text outside.
+[[noreturn]] void TooLarge(std::string_view pattern, size_t limit) {
+    throw Error("The page would grow past " + std::to_string(limit >> 20) + " MB while \"" + std::string(pattern) +
+                "\" is replaced: the values of the template repeat their placeholders without end.");
+}
+
+// Replaces every occurrence of one row in `region` into `out`, noting where each inserted
+// text starts in `out`. `outside` is the size of the text around the region, for the limit.
+bool ReplaceRow(const std::string& region, const Replacement& row, const CaseInsensitiveFinder& finder,
+                size_t margin, bool startsText, bool endsText, size_t outside, size_t limit, std::string& out,
+                std::vector<size_t>& inserted) {
+    out.clear();
+    inserted.clear();
+    size_t copied = 0;
+    for (size_t at = finder.FindIn(region); at != std::string::npos; at = finder.FindIn(region, copied)) {
+        const bool nearStart = !startsText && at < margin;
+        const bool nearEnd = !endsText && at + finder.size() + margin > region.size();
+        if (nearStart || nearEnd)
+            return false;
+        if (outside + out.size() + (at - copied) + row.text.size() + (region.size() - at) > limit)
+            TooLarge(row.pattern, limit);
+        out.append(region, copied, at - copied);
+        inserted.push_back(out.size());
+        out.append(row.text);
+        copied = at + finder.size();
+    }
+    out.append(region, copied, std::string::npos);
+    return true;
+}
+
+// Runs the rows in order over one region. Which rows still occur is tracked as it changes: the
+// text changes only around each inserted text, so only there can a later row newly occur.
+// False when a replacement came within `margin` of the region's edges, where it could
+// interact with text outside.
 bool ReplaceInRegion(std::string& region, const std::vector<Replacement>& rows, const PatternIndex& index,
-                     size_t margin, bool startsText, bool endsText, size_t firstRow) {
-    for (size_t next = firstRow; next < rows.size();) {
-        const CaseInsensitiveFinder finder(rows[next].pattern);
-        std::string out;
-        size_t copied = 0;
-        for (size_t at = finder.FindIn(region); at != std::string::npos; at = finder.FindIn(region, copied)) {
-            const bool nearStart = !startsText && at < margin;
-            const bool nearEnd = !endsText && at + finder.size() + margin > region.size();
-            if (nearStart || nearEnd)
-                return false;
-            out.append(region, copied, at - copied).append(rows[next].text);
-            copied = at + finder.size();
-        }
-        out.append(region, copied, std::string::npos);
+                     std::vector<bool>& present, size_t margin, bool startsText, bool endsText, size_t outside,
+                     size_t limit) {
+    std::string out;
+    std::vector<size_t> inserted;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (!present[row])
+            continue;
+        const CaseInsensitiveFinder finder(rows[row].pattern);
+        if (!ReplaceRow(region, rows[row], finder, margin, startsText, endsText, outside, limit, out, inserted))
+            return false;
         region.swap(out);
-        const size_t done = next;
-        next = rows.size();
-        index.Scan(region, [&](size_t, size_t found) {
-            if (found > done && found < next)
-                next = found;
-        });
+        const size_t reach = margin > 0 ? margin - 1 : 0;
+        for (size_t at : inserted) {
+            const size_t from = at >= reach ? at - reach : 0;
+            const size_t to = std::min(region.size(), at + rows[row].text.size() + reach);
+            index.Scan(std::string_view(region).substr(from, to - from), [&](size_t, size_t found) {
+                if (found > row)
+                    present[found] = true;
+            });
+        }
     }
     return true;
 }
 
-void ReplaceEachInTurn(std::string& text, const std::vector<Replacement>& rows) {
-    for (const auto& row : rows)
-        ReplaceAll(text, row.pattern, row.text);
+void ReplaceEachInTurn(std::string& text, const std::vector<Replacement>& rows, size_t limit) {
+    std::string out;
+    std::vector<size_t> inserted;
+    for (const auto& row : rows) {
+        const CaseInsensitiveFinder finder(row.pattern);
+        ReplaceRow(text, row, finder, 0, true, true, 0, limit, out, inserted);
+        text.swap(out);
+    }
 }
 
 } // namespace
@@ -183,25 +226,40 @@ void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replac
     ReplaceAllInOrder(text, replacements, scratch);
 }
 
-void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements, std::string& scratch) {
+void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replacements, std::string& scratch,
+                       size_t limit) {
     const PatternIndex index(replacements);
     std::vector<Span> occurrences;
-    index.Scan(text, [&](size_t pos, size_t row) {
-        occurrences.push_back({pos, pos + replacements[row].pattern.size(), row});
-    });
+    // Where placeholders crowd the text, regions save nothing: one scan per row is quicker.
+    const size_t crowded = text.size() / 64 + 64;
+    index.Scan(
+        text, [&](size_t pos, size_t row) { occurrences.push_back({pos, pos + replacements[row].pattern.size(), row}); },
+        [&] { return occurrences.size() > crowded; });
     if (occurrences.empty())
         return;
+    if (occurrences.size() > crowded) {
+        ReplaceEachInTurn(text, replacements, limit);
+        return;
+    }
+    std::stable_sort(occurrences.begin(), occurrences.end(),
+                     [](const Span& a, const Span& b) { return a.begin < b.begin; });
+    std::vector<bool> present(replacements.size());
     const size_t margin = index.longest();
     std::string& out = scratch;
     out.clear();
     out.reserve(text.size() + text.size() / 8);
     size_t copied = 0;
     std::string region;
-    for (const Span& r : Regions(std::move(occurrences), margin, text.size())) {
+    for (const Span& r : Regions(occurrences, margin, text.size())) {
         region.assign(text, r.begin, r.end - r.begin);
-        if (!ReplaceInRegion(region, replacements, index, margin, r.begin == 0, r.end == text.size(), r.firstRow)) {
+        std::fill(present.begin(), present.end(), false);
+        for (size_t i = r.row; i < r.row + r.count; ++i)
+            present[occurrences[i].row] = true;
+        const size_t outside = out.size() + (r.begin - copied) + (text.size() - r.end);
+        if (!ReplaceInRegion(region, replacements, index, present, margin, r.begin == 0, r.end == text.size(),
+                             outside, limit)) {
             // A chain of replacements reached past its region: take the plain road.
-            ReplaceEachInTurn(text, replacements);
+            ReplaceEachInTurn(text, replacements, limit);
             return;
         }
         out.append(text, copied, r.begin - copied).append(region);

@@ -1,8 +1,9 @@
 #include "util/PackagePath.h"
 
 #include "util/Error.h"
-#include "util/TextSearch.h"
+#include "util/NativeNames.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace quorlex {
@@ -31,63 +32,88 @@ bool IsUnsafe(std::string_view relative, const std::vector<std::string>& parts) 
     if (relative.size() >= 2 && relative[1] == ':')
         return true;
     for (const auto& part : parts)
-        if (part == "..")
+        if (part == ".." || part.find('\0') != std::string::npos)
             return true;
     return false;
+}
+
+[[noreturn]] void Refuse(std::string_view relative) {
+    throw Error("The path \"" + std::string(relative) + "\" points outside its folder.");
 }
 
 std::vector<std::string> SafeComponents(std::string_view relative) {
     auto parts = SplitComponents(relative);
     if (IsUnsafe(relative, parts))
-        throw Error("The path \"" + std::string(relative) + "\" points outside its folder.");
+        Refuse(relative);
     return parts;
 }
 
-fs::path MatchComponent(const fs::path& folder, const std::string& name) {
+fs::path Canonical(const fs::path& path) {
     std::error_code ec;
-    fs::path exact = folder / name;
-    if (fs::exists(exact, ec))
-        return exact;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string candidate = it->path().filename().string();
-        if (SameNameNoCase(candidate, name))
-            return it->path();
-    }
-    return exact;
+    fs::path canonical = fs::weakly_canonical(path, ec);
+    return ec ? path.lexically_normal() : canonical;
+}
+
+bool StartsWith(const fs::path& path, const fs::path& folder) {
+    const auto mismatch = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+    return mismatch.first == folder.end() || (std::next(mismatch.first) == folder.end() && mismatch.first->empty());
 }
 
 } // namespace
 
-bool SameNameNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+PackagePathResolver::PackagePathResolver(fs::path root) : m_root(std::move(root)), m_canonicalRoot(Canonical(m_root)) {}
+
+const std::map<std::u32string, std::string>& PackagePathResolver::Listing(const fs::path& folder) {
+    auto found = m_listings.find(folder);
+    if (found != m_listings.end())
+        return found->second;
+    std::map<std::u32string, std::string> listing;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        auto [slot, added] = listing.emplace(FoldNativeName(name), name);
+        if (!added && name < slot->second)
+            slot->second = name;
+    }
+    return m_listings.emplace(folder, std::move(listing)).first->second;
 }
 
-bool StaysInsideFolder(std::string_view relative) { return !IsUnsafe(relative, SplitComponents(relative)); }
-
-fs::path JoinPackagePath(const fs::path& root, std::string_view relative) {
-    fs::path path = root;
-    for (const auto& part : SafeComponents(relative))
-        path /= part;
+fs::path PackagePathResolver::Resolve(std::string_view relative) {
+    const auto parts = SafeComponents(relative);
+    fs::path path = m_root;
+    for (const auto& part : parts) {
+        const std::string native = NativeNameFromPackageText(part);
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(path / native, ec))) {
+            path /= native;
+            continue;
+        }
+        const auto& listing = Listing(path);
+        const auto match = listing.find(FoldNativeName(native));
+        path /= match == listing.end() ? native : match->second;
+    }
+    if (!StartsWith(Canonical(path), m_canonicalRoot))
+        Refuse(relative);
     return path;
 }
 
 fs::path ResolvePackagePath(const fs::path& root, std::string_view relative) {
-    const auto parts = SafeComponents(relative);
-    fs::path exact = root;
-    for (const auto& part : parts)
-        exact /= part;
-    std::error_code ec;
-    if (fs::exists(exact, ec))
-        return exact;
+    return PackagePathResolver(root).Resolve(relative);
+}
+
+fs::path JoinPackagePath(const fs::path& root, std::string_view relative) {
     fs::path path = root;
-    for (const auto& part : parts)
-        path = MatchComponent(path, part);
+    for (const auto& part : SafeComponents(relative))
+        path /= NativeNameFromPackageText(part);
+    if (!IsInsideFolder(path, root))
+        Refuse(relative);
     return path;
 }
+
+bool IsInsideFolder(const fs::path& path, const fs::path& folder) {
+    return StartsWith(Canonical(path), Canonical(folder));
+}
+
+bool StaysInsideFolder(std::string_view relative) { return !IsUnsafe(relative, SplitComponents(relative)); }
 
 } // namespace quorlex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -9,8 +10,13 @@ namespace quorlex {
 
 namespace fs = std::filesystem;
 
-// Whole file as bytes; throws Error naming the file and the system's reason.
-std::string ReadFileBytes(const fs::path& path);
+// The largest file the program reads into memory.
+constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
+
+// Whole regular file as bytes. Throws Error naming the file and the reason when it cannot
+// be opened, is no regular file (a FIFO never blocks), is larger than `maxBytes`, or
+// changes its size while it is read.
+std::string ReadFileBytes(const fs::path& path, std::size_t maxBytes = kMaxFileBytes);
 
 // Lines split at CR LF, lone CR and lone LF; a final line break adds no line.
 std::vector<std::string> SplitLines(std::string_view text);
@@ -22,13 +28,16 @@ std::string JoinLines(const std::vector<std::string>& lines);
 // The text with every line ending turned into CR LF, the last line ended too.
 std::string NormalizeLineEnds(std::string_view text);
 
-// Creates or replaces the file; throws Error on failure.
-void WriteFileBytes(const fs::path& path, std::string_view bytes);
-
-// Writes a temporary file beside the target, then renames it over the target.
+// Saves a file so that it is either the old file or the new one, never a mix: a fresh
+// temporary file in the same folder is written, synced and renamed over the target, and the
+// folder is synced. An existing file keeps its permissions. Refuses to write through a
+// symbolic link. On failure the temporary file is gone, the old file whole, and Error says why.
 void WriteFileAtomic(const fs::path& path, std::string_view bytes);
 
+// Copies a regular file into `to` the same way, replacing what is there.
+void CopyFileAtomic(const fs::path& from, const fs::path& to);
+
 // The message of a failed file operation, in the form users see it.
-std::string FileErrorText(const fs::path& path, const std::string& action);
+std::string FileErrorText(const fs::path& path, const std::string& action, int errorCode);
 
 } // namespace quorlex

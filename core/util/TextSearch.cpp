@@ -58,6 +58,10 @@ CaseInsensitiveFinder::CaseInsensitiveFinder(std::string_view pattern) {
     m_firstCases[1] = OtherCase(first);
     m_lastCases[0] = last;
     m_lastCases[1] = OtherCase(last);
+    m_middle = m_pattern.size() / 2;
+    const auto middle = static_cast<unsigned char>(m_pattern[m_middle]);
+    m_middleCases[0] = middle;
+    m_middleCases[1] = OtherCase(middle);
 }
 
 bool CaseInsensitiveFinder::MatchesAt(const unsigned char* at) const {
@@ -76,18 +80,24 @@ size_t CaseInsensitiveFinder::FindIn(std::string_view text, size_t from) const {
     const size_t last = text.size() - n; // last possible start
     size_t pos = from;
 #if defined(__SSE2__)
-    // Sixteen starts at a time: candidates are where both the first and the last byte of the
-    // pattern match in either case; only those are compared in full.
+    // Sixteen starts at a time: candidates are where the first, the middle and the last byte of
+    // the pattern match in either case; only those are compared in full. The middle byte
+    // tells apart placeholders that share their opening and closing marks.
     const __m128i first0 = _mm_set1_epi8(static_cast<char>(m_firstCases[0]));
     const __m128i first1 = _mm_set1_epi8(static_cast<char>(m_firstCases[1]));
     const __m128i last0 = _mm_set1_epi8(static_cast<char>(m_lastCases[0]));
     const __m128i last1 = _mm_set1_epi8(static_cast<char>(m_lastCases[1]));
+    const __m128i middle0 = _mm_set1_epi8(static_cast<char>(m_middleCases[0]));
+    const __m128i middle1 = _mm_set1_epi8(static_cast<char>(m_middleCases[1]));
     for (; pos + 15 <= last; pos += 16) {
         const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
         const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + n - 1));
         const __m128i headHit = _mm_or_si128(_mm_cmpeq_epi8(head, first0), _mm_cmpeq_epi8(head, first1));
         const __m128i tailHit = _mm_or_si128(_mm_cmpeq_epi8(tail, last0), _mm_cmpeq_epi8(tail, last1));
-        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(headHit, tailHit))); mask;
+        const __m128i mid = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + m_middle));
+        const __m128i midHit = _mm_or_si128(_mm_cmpeq_epi8(mid, middle0), _mm_cmpeq_epi8(mid, middle1));
+        const __m128i hits = _mm_and_si128(_mm_and_si128(headHit, tailHit), midHit);
+        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask;
              mask &= mask - 1) {
             const size_t at = pos + static_cast<size_t>(__builtin_ctz(mask));
             if (MatchesAt(data + at))

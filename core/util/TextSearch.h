@@ -22,6 +22,8 @@ private:
     std::string m_pattern; // case-folded
     unsigned char m_firstCases[2] = {};
     unsigned char m_lastCases[2] = {};
+    unsigned char m_middleCases[2] = {};
+    size_t m_middle = 0;
 };
 
 // Replaces every match in one forward scan; inserted text is not searched again.

@@ -6,6 +6,7 @@
 #include "util/TextSearch.h"
 
 namespace quorlex {
+
 namespace {
 
 bool Exists(const fs::path& path) {
@@ -13,26 +14,23 @@ bool Exists(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
+// The table is read in full before it replaces the one in memory: a file that fails to read
+// leaves the current rows, presets and tab as they were.
 template <typename Row>
 void LoadTable(TemplateWorkspace& ws, TableKind kind, std::vector<Row>& rows,
                Row (*fromItem)(const ItemValues&), bool listsPresets) {
-    rows.clear();
-    ws.Presets(kind).clear();
     const fs::path file = ws.PackageFile(TableFileName(kind));
-    ws.TabVisible(kind) = Exists(file);
-    if (!ws.TabVisible(kind))
-        return;
-    ReadTableFile(file, kind, fromItem, rows);
-    if (listsPresets)
-        ws.Presets(kind) = ListFileTitles(ws.PresetFolder(kind), "*.xml");
-}
-
-void InlineStyleSheets(TemplateWorkspace& ws, std::string& page) {
-    ws.stylesheetScratch.clear();
-    for (const auto& sheet : ws.stylesheets) {
-        ws.stylesheetScratch = NormalizeLineEnds(ReadFileBytes(ws.PackageFile(sheet.folder + sheet.filename)));
-        ReplaceFirst(page, sheet.var, StyleBlock(sheet.media, ws.stylesheetScratch));
+    std::vector<Row> read;
+    std::vector<std::string> presets;
+    const bool visible = Exists(file);
+    if (visible) {
+        ReadTableFile(file, kind, fromItem, read);
+        if (listsPresets)
+            presets = ListFileTitles(ws.PresetFolder(kind), "*.xml");
     }
+    rows = std::move(read);
+    ws.Presets(kind) = std::move(presets);
+    ws.TabVisible(kind) = visible;
 }
 
 void LoadHoverFile(TemplateWorkspace& ws) {
@@ -88,6 +86,14 @@ void LoadMenus(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Menus, ws.table
 
 std::string StyleBlock(const std::string& media, const std::string& cssText) {
     return "<style type=\"text/css\" media=\"" + media + "\">" + cssText + "</style>";
+}
+
+void InlineStyleSheets(TemplateWorkspace& ws, std::string& page) {
+    ws.stylesheetScratch.clear();
+    for (const auto& sheet : ws.stylesheets) {
+        ws.stylesheetScratch = NormalizeLineEnds(ReadFileBytes(ws.PackageFile(sheet.folder + sheet.filename)));
+        ReplaceFirst(page, sheet.var, StyleBlock(sheet.media, ws.stylesheetScratch));
+    }
 }
 
 void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Ui& ui) {

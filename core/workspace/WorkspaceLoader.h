@@ -25,6 +25,10 @@ void LoadMenus(TemplateWorkspace& ws);
 // `<style type="text/css" media="...">` + the stylesheet + `</style>`.
 std::string StyleBlock(const std::string& media, const std::string& cssText);
 
+// Reads each stylesheet of the table and puts its style block in place of the first match
+// of its variable in `page`.
+void InlineStyleSheets(TemplateWorkspace& ws, std::string& page);
+
 // Reads the package in `folder` into the workspace: stale preview removed, page with its
 // stylesheets inlined, settings and tables. Throws Error at the first fault; what was read
 // before stays in the workspace.

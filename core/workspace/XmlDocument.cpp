@@ -3,6 +3,7 @@
 #include "util/Cp1252.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
+#include "workspace/XmlEncoding.h"
 
 #include <pugixml.hpp>
 
@@ -16,26 +17,11 @@ namespace quorlex {
 struct XmlDocument::Impl {
     pugi::xml_document doc;
     std::string fileName;
-    bool latin1 = false; // declared iso-8859-1: bytes are kept as they are both ways
+    XmlEncoding encoding = XmlEncoding::Utf8; // the file's own, kept when saving
     std::string lineEnd = "\n"; // between top-level nodes when saving
 
     std::string ToText(const char* utf8) const { return Utf8ToCp1252(utf8); }
-
-    std::string FromText(const std::string& text) const {
-        if (!latin1)
-            return Cp1252ToUtf8(text);
-        std::string out;
-        for (char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte < 0x80) {
-                out += c;
-            } else {
-                out += static_cast<char>(0xC0 | (byte >> 6));
-                out += static_cast<char>(0x80 | (byte & 0x3F));
-            }
-        }
-        return out;
-    }
+    std::string FromText(const std::string& text) const { return Cp1252ToUtf8(text); }
 
     [[noreturn]] void Fail(const std::string& what) const {
         throw Error("Error reading \"" + fileName + "\": " + what);
@@ -78,18 +64,6 @@ XmlDocument::~XmlDocument() = default;
 XmlDocument::XmlDocument(XmlDocument&&) noexcept = default;
 
 namespace {
-
-bool DeclaresLatin1(const pugi::xml_document& doc) {
-    for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
-        if (node.type() != pugi::node_declaration)
-            continue;
-        std::string encoding = node.attribute("encoding").value();
-        std::transform(encoding.begin(), encoding.end(), encoding.begin(), ::tolower);
-        return encoding == "iso-8859-1" || encoding == "latin1" || encoding == "latin-1" ||
-               encoding == "windows-1252";
-    }
-    return false;
-}
 
 bool IsNameChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == ':' || c == '.' || c == '-';
@@ -138,7 +112,9 @@ size_t FindBareAmpersand(const std::string& bytes) {
 XmlDocument XmlDocument::Load(const fs::path& file, bool keepLayout) {
     auto impl = std::make_unique<Impl>();
     impl->fileName = file.string();
-    const std::string bytes = ReadFileBytes(file);
+    std::string raw = ReadFileBytes(file);
+    impl->encoding = DetectXmlEncoding(raw);
+    const std::string bytes = DecodeXmlToUtf8(std::move(raw), impl->encoding);
     const size_t ampersand = FindBareAmpersand(bytes);
     if (ampersand != std::string::npos)
         impl->Fail("a \"&\" that starts no entity reference at offset " + std::to_string(ampersand) + ".");
@@ -150,12 +126,11 @@ XmlDocument XmlDocument::Load(const fs::path& file, bool keepLayout) {
             impl->lineEnd = "\r\n";
     }
     const pugi::xml_parse_result result =
-        impl->doc.load_buffer(bytes.data(), bytes.size(), flags, pugi::encoding_auto);
+        impl->doc.load_buffer(bytes.data(), bytes.size(), flags, pugi::encoding_utf8);
     if (!result)
         impl->Fail(std::string(result.description()) + " at offset " + std::to_string(result.offset) + ".");
     if (!impl->doc.document_element())
         impl->Fail("no document element.");
-    impl->latin1 = DeclaresLatin1(impl->doc);
     return XmlDocument(std::move(impl));
 }
 
@@ -198,12 +173,11 @@ void XmlDocument::SetItems(const std::vector<std::string>& fields, const std::ve
 std::string XmlDocument::Serialize() const {
     // pugixml keeps no text between top-level nodes: each goes on a line of its own.
     std::ostringstream out;
-    const auto encoding = m_impl->latin1 ? pugi::encoding_latin1 : pugi::encoding_utf8;
     for (pugi::xml_node node = m_impl->doc.first_child(); node; node = node.next_sibling()) {
-        node.print(out, "", pugi::format_raw, encoding);
+        node.print(out, "", pugi::format_raw, pugi::encoding_utf8);
         out << m_impl->lineEnd;
     }
-    return out.str();
+    return EncodeXmlFromUtf8(out.str(), m_impl->encoding);
 }
 
 void WriteItemsFile(const fs::path& skeleton, const fs::path& target,

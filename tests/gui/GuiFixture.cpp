@@ -3,7 +3,7 @@
 #include "QtText.h"
 
 #include <QDir>
-#include <QElapsedTimer>
+#include <QImage>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -12,8 +12,9 @@
 namespace quorlex::test {
 
 GuiFixture::GuiFixture() {
-    fs::copy(qEnvironmentVariable("QUORLEX_SAMPLE_TEMPLATES").toStdString(), m_folder.path() / "templates",
-             fs::copy_options::recursive);
+    const fs::path templates = qEnvironmentVariable("QUORLEX_SAMPLE_TEMPLATES").toStdString();
+    fs::copy(templates, m_folder.path() / "templates", fs::copy_options::recursive);
+    fs::copy(templates.parent_path() / "help", m_folder.path() / "help", fs::copy_options::recursive);
     m_platform.documentsFolder = m_folder.path().string();
     m_window = std::make_unique<MainWindow>(m_session, m_browsers, qEnvironmentVariable("QUORLEX_RESOURCES"));
 }
@@ -27,11 +28,9 @@ QString RunScript(QWebEngineView* view, const QString& script) {
         result = value.toString();
         done = true;
     });
-    QElapsedTimer timer;
-    timer.start();
-    while (!done && timer.elapsed() < 10000)
-        QTest::qWait(20);
-    return done ? result : QStringLiteral("<no answer>");
+    if (!QTest::qWaitFor([&] { return done; }, 10000))
+        QTest::qFail("the page gave no answer to a script", __FILE__, __LINE__);
+    return result;
 }
 
 void SaveScreenshot(QWidget& window, const QString& name) {
@@ -39,8 +38,15 @@ void SaveScreenshot(QWidget& window, const QString& name) {
     if (folder.isEmpty())
         return;
     QDir().mkpath(folder);
-    QTest::qWait(500); // the browser paints a moment after it reports the page loaded
-    window.grab().save(folder + QStringLiteral("/") + name);
+    // The browser paints a moment after it reports the page loaded: wait until the picture settles.
+    QImage last;
+    QTest::qWaitFor([&] {
+        const QImage now = window.grab().toImage();
+        const bool settled = now == last;
+        last = now;
+        return settled;
+    }, 3000);
+    last.save(folder + QStringLiteral("/") + name);
 }
 
 } // namespace quorlex::test

@@ -3,7 +3,6 @@
 #include "MainWindow.h"
 #include "QtBrowsers.h"
 #include "app/Session.h"
-#include "ports/FilesystemPlatform.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 
@@ -16,8 +15,8 @@ class QWidget;
 
 namespace quorlex::test {
 
-// A program folder holding copies of the sample templates, and a main window over it with
-// scripted message boxes.
+// A program folder holding copies of the sample templates and the help pages, and a main
+// window over it with scripted message boxes.
 class GuiFixture {
 public:
     GuiFixture();
@@ -26,7 +25,7 @@ public:
     MainWindow& window() { return *m_window; }
     Session& session() { return m_session; }
     FakeUi& ui() { return m_ui; }
-    FilesystemPlatform& platform() { return m_platform; }
+    RecordingPlatform& platform() { return m_platform; }
 
     // Runs the set-up as the program does.
     void Start();
@@ -34,13 +33,13 @@ public:
 private:
     TestFolder m_folder;
     FakeUi m_ui;
-    FilesystemPlatform m_platform;
+    RecordingPlatform m_platform;
     QtBrowsers m_browsers;
     Session m_session{m_ui, m_platform, m_browsers};
     std::unique_ptr<MainWindow> m_window;
 };
 
-// Runs JavaScript in a browser and waits for its answer ("<no answer>" after 10 s).
+// Runs JavaScript in a browser and waits for its answer; no answer within 10 s fails the test.
 QString RunScript(QWebEngineView* view, const QString& script);
 
 // Saves a picture of the window into QUORLEX_SCREENSHOT_DIR when that is set.

@@ -8,6 +8,7 @@
 #include "PresetPanel.h"
 #include "RasterView.h"
 #include "SaveImageDialog.h"
+#include "ThelpDialog.h"
 #include "ThumbnailView.h"
 #include "imagetools/JpegCodec.h"
 #include "util/TextFile.h"
@@ -51,10 +52,26 @@ void ClickEntry(QListWidget* list, const QString& text) {
 
 QPushButton* Child(QWidget* parent, const char* name) { return parent->findChild<QPushButton*>(QString::fromLatin1(name)); }
 
+// The help page the viewer was opened on; the viewer is closed again.
+QString ShownHelp(GuiFixture& f) {
+    const QString page = f.window().helpViewer()->address().fileName();
+    f.window().helpViewer()->accept();
+    return page;
+}
+
 } // namespace
 
 class ImageWindowsTest : public QObject {
     Q_OBJECT
+private:
+    void editorAndBrowserHelp(GuiFixture& f) {
+        ImagesPanel* panel = f.window().customizeView()->imagesPanel();
+        panel->editorWindow()->findChild<QAction*>(QStringLiteral("EditorHelp"))->trigger();
+        QCOMPARE(ShownHelp(f), QStringLiteral("tweak_editor.html"));
+        Child(panel->browserDialog(), "BrowserHelp")->click();
+        QCOMPARE(ShownHelp(f), QStringLiteral("imagebrowser.html"));
+    }
+
 private slots:
     void imagesPageWiring() {
         GuiFixture f;
@@ -80,7 +97,11 @@ private slots:
         QTest::mouseClick(panel->presetPanel()->button(QStringLiteral("default")), Qt::LeftButton);
         QCOMPARE(images[1].url, std::string("banner_morning.jpg"));
         QCOMPARE(panel->fileList()->count(), 0);
-        QCOMPARE(panel->presetPanel()->helpButton()->property("helpTopic").toInt(), 7);
+        Child(panel, "TweakHelp")->click();
+        QCOMPARE(ShownHelp(f), QStringLiteral("tweak.html"));
+        Child(panel, "DeleteImageHelp")->click();
+        QCOMPARE(ShownHelp(f), QStringLiteral("deleteimage.html"));
+        editorAndBrowserHelp(f);
         QVERIFY(f.ui().errors.empty());
     }
 

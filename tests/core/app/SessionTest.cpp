@@ -1,8 +1,7 @@
-#include "app/FontChoices.h"
+#include "customize/FontChoices.h"
 #include "app/RowStyle.h"
 #include "app/Session.h"
 #include "app/Texts.h"
-#include "ports/FilesystemPlatform.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 
@@ -22,7 +21,7 @@ struct SessionTest : ::testing::Test {
 
     TestFolder app;
     FakeUi ui;
-    FilesystemPlatform platform;
+    RecordingPlatform platform;
     FakeBrowsers browsers;
     Session session{ui, platform, browsers};
     int steps = 0;
@@ -38,7 +37,7 @@ TEST_F(SessionTest, FreshStartShowsOnlyTheSelectPageAndTheWelcome) {
     EXPECT_EQ(session.workflow().caption, "Quorlex");
     EXPECT_FALSE(session.catalogPage().customizeEnabled());
     EXPECT_EQ(session.catalogPage().rows().size(), 1u);
-    EXPECT_EQ(browsers.Shown(BrowserId::CatalogInfo), std::string("html:") + texts::WelcomeHtml + "\r\n");
+    EXPECT_EQ(browsers.Shown(BrowserId::CatalogInfo), std::string("html:") + WelcomeHtml + "\r\n");
     EXPECT_EQ(steps, 3);
     EXPECT_TRUE(ui.errors.empty());
 }
@@ -94,7 +93,10 @@ TEST_F(SessionTest, AFailedLoadKeepsThePreviousPackage) {
     session.RecalculateTemplate();
     session.catalogPage().ListView1SelectItem(1, true);
     session.RecalculateTemplate();
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{texts::kLoadFailed}));
+    // The fixed first line, then the cause naming the file.
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(ui.errors[0].rfind(std::string(texts::kLoadFailed) + "\r\n", 0), 0u);
+    EXPECT_NE(ui.errors[0].find("bad/colors.xml"), std::string::npos);
     EXPECT_EQ(session.workspace()->TemplateFolder, app.path() / "templates/good");
     EXPECT_EQ(session.workflow().caption, "Quorlex -- Small");
     EXPECT_EQ(ui.suspended, 0);

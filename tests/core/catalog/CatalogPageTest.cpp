@@ -54,5 +54,5 @@ TEST_F(CatalogPageTest, ClickOnTheEmptyAreaClearsEverything) {
     EXPECT_TRUE(page.templateTitle().empty());
     EXPECT_FALSE(page.customizeEnabled());
     EXPECT_FALSE(page.screenshotVisible());
-    EXPECT_EQ(browsers.Shown(BrowserId::CatalogInfo), std::string("html:") + texts::WelcomeHtml + "\r\n");
+    EXPECT_EQ(browsers.Shown(BrowserId::CatalogInfo), std::string("html:") + WelcomeHtml + "\r\n");
 }

@@ -60,21 +60,44 @@ TEST(TemplateCatalog, EmptyIndexGivesAnEmptyCatalogWithoutError) {
     EXPECT_TRUE(catalog.entries().empty());
 }
 
-TEST(TemplateCatalog, FailuresLeaveItEmptyWithTheirMessages) {
+TEST(TemplateCatalog, AMissingIndexOrAnUnwritableCatalogFileIsReported) {
     TestFolder app;
     EXPECT_NE(CatalogError(app.path()).find("templates.tps"), std::string::npos);
     EXPECT_FALSE(app.Exists("templates_tmp.xml"));
 
-    app.Write("templates/templates.tps", "bad\r\n");
-    app.Write("templates/bad/settings.tps", "Salt & Pepper\r\nMe\r\nx\r\n");
+    app.Write("templates/templates.tps", "a\r\n");
+    fs::create_directories(app.path() / "templates_tmp.xml" / "blocker");
     EXPECT_NE(CatalogError(app.path()).find("templates_tmp.xml"), std::string::npos);
 }
 
-TEST(TemplateCatalog, UnwritableProgramFolderIsReported) {
+TEST(TemplateCatalog, ABadEntryNeverHidesTheOthers) {
     TestFolder app;
-    app.Write("templates/templates.tps", "a\r\n");
-    fs::create_directories(app.path() / "templates_tmp.xml" / "blocker");
-    EXPECT_NE(CatalogError(app.path()).find("Cannot create file"), std::string::npos);
+    app.Write("templates/templates.tps", "fish\r\nR&D\r\nnul\r\nok\r\n");
+    app.Write("templates/fish/settings.tps", "Fish & Chips <2>\r\nMe\r\nx\r\n");
+    app.Write("templates/R&D/settings.tps", "Lab\r\nBo\r\nx\r\n");
+    app.Write("templates/nul/settings.tps", std::string("Bin\0\x01" "ary\r\nX\r\nx\r\n", 16));
+    app.Write("templates/ok/settings.tps", "Fine &#233;\r\nAl\r\nx\r\n");
+    TemplateCatalog catalog;
+    catalog.Reload_template_list(app.path());
+    ASSERT_EQ(catalog.entries().size(), 4u);
+    EXPECT_EQ(catalog.entries()[0], (TemplateEntry{"Fish & Chips <2>", "Me", "fish"}));
+    EXPECT_EQ(catalog.entries()[1], (TemplateEntry{"Lab", "Bo", "R&D"}));
+    EXPECT_EQ(catalog.entries()[2], (TemplateEntry{"nul", "", "nul"}));
+    EXPECT_EQ(catalog.entries()[3].title, "Fine \xE9");
+    EXPECT_NE(app.Read("templates_tmp.xml").find("<title>Fine &#233;</title>"), std::string::npos);
+    EXPECT_EQ(catalog.damaged(), std::vector<std::string>{"nul"});
+    EXPECT_NE(catalog.DamagedEntriesMessage().find("\r\nnul"), std::string::npos);
+}
+
+TEST(TemplateCatalog, AnUpperCaseHexReferenceIsKeptAsText) {
+    // "&#X26;" is no XML reference: kept as it is, it made the whole catalog unreadable.
+    TestFolder app;
+    app.Write("templates/templates.tps", "hex\r\nok\r\n");
+    app.Write("templates/hex/settings.tps", "A &#X26; B\r\nMe\r\nx\r\n");
+    TemplateCatalog catalog;
+    catalog.Reload_template_list(app.path());
+    ASSERT_EQ(catalog.entries().size(), 2u);
+    EXPECT_EQ(catalog.entries()[0].title, "A &#X26; B");
 }
 
 TEST(TemplateCatalog, FolderNamesThatLeaveTheTemplatesFolderFallBack) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/Session.h"
-#include "ports/FilesystemPlatform.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 #include "util/TextFile.h"
@@ -40,7 +39,7 @@ struct CustomizeFixture : ::testing::Test {
 
     TestFolder app;
     FakeUi ui;
-    FilesystemPlatform platform;
+    RecordingPlatform platform;
     FakeBrowsers browsers;
     Session session{ui, platform, browsers};
 };

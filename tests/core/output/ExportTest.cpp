@@ -1,6 +1,5 @@
 #include "output/CodeFiles.h"
 #include "output/Export.h"
-#include "ports/FilesystemPlatform.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 
@@ -25,7 +24,7 @@ struct ExportTest : ::testing::Test {
 
     TestFolder dir;
     FakeUi ui;
-    FilesystemPlatform platform;
+    RecordingPlatform platform;
 };
 
 } // namespace

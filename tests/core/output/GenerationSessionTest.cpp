@@ -1,5 +1,4 @@
 #include "app/Session.h"
-#include "ports/FilesystemPlatform.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 
@@ -22,7 +21,7 @@ struct GenerationSessionTest : ::testing::Test {
 
     TestFolder app;
     FakeUi ui;
-    FilesystemPlatform platform;
+    RecordingPlatform platform;
     FakeBrowsers browsers;
     Session session{ui, platform, browsers};
 };
@@ -51,24 +50,62 @@ TEST_F(GenerationSessionTest, AnOptionChangeRegeneratesEverything) {
 
 TEST_F(GenerationSessionTest, FailuresAndRefusalsAreShownOnce) {
     app.Write("templates/pkg/static_files.tps", "..\\outside.txt\r\ngone.js\r\n");
-    fs::remove(app.path() / "templates/pkg/layouts/top/wide.lyo");
     session.WorkflowPageChanged(WorkflowState::kFilesPage);
-    ASSERT_EQ(ui.errors.size(), 3u);
+    ASSERT_EQ(ui.errors.size(), 2u);
     EXPECT_NE(ui.errors[0].find("..\\outside.txt"), std::string::npos);
     EXPECT_NE(ui.errors[1].find("gone.js"), std::string::npos);
-    EXPECT_NE(ui.errors[2].find("wide.lyo"), std::string::npos);
-    EXPECT_EQ(session.generation().files, std::vector<std::string>{"gone.js"});
     EXPECT_EQ(ui.suspended, 0);
+}
+
+TEST_F(GenerationSessionTest, AMissingSourceLeavesTheLastGoodSite) {
+    session.WorkflowPageChanged(WorkflowState::kFilesPage);
+    const std::string site = Output("index.html");
+    fs::remove(app.path() / "templates/pkg/layouts/top/wide.lyo");
+    session.GenerateTemplate();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("wide.lyo"), std::string::npos);
+    EXPECT_EQ(Output("index.html"), site);
+}
+
+struct RecordingExportView : ExportView {
+    void SetBrowserVisible(bool visible) override { steps.push_back(visible ? "show" : "hide"); }
+    void ShowFolder(const fs::path& folder) override { steps.push_back(folder.filename().string()); }
+    std::vector<std::string> steps;
+};
+
+TEST_F(GenerationSessionTest, ExportGoesIntoFoldersWithNonAsciiNames) {
+    session.WorkflowPageChanged(WorkflowState::kFilesPage);
+    RecordingExportView view;
+    for (const char* name : {"\xC3\x89t\xC3\xA9", "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B"}) {
+        fs::create_directories(app.path() / name);
+        EXPECT_EQ(session.ExportTemplate(app.path() / name, view), ExportOutcome::Copied);
+        EXPECT_EQ(app.Read(std::string(name) + "/template/index.html"), Output("index.html"));
+    }
+    EXPECT_EQ(view.steps[0], "hide");
+    EXPECT_EQ(view.steps[1], "template");
+    EXPECT_EQ(view.steps[3], "show");
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_EQ(session.ExportTemplate(" ", view), ExportOutcome::NoTarget);
+    EXPECT_EQ(view.steps.size(), 8u);
+}
+
+TEST_F(GenerationSessionTest, MessagesShowPathsInTheProgramsText) {
+    fs::create_directories(app.path() / "\xC3\x89t\xC3\xA9");
+    platform.openSucceeds = false;
+    session.OpenInExplorer(app.path() / "\xC3\x89t\xC3\xA9");
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("\xC9t\xE9\""), std::string::npos);
 }
 
 TEST_F(GenerationSessionTest, ExportAndTheExternalViewersGoThroughThePlatform) {
     session.WorkflowPageChanged(WorkflowState::kFilesPage);
     fs::create_directories(app.path() / "site");
-    EXPECT_EQ(session.ExportTemplate((app.path() / "site").string()), ExportOutcome::Copied);
+    RecordingExportView view;
+    EXPECT_EQ(session.ExportTemplate(app.path() / "site", view), ExportOutcome::Copied);
     EXPECT_EQ(app.Read("site/template/index.html"), Output("index.html"));
 
     session.PreviewInIE();
-    session.OpenInExplorer((app.path() / "site").string());
+    session.OpenInExplorer(app.path() / "site");
     session.OpenInExplorer(" ");
     ASSERT_EQ(platform.opened.size(), 2u);
     EXPECT_EQ(platform.opened[0], app.path() / "templates/pkg/index_temp.html");

@@ -1,6 +1,5 @@
 #include "output/EditorTemplates.h"
 #include "output/Generation.h"
-#include "ports/FilesystemPlatform.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 #include "util/Error.h"
@@ -28,7 +27,7 @@ struct GenerationTest : ::testing::Test {
 
     TestFolder app;
     FakeUi ui;
-    FilesystemPlatform platform;
+    RecordingPlatform platform;
     TemplateWorkspace ws;
     TemplateOptions options;
     GenerationResult result;
@@ -177,18 +176,25 @@ TEST_F(GenerationTest, PathsLeavingTheirFolderAreRefusedAndTheRestGenerated) {
     EXPECT_TRUE(Contains(message, "written.css"));
 }
 
-TEST_F(GenerationTest, AnUnreadableSourceStopsAndKeepsWhatWasWritten) {
+TEST_F(GenerationTest, AnUnreadableSourceStopsBeforeTheLastSiteIsTouched) {
     app.Write("templates/pkg/static_files.tps", "favicon.ico\r\n");
     app.Write("templates/pkg/favicon.ico", "ico");
-    fs::remove(app.path() / "templates/pkg/menus/main/menu.lyo");
-    try {
-        Generate();
-        FAIL() << "a missing menu tree must stop generation";
-    } catch (const Error& error) {
-        EXPECT_TRUE(Contains(error.what(), "menu.lyo"));
+    Generate();
+    const std::string site = Output("index.html");
+    for (const char* source : {"menus/main/menu.lyo", "css/main.css"}) {
+        const std::string kept = app.Read(std::string("templates/pkg/") + source);
+        fs::remove(app.path() / "templates/pkg" / source);
+        try {
+            Generate();
+            FAIL() << "a missing source must stop generation";
+        } catch (const Error& error) {
+            EXPECT_TRUE(Contains(error.what(), fs::path(source).filename().string()));
+        }
+        EXPECT_TRUE(result.files.empty());
+        EXPECT_EQ(Output("index.html"), site);
+        EXPECT_EQ(Output("favicon.ico"), "ico");
+        app.Write(std::string("templates/pkg/") + source, kept);
     }
-    EXPECT_EQ(result.files, Names{"favicon.ico"});
-    EXPECT_EQ(Output("favicon.ico"), "ico");
 
     ws.settings.tempfolder = "index.html/template"; // the output folder cannot be created
     EXPECT_THROW(Generate(), Error);

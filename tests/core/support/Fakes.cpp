@@ -35,6 +35,8 @@ std::optional<std::filesystem::path> FakeUi::AskOpenFile(const OpenFileRequest& 
     return Next<std::optional<std::filesystem::path>>(openPaths, std::nullopt);
 }
 
+void FakeBrowsers::ShowFile(BrowserId browser, const fs::path& file) { log.emplace_back(browser, file.string()); }
+
 void FakeBrowsers::Navigate(BrowserId browser, const std::string& address) { log.emplace_back(browser, address); }
 
 void FakeBrowsers::ShowHtml(BrowserId browser, const std::string& html) { log.emplace_back(browser, "html:" + html); }

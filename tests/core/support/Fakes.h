@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ports/Browsers.h"
+#include "ports/FilesystemPlatform.h"
+#include "ports/HelpViewer.h"
+#include "util/FolderCopy.h"
 #include "ports/Ui.h"
 
 #include <deque>
@@ -39,12 +42,46 @@ public:
 // Remembers what each browser was told to show.
 class FakeBrowsers : public Browsers {
 public:
+    void ShowFile(BrowserId browser, const fs::path& file) override;
     void Navigate(BrowserId browser, const std::string& address) override;
     void ShowHtml(BrowserId browser, const std::string& html) override;
-    // The last address or HTML of a browser ("html:" + text for HTML).
+    // The last file, address or HTML of a browser ("html:" + text for HTML).
     std::string Shown(BrowserId browser) const;
 
     std::vector<std::pair<BrowserId, std::string>> log;
+};
+
+// Remembers every address the help viewer was shown with.
+class FakeHelpViewer : public HelpViewer {
+public:
+    void ShowHelpFile(const fs::path& file) override { shown.push_back(file.string()); }
+    void ShowHelp(const std::string& address) override { shown.push_back(address); }
+
+    std::vector<std::string> shown;
+};
+
+// Platform on plain files that answers the folder copy's questions from a script and
+// records what it was asked to open.
+class RecordingPlatform : public FilesystemPlatform {
+public:
+    bool CopyFolderInteractive(const fs::path& from, const fs::path& to) override {
+        return CopyFolderWithQuestions(from, to, copyQuestions);
+    }
+    bool OpenWithDefaultHandler(const fs::path& path) override {
+        opened.push_back(path);
+        return openSucceeds;
+    }
+    bool OpenUrl(const std::string& url) override {
+        openedUrls.push_back(url);
+        return openSucceeds;
+    }
+    fs::path GetMyDocumentsFolder() override { return documentsFolder; }
+
+    fs::path documentsFolder;
+    FolderCopyQuestions copyQuestions;
+    std::vector<fs::path> opened;
+    std::vector<std::string> openedUrls;
+    bool openSucceeds = true;
 };
 
 } // namespace quorlex::test

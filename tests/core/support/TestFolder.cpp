@@ -24,7 +24,7 @@ TestFolder::~TestFolder() {
 fs::path TestFolder::Write(const std::string& relative, const std::string& bytes) const {
     const fs::path file = m_path / relative;
     fs::create_directories(file.parent_path());
-    WriteFileBytes(file, bytes);
+    WriteFileAtomic(file, bytes);
     return file;
 }
 

@@ -1,4 +1,4 @@
-#include "app/FontChoices.h"
+#include "customize/FontChoices.h"
 
 namespace quorlex {
 

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace quorlex {
+
+struct TemplateWorkspace;
+class Ui;
+
+// What a customization page needs from the session that owns it.
+class PageContext {
+public:
+    virtual ~PageContext() = default;
+    // The loaded package, or nullptr before the first load.
+    virtual TemplateWorkspace* workspace() = 0;
+    virtual const TemplateWorkspace* workspace() const = 0;
+    virtual Ui& ui() = 0;
+    // Rebuilds the preview, reporting a failure to the user.
+    virtual void Refresh() = 0;
+    // Opens the help viewer on the page of a help topic number (help/HelpTopics.h).
+    virtual void HelpRequested(int topic) = 0;
+};
+
+} // namespace quorlex
