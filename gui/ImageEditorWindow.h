@@ -29,7 +29,6 @@ public:
     void OpenImage();
 
     RasterView* imageArea() const { return m_image; }
-    QScrollArea* scrollArea() const { return m_scroll; }
     QCheckBox* channelBox(Channel channel) const { return m_channels[static_cast<int>(channel)]; }
     QSlider* brightnessSlider() const { return m_brightness; }
     QLabel* brightnessLabel() const { return m_value; }

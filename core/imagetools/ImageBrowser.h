@@ -31,7 +31,6 @@ public:
     // case), in the file list's order, and selects `preselected` when it is among them.
     void Open(const fs::path& folder, const std::vector<std::string>& extensions, const std::string& preselected);
 
-    const fs::path& folder() const { return m_folder; }
     // The image files' names as program text, and the native path of one.
     const std::vector<std::string>& files() const { return m_files; }
     fs::path FilePath(size_t index) const;
