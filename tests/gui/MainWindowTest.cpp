@@ -162,13 +162,15 @@ private slots:
         for (CodeTab tab : {CodeTab::Html, CodeTab::Css, CodeTab::Hover})
             QCOMPARE(code->editor(tab)->wrapMode(), QsciScintilla::WrapWord);
 
-        exportPage->newFolderField()->setText(QStringLiteral("out\\site"));
+        // Folder names beyond Windows-1252 are created and exported into as typed.
+        exportPage->newFolderField()->setText(QStringLiteral("\u00C9t\u00E9\\\u0414\u043E\u043A"));
         exportPage->CreateFolder();
-        QCOMPARE(exportPage->targetText(), PathToQt(f.folder().path() / "out" / "site"));
+        const fs::path target = f.folder().path() / "\xC3\x89t\xC3\xA9" / "\xD0\x94\xD0\xBE\xD0\xBA";
+        QCOMPARE(exportPage->targetText(), PathToQt(target));
         QVERIFY(exportPage->newFolderField()->text().isEmpty());
         exportPage->ExportTemplate();
-        QVERIFY(f.folder().Exists("out/site/template/index.html"));
-        QCOMPARE(exportPage->targetText(), PathToQt(f.folder().path() / "out" / "site"));
+        QVERIFY(fs::exists(target / "template/index.html"));
+        QCOMPARE(exportPage->targetText(), PathToQt(target));
         QVERIFY(exportPage->folderList()->isVisibleTo(&f.window()));
         QVERIFY(f.ui().errors.empty());
     }

@@ -5,6 +5,7 @@
 #include "util/OrderedReplace.h"
 #include "util/PackagePath.h"
 #include "util/TextFile.h"
+#include "util/UserMessage.h"
 #include "workspace/XmlDocument.h"
 
 #include <gtest/gtest.h>
@@ -167,4 +168,10 @@ TEST(Reads, SubstitutionStopsAtItsLimitNamingThePlaceholder) {
     const std::string message = Message([&] { ReplaceAllInOrder(text, rows, scratch, 1 << 20); });
     EXPECT_NE(message.find("\"%c1"), std::string::npos);
     EXPECT_LT(scratch.capacity() + text.capacity(), size_t{8} << 20);
+}
+
+TEST(Messages, EveryExceptionBecomesTheUsersMessage) {
+    EXPECT_EQ(UserMessage(Error("Cannot read file \"a\".")), "Cannot read file \"a\".");
+    EXPECT_NE(UserMessage(std::bad_alloc()).find("not enough memory"), std::string::npos);
+    EXPECT_NE(UserMessage(std::out_of_range("vector")).find("vector"), std::string::npos);
 }

@@ -1,0 +1,48 @@
+// The desktop services that guard the user's files: the trash and the browser's content policy.
+#include "LocalContentPolicy.h"
+#include "QtPlatform.h"
+#include "support/TestFolder.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+class PlatformServicesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qputenv("XDG_DATA_HOME", QByteArray::fromStdString((m_home.path() / "data").string())); }
+
+    void aLinkIsNeverHandedToTheTrash() {
+        m_home.Write("site/index.html", "my site");
+        m_home.Write("pkg/template/index.html", "old output");
+        fs::create_symlink(m_home.path() / "site", m_home.path() / "pkg/link");
+        QtPlatform platform;
+        QVERIFY(!platform.RecycleFolder(m_home.path() / "pkg/link"));
+        QCOMPARE(m_home.Read("site/index.html"), std::string("my site"));
+        QVERIFY(platform.RecycleFolder(m_home.path() / "pkg/template"));
+        QVERIFY(!m_home.Exists("pkg/template"));
+        QCOMPARE(m_home.Read("site/index.html"), std::string("my site"));
+    }
+
+    void aLocalPageLoadsOnlyFromItsOwnFolder() {
+        const QUrl page = QUrl::fromLocalFile(QStringLiteral("/app/templates/harbor/index_temp.html"));
+        const auto allows = [&](const QString& request) { return LocalContentPolicy::Allows(page, QUrl(request)); };
+        QVERIFY(allows(QStringLiteral("file:///app/templates/harbor/images/logo.gif")));
+        QVERIFY(allows(QStringLiteral("data:image/png;base64,AAAA")));
+        QVERIFY(!allows(QStringLiteral("file:///app/templates/other/images/logo.gif")));
+        QVERIFY(!allows(QStringLiteral("file:///app/templates/harbor/../other/x.css")));
+        QVERIFY(!allows(QStringLiteral("file:///home/user/.ssh/id_rsa")));
+        QVERIFY(!allows(QStringLiteral("https://tracker.example/pixel.gif")));
+        const QUrl remote(QStringLiteral("https://www.quorlex.example/whatsnew.html"));
+        QVERIFY(LocalContentPolicy::Allows(remote, QUrl(QStringLiteral("https://www.quorlex.example/a.css"))));
+        QVERIFY(!LocalContentPolicy::Allows(remote, QUrl(QStringLiteral("file:///etc/passwd"))));
+    }
+
+private:
+    TestFolder m_home;
+};
+
+QTEST_MAIN(PlatformServicesTest)
+#include "PlatformServicesTest.moc"
