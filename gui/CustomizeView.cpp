@@ -2,6 +2,7 @@
 
 #include "ColorsPanel.h"
 #include "FontsPanel.h"
+#include "ImagesPanel.h"
 #include "LayoutsPanel.h"
 #include "ListRows.h"
 #include "MenusPanel.h"
@@ -13,7 +14,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
@@ -53,9 +53,11 @@ QStringList TitlesOf(const TemplateWorkspace& ws, TableKind kind) {
 CustomizeView::CustomizeView(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_colors(new ColorsPanel(session.colorsPage())),
       m_layouts(new LayoutsPanel(session.layoutsPage())), m_fonts(new FontsPanel(session.fontsPage())),
-      m_menus(new MenusPanel(session.menusPage(), session.ui())) {
+      m_images(new ImagesPanel(session)), m_menus(new MenusPanel(session.menusPage(), session.ui())) {
     m_titles[0] = m_colors->titleList();
     m_presets[0] = m_colors->presetPanel()->list();
+    m_titles[1] = m_images->titleList();
+    m_presets[1] = m_images->presetPanel()->list();
     m_titles[2] = m_layouts->titleList();
     m_presets[2] = m_layouts->presetPanel()->list();
     m_titles[3] = m_fonts->titleList();
@@ -64,7 +66,7 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
     m_subPages = new QTabWidget;
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
     m_subPages->addTab(m_colors, QStringLiteral("Colors && Backgrounds:"));
-    m_subPages->addTab(BuildTablePage(1, QStringLiteral("Images:")), QStringLiteral("Images:"));
+    m_subPages->addTab(m_images, QStringLiteral("Images:"));
     m_subPages->addTab(m_layouts, QStringLiteral("Layout / Objects:"));
     m_subPages->addTab(m_fonts, QStringLiteral("Fonts:"));
     m_subPages->addTab(m_menus, QStringLiteral("Menus:"));
@@ -86,22 +88,6 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
             m_session.SubPageChanged(index);
     });
     connect(m_split, &QSplitter::splitterMoved, this, [this] { m_session.SplitterMoved(m_split->sizes().first()); });
-}
-
-QWidget* CustomizeView::BuildTablePage(int subPage, const QString& titleCaption) {
-    auto* page = new QWidget;
-    auto* layout = new QHBoxLayout(page);
-    auto* titles = new QVBoxLayout;
-    titles->addWidget(new QLabel(titleCaption));
-    m_titles[subPage] = NewRowList();
-    titles->addWidget(m_titles[subPage]);
-    layout->addLayout(titles, 1);
-    auto* presets = new QVBoxLayout;
-    presets->addWidget(new QLabel(QStringLiteral("Presets:")));
-    m_presets[subPage] = NewRowList();
-    presets->addWidget(m_presets[subPage]);
-    layout->addLayout(presets, 1);
-    return page;
 }
 
 QWidget* CustomizeView::BuildPreviewGroup() {
@@ -139,17 +125,8 @@ void CustomizeView::ShowWorkspace() {
     m_colors->Reload(TitlesOf(*ws, TableKind::Colors));
     m_layouts->Reload(TitlesOf(*ws, TableKind::Layouts));
     m_fonts->Reload(TitlesOf(*ws, TableKind::Fonts));
+    m_images->Reload(TitlesOf(*ws, TableKind::Images));
     m_menus->Reload(TitlesOf(*ws, TableKind::Menus), ws->menuClassOffered);
-    ShowTablePage(1, *ws);
-}
-
-void CustomizeView::ShowTablePage(int subPage, const TemplateWorkspace& ws) {
-    const TableKind kind = kSubPageKinds[subPage];
-    m_titles[subPage]->clear();
-    m_titles[subPage]->addItems(TitlesOf(ws, kind));
-    m_presets[subPage]->clear();
-    for (const auto& name : ws.Presets(kind))
-        m_presets[subPage]->addItem(ToQt(name));
 }
 
 void CustomizeView::ShowWorkflow() {

@@ -11,6 +11,7 @@ namespace quorlex {
 struct TemplateWorkspace;
 class ColorsPanel;
 class FontsPanel;
+class ImagesPanel;
 class LayoutsPanel;
 class MenusPanel;
 class PreviewBrowser;
@@ -31,11 +32,10 @@ public:
     ColorsPanel* colorsPanel() const { return m_colors; }
     LayoutsPanel* layoutsPanel() const { return m_layouts; }
     FontsPanel* fontsPanel() const { return m_fonts; }
+    ImagesPanel* imagesPanel() const { return m_images; }
     MenusPanel* menusPanel() const { return m_menus; }
 
 private:
-    QWidget* BuildTablePage(int subPage, const QString& titleCaption);
-    void ShowTablePage(int subPage, const TemplateWorkspace& ws);
     QWidget* BuildPreviewGroup();
 
     Session& m_session;
@@ -45,6 +45,7 @@ private:
     ColorsPanel* m_colors;
     LayoutsPanel* m_layouts;
     FontsPanel* m_fonts;
+    ImagesPanel* m_images;
     MenusPanel* m_menus;
     QListWidget* m_titles[5] = {};
     QListWidget* m_presets[5] = {};

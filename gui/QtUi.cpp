@@ -47,6 +47,17 @@ std::optional<std::filesystem::path> QtUi::AskSaveFile(const SaveFileRequest& re
     return PathFromQt(dialog.selectedFiles().first());
 }
 
+std::optional<std::filesystem::path> QtUi::AskOpenFile(const OpenFileRequest& request) {
+    QStringList filters;
+    for (const auto& filter : request.filters)
+        filters << ToQt(filter);
+    const QString chosen = QFileDialog::getOpenFileName(m_window, ToQt(request.title), QString(),
+                                                        filters.join(QStringLiteral(";;")));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return PathFromQt(chosen);
+}
+
 void QtUi::SuspendUpdates() {
     if (m_suspended++ == 0 && m_window)
         m_window->setUpdatesEnabled(false);

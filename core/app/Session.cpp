@@ -106,7 +106,7 @@ void Session::ResetPages() {
     m_colorsPage.Reset();
     m_fontsPage.Reset();
     m_layoutsPage.Reset();
-    m_imagePresets.Reset();
+    m_imagesPage.Reset();
     m_menusPage.Reset();
 }
 

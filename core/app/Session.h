@@ -5,6 +5,7 @@
 #include "catalog/CatalogPage.h"
 #include "customize/ColorsPage.h"
 #include "customize/FontsPage.h"
+#include "customize/ImagesPage.h"
 #include "customize/LayoutsPage.h"
 #include "customize/PageContext.h"
 #include "customize/PresetStore.h"
@@ -88,7 +89,7 @@ public:
     ColorsPage& colorsPage() { return m_colorsPage; }
     FontsPage& fontsPage() { return m_fontsPage; }
     LayoutsPage& layoutsPage() { return m_layoutsPage; }
-    PresetStore& imagePresets() { return m_imagePresets; }
+    ImagesPage& imagesPage() { return m_imagesPage; }
     MenusPage& menusPage() { return m_menusPage; }
     const TemplateOptions& templateOptions() const { return m_options; }
     const GenerationResult& generation() const { return m_generation; }
@@ -116,7 +117,7 @@ private:
     ColorsPage m_colorsPage{*this};
     FontsPage m_fontsPage{*this};
     LayoutsPage m_layoutsPage{*this};
-    PresetStore m_imagePresets{*this, PresetKind::Images};
+    ImagesPage m_imagesPage{*this, m_platform};
     MenusPage m_menusPage{*this};
     std::string m_shownPage;      // the page the live preview shows
     std::string m_rebuildScratch; // kept between rebuilds so they reuse its memory

@@ -104,7 +104,7 @@ TEST_F(PresetStoreTest, EachKindWritesItsElementsIntoACopyOfTheTemplateFile) {
     ws().tables.images[0].url = "other.gif";
     ws().tables.layouts[0].choice = "narrow";
     SaveAs(session.colorsPage().presets(), "c");
-    SaveAs(session.imagePresets(), "i");
+    SaveAs(session.imagesPage().presets(), "i");
     SaveAs(session.layoutsPage().presets(), "l");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(app.Read("templates/pkg/colors.xml"), colorsXml);
@@ -159,8 +159,8 @@ TEST_F(PresetStoreTest, AnImagePresetSetsTheFolderFromItsVarElement) {
              TableXml({"<image>Logo</image><url>alt.gif</url><folder>images/</folder><var>alt/</var>"}));
     WritePkg("alt/alt.gif", "GIF89a");
     Open();
-    SelectPreset(session.imagePresets(), "Alt");
-    session.imagePresets().Apply();
+    SelectPreset(session.imagesPage().presets(), "Alt");
+    session.imagesPage().presets().Apply();
     EXPECT_EQ(ws().tables.images[0].folder, "alt/");
     EXPECT_EQ(ws().tables.images[0].url, "alt.gif");
     EXPECT_NE(Preview().find("alt/alt.gif"), std::string::npos);

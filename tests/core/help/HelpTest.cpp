@@ -65,11 +65,17 @@ TEST_F(SessionHelpTest, PageHelpButtonsOpenTheirTopics) {
     session.colorsPage().Help();
     session.fontsPage().Help();
     session.colorsPage().presets().Help();
-    session.imagePresets().Help();
+    session.imagesPage().presets().Help();
     session.layoutsPage().presets().Help();
+    session.imagesPage().TweakHelp();
+    session.imagesPage().DeleteImageHelp();
+    session.imagesPage().EditorHelp();
+    session.imagesPage().BrowserHelp();
     EXPECT_EQ(viewer.shown, (std::vector<std::string>{Page("select_colors.html"), Page("fonts.html"),
                                                        Page("presets.html"), Page("images.html"),
-                                                       Page("layouts.html")}));
+                                                       Page("layouts.html"), Page("tweak.html"),
+                                                       Page("deleteimage.html"), Page("tweak_editor.html"),
+                                                       Page("imagebrowser.html")}));
 }
 
 TEST_F(SessionHelpTest, WebLinksOpenTheSiteAndReportABrowserThatFails) {

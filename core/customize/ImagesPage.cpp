@@ -1,0 +1,374 @@
+#include "customize/ImagesPage.h"
+
+#include "customize/ChoiceOrder.h"
+#include "customize/PageContext.h"
+#include "customize/RowAt.h"
+#include "help/HelpTopics.h"
+#include "imagetools/ImageNames.h"
+#include "imagetools/JpegCodec.h"
+#include "ports/Platform.h"
+#include "ports/Ui.h"
+#include "util/Error.h"
+#include "util/FileLists.h"
+#include "output/Export.h"
+#include "util/FolderCopy.h"
+#include "util/NativeNames.h"
+#include "util/NewFile.h"
+#include "util/TextFile.h"
+#include "workspace/TemplateWorkspace.h"
+
+#include <algorithm>
+
+namespace quorlex {
+
+namespace {
+
+constexpr const char* kOverwrite = "Image with that name already exists. Overwrite?";
+constexpr const char* kDefaultImage = "Cannot delete default image. Operation aborted.";
+constexpr const char* kCannotDelete = "Error: Cannot delete image file.";
+constexpr const char* kBackupMissing = "Images Backup Doesn't Exist! Operation aborted.";
+constexpr const char* kRestoreQuestion =
+    "Do you really want to restore all the default images (this will restore the original images for this "
+    "template)?";
+constexpr const char* kKeepQuestion =
+    "Do you want to keep your custom (modified) images? (If you click \"No\" all custom (modified) images will "
+    "be deleted!)";
+constexpr const char* kComplete = "Operation Complete.";
+constexpr const char* kRestoreFailed =
+    "Unknown error: cannot restore images from backup. You may need to reinstall Tamblor";
+constexpr int kJpegQuality = 100;
+
+bool IsListedEntry(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && !SameTextNoCase(name, "thumbs.db");
+}
+
+} // namespace
+
+ImagesPage::ImagesPage(PageContext& session, Platform& platform)
+    : m_session(session), m_platform(platform), m_presets(session, PresetKind::Images, this) {}
+
+ImageVariable* ImagesPage::SelectedRow() {
+    TemplateWorkspace* ws = m_session.workspace();
+    return RowAt(ws ? &ws->tables.images : nullptr, m_selected);
+}
+
+const std::string* ImagesPage::SelectedFileName() const {
+    return m_selectedFile && *m_selectedFile < m_files.size() ? &m_files[*m_selectedFile] : nullptr;
+}
+
+std::optional<fs::path> ImagesPage::FolderOf(const ImageVariable& row) {
+    try {
+        return m_session.workspace()->PackageFile(row.folder);
+    } catch (const Error& error) {
+        m_session.ui().ShowError(error.what());
+        return std::nullopt;
+    }
+}
+
+void ImagesPage::onImageSelected(std::optional<size_t> row) {
+    if (!row)
+        return;
+    m_selected = row;
+    lvImagesSelectItem(*row);
+}
+
+void ImagesPage::lvImagesSelectItem(size_t row) {
+    TemplateWorkspace* ws = m_session.workspace();
+    if (!ws || row >= ws->tables.images.size())
+        return;
+    const ImageVariable& variable = ws->tables.images[row];
+    m_files.clear();
+    m_selectedFile.reset();
+    {
+        UpdatesSuspended suspended(m_session.ui());
+        try {
+            for (std::string& name : ListFileNames(ws->PackageFile(variable.folder), "*.*"))
+                if (IsListedEntry(name))
+                    m_files.push_back(std::move(name));
+        } catch (const Error&) {
+            // A folder outside the package lists nothing; the row's file still shows.
+        }
+    }
+    const auto found = std::find(m_files.begin(), m_files.end(), variable.url);
+    m_selectedFile = found != m_files.end() ? static_cast<size_t>(found - m_files.begin())
+                                            : InsertSorted(m_files, variable.url);
+}
+
+void ImagesPage::FileClicked(size_t index) {
+    ImageVariable* row = SelectedRow();
+    if (!row || index >= m_files.size())
+        return;
+    m_selectedFile = index;
+    row->url = m_files[index];
+    m_session.Refresh();
+}
+
+void ImagesPage::SelectFileNamed(const std::string& name) {
+    const auto found = std::find(m_files.begin(), m_files.end(), name);
+    if (found != m_files.end())
+        FileClicked(static_cast<size_t>(found - m_files.begin()));
+}
+
+bool ImagesPage::OpenBrowser(const std::vector<std::string>& extensions) {
+    if (!SelectedRow())
+        return false;
+    lvImagesSelectItem(*m_selected);
+    const std::optional<fs::path> folder = FolderOf(*SelectedRow());
+    if (!folder)
+        return false;
+    const std::string* current = SelectedFileName();
+    m_browser.Open(*folder, extensions, current ? *current : std::string());
+    return true;
+}
+
+void ImagesPage::BrowserPicked() {
+    if (const std::optional<std::string> picked = m_browser.Picked())
+        SelectFileNamed(*picked);
+}
+
+bool ImagesPage::Tweak() {
+    ImageVariable* row = SelectedRow();
+    if (!row)
+        return false;
+    if (const std::string* file = SelectedFileName())
+        row->url = *file;
+    m_editor.SetImagePath(row->folder + row->url);
+    if (!IsJpegName(row->url)) {
+        m_session.ui().Inform(imagetexts::kOnlyJpeg);
+        return false;
+    }
+    return true;
+}
+
+bool ImagesPage::LoadEditorImage() {
+    const TemplateWorkspace* ws = m_session.workspace();
+    if (!ws)
+        return false;
+    fs::path file;
+    try {
+        file = ws->PackageFile(m_editor.imagePath());
+    } catch (const Error& error) {
+        m_session.ui().ShowError(error.what());
+        return false;
+    }
+    return m_editor.Load(file, m_session.ui());
+}
+
+std::string ImagesPage::ProposedSaveName() {
+    const ImageVariable* row = SelectedRow();
+    if (!row)
+        return {};
+    const std::string* file = SelectedFileName();
+    const std::string base = WithoutExtension(file ? *file : row->url);
+    const std::optional<fs::path> folder = FolderOf(*row);
+    return folder ? ProposedImageName(*folder, base) : base + "_1.jpg";
+}
+
+ImageSaveOutcome ImagesPage::SaveEditedImage(std::string& name) {
+    const std::optional<size_t> edited = m_selected;
+    const ImageVariable* row = SelectedRow();
+    if (!row)
+        return ImageSaveOutcome::Failed;
+    if (const auto refusal = ImageNameRefusal(name)) {
+        m_session.ui().Inform(*refusal);
+        return ImageSaveOutcome::Refused;
+    }
+    name = JpegFileName(name);
+    const std::optional<fs::path> folder = FolderOf(*row);
+    if (!folder)
+        return ImageSaveOutcome::Failed;
+    if (NameTakenNoCase(*folder, name)) {
+        m_session.ui().Inform(imagetexts::kImageExists);
+        return ImageSaveOutcome::Refused;
+    }
+    try {
+        WriteNewFile(*folder / NativeNameFromPackageText(name), EncodeJpeg(m_editor.adjusted(), kJpegQuality));
+    } catch (const Error& error) {
+        m_session.ui().ShowError(error.what());
+        return ImageSaveOutcome::Failed;
+    }
+    // Only the edited variable changes: the other choices of this session stay.
+    onImageSelected(edited);
+    const auto found = std::find(m_files.begin(), m_files.end(), name);
+    if (found == m_files.end())
+        return ImageSaveOutcome::NotListed;
+    FileClicked(static_cast<size_t>(found - m_files.begin()));
+    return ImageSaveOutcome::Saved;
+}
+
+void ImagesPage::CopyReplacing(const fs::path& from, const fs::path& to, bool replace) {
+    try {
+        if (replace)
+            CopyFileAtomic(from, to);
+        else
+            WriteNewFile(to, ReadFileBytes(from));
+    } catch (const Error& error) {
+        m_session.ui().ShowError(error.what());
+    }
+}
+
+void ImagesPage::Add() {
+    const ImageVariable* row = SelectedRow();
+    if (!row)
+        return;
+    const std::optional<fs::path> chosen = m_session.ui().AskOpenFile(
+        {"Open", {"Pictures (*.jpg *.jpeg *.png *.gif *.bmp)", "All Files (*)"}});
+    if (chosen) {
+        if (const std::optional<fs::path> folder = FolderOf(*row)) {
+            const fs::path target = *folder / chosen->filename();
+            std::error_code ec;
+            const bool exists = fs::exists(fs::symlink_status(target, ec));
+            if (!exists)
+                CopyReplacing(*chosen, target, false);
+            else if (m_session.ui().Confirm(kOverwrite) == Answer::Yes)
+                CopyReplacing(*chosen, target, true);
+        }
+    }
+    onImageSelected(m_selected);
+}
+
+std::vector<size_t> ImagesPage::RowsUsing(const fs::path& file) {
+    std::vector<size_t> rows;
+    const TemplateWorkspace* ws = m_session.workspace();
+    for (size_t i = 0; i < ws->tables.images.size(); ++i) {
+        const ImageVariable& row = ws->tables.images[i];
+        try {
+            const fs::path used = ws->PackageFile(row.folder + row.url);
+            std::error_code ec;
+            if (used == file || fs::equivalent(used, file, ec))
+                rows.push_back(i);
+        } catch (const Error&) {
+            // A row pointing outside the package cannot be using a file inside it.
+        }
+    }
+    return rows;
+}
+
+void ImagesPage::ForgetDeletedFile(const std::vector<size_t>& rows) {
+    TemplateWorkspace* ws = m_session.workspace();
+    for (size_t i : rows) {
+        if (i >= ws->tables.DefaultImageTable.size())
+            continue;
+        ws->tables.images[i].url = ws->tables.DefaultImageTable[i].url;
+        ws->tables.images[i].folder = ws->tables.DefaultImageTable[i].folder;
+    }
+}
+
+void ImagesPage::Delete() {
+    TemplateWorkspace* ws = m_session.workspace();
+    const ImageVariable* row = SelectedRow();
+    const std::string* entry = SelectedFileName();
+    if (!row || !entry)
+        return;
+    const std::string name = *entry;
+    const auto& defaults = ws->tables.DefaultImageTable;
+    if (*m_selected < defaults.size() && name == defaults[*m_selected].url) {
+        m_session.ui().Inform(kDefaultImage);
+        return;
+    }
+    if (m_session.ui().Confirm("Do you really want to delete the image \"" + name + "\"?") != Answer::Yes)
+        return;
+    const std::optional<fs::path> folder = FolderOf(*row);
+    if (!folder)
+        return;
+    try {
+        const fs::path file = *folder / NativeNameFromPackageText(name);
+        std::error_code ec;
+        if (fs::is_directory(fs::symlink_status(file, ec)))
+            throw Error(kCannotDelete);
+        const std::vector<size_t> users = RowsUsing(file);
+        fs::remove(file, ec);
+        if (ec)
+            throw Error(kCannotDelete);
+        ForgetDeletedFile(users);
+        lvImagesSelectItem(*m_selected);
+    } catch (const std::exception&) {
+        m_session.ui().ShowError(kCannotDelete);
+        return;
+    }
+    m_session.Refresh();
+}
+
+void ImagesPage::Export() {
+    const ImageVariable* row = SelectedRow();
+    const std::string* entry = SelectedFileName();
+    if (!row || !entry)
+        return;
+    const std::string name = *entry;
+    const std::optional<fs::path> folder = FolderOf(*row);
+    if (!folder)
+        return;
+    const auto target = m_session.ui().AskSaveFile({"Save As", {"All Files (*.*)"}, name, ""});
+    if (target)
+        CopyReplacing(*folder / NativeNameFromPackageText(name), *target, true);
+}
+
+bool ImagesPage::RestoreFromBackup(const fs::path& backup, const fs::path& root, bool keepCustom) {
+    std::error_code ec;
+    if (keepCustom) {
+        fs::create_directories(root, ec);
+        CopyFolderTree(backup, root);
+        return !ec;
+    }
+    m_platform.RecycleFolder(root);
+    // A folder that is still there would receive the backup as a subfolder.
+    if (fs::exists(fs::symlink_status(root, ec)))
+        return false;
+    ShellCopyFolder(m_platform, m_session.ui(), backup, root);
+    return true;
+}
+
+void ImagesPage::RestoreDefaults() {
+    TemplateWorkspace* ws = m_session.workspace();
+    if (!ws)
+        return;
+    const PackageSettings& settings = ws->settings;
+    std::optional<fs::path> backup;
+    if (!settings.imagebackup.empty() && !settings.imageroot.empty()) {
+        try {
+            backup = ws->PackageFile(settings.imagebackup);
+        } catch (const Error&) {
+        }
+    }
+    std::error_code ec;
+    if (!backup || !fs::is_directory(*backup, ec)) {
+        m_session.ui().Inform(kBackupMissing);
+        return;
+    }
+    if (m_session.ui().Confirm(kRestoreQuestion) != Answer::Yes)
+        return;
+    bool failed = false;
+    try {
+        const fs::path root = ws->PackageFile(settings.imageroot);
+        const Answer keep = m_session.ui().Confirm(kKeepQuestion);
+        if (keep == Answer::Cancel)
+            return;
+        failed = !RestoreFromBackup(*backup, root, keep == Answer::Yes);
+    } catch (const std::exception&) {
+        failed = true;
+    }
+    m_session.Refresh();
+    m_presets.Default();
+    m_session.ui().Inform(kComplete);
+    if (failed)
+        m_session.ui().ShowError(kRestoreFailed);
+}
+
+void ImagesPage::TweakHelp() { m_session.HelpRequested(helptopic::kTweakImage); }
+void ImagesPage::DeleteImageHelp() { m_session.HelpRequested(helptopic::kDeleteImage); }
+void ImagesPage::EditorHelp() { m_session.HelpRequested(helptopic::kImageEditor); }
+void ImagesPage::BrowserHelp() { m_session.HelpRequested(helptopic::kImageBrowser); }
+
+void ImagesPage::Reset() {
+    m_selected.reset();
+    m_files.clear();
+    m_selectedFile.reset();
+    m_presets.Reset();
+}
+
+void ImagesPage::AfterPresetApply() {
+    m_selectedFile.reset();
+    onImageSelected(m_selected);
+}
+
+} // namespace quorlex

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "imagetools/RgbImage.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+namespace quorlex {
+
+namespace fs = std::filesystem;
+class Ui;
+
+enum class Channel { Red, Green, Blue };
+
+// The editor window's size for an image on a screen: the image plus room for the tool bar,
+// at most about the screen, at least 690 x 350.
+PixelSize EditorWindowSize(PixelSize screen, PixelSize image);
+
+// The JPEG editor: the working image that the operations change, and the adjusted image shown
+// and saved, which is the working image with the channel switches and then the brightness
+// applied afresh.
+class ImageEditor {
+public:
+    // The image's path relative to the template folder, shown as the window title.
+    void SetImagePath(const std::string& path) { m_imagePath = path; }
+    const std::string& imagePath() const { return m_imagePath; }
+
+    // Opening and "Revert Changes": reads the file, turns every channel on and the
+    // brightness to 0. A missing or undecodable file is reported and leaves the editor as
+    // it was; returns whether the image was read.
+    bool Load(const fs::path& file, Ui& ui);
+
+    void FlipHorizontal();
+    void FlipVertical();
+    void InvertColors();
+    void Grayscale();
+
+    void SetChannel(Channel channel, bool on);
+    bool channel(Channel channel) const { return m_channels[static_cast<size_t>(channel)]; }
+    // Brightness from -255 to 255; other values are limited to that range.
+    void SetBrightness(int brightness);
+    int brightness() const { return m_brightness; }
+    // The number beside the slider.
+    std::string BrightnessLabel() const { return std::to_string(m_brightness); }
+
+    const RgbImage& working() const { return m_working; }
+    const RgbImage& adjusted() const { return m_adjusted; }
+    PixelSize size() const { return {m_working.width, m_working.height}; }
+
+private:
+    void Recompute();
+
+    std::string m_imagePath;
+    RgbImage m_working;
+    RgbImage m_adjusted;
+    RgbImage m_spare; // the next decode's target, so that a failed one leaves the working image
+    std::array<bool, 3> m_channels{true, true, true};
+    int m_brightness = 0;
+};
+
+} // namespace quorlex

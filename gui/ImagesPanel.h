@@ -1,0 +1,59 @@
+#pragma once
+
+#include "customize/ImagesPage.h"
+
+#include <QWidget>
+
+class QListWidget;
+class QPushButton;
+
+namespace quorlex {
+
+class ImageBrowserDialog;
+class ImageEditorWindow;
+class PresetPanel;
+class Session;
+
+// "Images:": the image variables, the files of the selected one's folder with the buttons that
+// manage them, the image presets, and the editor and browser windows they open.
+class ImagesPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImagesPanel(Session& session, QWidget* parent = nullptr);
+
+    // A package was loaded: titles and presets again.
+    void Reload(const QStringList& titles);
+    // Shows the page's state.
+    void Render();
+
+    QListWidget* titleList() const { return m_titles; }
+    QListWidget* fileList() const { return m_files; }
+    PresetPanel* presetPanel() const { return m_presets; }
+    QPushButton* button(const QString& name) const;
+    ImageEditorWindow* editorWindow() const { return m_editor; }
+    ImageBrowserDialog* browserDialog() const { return m_browser; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* BuildFileColumn();
+    QPushButton* AddButton(const QString& caption, const QString& name, void (ImagesPanel::*action)());
+    void Act(void (ImagesPage::*action)());
+    void OpenBrowser();
+    void Tweak();
+    void Add() { Act(&ImagesPage::Add); }
+    void Delete() { Act(&ImagesPage::Delete); }
+    void Export() { Act(&ImagesPage::Export); }
+    void Restore() { Act(&ImagesPage::RestoreDefaults); }
+
+    Session& m_session;
+    ImagesPage& m_page;
+    QListWidget* m_titles;
+    QListWidget* m_files;
+    PresetPanel* m_presets;
+    ImageEditorWindow* m_editor;
+    ImageBrowserDialog* m_browser;
+};
+
+} // namespace quorlex

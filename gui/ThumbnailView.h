@@ -1,0 +1,71 @@
+#pragma once
+
+#include "imagetools/RgbImage.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QStringList>
+#include <QThreadPool>
+#include <QVector>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+
+namespace quorlex {
+
+class ThumbnailGrid;
+
+// Thumbnails of image files in cells of one size, rows centred. The pictures are decoded at
+// their thumbnail size on a thread pool, the visible ones first, and painted as they arrive.
+class ThumbnailView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit ThumbnailView(QWidget* parent = nullptr);
+    ~ThumbnailView() override;
+
+    // The files to show and the one selected; loading starts once the view is shown.
+    void SetFiles(const QStringList& paths, PixelSize cell, std::optional<int> selected);
+    void SetCellSize(PixelSize cell);
+    // Drops the pictures still waiting to be decoded.
+    void Stop();
+
+    std::optional<int> selected() const { return m_selected; }
+    int loadedCount() const { return m_loaded; }
+    int count() const { return static_cast<int>(m_paths.size()); }
+    // The cell of a thumbnail in viewport coordinates.
+    QRect CellRect(int index) const;
+    const QImage& thumbnail(int index) const { return m_thumbnails[index]; }
+
+signals:
+    void selectionChanged(int index);
+    void activated(int index);
+    void thumbnailReady(int index);
+    void allLoaded();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    ThumbnailGrid Grid() const;
+    std::optional<int> IndexAt(const QPoint& point) const;
+    void Relayout();
+    void ScrollTo(int index);
+    void StartLoading();
+    void Deliver(int generation, int index, const QImage& image);
+
+    QStringList m_paths;
+    QVector<QImage> m_thumbnails;
+    PixelSize m_cell{400, 100};
+    std::optional<int> m_selected;
+    bool m_pendingStart = false;
+    int m_loaded = 0;
+    QThreadPool m_pool;
+    std::shared_ptr<std::atomic<int>> m_generation = std::make_shared<std::atomic<int>>(0);
+};
+
+} // namespace quorlex

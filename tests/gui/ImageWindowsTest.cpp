@@ -1,0 +1,192 @@
+#include "CatalogView.h"
+#include "CustomizeView.h"
+#include "GuiFixture.h"
+#include "ImageBrowserDialog.h"
+#include "ImageEditorWindow.h"
+#include "ImagesPanel.h"
+#include "ModalScript.h"
+#include "PresetPanel.h"
+#include "RasterView.h"
+#include "SaveImageDialog.h"
+#include "ThelpDialog.h"
+#include "ThumbnailView.h"
+#include "imagetools/JpegCodec.h"
+#include "util/TextFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+void OpenHarborImages(GuiFixture& f) {
+    f.Start();
+    f.window().resize(1000, 800);
+    f.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
+    QTreeWidget* list = f.window().catalogView()->list();
+    list->setCurrentItem(list->topLevelItem(0));
+    QTest::mouseClick(f.window().catalogView()->customizeButton(), Qt::LeftButton);
+    f.window().customizeView()->subPages()->setCurrentIndex(1);
+}
+
+void ClickRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+void ClickEntry(QListWidget* list, const QString& text) {
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    ClickRow(list, list->row(found.first()));
+}
+
+QPushButton* Child(QWidget* parent, const char* name) { return parent->findChild<QPushButton*>(QString::fromLatin1(name)); }
+
+// The help page the viewer was opened on; the viewer is closed again.
+QString ShownHelp(GuiFixture& f) {
+    const QString page = f.window().helpViewer()->address().fileName();
+    f.window().helpViewer()->accept();
+    return page;
+}
+
+} // namespace
+
+class ImageWindowsTest : public QObject {
+    Q_OBJECT
+private:
+    void editorAndBrowserHelp(GuiFixture& f) {
+        ImagesPanel* panel = f.window().customizeView()->imagesPanel();
+        panel->editorWindow()->findChild<QAction*>(QStringLiteral("EditorHelp"))->trigger();
+        QCOMPARE(ShownHelp(f), QStringLiteral("tweak_editor.html"));
+        Child(panel->browserDialog(), "BrowserHelp")->click();
+        QCOMPARE(ShownHelp(f), QStringLiteral("imagebrowser.html"));
+    }
+
+private slots:
+    void imagesPageWiring() {
+        GuiFixture f;
+        OpenHarborImages(f);
+        ImagesPanel* panel = f.window().customizeView()->imagesPanel();
+        const auto& images = f.session().workspace()->tables.images;
+        QCOMPARE(panel->titleList()->count(), 3);
+        QCOMPARE(panel->fileList()->count(), 0);
+        ClickRow(panel->titleList(), 1);
+        QCOMPARE(panel->fileList()->count(), 6);
+        QCOMPARE(panel->fileList()->currentItem()->text(), QStringLiteral("banner_morning.jpg"));
+        ClickEntry(panel->fileList(), QStringLiteral("logo_anchor.png"));
+        QCOMPARE(images[1].url, std::string("logo_anchor.png"));
+        QTest::mouseClick(panel->button(QStringLiteral("TweakImage")), Qt::LeftButton);
+        QCOMPARE(f.ui().messages.back(), std::string("This editor currently supports only JPEG images."));
+        QVERIFY(!panel->editorWindow()->isVisible());
+
+        f.ui().answers = {Answer::No};
+        QTest::mouseClick(panel->button(QStringLiteral("AddImage")), Qt::RightButton);
+        QCOMPARE(f.ui().questions.size(), size_t{1});
+        QVERIFY(f.ui().questions[0].find("restore all the default images") != std::string::npos);
+        QVERIFY(f.ui().openRequests.empty());
+        QTest::mouseClick(panel->presetPanel()->button(QStringLiteral("default")), Qt::LeftButton);
+        QCOMPARE(images[1].url, std::string("banner_morning.jpg"));
+        QCOMPARE(panel->fileList()->count(), 0);
+        Child(panel, "TweakHelp")->click();
+        QCOMPARE(ShownHelp(f), QStringLiteral("tweak.html"));
+        Child(panel, "DeleteImageHelp")->click();
+        QCOMPARE(ShownHelp(f), QStringLiteral("deleteimage.html"));
+        editorAndBrowserHelp(f);
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void editorAndSaveDialogWiring() {
+        GuiFixture f;
+        OpenHarborImages(f);
+        ImagesPanel* panel = f.window().customizeView()->imagesPanel();
+        ImageEditorWindow* editor = panel->editorWindow();
+        SaveImageDialog* save = editor->saveDialog();
+        ClickRow(panel->titleList(), 2);
+        bool checked = false;
+        WhenShown(editor, [&] {
+            checked = true;
+            QCOMPARE(editor->windowTitle(), QStringLiteral("images/photo_dinghies.jpg"));
+            QCOMPARE(editor->imageArea()->size(), QSize(280, 190));
+            QCOMPARE(editor->size(), QSize(690, 350));
+            QTest::mouseClick(Child(editor, "Grayscale"), Qt::LeftButton);
+            const QColor gray = editor->imageArea()->image().pixelColor(140, 95);
+            QCOMPARE(gray.red(), gray.green());
+            editor->channelBox(Channel::Red)->click();
+            editor->brightnessSlider()->setValue(40);
+            QCOMPARE(editor->brightnessLabel()->text(), QStringLiteral("40"));
+            QCOMPARE(editor->imageArea()->image().pixelColor(0, 0).red(), 40);
+            QTest::mouseClick(Child(editor, "Revert"), Qt::LeftButton);
+            QCOMPARE(editor->brightnessLabel()->text(), QStringLiteral("0"));
+            QVERIFY(editor->channelBox(Channel::Red)->isChecked());
+            QTest::mouseClick(Child(editor, "Grayscale"), Qt::LeftButton);
+
+            WhenShown(save, [&] {
+                QCOMPARE(save->windowTitle(), QStringLiteral("Save Image"));
+                QCOMPARE(save->nameField()->text(), QStringLiteral("photo_dinghies_1.jpg"));
+                save->nameField()->setText(QStringLiteral("PHOTO_CAFE"));
+                QTest::mouseClick(save->saveButton(), Qt::LeftButton);
+                QCOMPARE(f.ui().messages.back(), std::string("Such image already exists. Please, change the file name."));
+                QVERIFY(save->isVisible());
+                QCOMPARE(save->nameField()->selectedText(), QStringLiteral("PHOTO_CAFE.jpg"));
+                save->nameField()->setText(QStringLiteral("gray"));
+                QTest::mouseClick(save->saveButton(), Qt::LeftButton);
+            });
+            QTest::mouseClick(Child(editor, "SaveEdited"), Qt::LeftButton);
+        });
+        QTest::mouseClick(panel->button(QStringLiteral("TweakImage")), Qt::LeftButton);
+        QVERIFY(checked);
+        QVERIFY(!editor->isVisible());
+        QVERIFY(!save->isVisible());
+        QCOMPARE(f.session().workspace()->tables.images[2].url, std::string("gray.jpg"));
+        QCOMPARE(panel->fileList()->currentItem()->text(), QStringLiteral("gray.jpg"));
+        const RgbImage written = DecodeJpeg(ReadFileBytes(f.folder().path() / "templates/harbor/images/gray.jpg"));
+        QVERIFY(std::abs(int{written.pixels[0]} - int{written.pixels[1]}) <= 2);
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void browserWiring() {
+        GuiFixture f;
+        OpenHarborImages(f);
+        ImagesPanel* panel = f.window().customizeView()->imagesPanel();
+        ImageBrowserDialog* browser = panel->browserDialog();
+        ClickRow(panel->titleList(), 1);
+        WhenShown(browser, [&] {
+            QTRY_COMPARE(browser->view()->loadedCount(), 6);
+            QCOMPARE(browser->sizeBox()->currentText(), QStringLiteral("Medium (400x100)"));
+            QCOMPARE(browser->view()->selected(), std::optional<int>(1));
+            QVERIFY(browser->view()->thumbnail(1).height() <= 94);
+            browser->sizeBox()->setCurrentIndex(2);
+            QTRY_COMPARE(browser->view()->loadedCount(), 6);
+            QVERIFY(browser->view()->thumbnail(1).width() == 794 || browser->view()->thumbnail(1).height() == 194);
+            QTest::mouseClick(Child(browser, "Cancel"), Qt::LeftButton);
+        });
+        QTest::mouseClick(panel->button(QStringLiteral("SelectImage")), Qt::LeftButton);
+        QCOMPARE(f.session().workspace()->tables.images[1].url, std::string("banner_morning.jpg"));
+
+        WhenShown(browser, [&] {
+            QCOMPARE(browser->sizeBox()->currentText(), QStringLiteral("Big (800x200)"));
+            ThumbnailView* view = browser->view();
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->CellRect(0).center());
+            QTest::mouseClick(browser->okButton(), Qt::LeftButton);
+        });
+        QTest::mouseDClick(panel->titleList()->viewport(), Qt::LeftButton, {},
+                           panel->titleList()->visualItemRect(panel->titleList()->item(1)).center());
+        QVERIFY(!browser->isVisible());
+        QCOMPARE(f.session().workspace()->tables.images[1].url, std::string("banner_evening.jpg"));
+        QCOMPARE(panel->fileList()->currentItem()->text(), QStringLiteral("banner_evening.jpg"));
+        QVERIFY(f.ui().errors.empty());
+    }
+};
+
+QTEST_MAIN(ImageWindowsTest)
+#include "ImageWindowsTest.moc"
