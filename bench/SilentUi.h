@@ -12,6 +12,7 @@ public:
     Answer Confirm(const std::string&) override { return Answer::No; }
     std::optional<Color> ChooseColor(Color) override { return std::nullopt; }
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest&) override { return std::nullopt; }
     void SuspendUpdates() override {}
     void ResumeUpdates() override {}
 };

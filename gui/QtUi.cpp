@@ -47,6 +47,19 @@ std::optional<std::filesystem::path> QtUi::AskSaveFile(const SaveFileRequest& re
     return PathFromQt(dialog.selectedFiles().first());
 }
 
+std::optional<std::filesystem::path> QtUi::AskOpenFile(const OpenFileRequest& request) {
+    QFileDialog dialog(m_window, ToQt(request.title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    QStringList filters;
+    for (const auto& filter : request.filters)
+        filters << ToQt(filter);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return PathFromQt(dialog.selectedFiles().first());
+}
+
 void QtUi::SuspendUpdates() {
     if (m_suspended++ == 0 && m_window)
         m_window->setUpdatesEnabled(false);

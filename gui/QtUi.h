@@ -16,6 +16,7 @@ public:
     Answer Confirm(const std::string& question) override;
     std::optional<Color> ChooseColor(Color initial) override;
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) override;
+    std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest& request) override;
     void SuspendUpdates() override;
     void ResumeUpdates() override;
 

@@ -19,6 +19,12 @@ struct SaveFileRequest {
     std::string defaultSuffix;
 };
 
+// What an open dialog offers: filters as "Name (*.ext)", the first preselected.
+struct OpenFileRequest {
+    std::string title;
+    std::vector<std::string> filters;
+};
+
 // Talking back to the user. The gui shows message boxes; tests record them.
 class Ui {
 public:
@@ -33,6 +39,8 @@ public:
     virtual std::optional<Color> ChooseColor(Color initial) = 0;
     // The save dialog, which asks before replacing a file; nothing when the user cancels.
     virtual std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) = 0;
+    // The open dialog for an existing file; nothing when the user cancels.
+    virtual std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest& request) = 0;
     // Screen updates of the main window; always called in pairs.
     virtual void SuspendUpdates() = 0;
     virtual void ResumeUpdates() = 0;

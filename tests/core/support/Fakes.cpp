@@ -30,6 +30,11 @@ std::optional<std::filesystem::path> FakeUi::AskSaveFile(const SaveFileRequest& 
     return Next<std::optional<std::filesystem::path>>(savePaths, std::nullopt);
 }
 
+std::optional<std::filesystem::path> FakeUi::AskOpenFile(const OpenFileRequest& request) {
+    openRequests.push_back(request);
+    return Next<std::optional<std::filesystem::path>>(openPaths, std::nullopt);
+}
+
 void FakeBrowsers::ShowFile(BrowserId browser, const fs::path& file) { log.emplace_back(browser, file.string()); }
 
 void FakeBrowsers::Navigate(BrowserId browser, const std::string& address) { log.emplace_back(browser, address); }

@@ -21,6 +21,7 @@ public:
     Answer Confirm(const std::string& question) override;
     std::optional<Color> ChooseColor(Color initial) override;
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) override;
+    std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest& request) override;
     void SuspendUpdates() override { ++suspended; ++suspendCount; }
     void ResumeUpdates() override { --suspended; }
 
@@ -32,6 +33,8 @@ public:
     std::deque<std::optional<Color>> chosenColors; // scripted; cancel when empty
     std::vector<SaveFileRequest> saveRequests;
     std::deque<std::optional<std::filesystem::path>> savePaths; // scripted; cancel when empty
+    std::vector<OpenFileRequest> openRequests;
+    std::deque<std::optional<std::filesystem::path>> openPaths; // scripted; cancel when empty
     int suspended = 0;    // open suspensions; 0 when balanced
     int suspendCount = 0; // suspensions ever made
 };
