@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ports/Browsers.h"
+
+namespace quorlex {
+
+// Browser views of a run without a window: nothing is shown.
+class NullBrowsers : public Browsers {
+public:
+    void ShowFile(BrowserId, const fs::path&) override {}
+    void Navigate(BrowserId, const std::string&) override {}
+    void ShowHtml(BrowserId, const std::string&) override {}
+};
+
+} // namespace quorlex
