@@ -117,7 +117,7 @@ QWidget* CustomizeView::BuildPreviewGroup() {
     connect(help, &QAction::triggered, this, [this] { m_session.HelpRequested(helptopic::kPreviewToolbar); });
     QAction* refresh = toolbar->addAction(QStringLiteral("&Refresh"));
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
-    connect(refresh, &QAction::triggered, this, [this] { m_session.Refresh(); });
+    connect(refresh, &QAction::triggered, this, [this] { m_session.RefreshPreview(); });
     m_preview = new PreviewBrowser;
     m_preview->setObjectName(QStringLiteral("WebBrowser1"));
     auto* layout = new QVBoxLayout(group);

@@ -1,14 +1,46 @@
 #include "PreviewBrowser.h"
 
 #include "LocalContentPolicy.h"
+#include "QtText.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QWebEnginePage>
 
 namespace quorlex {
 
 PreviewBrowser::PreviewBrowser(QWidget* parent) : QWebEngineView(parent) {
     RestrictToLocalContent(this);
-    connect(this, &QWebEngineView::loadFinished, this, &PreviewBrowser::RestoreScroll);
+    connect(this, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
+    connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        m_loading = false;
+        RestoreScroll(ok);
+    });
+}
+
+void PreviewBrowser::PatchStyles(const QUrl& url, const StylePatch& patch) {
+    if (m_loading || url != this->url()) {
+        Show(url);
+        return;
+    }
+    if (patch.changes.empty())
+        return;
+    QJsonArray changes;
+    for (const StyleBlockChange& change : patch.changes)
+        changes.append(QJsonArray{static_cast<int>(change.index), ToQt(change.css)});
+    const QString script =
+        QStringLiteral("(function (count, changes) {"
+                       "  var blocks = document.querySelectorAll('style');"
+                       "  if (blocks.length !== count) return false;"
+                       "  for (var i = 0; i < changes.length; ++i) blocks[changes[i][0]].textContent = changes[i][1];"
+                       "  return true;"
+                       "})(%1, %2)")
+            .arg(patch.blockCount)
+            .arg(QString::fromUtf8(QJsonDocument(changes).toJson(QJsonDocument::Compact)));
+    page()->runJavaScript(script, [this, url](const QVariant& patched) {
+        if (!patched.toBool())
+            Show(url);
+    });
 }
 
 void PreviewBrowser::Show(const QUrl& url) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/StylePatch.h"
+
 #include <QPointF>
 #include <QWebEngineView>
 
@@ -12,10 +14,14 @@ class PreviewBrowser : public QWebEngineView {
 public:
     explicit PreviewBrowser(QWidget* parent = nullptr);
     void Show(const QUrl& url);
+    // Replaces the text of the shown page's style blocks when it shows `url` and has finished
+    // loading; otherwise, or when the page's blocks are not the expected ones, loads `url`.
+    void PatchStyles(const QUrl& url, const StylePatch& patch);
 
 private:
     void RestoreScroll(bool ok);
 
+    bool m_loading = false;
     QPointF m_restore;
     bool m_pendingRestore = false;
 };

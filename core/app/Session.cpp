@@ -8,6 +8,7 @@
 #include "ports/Platform.h"
 #include "ports/Ui.h"
 #include "preview/Rebuild.h"
+#include "preview/StylePatch.h"
 #include "project/ProjectLoad.h"
 #include "project/ProjectSave.h"
 #include "util/Error.h"
@@ -100,6 +101,7 @@ void Session::RecalculateTemplate() {
     m_workflow.caption = texts::kCaptionPrefix + m_catalogPage.templateTitle();
     Notify(Aspect::Workspace);
     Notify(Aspect::Workflow);
+    m_shownPage = m_workspace->workingPage;
     m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(*m_workspace));
     m_browsers.ShowFile(BrowserId::TemplateHelp, m_workspace->PackageFile("template_info.html"));
 }
@@ -116,7 +118,23 @@ void Session::Rebuildtemplate() {
         return;
     UpdatesSuspended suspended(m_ui);
     WritePreview(*m_workspace);
-    m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(*m_workspace));
+    ShowPreview();
+}
+
+void Session::RefreshPreview() {
+    m_shownPage.clear(); // loads the page again, whatever changed
+    Refresh();
+}
+
+// A page that differs only in its stylesheets is patched in place instead of loaded again.
+void Session::ShowPreview() {
+    const std::string& page = m_workspace->workingPage;
+    const auto patch = StyleOnlyChanges(m_shownPage, page);
+    if (patch)
+        m_browsers.PatchStyles(BrowserId::LivePreview, PreviewFile(*m_workspace), *patch);
+    else
+        m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(*m_workspace));
+    m_shownPage = page;
 }
 
 void Session::Refresh() {

@@ -45,6 +45,8 @@ public:
     void Rebuildtemplate();
     // "Refresh": the rebuild, with a failure reported to the user.
     void Refresh() override;
+    // The toolbar's "Refresh": the rebuild, and the page loaded again in the view.
+    void RefreshPreview();
 
     // Writes the finished site into the output folder; failures are shown to the user.
     void GenerateTemplate();
@@ -105,6 +107,7 @@ private:
     // A new package: the customization pages start without selections.
     void ResetPages();
     void WritePreview(TemplateWorkspace& ws);
+    void ShowPreview();
     void OpenInBrowser(const std::string& url);
 
     Ui& m_ui;
@@ -120,6 +123,7 @@ private:
     FontsPage m_fontsPage{*this};
     LayoutsPage m_layoutsPage{*this};
     PresetStore m_imagePresets{*this, PresetKind::Images};
+    std::string m_shownPage;      // the page the live preview shows
     std::string m_rebuildScratch; // kept between rebuilds so they reuse its memory
     SiteGenerator m_generator;
     TemplateOptions m_options;

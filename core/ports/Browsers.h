@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/StylePatch.h"
+
 #include <filesystem>
 #include <string>
 
@@ -17,6 +19,9 @@ public:
     virtual void ShowFile(BrowserId browser, const fs::path& file) = 0;
     // Shows a web address ("about:blank", "http://..."), written as program text.
     virtual void Navigate(BrowserId browser, const std::string& address) = 0;
+    // Brings the shown page up to date with `file` by replacing the text of its style blocks;
+    // a view that cannot (still loading, showing another page) loads `file` instead.
+    virtual void PatchStyles(BrowserId browser, const fs::path& file, const StylePatch& patch) = 0;
     // Shows HTML text without writing a file; the text is Windows-1252.
     virtual void ShowHtml(BrowserId browser, const std::string& html) = 0;
 };

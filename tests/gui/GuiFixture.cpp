@@ -40,11 +40,12 @@ void SaveScreenshot(QWidget& window, const QString& name) {
     QDir().mkpath(folder);
     // The browser paints a moment after it reports the page loaded: wait until the picture settles.
     QImage last;
-    QTest::qWaitFor([&] {
+    // A picture still settling after 3 s is saved as it is.
+    [[maybe_unused]] const bool settled = QTest::qWaitFor([&] {
         const QImage now = window.grab().toImage();
-        const bool settled = now == last;
+        const bool same = now == last;
         last = now;
-        return settled;
+        return same;
     }, 3000);
     last.save(folder + QStringLiteral("/") + name);
 }

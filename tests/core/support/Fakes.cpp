@@ -37,6 +37,13 @@ std::optional<std::filesystem::path> FakeUi::AskOpenFile(const OpenFileRequest& 
 
 void FakeBrowsers::ShowFile(BrowserId browser, const fs::path& file) { log.emplace_back(browser, file.string()); }
 
+void FakeBrowsers::PatchStyles(BrowserId browser, const fs::path&, const StylePatch& patch) {
+    std::string text = "styles:";
+    for (const StyleBlockChange& change : patch.changes)
+        text += std::to_string(change.index) + "=" + change.css + ";";
+    log.emplace_back(browser, text);
+}
+
 void FakeBrowsers::Navigate(BrowserId browser, const std::string& address) { log.emplace_back(browser, address); }
 
 void FakeBrowsers::ShowHtml(BrowserId browser, const std::string& html) { log.emplace_back(browser, "html:" + html); }
