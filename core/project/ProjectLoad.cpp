@@ -53,9 +53,9 @@ void ReadFonts(const Lines& content, std::vector<FontVariable>& fonts) {
     for (size_t i = 0; i < content.size(); ++i) {
         if (content[i] != project::kFontBlock)
             continue;
-        if (i + 7 >= content.size())
-            throw Error("The project file is damaged: a font block is incomplete.");
         if (block < fonts.size()) {
+            if (i + 7 >= content.size())
+                throw Error("The project file is damaged: a font block is incomplete.");
             FontVariable& font = fonts[block];
             font.family = content[i + 2];
             font.size = content[i + 3];
