@@ -93,8 +93,12 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
 QWidget* CustomizeView::BuildPreviewGroup() {
     auto* group = new QGroupBox(QStringLiteral("Live Preview:"));
     auto* toolbar = new QToolBar;
-    for (const char* caption : {"Load Project", "Save Project"})
-        toolbar->addAction(QString::fromLatin1(caption))->setEnabled(false);
+    QAction* load = toolbar->addAction(QStringLiteral("Load Project"));
+    load->setObjectName(QStringLiteral("LoadProject"));
+    connect(load, &QAction::triggered, this, [this] { m_session.LoadProject(); });
+    QAction* save = toolbar->addAction(QStringLiteral("Save Project"));
+    save->setObjectName(QStringLiteral("SaveProject"));
+    connect(save, &QAction::triggered, this, [this] { m_session.SaveProject(); });
     QAction* external = toolbar->addAction(QStringLiteral("Preview in IE"));
     external->setObjectName(QStringLiteral("PreviewInIE"));
     connect(external, &QAction::triggered, this, [this] { m_session.PreviewInIE(); });

@@ -48,14 +48,16 @@ std::optional<std::filesystem::path> QtUi::AskSaveFile(const SaveFileRequest& re
 }
 
 std::optional<std::filesystem::path> QtUi::AskOpenFile(const OpenFileRequest& request) {
+    QFileDialog dialog(m_window, ToQt(request.title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     QStringList filters;
     for (const auto& filter : request.filters)
         filters << ToQt(filter);
-    const QString chosen = QFileDialog::getOpenFileName(m_window, ToQt(request.title), QString(),
-                                                        filters.join(QStringLiteral(";;")));
-    if (chosen.isEmpty())
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return PathFromQt(chosen);
+    return PathFromQt(dialog.selectedFiles().first());
 }
 
 void QtUi::SuspendUpdates() {

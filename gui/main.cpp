@@ -4,14 +4,25 @@
 #include "QtPlatform.h"
 #include "QtUi.h"
 #include "TSplash.h"
+#include "app/CommandLine.h"
 #include "app/Session.h"
 
 #include <QFont>
 #include <QScreen>
 
+#include <filesystem>
+#include <iostream>
+
 using namespace quorlex;
 
 int main(int argc, char* argv[]) {
+    // Commands run without a display, so they are decided before the application exists.
+    const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (command.mode != CommandMode::Window) {
+        std::error_code error;
+        const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+        return RunCommandLine(command, program.parent_path(), std::cout, std::cerr);
+    }
     GuardedApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
     const QString appFolder = QApplication::applicationDirPath();

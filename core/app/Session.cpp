@@ -9,7 +9,10 @@
 #include "ports/Ui.h"
 #include "preview/Rebuild.h"
 #include "preview/StylePatch.h"
+#include "project/ProjectLoad.h"
+#include "project/ProjectSave.h"
 #include "util/Error.h"
+#include "util/FileLists.h"
 #include "util/NativeNames.h"
 #include "util/UserMessage.h"
 #include "util/PackagePath.h"
@@ -82,6 +85,7 @@ void Session::RecalculateTemplate() {
     if (m_workspace)
         ws.settings = m_workspace->settings;
     try {
+        ws.templateId = m_catalogPage.templateId();
         LoadPackage(ws, ResolvePackagePath(m_appFolder, m_catalogPage.TemplateRoot()), m_ui);
         LoadPackageExtras(ws);
         WritePreview(ws);
@@ -226,6 +230,66 @@ void Session::OpenInBrowser(const std::string& url) {
 void Session::OpenWebSite() { OpenInBrowser(WebSiteAddress("/")); }
 
 void Session::ContactUs() { OpenInBrowser(WebSiteAddress("/contact.html")); }
+
+namespace {
+
+const std::vector<std::string> kProjectFilters{"Tamblor Project (*.tpp)", "All Files (*.*)"};
+
+} // namespace
+
+void Session::SaveProject() {
+    if (!m_workspace)
+        return;
+    const auto file = m_ui.AskSaveFile({"Save All Settings (Project)", kProjectFilters, "", "tpp"});
+    if (file)
+        SaveProjectTo(*file);
+}
+
+void Session::LoadProject() {
+    if (!m_workspace)
+        return;
+    const auto file = m_ui.AskOpenFile({"Load Saved Settings (Project)", kProjectFilters});
+    if (file)
+        LoadProjectFrom(*file);
+}
+
+bool Session::SaveProjectTo(const fs::path& file) {
+    if (!m_workspace)
+        return false;
+    try {
+        WriteFileAtomic(file, BuildProject(*m_workspace, m_ui));
+        return true;
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+        return false;
+    }
+}
+
+bool Session::LoadProjectFrom(const fs::path& file) {
+    if (!m_workspace)
+        return false;
+    UpdatesSuspended suspended(m_ui);
+    ProjectChanges changes;
+    try {
+        changes = ReadProject(ReadFileBytes(file), *m_workspace);
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+        return false;
+    }
+    ApplyProject(changes, *m_workspace, m_ui);
+    ResetPages();
+    try {
+        for (TableKind kind : {TableKind::Colors, TableKind::Images, TableKind::Layouts})
+            if (m_workspace->TabVisible(kind))
+                m_workspace->Presets(kind) = ListFileTitles(m_workspace->PresetFolder(kind), "*.xml");
+        Notify(Aspect::Workspace);
+        Rebuildtemplate();
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+        return false;
+    }
+    return true;
+}
 
 void Session::WorkflowPageChanged(int index) {
     m_workflow.activePage = index;

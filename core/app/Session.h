@@ -74,6 +74,14 @@ public:
     void OpenWebSite();
     void ContactUs();
 
+    // "Save Project" and "Load Project": the dialogs, then the file.
+    void SaveProject();
+    void LoadProject();
+    // Writes the project of the loaded template, or applies one to it, and rebuilds; false
+    // after a failure, which has been shown to the user.
+    bool SaveProjectTo(const fs::path& file);
+    bool LoadProjectFrom(const fs::path& file);
+
     // Entering "3) Get the Files" shows its first tab and generates.
     void WorkflowPageChanged(int index);
     void OutputPageChanged(int index);

@@ -20,6 +20,7 @@ constexpr size_t kTableKindCount = 5;
 // The loaded package. Texts hold lines ended by CR LF.
 struct TemplateWorkspace {
     fs::path TemplateFolder; // native, no trailing separator
+    std::string templateId;  // the catalog ID the package was loaded under
     PackageSettings settings;
     std::vector<StyleSheetEntry> stylesheets;
     std::string templatePage;      // index.html with the stylesheets inlined

@@ -148,6 +148,24 @@ void XmlDocument::SetItems(const std::vector<std::string>& fields, const std::ve
     }
 }
 
+void XmlDocument::CdataToText() {
+    std::vector<pugi::xml_node> pending{m_impl->doc};
+    while (!pending.empty()) {
+        pugi::xml_node node = pending.back();
+        pending.pop_back();
+        for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+            if (child.type() == pugi::node_cdata) {
+                pugi::xml_node text = node.insert_child_before(pugi::node_pcdata, child);
+                text.set_value(child.value());
+                node.remove_child(child);
+                child = text;
+            } else if (child.type() == pugi::node_element) {
+                pending.push_back(child);
+            }
+        }
+    }
+}
+
 std::string XmlDocument::Serialize() const {
     // pugixml keeps no text between top-level nodes: each goes on a line of its own.
     std::ostringstream out;

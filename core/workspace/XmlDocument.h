@@ -36,6 +36,9 @@ public:
     // Sets the fields of item n to row n; a missing field element is added to its item.
     void SetItems(const std::vector<std::string>& fields, const std::vector<ItemValues>& rows);
 
+    // Turns every character-data section into plain text, which is written escaped.
+    void CdataToText();
+
     // The document in its declared encoding, layout as loaded.
     std::string Serialize() const;
 

@@ -13,6 +13,7 @@
 #include "QtText.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -280,6 +281,29 @@ private slots:
         QTest::mouseClick(panel->presetPanel()->button(QStringLiteral("default")), Qt::LeftButton);
         QCOMPARE(layouts[0].choice, std::string("banner"));
         QCOMPARE(panel->optionList()->count(), 0);
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void projectButtonsSaveAndLoadThroughTheirDialogs() {
+        GuiFixture f;
+        OpenHarbor(f);
+        ColorsPanel* panel = f.window().customizeView()->colorsPanel();
+        auto& colors = f.session().workspace()->tables.colors;
+        colors[2].value = "#010101";
+        const fs::path project = f.folder().path() / "saved.tpp";
+        f.ui().savePaths.push_back(project);
+        f.window().customizeView()->findChild<QAction*>(QStringLiteral("SaveProject"))->trigger();
+        QCOMPARE(QString::fromStdString(f.ui().saveRequests.back().title), QStringLiteral("Save All Settings (Project)"));
+        QVERIFY(f.folder().Exists("saved.tpp"));
+
+        colors[2].value = "#FFFFFF";
+        ClickRow(panel->titleList(), 2);
+        f.ui().openPaths.push_back(project);
+        f.window().customizeView()->findChild<QAction*>(QStringLiteral("LoadProject"))->trigger();
+        QCOMPARE(QString::fromStdString(f.ui().openRequests.back().title), QStringLiteral("Load Saved Settings (Project)"));
+        QCOMPARE(colors[2].value, std::string("#010101"));
+        QVERIFY(panel->titleList()->selectedItems().isEmpty());
+        QCOMPARE(panel->titleList()->count(), static_cast<int>(colors.size()));
         QVERIFY(f.ui().errors.empty());
     }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "output/Generation.h"
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quorlex {
+
+namespace fs = std::filesystem;
+
+enum class CommandMode { Window, Help, List, Generate, Invalid };
+
+// What the program was asked to do from the command line.
+struct CommandLine {
+    CommandMode mode = CommandMode::Window;
+    std::string templateId;
+    fs::path outFolder;
+    std::optional<fs::path> project;
+    TemplateOptions options;
+    std::string error; // why the arguments were refused
+};
+
+// The arguments after the program name. Without one of the program's own options first the
+// window opens, and the arguments are left to the toolkit.
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// Runs a command without a window: the option list, the catalog, or a generation whose
+// finished site is copied into the out folder. Returns the exit status, 0 on success.
+int RunCommandLine(const CommandLine& command, const fs::path& appFolder, std::ostream& out, std::ostream& err);
+
+} // namespace quorlex

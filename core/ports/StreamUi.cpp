@@ -1,0 +1,26 @@
+#include "ports/StreamUi.h"
+
+#include "util/Cp1252.h"
+
+namespace quorlex {
+
+void StreamUi::Write(const std::string& text) {
+    std::string line = Cp1252ToUtf8(text);
+    for (size_t at = 0; (at = line.find("\r\n", at)) != std::string::npos;)
+        line.erase(at, 1);
+    m_out << line << '\n';
+}
+
+void StreamUi::Inform(const std::string& text) { Write(text); }
+
+void StreamUi::ShowError(const std::string& text) {
+    ++m_errors;
+    Write("Error: " + text);
+}
+
+Answer StreamUi::Confirm(const std::string& question) {
+    Write(question + " -- answered No");
+    return Answer::No;
+}
+
+} // namespace quorlex

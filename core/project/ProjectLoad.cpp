@@ -1,0 +1,163 @@
+#include "project/ProjectLoad.h"
+
+#include "menus/MenuTreeText.h"
+#include "ports/Ui.h"
+#include "project/ProjectFormat.h"
+#include "util/Error.h"
+#include "util/PackagePath.h"
+#include "util/TextFile.h"
+#include "workspace/XmlDocument.h"
+
+#include <map>
+
+namespace quorlex {
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The content of a section, or nothing when its begin line is absent. Only the last
+// occurrence of each marker counts; the ID line is never one.
+std::optional<Lines> Section(const Lines& lines, const std::map<std::string, size_t>& last, const char* begin,
+                             const char* end) {
+    const auto from = last.find(begin);
+    if (from == last.end())
+        return std::nullopt;
+    const auto to = last.find(end);
+    if (to == last.end() || to->second < from->second)
+        throw Error(std::string("The project file is damaged: the line \"") + end + "\" is missing.");
+    return Lines(lines.begin() + from->second + 1, lines.begin() + to->second);
+}
+
+std::vector<ItemValues> XmlItems(const TemplateWorkspace& ws, const Lines& content, const char* scratchName,
+                                 const std::vector<std::string>& fields) {
+    fs::path scratch;
+    try {
+        scratch = ProjectScratchFile(ws, scratchName);
+        WriteFileAtomic(scratch, JoinLines(content));
+    } catch (const std::exception&) {
+        throw Error(project::kTempFileFailed);
+    }
+    std::vector<ItemValues> items;
+    XmlDocument::Load(scratch).ForEachItem(fields, [&](const ItemValues& values) { items.push_back(values); }, true);
+    return items;
+}
+
+void CheckFolder(const std::string& folder) {
+    if (!StaysInsideFolder(folder))
+        throw Error("The project names the folder \"" + folder + "\", which lies outside the template's folder.");
+}
+
+void ReadFonts(const Lines& content, std::vector<FontVariable>& fonts) {
+    size_t block = 0;
+    for (size_t i = 0; i < content.size(); ++i) {
+        if (content[i] != project::kFontBlock)
+            continue;
+        if (block < fonts.size()) {
+            if (i + 7 >= content.size())
+                throw Error("The project file is damaged: a font block is incomplete.");
+            FontVariable& font = fonts[block];
+            font.family = content[i + 2];
+            font.size = content[i + 3];
+            font.measure = content[i + 4];
+            font.weight = content[i + 5];
+            font.style = content[i + 6];
+            font.decoration = content[i + 7];
+        }
+        ++block;
+    }
+}
+
+void ReadMenus(const TemplateWorkspace& ws, const Lines& content, ProjectChanges& changes) {
+    changes.menus.assign(ws.tables.menus.size(), std::nullopt);
+    size_t block = 0;
+    for (size_t i = 0; i < content.size() && block < changes.menus.size(); ++i) {
+        if (content[i] != project::kMenuBlock)
+            continue;
+        size_t end = i + 1;
+        while (end < content.size() && content[end] != project::kMenuBlockEnd)
+            ++end;
+        const Lines tree(content.begin() + std::min(i + 2, end), content.begin() + end);
+        try {
+            const fs::path scratch = ProjectScratchFile(ws, "menus.xml");
+            WriteFileAtomic(scratch, JoinLines(tree));
+            MenuTree read;
+            ParseMenuTree(read, ReadFileBytes(scratch));
+            changes.menus[block] = std::move(read);
+        } catch (const std::exception&) {
+            ++changes.badMenuBlocks;
+        }
+        ++block;
+    }
+}
+
+} // namespace
+
+ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws) {
+    const Lines lines = SplitLines(bytes);
+    const std::string id = lines.empty() ? std::string() : lines.front();
+    if (id != ws.templateId)
+        throw Error(project::kOtherTemplate + id);
+    std::map<std::string, size_t> last;
+    for (size_t i = 1; i < lines.size(); ++i)
+        if (IsProjectMarker(lines[i]))
+            last[lines[i]] = i;
+
+    using namespace project;
+    const auto colors = Section(lines, last, kColors, kColorsEnd);
+    const auto images = Section(lines, last, kImages, kImagesEnd);
+    const auto layouts = Section(lines, last, kLayouts, kLayoutsEnd);
+    const auto fonts = Section(lines, last, kFonts, kFontsEnd);
+    const auto menus = Section(lines, last, kMenus, kMenusEnd);
+
+    ProjectChanges changes;
+    VariableTables& t = changes.tables.emplace(ws.tables);
+    if (colors)
+        for (const ItemValues& item : XmlItems(ws, *colors, "colors.xml", kColorFields))
+            for (ColorVariable& row : t.colors)
+                if (row.title == item[0]) {
+                    row.var = item[1];
+                    row.value = item[2];
+                }
+    if (images)
+        for (const ItemValues& item : XmlItems(ws, *images, "images.xml", kImageFields)) {
+            CheckFolder(item[2]);
+            for (ImageVariable& row : t.images)
+                if (row.title == item[0]) {
+                    row.url = item[1];
+                    row.folder = item[2];
+                }
+        }
+    if (layouts)
+        for (const ItemValues& item : XmlItems(ws, *layouts, "layouts.xml", kLayoutFields)) {
+            CheckFolder(item[2]);
+            for (LayoutVariable& row : t.layouts)
+                if (row.title == item[0]) {
+                    row.choice = item[1];
+                    row.folder = item[2];
+                }
+        }
+    if (fonts)
+        ReadFonts(*fonts, t.fonts);
+    if (menus)
+        ReadMenus(ws, *menus, changes);
+    return changes;
+}
+
+void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Ui& ui) {
+    for (size_t i = 0; i < changes.badMenuBlocks; ++i)
+        ui.ShowError(project::kMenuNotLoaded);
+    for (size_t i = 0; i < changes.menus.size() && i < ws.tables.menus.size(); ++i) {
+        if (!changes.menus[i])
+            continue;
+        try {
+            WriteMenuTree(*changes.menus[i], MenuTreeFile(ws, ws.tables.menus[i]));
+        } catch (const std::exception&) {
+            ui.ShowError(project::kMenuNotSaved);
+        }
+    }
+    if (changes.tables)
+        ws.tables = std::move(*changes.tables);
+}
+
+} // namespace quorlex

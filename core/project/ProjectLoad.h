@@ -1,0 +1,31 @@
+#pragma once
+
+#include "menus/MenuNode.h"
+#include "workspace/TemplateWorkspace.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorlex {
+
+class Ui;
+
+// A project file read and checked against a workspace, ready to be applied.
+struct ProjectChanges {
+    std::optional<VariableTables> tables;   // the tables with the project's values
+    std::vector<std::optional<MenuTree>> menus; // per menu row; nothing when its block is absent or bad
+    size_t badMenuBlocks = 0;               // blocks that could not be read
+};
+
+// Reads every section of the project before anything changes. Throws Error on the other-template
+// message, a section without its end line, an unreadable XML section, a truncated font block
+// or a folder that leads outside the package; the workspace and its files are then as they
+// were. Writes only the scratch files.
+ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws);
+
+// Stores the menu trees into their menu.lyo files and takes over the tables. Failures to
+// store a menu are reported on `ui`, and the other menus are still stored.
+void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Ui& ui);
+
+} // namespace quorlex
