@@ -2,20 +2,23 @@
 #include "MainWindow.h"
 #include "QtBrowsers.h"
 #include "QtPlatform.h"
+#include "QtText.h"
 #include "QtUi.h"
 #include "TSplash.h"
 #include "app/Session.h"
 
 #include <QFont>
 #include <QScreen>
+#include <QTimer>
 
 using namespace quorlex;
 
 int main(int argc, char* argv[]) {
     GuardedApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
-    const QString appFolder = QApplication::applicationDirPath();
-    const QString resources = appFolder + QStringLiteral("/resources");
+    const ProgramFolders folders =
+        ProgramFolders::Choose(PathFromQt(QApplication::applicationDirPath()), ProgramFolders::UserDataHome());
+    const QString resources = PathToQt(folders.program() / "resources");
 
     TSplash splash(resources);
     splash.show();
@@ -33,12 +36,15 @@ int main(int argc, char* argv[]) {
     MainWindow window(session, browsers, resources, step);
     ui.SetWindow(&window);
     platform.SetWindow(&window);
-    window.FormCreate(appFolder + QStringLiteral("/"), step);
+    window.FormCreate(folders, step);
     splash.SetStatus(QStringLiteral("Loading Modules..."));
     splash.StepIt();
     splash.Finish();
     // Without a window manager a maximize request does nothing: fill the screen ourselves.
     window.setGeometry(window.screen()->availableGeometry());
     window.showMaximized();
+    // For install checks: end once start-up is done.
+    if (qEnvironmentVariableIsSet("QUORLEX_QUIT_AFTER_START"))
+        QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }
