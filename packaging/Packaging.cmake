@@ -56,9 +56,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.quorlex.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "customizes web page templates into finished sites
- Quorlex turns ready-made web page templates into a finished, customized
- page with CSS navigation menus. Colors, fonts, images, layout and menus
- are changed with a live preview, and the finished files are exported to
- a folder. Sample templates are included; each user works on an own copy.")
+# The summary above is the package's synopsis; this is its extended description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quorlex turns ready-made web page templates into a finished, customized
+page with CSS navigation menus. Colors, fonts, images, layout and menus
+are changed with a live preview, and the finished files are exported to
+a folder. Sample templates are included; each user works on an own copy.")
 include(CPack)

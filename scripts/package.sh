@@ -14,11 +14,10 @@ lintian --fail-on error "$deb"
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
-depends=$(dpkg-deb -f "$deb" Depends)
-# An empty package status: apt resolves the whole dependency closure as on a bare system.
-echo "$depends" | tr ',' '\n' | sed 's/(.*)//; s/|.*//; s/ //g' | grep . |
-  xargs apt-get -s -q -o Dir::State::status=/dev/null install >"$root/apt.log" ||
-  { cat "$root/apt.log"; echo "The dependencies do not resolve: $depends" >&2; exit 1; }
+# With an empty package status apt resolves the whole dependency closure, versions included,
+# as on a bare system, from this machine's Debian 12 archive lists.
+apt-get -s -q -o Dir::State::status=/dev/null install "./$deb" >"$root/apt.log" ||
+  { cat "$root/apt.log"; echo "The dependencies do not resolve on a bare system" >&2; exit 1; }
 echo "Dependencies resolve on a bare system: $(grep -c '^Inst ' "$root/apt.log") packages"
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 env -u XDG_DATA_HOME HOME="$root/home" QT_QPA_PLATFORM=offscreen QUORLEX_QUIT_AFTER_START=1 \
