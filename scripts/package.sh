@@ -21,6 +21,7 @@ apt-get -s -q -o Dir::State::status=/dev/null install "./$deb" >"$root/apt.log" 
 echo "Dependencies resolve on a bare system: $(grep -c '^Inst ' "$root/apt.log") packages"
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 env -u XDG_DATA_HOME HOME="$root/home" QT_QPA_PLATFORM=offscreen QUORLEX_QUIT_AFTER_START=1 \
-  QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --no-sandbox" timeout 120 "$root/usr/bin/quorlex"
+  QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --no-sandbox" timeout 120 "$root/usr/bin/quorlex" >"$root/start.log" 2>&1 ||
+  { cat "$root/start.log"; echo "The unpacked program did not start" >&2; exit 1; }
 test -f "$root/home/.local/share/quorlex/templates/templates.tps"
 echo "The unpacked package starts and gives the user the templates"
