@@ -4,8 +4,8 @@
 #include "util/PackagePath.h"
 #include "util/TextFile.h"
 #include "workspace/XmlDocument.h"
+#include "workspace/XmlEncoding.h"
 
-#include <cctype>
 
 namespace quorlex {
 namespace {
@@ -17,27 +17,13 @@ bool HasControls(const std::string& text) {
     return false;
 }
 
-// Length of a well-formed reference at text[at] ("&amp;", "&#38;", "&#x26;"), or 0.
-size_t ReferenceLength(const std::string& text, size_t at) {
-    size_t i = at + 1;
-    const bool numeric = i < text.size() && text[i] == '#';
-    const bool hex = numeric && i + 1 < text.size() && text[i + 1] == 'x'; // XML knows no "&#X"
-    i += numeric + hex;
-    const size_t start = i;
-    while (i < text.size() && (hex ? std::isxdigit(static_cast<unsigned char>(text[i]))
-                                   : numeric ? std::isdigit(static_cast<unsigned char>(text[i]))
-                                             : std::isalnum(static_cast<unsigned char>(text[i]))))
-        ++i;
-    return i > start && i < text.size() && text[i] == ';' ? i + 1 - at : 0;
-}
-
 // Text that is already well-formed character data is kept byte for byte; a bare "&" and
 // every "<" become references, and control characters, which XML cannot hold, become '?'.
 std::string Escaped(const std::string& text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '&' && ReferenceLength(text, i) == 0)
+        if (c == '&' && XmlReferenceLength(text, i) == 0)
             out += "&amp;";
         else if (c == '<')
             out += "&lt;";

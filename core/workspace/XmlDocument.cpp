@@ -65,28 +65,6 @@ XmlDocument::XmlDocument(XmlDocument&&) noexcept = default;
 
 namespace {
 
-bool IsNameChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == ':' || c == '.' || c == '-';
-}
-
-// Length of a well-formed reference after "&" ("amp;", "#38;", "#x26;"), or 0.
-size_t ReferenceLength(const std::string& bytes, size_t at) {
-    size_t i = at;
-    if (i < bytes.size() && bytes[i] == '#') {
-        ++i;
-        const bool hex = i < bytes.size() && bytes[i] == 'x';
-        if (hex)
-            ++i;
-        const size_t digits = i;
-        while (i < bytes.size() && (hex ? std::isxdigit(static_cast<unsigned char>(bytes[i])) : std::isdigit(static_cast<unsigned char>(bytes[i]))))
-            ++i;
-        return i > digits && i < bytes.size() && bytes[i] == ';' ? i + 1 - at : 0;
-    }
-    while (i < bytes.size() && IsNameChar(bytes[i]))
-        ++i;
-    return i > at && i < bytes.size() && bytes[i] == ';' ? i + 1 - at : 0;
-}
-
 // pugixml keeps a bare "&" as text; XML forbids it. Offset of the first one, or npos.
 size_t FindBareAmpersand(const std::string& bytes) {
     static const std::pair<const char*, const char*> skipped[] = {
@@ -100,7 +78,7 @@ size_t FindBareAmpersand(const std::string& bytes) {
                 i = end == std::string::npos ? bytes.size() : end + std::strlen(close) - 1;
                 break;
             }
-        } else if (bytes[i] == '&' && ReferenceLength(bytes, i + 1) == 0) {
+        } else if (bytes[i] == '&' && XmlReferenceLength(bytes, i) == 0) {
             return i;
         }
     }

@@ -36,24 +36,6 @@ bool IsCp1252Family(const std::string& name) {
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian) {
     const size_t skip = bytes.size() >= 2 && (static_cast<unsigned char>(bytes[0]) == 0xFF ||
                                               static_cast<unsigned char>(bytes[0]) == 0xFE) ? 2 : 0;
@@ -102,7 +84,24 @@ std::string Utf8ToUtf16(const std::string& utf8, bool bigEndian) {
     return out;
 }
 
+bool IsNameChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == ':' || c == '.' || c == '-';
+}
+
 } // namespace
+
+size_t XmlReferenceLength(const std::string& text, size_t ampersand) {
+    size_t i = ampersand + 1;
+    const bool numeric = i < text.size() && text[i] == '#';
+    const bool hex = numeric && i + 1 < text.size() && text[i + 1] == 'x'; // XML knows no "&#X"
+    i += numeric + hex;
+    const size_t start = i;
+    while (i < text.size() && (hex       ? std::isxdigit(static_cast<unsigned char>(text[i]))
+                               : numeric ? std::isdigit(static_cast<unsigned char>(text[i]))
+                                         : IsNameChar(text[i])))
+        ++i;
+    return i > start && i < text.size() && text[i] == ';' ? i + 1 - ampersand : 0;
+}
 
 XmlEncoding DetectXmlEncoding(const std::string& bytes) {
     if (StartsWith(bytes, "\xEF\xBB\xBF", 3))

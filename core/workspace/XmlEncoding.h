@@ -18,4 +18,8 @@ std::string DecodeXmlToUtf8(std::string bytes, XmlEncoding encoding);
 // UTF-8 text back in the file's encoding; UTF-16 gets a byte order mark.
 std::string EncodeXmlFromUtf8(const std::string& utf8, XmlEncoding encoding);
 
+// Length of the well-formed reference that starts with the "&" at text[ampersand] ("&amp;",
+// "&#38;", "&#x26;"), or 0 when that "&" starts none.
+size_t XmlReferenceLength(const std::string& text, size_t ampersand);
+
 } // namespace quorlex
