@@ -45,6 +45,20 @@ void CopyPackage(const fs::path& from, const fs::path& to) {
     }
 }
 
+// A copy cut short (a full disk, a crash) leaves no half package under the package's name.
+void CopyWhole(const fs::path& from, const fs::path& to) {
+    const fs::path partial = to.parent_path() / (to.filename().string() + ".partial");
+    fs::remove_all(partial);
+    try {
+        CopyPackage(from, partial);
+        fs::rename(partial, to);
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove_all(partial, ignored);
+        throw;
+    }
+}
+
 } // namespace
 
 void AddShippedTemplates(const fs::path& programFolder, const fs::path& dataFolder) {
@@ -67,7 +81,7 @@ void AddShippedTemplates(const fs::path& programFolder, const fs::path& dataFold
         try {
             const fs::path target = JoinPackagePath(user, folder);
             if (!fs::exists(target, ec))
-                CopyPackage(ResolvePackagePath(shipped, folder), target);
+                CopyWhole(ResolvePackagePath(shipped, folder), target);
         } catch (const std::exception& error) {
             if (failure.empty())
                 failure = UserMessage(error);

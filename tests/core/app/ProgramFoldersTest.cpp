@@ -110,11 +110,16 @@ TEST_F(ShippedTemplatesTest, AUserFolderOfTheSameNameIsNeverOverwritten) {
     EXPECT_EQ(data.Read("templates/templates.tps"), "harbor\r\npebble\r\n");
 }
 
-TEST_F(ShippedTemplatesTest, AListedNameThatClimbsOutIsRefusedAndTheRestCopied) {
-    program.Write("templates/templates.tps", "../../etc\r\npebble\r\n");
+TEST_F(ShippedTemplatesTest, BadEntriesAreRefusedLeaveNothingBehindAndTheRestIsCopied) {
+    // A name that climbs out, and a "package" that is a file: its copy fails half-way.
+    program.Write("templates/notes.txt", "not a package");
+    program.Write("templates/templates.tps", "../../etc\r\nnotes.txt\r\npebble\r\n");
     EXPECT_THROW(Add(), Error);
     EXPECT_EQ(data.Read("templates/templates.tps"), "pebble\r\n");
     EXPECT_FALSE(fs::exists(data.path().parent_path() / "etc"));
+    EXPECT_FALSE(data.Exists("templates/notes.txt"));
+    EXPECT_FALSE(data.Exists("templates/notes.txt.partial"));
+    EXPECT_TRUE(data.Exists("templates/pebble/index.html"));
 }
 
 namespace {
