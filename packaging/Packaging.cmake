@@ -7,6 +7,8 @@ set(QUORLEX_DOC ${CMAKE_INSTALL_DATADIR}/doc/quorlex)
 set(packaging ${CMAKE_CURRENT_LIST_DIR})
 set(generated ${CMAKE_BINARY_DIR}/packaging)
 
+# Symbols bound at start-up, so the relocation table can be made read-only.
+target_link_options(quorlex PRIVATE -Wl,-z,relro,-z,now)
 install(TARGETS quorlex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/templates ${CMAKE_SOURCE_DIR}/help DESTINATION ${QUORLEX_DATA})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/splash.png ${CMAKE_SOURCE_DIR}/resources/about.png
