@@ -60,8 +60,8 @@ MainWindow::MainWindow(Session& session, QtBrowsers& browsers, const QString& re
     ShowWorkflow();
 }
 
-void MainWindow::FormCreate(const QString& appFolder, const std::function<void()>& splashStep) {
-    m_session.FormCreate(PathFromQt(appFolder), splashStep);
+void MainWindow::FormCreate(const ProgramFolders& folders, const std::function<void()>& splashStep) {
+    m_session.FormCreate(folders, splashStep);
 }
 
 void MainWindow::BuildWindows(const QString& resourceFolder, const std::function<void()>& splashStep) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProgramFolders.h"
 #include "app/SessionListener.h"
 
 #include <QMainWindow>
@@ -29,7 +30,7 @@ public:
                const std::function<void()>& splashStep = [] {});
 
     // Runs the session's set-up for the program folder.
-    void FormCreate(const QString& appFolder, const std::function<void()>& splashStep = [] {});
+    void FormCreate(const ProgramFolders& folders, const std::function<void()>& splashStep = [] {});
     void Changed(Aspect aspect) override;
 
     QTabWidget* workflowPages() const { return m_pages; }

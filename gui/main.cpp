@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "QtBrowsers.h"
 #include "QtPlatform.h"
+#include "QtText.h"
 #include "QtUi.h"
 #include "TSplash.h"
 #include "app/CommandLine.h"
@@ -9,6 +10,7 @@
 
 #include <QFont>
 #include <QScreen>
+#include <QTimer>
 
 #include <filesystem>
 #include <iostream>
@@ -18,15 +20,14 @@ using namespace quorlex;
 int main(int argc, char* argv[]) {
     // Commands run without a display, so they are decided before the application exists.
     const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (command.mode != CommandMode::Window) {
-        std::error_code error;
-        const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-        return RunCommandLine(command, program.parent_path(), std::cout, std::cerr);
-    }
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    const ProgramFolders folders = ProgramFolders::Choose(executable.parent_path(), ProgramFolders::UserDataHome());
+    if (command.mode != CommandMode::Window)
+        return RunCommandLine(command, folders, std::cout, std::cerr);
     GuardedApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
-    const QString appFolder = QApplication::applicationDirPath();
-    const QString resources = appFolder + QStringLiteral("/resources");
+    const QString resources = PathToQt(folders.program() / "resources");
 
     TSplash splash(resources);
     splash.show();
@@ -44,12 +45,15 @@ int main(int argc, char* argv[]) {
     MainWindow window(session, browsers, resources, step);
     ui.SetWindow(&window);
     platform.SetWindow(&window);
-    window.FormCreate(appFolder + QStringLiteral("/"), step);
+    window.FormCreate(folders, step);
     splash.SetStatus(QStringLiteral("Loading Modules..."));
     splash.StepIt();
     splash.Finish();
     // Without a window manager a maximize request does nothing: fill the screen ourselves.
     window.setGeometry(window.screen()->availableGeometry());
     window.showMaximized();
+    // For install checks: end once start-up is done.
+    if (qEnvironmentVariableIsSet("QUORLEX_QUIT_AFTER_START"))
+        QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }

@@ -8,6 +8,7 @@ packages=(
   libpugixml-dev libjpeg-dev libcurl4-openssl-dev
   libgtest-dev libbenchmark-dev libcpp-httplib-dev clang libclang-rt-14-dev libjpeg-turbo-progs
   xvfb xauth fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream lintian file
 )
 
 missing=()

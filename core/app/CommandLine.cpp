@@ -114,7 +114,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     return command;
 }
 
-int RunCommandLine(const CommandLine& command, const fs::path& appFolder, std::ostream& out, std::ostream& err) {
+int RunCommandLine(const CommandLine& command, const ProgramFolders& folders, std::ostream& out, std::ostream& err) {
     switch (command.mode) {
     case CommandMode::Help:
         out << kUsage;
@@ -125,7 +125,7 @@ int RunCommandLine(const CommandLine& command, const fs::path& appFolder, std::o
         FilesystemPlatform platform;
         NullBrowsers browsers;
         Session session(ui, platform, browsers);
-        session.FormCreate(appFolder);
+        session.FormCreate(folders);
         int status = ui.errors() ? 1 : 0;
         if (command.mode == CommandMode::Generate)
             status = Generate(command, session, ui, err);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProgramFolders.h"
+
 #include "output/Generation.h"
 
 #include <filesystem>
@@ -30,6 +32,6 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // Runs a command without a window: the option list, the catalog, or a generation whose
 // finished site is copied into the out folder. Returns the exit status, 0 on success.
-int RunCommandLine(const CommandLine& command, const fs::path& appFolder, std::ostream& out, std::ostream& err);
+int RunCommandLine(const CommandLine& command, const ProgramFolders& folders, std::ostream& out, std::ostream& err);
 
 } // namespace quorlex

@@ -1,5 +1,6 @@
 #include "app/Session.h"
 
+#include "app/ShippedTemplates.h"
 #include "app/Texts.h"
 #include "help/HelpTopics.h"
 #include "help/WebSite.h"
@@ -38,20 +39,32 @@ void Session::RemoveLeftovers() {
 }
 
 void Session::FormCreate(const fs::path& appFolder, const std::function<void()>& splashStep) {
+    FormCreate(ProgramFolders::InPlace(appFolder), splashStep);
+}
+
+void Session::FormCreate(const ProgramFolders& folders, const std::function<void()>& splashStep) {
     auto step = [&] {
         if (splashStep)
             splashStep();
     };
     m_workflow = WorkflowState{};
-    m_appFolder = appFolder;
-    m_catalogPage.SetAppFolder(appFolder);
+    m_appFolder = folders.data();
+    m_programFolder = folders.program();
+    m_catalogPage.SetAppFolder(m_appFolder);
+    if (folders.perUser()) {
+        try {
+            AddShippedTemplates(m_programFolder, m_appFolder);
+        } catch (const std::exception& error) {
+            m_ui.ShowError(UserMessage(error));
+        }
+    }
     step(); // size list filled
     step(); // weight list filled
     Notify(Aspect::Workflow);
     RemoveLeftovers();
     step();
     try {
-        m_catalogPage.catalog().Reload_template_list(appFolder);
+        m_catalogPage.catalog().Reload_template_list(m_appFolder);
     } catch (const std::exception& error) {
         Notify(Aspect::Catalog);
         m_ui.ShowError(UserMessage(error));
@@ -219,7 +232,7 @@ void Session::HelpRequested(int topic) { ShowHelpPage(HelpPageOf(topic)); }
 
 void Session::ShowHelpPage(const std::string& page) {
     if (m_helpViewer)
-        m_helpViewer->ShowHelpFile(HelpPagePath(m_appFolder, page));
+        m_helpViewer->ShowHelpFile(HelpPagePath(m_programFolder, page));
 }
 
 void Session::OpenInBrowser(const std::string& url) {

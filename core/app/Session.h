@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProgramFolders.h"
 #include "app/SessionListener.h"
 #include "app/WorkflowState.h"
 #include "catalog/CatalogPage.h"
@@ -35,8 +36,11 @@ public:
     // The help viewer window, set once by the gui.
     void SetHelpViewer(HelpViewer* viewer) { m_helpViewer = viewer; }
 
-    // Main window set-up from the program folder on: leftovers removed, catalog built,
-    // welcome page shown. `splashStep` advances the splash bar.
+    // Main window set-up: a per-user data folder gets the shipped templates it lacks,
+    // leftovers are removed, the catalog built, the welcome page shown. `splashStep` advances
+    // the splash bar.
+    void FormCreate(const ProgramFolders& folders, const std::function<void()>& splashStep = nullptr);
+    // The same for a program folder that is read and written in place.
     void FormCreate(const fs::path& appFolder, const std::function<void()>& splashStep = nullptr);
     // The main window closes: the catalog file goes.
     void FormClose();
@@ -88,7 +92,10 @@ public:
     void SubPageChanged(int index);
     void SplitterMoved(int height);
 
+    // The root of the templates and of every file the program writes.
     const fs::path& AppFolder() const { return m_appFolder; }
+    // The root of the help pages and artwork.
+    const fs::path& ProgramFolder() const { return m_programFolder; }
     CatalogPage& catalogPage() { return m_catalogPage; }
     const WorkflowState& workflow() const { return m_workflow; }
     // The loaded package, if any load has succeeded.
@@ -119,6 +126,7 @@ private:
     SessionListener* m_listener = nullptr;
     HelpViewer* m_helpViewer = nullptr;
     fs::path m_appFolder;
+    fs::path m_programFolder;
     CatalogPage m_catalogPage;
     WorkflowState m_workflow;
     std::optional<TemplateWorkspace> m_workspace;

@@ -19,7 +19,7 @@ GuiFixture::GuiFixture() {
     m_window = std::make_unique<MainWindow>(m_session, m_browsers, qEnvironmentVariable("QUORLEX_RESOURCES"));
 }
 
-void GuiFixture::Start() { m_window->FormCreate(PathToQt(m_folder.path())); }
+void GuiFixture::Start() { m_window->FormCreate(ProgramFolders::InPlace(m_folder.path())); }
 
 QString RunScript(QWebEngineView* view, const QString& script) {
     QString result;

@@ -38,23 +38,23 @@ TEST(CommandLineTest, RunsReportFailuresOnStandardErrorWithAFailingStatus) {
     TestFolder app;
     WriteSmallPackage(app);
     std::ostringstream out, err;
-    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--list"}), app.path(), out, err), 0);
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--list"}), ProgramFolders::InPlace(app.path()), out, err), 0);
     EXPECT_EQ(out.str(), "pkg\tSmall\tTester\n");
 
     EXPECT_EQ(RunCommandLine(ParseCommandLine({"--generate", "none", "--out", (app.path() / "o").string()}),
-                             app.path(), out, err), 1);
+                             ProgramFolders::InPlace(app.path()), out, err), 1);
     EXPECT_NE(err.str().find("\"none\""), std::string::npos);
 
     app.Write("bad.tpp", "other\r\n");
     err.str("");
     EXPECT_EQ(RunCommandLine(ParseCommandLine({"--generate", "pkg", "--out", (app.path() / "o").string(), "--project",
                                                (app.path() / "bad.tpp").string()}),
-                             app.path(), out, err), 1);
+                             ProgramFolders::InPlace(app.path()), out, err), 1);
     EXPECT_NE(err.str().find("Required template for this project: other"), std::string::npos);
     EXPECT_FALSE(app.Exists("o"));
 
     EXPECT_EQ(RunCommandLine(ParseCommandLine({"--generate", "pkg", "--out", (app.path() / "o").string(), "--dwt-mx"}),
-                             app.path(), out, err), 0);
+                             ProgramFolders::InPlace(app.path()), out, err), 0);
     EXPECT_TRUE(app.Exists("o/index.html"));
     EXPECT_TRUE(app.Exists("o/index_dw_mx.dwt"));
     EXPECT_FALSE(app.Exists("templates_tmp.xml"));
