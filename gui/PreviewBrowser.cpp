@@ -26,8 +26,12 @@ void PreviewBrowser::PatchStyles(const QUrl& url, const StylePatch& patch) {
     if (patch.changes.empty())
         return;
     QJsonArray changes;
-    for (const StyleBlockChange& change : patch.changes)
-        changes.append(QJsonArray{static_cast<int>(change.index), ToQt(change.css)});
+    for (const StyleBlockChange& change : patch.changes) {
+        // The page's parser stores line ends as LF; the patch does the same.
+        QString css = ToQt(change.css);
+        css.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        changes.append(QJsonArray{static_cast<int>(change.index), css});
+    }
     const QString script =
         QStringLiteral("(function (count, changes) {"
                        "  var blocks = document.querySelectorAll('style');"

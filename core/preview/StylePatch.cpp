@@ -10,13 +10,22 @@ struct Span {
     size_t end;
 };
 
-// The text between "<style ...>" and "</style" of every style block, in page order. False
-// when a block is never closed.
+// The text between "<style ...>" and "</style" of every style element, in page order; style
+// tags inside HTML comments (such as conditional comments) make no element and are skipped.
+// False when a block is never closed.
 bool StyleBlocks(std::string_view page, std::vector<Span>& blocks) {
     static const CaseInsensitiveFinder open("<style");
     static const CaseInsensitiveFinder close("</style");
     blocks.clear();
     for (size_t at = open.FindIn(page); at != std::string_view::npos; at = open.FindIn(page, at)) {
+        const size_t comment = page.rfind("<!--", at);
+        if (comment != std::string_view::npos && page.find("-->", comment + 4) > at) {
+            const size_t end = page.find("-->", at);
+            if (end == std::string_view::npos)
+                break;
+            at = end + 3;
+            continue;
+        }
         const size_t after = at + open.size();
         if (after < page.size() && page[after] != '>' && page[after] > ' ') {
             at = after; // "<styles", not a style element

@@ -38,6 +38,10 @@ bool FitsIn(QWidget* widget, QWidget* page) {
 
 } // namespace
 
+// The text of every style element of a page, in order.
+const QString kStyleText =
+    QStringLiteral("Array.from(document.querySelectorAll('style')).map(function (s) { return s.textContent; }).join('|')");
+
 class CustomizeEndToEndTest : public QObject {
     Q_OBJECT
 private slots:
@@ -60,11 +64,12 @@ private slots:
 
         ColorsPanel* colors = window.customizeView()->colorsPanel();
         ClickRow(colors->titleList(), 0);
+        // A color changes only the inlined stylesheets: the page is patched, not loaded again.
         loaded.clear();
         ClickRow(colors->swatchList(), kNavy);
-        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(background(), QStringLiteral("rgb(0, 0, 128)"), 30000);
         QVERIFY(ReadFileBytes(previewFile).find("background: #000080;") != std::string::npos);
-        QCOMPARE(background(), QStringLiteral("rgb(0, 0, 128)"));
+        QVERIFY(loaded.isEmpty());
         SaveScreenshot(window, QStringLiteral("colors.png"));
 
         PresetPanel* presets = colors->presetPanel();
@@ -73,20 +78,24 @@ private slots:
         QTest::mouseClick(presets->button(QStringLiteral("save ")), Qt::LeftButton);
         QVERIFY(f.folder().Exists("templates/harbor/presets/colors/Navy page.xml"));
 
-        loaded.clear();
         QTest::mouseClick(presets->button(QStringLiteral("default")), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(background(), QStringLiteral("rgb(216, 227, 232)"), 30000);
         QVERIFY(ReadFileBytes(previewFile).find("background: #D8E3E8;") != std::string::npos);
-        QCOMPARE(background(), QStringLiteral("rgb(216, 227, 232)"));
 
         const auto saved = presets->list()->findItems(QStringLiteral("Navy page"), Qt::MatchExactly);
         QCOMPARE(saved.size(), 1);
-        loaded.clear();
         ClickRow(presets->list(), presets->list()->row(saved.first()));
         QTest::mouseDClick(presets->list()->viewport(), Qt::LeftButton, {},
                            presets->list()->visualItemRect(saved.first()).center());
-        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(background(), QStringLiteral("rgb(0, 0, 128)"), 30000);
         QVERIFY(ReadFileBytes(previewFile).find("background: #000080;") != std::string::npos);
+
+        // The patched page shows what loading the file again shows.
+        const QString patchedStyles = RunScript(preview, kStyleText);
+        loaded.clear();
+        f.session().RefreshPreview();
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QCOMPARE(RunScript(preview, kStyleText), patchedStyles);
         QCOMPARE(background(), QStringLiteral("rgb(0, 0, 128)"));
         QVERIFY(f.ui().errors.empty());
         QVERIFY(f.ui().messages.empty());

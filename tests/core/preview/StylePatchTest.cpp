@@ -50,3 +50,11 @@ TEST(StylePatch, ChangesNextToTheBlockBoundariesAreFound) {
     EXPECT_FALSE(StyleOnlyChanges(page, "<style>%%c%%</style> <style>a{}%%d%%</style>"));
     EXPECT_FALSE(StyleOnlyChanges("<styles>x</styles>", "<styles>y</styles>"));
 }
+
+TEST(StylePatch, StylesInsideCommentsAreNoBlocks) {
+    const std::string page = "<style>a{%%c%%}</style><!--[if lt IE 7]><style>b{%%c%%}</style><![endif]--><p>x</p>";
+    const auto patch = StyleOnlyChanges(page, With(page, "a{%%c%%}", "a{red}"));
+    ASSERT_TRUE(patch);
+    EXPECT_EQ(patch->blockCount, 1u);
+    EXPECT_FALSE(StyleOnlyChanges(page, With(page, "b{%%c%%}", "b{red}")));
+}
