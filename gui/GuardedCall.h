@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ports/Ui.h"
+#include "util/UserMessage.h"
 
 #include <exception>
 
@@ -12,7 +13,7 @@ void GuardedCall(Ui& ui, Call&& call) {
     try {
         call();
     } catch (const std::exception& error) {
-        ui.ShowError(error.what());
+        ui.ShowError(UserMessage(error));
     }
 }
 

@@ -13,7 +13,7 @@
 #include "output/Export.h"
 #include "util/FolderCopy.h"
 #include "util/NativeNames.h"
-#include "util/NewFile.h"
+#include "util/TextFile.h"
 #include "util/TextFile.h"
 #include "workspace/TemplateWorkspace.h"
 

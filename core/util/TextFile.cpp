@@ -82,9 +82,24 @@ void SyncFolder(const fs::path& folder) {
         ::fsync(fd.get());
 }
 
+// Gives the temporary file the name `path`; without `replace` only when nothing has that name,
+// by a rename that refuses to replace or, where the file system cannot, a hard link.
+int PutInPlace(const fs::path& temp, const fs::path& path, bool replace) {
+    if (replace)
+        return ::rename(temp.c_str(), path.c_str());
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    if (::link(temp.c_str(), path.c_str()) != 0)
+        return -1;
+    ::unlink(temp.c_str());
+    return 0;
+}
+
 // Writes through `fill` into a temporary file, then puts it in place of `path`.
 template <typename Fill>
-void SaveAtomically(const fs::path& path, Fill&& fill) {
+void SaveAtomically(const fs::path& path, Fill&& fill, bool replace = true) {
     struct stat old {};
     const bool exists = ::lstat(path.c_str(), &old) == 0;
     if (exists && S_ISLNK(old.st_mode))
@@ -101,8 +116,8 @@ void SaveAtomically(const fs::path& path, Fill&& fill) {
             Fail(path, "write", errno);
         if (fd.Close() != 0)
             Fail(path, "write", errno);
-        if (::rename(temp.c_str(), path.c_str()) != 0)
-            Fail(path, "write", errno);
+        if (PutInPlace(temp, path, replace) != 0)
+            Fail(path, replace ? "write" : "create", errno);
     } catch (...) {
         fd.Close();
         ::unlink(temp.c_str());
@@ -193,6 +208,10 @@ std::string NormalizeLineEnds(std::string_view text) {
 
 void WriteFileAtomic(const fs::path& path, std::string_view bytes) {
     SaveAtomically(path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); });
+}
+
+void WriteNewFile(const fs::path& path, std::string_view bytes) {
+    SaveAtomically(path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); }, false);
 }
 
 void CopyFileAtomic(const fs::path& from, const fs::path& to) {

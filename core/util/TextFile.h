@@ -34,6 +34,10 @@ std::string NormalizeLineEnds(std::string_view text);
 // symbolic link. On failure the temporary file is gone, the old file whole, and Error says why.
 void WriteFileAtomic(const fs::path& path, std::string_view bytes);
 
+// Writes a file that must not exist yet, the same way, except that the temporary file takes the
+// final name only if nothing has that name by then: an existing file or link is never replaced.
+void WriteNewFile(const fs::path& path, std::string_view bytes);
+
 // Copies a regular file into `to` the same way, replacing what is there.
 void CopyFileAtomic(const fs::path& from, const fs::path& to);
 

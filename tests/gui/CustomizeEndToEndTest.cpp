@@ -47,18 +47,10 @@ class CustomizeEndToEndTest : public QObject {
 private slots:
     void swatchPresetAndDefaultReachThePreview() {
         GuiFixture f;
-        f.Start();
+        QVERIFY(f.CustomizeFirstTemplate());
         MainWindow& window = f.window();
-        window.resize(1100, 800);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTreeWidget* catalog = window.catalogView()->list();
-        catalog->setCurrentItem(catalog->topLevelItem(0));
         PreviewBrowser* preview = window.customizeView()->preview();
         QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
-        QTest::mouseClick(window.catalogView()->customizeButton(), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
         const fs::path previewFile = f.folder().path() / "templates/harbor/index_temp.html";
         auto background = [&] { return RunScript(preview, QStringLiteral("getComputedStyle(document.body).backgroundColor")); };
 

@@ -1,10 +1,16 @@
 #include "GuiFixture.h"
 
+#include "CatalogView.h"
+#include "CustomizeView.h"
+#include "PreviewBrowser.h"
 #include "QtText.h"
 
 #include <QDir>
 #include <QImage>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -20,6 +26,20 @@ GuiFixture::GuiFixture() {
 }
 
 void GuiFixture::Start() { m_window->FormCreate(ProgramFolders::InPlace(m_folder.path())); }
+
+bool GuiFixture::CustomizeFirstTemplate() {
+    Start();
+    m_window->resize(1100, 800);
+    m_window->show();
+    m_window->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_window.get()))
+        return false;
+    QTreeWidget* catalog = m_window->catalogView()->list();
+    catalog->setCurrentItem(catalog->topLevelItem(0));
+    QSignalSpy loaded(m_window->customizeView()->preview(), &QWebEngineView::loadFinished);
+    QTest::mouseClick(m_window->catalogView()->customizeButton(), Qt::LeftButton);
+    return QTest::qWaitFor([&] { return !loaded.isEmpty(); }, 30000);
+}
 
 QString RunScript(QWebEngineView* view, const QString& script) {
     QString result;

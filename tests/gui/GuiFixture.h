@@ -29,6 +29,9 @@ public:
 
     // Runs the set-up as the program does.
     void Start();
+    // Starts, shows the window and customizes the first template of the catalog; true once the
+    // live preview has loaded.
+    bool CustomizeFirstTemplate();
 
 private:
     TestFolder m_folder;

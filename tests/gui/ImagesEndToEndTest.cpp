@@ -36,18 +36,10 @@ class ImagesEndToEndTest : public QObject {
 private slots:
     void browserPickAndSavedGrayscaleReachThePreview() {
         GuiFixture f;
-        f.Start();
+        QVERIFY(f.CustomizeFirstTemplate());
         MainWindow& window = f.window();
-        window.resize(1100, 800);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTreeWidget* catalog = window.catalogView()->list();
-        catalog->setCurrentItem(catalog->topLevelItem(0));
         PreviewBrowser* preview = window.customizeView()->preview();
         QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
-        QTest::mouseClick(window.catalogView()->customizeButton(), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
         window.customizeView()->subPages()->setCurrentIndex(1);
         ImagesPanel* panel = window.customizeView()->imagesPanel();
         auto source = [&](const char* selector) {

@@ -3,7 +3,7 @@
 #include "imagetools/ThumbnailGrid.h"
 #include "support/TestFolder.h"
 #include "util/Error.h"
-#include "util/NewFile.h"
+#include "util/TextFile.h"
 
 #include <gtest/gtest.h>
 
