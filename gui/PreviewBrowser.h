@@ -15,8 +15,8 @@ public:
     explicit PreviewBrowser(QWidget* parent = nullptr);
     void Show(const QUrl& url);
     // Replaces the text of the shown page's style blocks when it shows `url` and has finished
-    // loading; otherwise, or when the page's blocks are not the expected ones, loads `url`.
-    void PatchStyles(const QUrl& url, const StylePatch& patch);
+    // loading; false otherwise. When the page's blocks are not the expected ones, loads `url`.
+    bool PatchStyles(const QUrl& url, const StylePatch& patch);
 
 private:
     void RestoreScroll(bool ok);

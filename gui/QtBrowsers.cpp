@@ -9,15 +9,12 @@ void QtBrowsers::ShowFile(BrowserId browser, const fs::path& file) { Show(browse
 
 void QtBrowsers::Navigate(BrowserId browser, const std::string& address) { Show(browser, QUrl(ToQt(address))); }
 
-void QtBrowsers::PatchStyles(BrowserId browser, const fs::path& file, const StylePatch& patch) {
+bool QtBrowsers::PatchStyles(BrowserId browser, const fs::path& file, const StylePatch& patch) {
     const auto it = m_views.find(browser);
     if (it == m_views.end())
-        return;
-    const QUrl url = QUrl::fromLocalFile(PathToQt(file));
-    if (auto* preview = qobject_cast<PreviewBrowser*>(it->second))
-        preview->PatchStyles(url, patch);
-    else
-        it->second->load(url);
+        return true;
+    auto* preview = qobject_cast<PreviewBrowser*>(it->second);
+    return preview && preview->PatchStyles(QUrl::fromLocalFile(PathToQt(file)), patch);
 }
 
 void QtBrowsers::Show(BrowserId browser, const QUrl& url) {

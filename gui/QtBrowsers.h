@@ -17,7 +17,7 @@ public:
 
     void ShowFile(BrowserId browser, const fs::path& file) override;
     void Navigate(BrowserId browser, const std::string& address) override;
-    void PatchStyles(BrowserId browser, const fs::path& file, const StylePatch& patch) override;
+    bool PatchStyles(BrowserId browser, const fs::path& file, const StylePatch& patch) override;
     void ShowHtml(BrowserId browser, const std::string& html) override;
 
 

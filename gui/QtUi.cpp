@@ -75,14 +75,4 @@ std::optional<std::filesystem::path> QtUi::AskOpenFile(const OpenFileRequest& re
     return PathFromQt(dialog.selectedFiles().first());
 }
 
-void QtUi::SuspendUpdates() {
-    if (m_suspended++ == 0 && m_window)
-        m_window->setUpdatesEnabled(false);
-}
-
-void QtUi::ResumeUpdates() {
-    if (--m_suspended == 0 && m_window)
-        m_window->setUpdatesEnabled(true);
-}
-
 } // namespace quorlex

@@ -17,12 +17,14 @@ public:
     std::optional<Color> ChooseColor(Color initial, const std::function<void(Color)>& preview) override;
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) override;
     std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest& request) override;
-    void SuspendUpdates() override;
-    void ResumeUpdates() override;
+    // Qt paints only from the event loop, which core never runs while it changes the window's
+    // state, so no half-made state reaches the screen; disabling updates would only force a
+    // repaint of the whole window afterwards.
+    void SuspendUpdates() override {}
+    void ResumeUpdates() override {}
 
 private:
     QWidget* m_window = nullptr;
-    int m_suspended = 0;
 };
 
 } // namespace quorlex

@@ -4,6 +4,7 @@
 #include "QtPlatform.h"
 #include "QtText.h"
 #include "QtUi.h"
+#include "SoftwareRendering.h"
 #include "TSplash.h"
 #include "app/CommandLine.h"
 #include "app/Session.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     const ProgramFolders folders = ProgramFolders::Choose(executable.parent_path(), ProgramFolders::UserDataHome());
     if (command.mode != CommandMode::Window)
         return RunCommandLine(command, folders, std::cout, std::cerr);
+    UseSoftwareRendering();
     GuardedApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
     const QString resources = PathToQt(folders.program() / "resources");

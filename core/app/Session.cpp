@@ -85,7 +85,7 @@ void Session::FormClose() {
 
 void Session::WritePreview(TemplateWorkspace& ws) {
     RebuildPage(ws, ws.workingPage, m_rebuildScratch);
-    WriteFileAtomic(PreviewFile(ws), ws.workingPage);
+    WriteFileAtomic(PreviewFile(ws), ws.workingPage, Durability::Remade);
 }
 
 void Session::RecalculateTemplate() {
@@ -127,28 +127,26 @@ void Session::ResetPages() {
     m_menusPage.Reset();
 }
 
+// A page that differs only in its stylesheets is patched in place, before the file is written so
+// that the view works meanwhile; any other page is loaded again from the written file.
 void Session::Rebuildtemplate() {
     if (!m_workspace)
         return;
     UpdatesSuspended suspended(m_ui);
-    WritePreview(*m_workspace);
-    ShowPreview();
+    TemplateWorkspace& ws = *m_workspace;
+    RebuildPage(ws, ws.workingPage, m_rebuildScratch);
+    const auto patch = StyleOnlyChanges(m_shownPage, ws.workingPage);
+    const bool patched = patch && m_browsers.PatchStyles(BrowserId::LivePreview, PreviewFile(ws), *patch);
+    m_shownPage.clear(); // until the file is written, the view's page is not known for sure
+    WriteFileAtomic(PreviewFile(ws), ws.workingPage, Durability::Remade);
+    if (!patched)
+        m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(ws));
+    m_shownPage = ws.workingPage;
 }
 
 void Session::RefreshPreview() {
     m_shownPage.clear(); // loads the page again, whatever changed
     Refresh();
-}
-
-// A page that differs only in its stylesheets is patched in place instead of loaded again.
-void Session::ShowPreview() {
-    const std::string& page = m_workspace->workingPage;
-    const auto patch = StyleOnlyChanges(m_shownPage, page);
-    if (patch)
-        m_browsers.PatchStyles(BrowserId::LivePreview, PreviewFile(*m_workspace), *patch);
-    else
-        m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(*m_workspace));
-    m_shownPage = page;
 }
 
 void Session::Refresh() {

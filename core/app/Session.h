@@ -117,7 +117,6 @@ private:
     // A new package: the customization pages start without selections.
     void ResetPages();
     void WritePreview(TemplateWorkspace& ws);
-    void ShowPreview();
     void OpenInBrowser(const std::string& url);
 
     Ui& m_ui;

@@ -9,7 +9,7 @@ class NullBrowsers : public Browsers {
 public:
     void ShowFile(BrowserId, const fs::path&) override {}
     void Navigate(BrowserId, const std::string&) override {}
-    void PatchStyles(BrowserId, const fs::path&, const StylePatch&) override {}
+    bool PatchStyles(BrowserId, const fs::path&, const StylePatch&) override { return true; }
     void ShowHtml(BrowserId, const std::string&) override {}
 };
 

@@ -99,7 +99,8 @@ int PutInPlace(const fs::path& temp, const fs::path& path, bool replace) {
 
 // Writes through `fill` into a temporary file, then puts it in place of `path`.
 template <typename Fill>
-void SaveAtomically(const fs::path& path, Fill&& fill, bool replace = true) {
+void SaveAtomically(const fs::path& path, Fill&& fill, bool replace = true, Durability durability = Durability::Synced) {
+    const bool synced = durability == Durability::Synced;
     struct stat old {};
     const bool exists = ::lstat(path.c_str(), &old) == 0;
     if (exists && S_ISLNK(old.st_mode))
@@ -112,7 +113,7 @@ void SaveAtomically(const fs::path& path, Fill&& fill, bool replace = true) {
         fill(fd.get());
         if (exists && ::fchmod(fd.get(), old.st_mode & 07777) != 0)
             Fail(path, "write", errno);
-        if (::fsync(fd.get()) != 0)
+        if (synced && ::fsync(fd.get()) != 0)
             Fail(path, "write", errno);
         if (fd.Close() != 0)
             Fail(path, "write", errno);
@@ -123,7 +124,8 @@ void SaveAtomically(const fs::path& path, Fill&& fill, bool replace = true) {
         ::unlink(temp.c_str());
         throw;
     }
-    SyncFolder(path.parent_path());
+    if (synced)
+        SyncFolder(path.parent_path());
 }
 
 } // namespace
@@ -206,8 +208,8 @@ std::string NormalizeLineEnds(std::string_view text) {
     return out;
 }
 
-void WriteFileAtomic(const fs::path& path, std::string_view bytes) {
-    SaveAtomically(path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); });
+void WriteFileAtomic(const fs::path& path, std::string_view bytes, Durability durability) {
+    SaveAtomically(path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); }, true, durability);
 }
 
 void WriteNewFile(const fs::path& path, std::string_view bytes) {

@@ -28,11 +28,15 @@ std::string JoinLines(const std::vector<std::string>& lines);
 // The text with every line ending turned into CR LF, the last line ended too.
 std::string NormalizeLineEnds(std::string_view text);
 
+// Whether a save waits until the disk holds it. A file the program makes again whenever it needs
+// it (the preview page) is only kept whole, which saves the waits.
+enum class Durability { Synced, Remade };
+
 // Saves a file so that it is either the old file or the new one, never a mix: a fresh
 // temporary file in the same folder is written, synced and renamed over the target, and the
 // folder is synced. An existing file keeps its permissions. Refuses to write through a
 // symbolic link. On failure the temporary file is gone, the old file whole, and Error says why.
-void WriteFileAtomic(const fs::path& path, std::string_view bytes);
+void WriteFileAtomic(const fs::path& path, std::string_view bytes, Durability durability = Durability::Synced);
 
 // Writes a file that must not exist yet, the same way, except that the temporary file takes the
 // final name only if nothing has that name by then: an existing file or link is never replaced.

@@ -39,11 +39,12 @@ std::optional<std::filesystem::path> FakeUi::AskOpenFile(const OpenFileRequest& 
 
 void FakeBrowsers::ShowFile(BrowserId browser, const fs::path& file) { log.emplace_back(browser, file.string()); }
 
-void FakeBrowsers::PatchStyles(BrowserId browser, const fs::path&, const StylePatch& patch) {
+bool FakeBrowsers::PatchStyles(BrowserId browser, const fs::path&, const StylePatch& patch) {
     std::string text = "styles:";
     for (const StyleBlockChange& change : patch.changes)
         text += std::to_string(change.index) + "=" + change.css + ";";
     log.emplace_back(browser, text);
+    return true;
 }
 
 void FakeBrowsers::Navigate(BrowserId browser, const std::string& address) { log.emplace_back(browser, address); }

@@ -45,7 +45,7 @@ class FakeBrowsers : public Browsers {
 public:
     void ShowFile(BrowserId browser, const fs::path& file) override;
     void Navigate(BrowserId browser, const std::string& address) override;
-    void PatchStyles(BrowserId browser, const fs::path& file, const StylePatch& patch) override;
+    bool PatchStyles(BrowserId browser, const fs::path& file, const StylePatch& patch) override;
     void ShowHtml(BrowserId browser, const std::string& html) override;
     // The last file, address or HTML of a browser ("html:" + text for HTML).
     std::string Shown(BrowserId browser) const;

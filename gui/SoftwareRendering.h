@@ -1,0 +1,10 @@
+#pragma once
+
+namespace quorlex {
+
+// The web views draw into the window's own raster surface instead of through OpenGL, which
+// otherwise composes the whole window again for every frame of a view. Call it before the
+// application object exists; QT_QUICK_BACKEND, when set, still decides.
+void UseSoftwareRendering();
+
+} // namespace quorlex
