@@ -40,6 +40,8 @@ std::optional<std::filesystem::path> FakeUi::AskOpenFile(const OpenFileRequest& 
 void FakeBrowsers::ShowFile(BrowserId browser, const fs::path& file) { log.emplace_back(browser, file.string()); }
 
 bool FakeBrowsers::PatchStyles(BrowserId browser, const fs::path&, const StylePatch& patch) {
+    if (!patchesTaken)
+        return false;
     std::string text = "styles:";
     for (const StyleBlockChange& change : patch.changes)
         text += std::to_string(change.index) + "=" + change.css + ";";

@@ -51,6 +51,7 @@ public:
     std::string Shown(BrowserId browser) const;
 
     std::vector<std::pair<BrowserId, std::string>> log;
+    bool patchesTaken = true; // false: a view still loading, which takes no patch
 };
 
 // Remembers every address the help viewer was shown with.
