@@ -25,6 +25,12 @@ Answer QtUi::Confirm(const std::string& question) {
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
+Answer QtUi::AskYesNo(const std::string& question) {
+    const auto button = QMessageBox::question(m_window, QApplication::applicationName(), ToQt(question),
+                                              QMessageBox::Yes | QMessageBox::No);
+    return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 std::optional<Color> QtUi::ChooseColor(Color initial) {
     const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
     const QColor chosen = QColorDialog::getColor(start, m_window);

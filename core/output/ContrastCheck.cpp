@@ -40,18 +40,21 @@ bool SameColor(const std::string& value, const CssColor& color) {
            parsed->blue == color.blue;
 }
 
+// "Text: "A"; background: "B", "C"", each part only when a variable has that color.
 std::string VariablesOf(const std::vector<ColorVariable>& colors, const CssColor& text, const CssColor& background) {
-    std::string names;
-    auto add = [&](const ColorVariable& variable, const char* role) {
-        names += (names.empty() ? "" : ", ") + ("\"" + variable.title + "\" (" + role + ")");
+    auto titles = [&](const CssColor& color) {
+        std::string names;
+        for (const auto& variable : colors)
+            if (SameColor(variable.value, color))
+                names += (names.empty() ? "\"" : ", \"") + variable.title + "\"";
+        return names;
     };
-    for (const auto& variable : colors)
-        if (SameColor(variable.value, text))
-            add(variable, "text");
-    for (const auto& variable : colors)
-        if (SameColor(variable.value, background))
-            add(variable, "background");
-    return names;
+    const std::string textNames = titles(text);
+    const std::string backgroundNames = titles(background);
+    std::string change = textNames.empty() ? "" : "Text: " + textNames;
+    if (!backgroundNames.empty())
+        change += (change.empty() ? "Background: " : "; background: ") + backgroundNames;
+    return change;
 }
 
 struct Group {
@@ -92,8 +95,9 @@ std::vector<SiteFinding> CheckContrast(const std::vector<TextSample>& samples, c
     std::vector<SiteFinding> findings;
     for (auto& group : groups) {
         SiteFinding& finding = group.finding;
-        finding.explanation = "The contrast is " + RatioText(group.ratio) + "; text of this size needs at least " +
-                              (group.required < 4.0 ? "3:1." : "4.5:1.");
+        finding.explanation = finding.foreground + " on " + finding.background + ": contrast " +
+                              RatioText(group.ratio) + ", needs " +
+                              (group.required < 4.0 ? "3:1 (large text)." : "4.5:1.");
         if (group.count > 1)
             finding.subject += " (and " + std::to_string(group.count - 1) + " more)";
         findings.push_back(std::move(finding));

@@ -179,7 +179,7 @@ private:
         const MenuItemFields fields = SplitMenuItem(node.text);
         const std::string caption(TrimControls(fields.caption));
         const std::string link(TrimControls(fields.link));
-        const std::string change = "Menu item " + Quoted(caption) + " of " + Quoted(menu.title);
+        const std::string change = "Menu item " + Quoted(caption);
         if (link.empty() || link == "#") {
             m_findings.push_back({FindingKind::MenuItemWithoutLink, menu.title, caption,
                                   "The menu item has no link target" + std::string(link.empty() ? "." : " (\"#\")."),

@@ -17,4 +17,7 @@ struct SiteFinding {
     std::string background;  // low contrast: the color behind the text
 };
 
+// The short name of a kind of problem, for the list's first column.
+const char* FindingTitle(FindingKind kind);
+
 } // namespace quorlex

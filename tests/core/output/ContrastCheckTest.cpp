@@ -42,8 +42,10 @@ TEST(CheckContrast, FindingShowsTextColorsAndTheVariablesToChange) {
     EXPECT_EQ(f.subject, "Welcome aboard");
     EXPECT_EQ(f.foreground, "#777777");
     EXPECT_EQ(f.background, "#FFFFFF");
-    EXPECT_EQ(f.explanation, "The contrast is 4.47:1; text of this size needs at least 4.5:1.");
-    EXPECT_EQ(f.change, "\"Body text\" (text), \"Links\" (text), \"Content background\" (background)");
+    EXPECT_EQ(f.explanation, "#777777 on #FFFFFF: contrast 4.47:1, needs 4.5:1.");
+    EXPECT_EQ(f.change, "Text: \"Body text\", \"Links\"; background: \"Content background\"");
+    EXPECT_EQ(CheckContrast({Sample("x", "rgb(250, 250, 250)", {kWhiteLayer})}, kColors).at(0).change,
+              "Background: \"Content background\"");
 }
 
 TEST(CheckContrast, BackgroundIsTheFirstOpaqueLayerWithTranslucentOnesBlended) {
@@ -80,7 +82,7 @@ TEST(CheckContrast, SameColorsMakeOneFindingWithACount) {
     ASSERT_EQ(findings.size(), 3u);
     EXPECT_EQ(findings[0].subject, std::string(57, 'a') + "... (and 1 more)");
     EXPECT_EQ(findings[1].subject, "big");
-    EXPECT_EQ(findings[1].explanation.substr(findings[1].explanation.size() - 4), "3:1.");
+    EXPECT_EQ(findings[1].explanation, "#C8C8C8 on #FFFFFF: contrast 1.67:1, needs 3:1 (large text).");
     EXPECT_EQ(findings[2].subject, "other");
     EXPECT_TRUE(findings[0].change.empty());
 }

@@ -81,7 +81,7 @@ TEST_F(LinkCheckTest, FindsEveryBrokenAddressOnceAndLeavesTheRestAlone) {
     const SiteFinding* about = Find(findings, "about.html");
     EXPECT_EQ(about->kind, FindingKind::MissingFile);
     EXPECT_EQ(about->location, "Main");
-    EXPECT_EQ(about->change, "Menu item \"About\" of \"Main\"");
+    EXPECT_EQ(about->change, "Menu item \"About\"");
     const SiteFinding* hire = Find(findings, "Boat Hire");
     EXPECT_EQ(hire->kind, FindingKind::MenuItemWithoutLink);
     EXPECT_EQ(hire->explanation, "The menu item has no link target (\"#\").");

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ports/PageProbe.h"
+
+#include <QObject>
+#include <QUrl>
+
+#include <memory>
+
+class QWebEngineLoadingInfo;
+class QWebEngineView;
+
+namespace quorlex {
+
+// Loads a page in a browser view that is never shown, under the preview's content policy, and
+// reads the computed colors of every element with text of its own.
+class TextColorProbe : public QObject, public PageProbe {
+    Q_OBJECT
+public:
+    explicit TextColorProbe(QObject* parent = nullptr);
+    ~TextColorProbe() override;
+
+    void MeasureText(const std::filesystem::path& page, Done done) override;
+
+    QWebEngineView* view() const { return m_view.get(); }
+
+private:
+    void LoadingChanged(const QWebEngineLoadingInfo& info);
+
+    std::unique_ptr<QWebEngineView> m_view;
+    QUrl m_url; // the request under way; its query tells its loads from earlier ones
+    unsigned m_request = 0;
+    Done m_done;
+};
+
+} // namespace quorlex
