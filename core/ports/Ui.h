@@ -3,6 +3,7 @@
 #include "util/Color.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,8 +38,9 @@ public:
     virtual Answer Confirm(const std::string& question) = 0;
     // Question with the buttons Yes and No; a port without such a box asks with Confirm.
     virtual Answer AskYesNo(const std::string& question) { return Confirm(question); }
-    // The full color chooser opened on `initial`; nothing when the user cancels.
-    virtual std::optional<Color> ChooseColor(Color initial) = 0;
+    // The full color chooser opened on `initial`; `preview` gets each color the user points at
+    // while it is open. Nothing when the user cancels.
+    virtual std::optional<Color> ChooseColor(Color initial, const std::function<void(Color)>& preview) = 0;
     // The save dialog, which asks before replacing a file; nothing when the user cancels.
     virtual std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) = 0;
     // The open dialog for an existing file; nothing when the user cancels.
