@@ -9,6 +9,7 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <utility>
@@ -64,12 +65,35 @@ std::vector<TextSample> Samples(const QVariant& value) {
     return samples;
 }
 
+constexpr int kTimeLimitMs = 30000;
+
+// A page that may show only the address the probe asked for, and nothing after it but the
+// blank page it is left on.
+class ProbePage : public QWebEnginePage {
+public:
+    ProbePage(const QUrl* allowed, QObject* parent) : QWebEnginePage(parent), m_allowed(allowed) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+        return !isMainFrame || url == *m_allowed || url == QUrl(QStringLiteral("about:blank"));
+    }
+
+private:
+    const QUrl* m_allowed;
+};
+
 } // namespace
 
 TextColorProbe::TextColorProbe(QObject* parent) : QObject(parent), m_view(std::make_unique<QWebEngineView>()) {
+    m_view->setPage(new ProbePage(&m_url, m_view.get()));
     RestrictToLocalContent(m_view.get());
+    // The page's own scripts stay off; the probe's script runs in a world of its own.
+    m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     m_view->resize(1280, 1024);
     connect(m_view->page(), &QWebEnginePage::loadingChanged, this, &TextColorProbe::LoadingChanged);
+    m_timeLimit.setSingleShot(true);
+    m_timeLimit.setInterval(kTimeLimitMs);
+    connect(&m_timeLimit, &QTimer::timeout, this, [this] { Reply(std::nullopt); });
 }
 
 // A page that goes away answers its scripts with nothing: drop the request before the view.
@@ -82,6 +106,7 @@ void TextColorProbe::MeasureText(const std::filesystem::path& page, Done done) {
     m_done = std::move(done);
     m_url = QUrl::fromLocalFile(PathToQt(page));
     m_url.setQuery(QStringLiteral("check=%1").arg(++m_request));
+    m_timeLimit.start();
     m_view->load(m_url);
 }
 
@@ -89,14 +114,22 @@ void TextColorProbe::LoadingChanged(const QWebEngineLoadingInfo& info) {
     if (info.url() != m_url || info.status() == QWebEngineLoadingInfo::LoadStartedStatus || !m_done)
         return;
     if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus || info.isErrorPage()) {
-        std::exchange(m_done, nullptr)(std::nullopt);
+        Reply(std::nullopt);
         return;
     }
     const unsigned request = m_request;
     m_view->page()->runJavaScript(kReadColors, QWebEngineScript::ApplicationWorld, [this, request](const QVariant& value) {
         if (request == m_request && m_done)
-            std::exchange(m_done, nullptr)(Samples(value));
+            Reply(Samples(value));
     });
+}
+
+void TextColorProbe::Reply(std::optional<std::vector<TextSample>> samples) {
+    m_timeLimit.stop();
+    if (!m_done)
+        return;
+    m_view->setUrl(QUrl(QStringLiteral("about:blank")));
+    std::exchange(m_done, nullptr)(std::move(samples));
 }
 
 } // namespace quorlex

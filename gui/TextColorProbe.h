@@ -3,6 +3,7 @@
 #include "ports/PageProbe.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -13,7 +14,8 @@ class QWebEngineView;
 namespace quorlex {
 
 // Loads a page in a browser view that is never shown, under the preview's content policy, and
-// reads the computed colors of every element with text of its own.
+// reads the computed colors of every element with text of its own. The page may not navigate
+// anywhere else, and one that does not answer within the time limit counts as not rendered.
 class TextColorProbe : public QObject, public PageProbe {
     Q_OBJECT
 public:
@@ -22,15 +24,16 @@ public:
 
     void MeasureText(const std::filesystem::path& page, Done done) override;
 
-    QWebEngineView* view() const { return m_view.get(); }
-
 private:
     void LoadingChanged(const QWebEngineLoadingInfo& info);
+    // Answers the request under way and leaves the page, so its scripts stop running.
+    void Reply(std::optional<std::vector<TextSample>> samples);
 
     std::unique_ptr<QWebEngineView> m_view;
     QUrl m_url; // the request under way; its query tells its loads from earlier ones
     unsigned m_request = 0;
     Done m_done;
+    QTimer m_timeLimit;
 };
 
 } // namespace quorlex

@@ -43,15 +43,18 @@ class SiteCheckEndToEndTest : public QObject {
 private slots:
     void probeFindsExactlyTheLowContrastPair() {
         TestFolder folder;
-        // The page's own script cannot hide its colors from the probe.
+        // The page's own scripts can neither hide its colors from the probe nor lead it away.
+        folder.Write("page/other.html", "<html><body><p style=\"color:#eeeeee\">Elsewhere</p></body></html>");
         const fs::path page = folder.Write(
             "page/index.html",
-            "<html><body style=\"background:#ffffff\">"
+            "<html><head><meta http-equiv=\"refresh\" content=\"0; url=other.html\"></head>"
+            "<body style=\"background:#ffffff\">"
             "<p style=\"color:#777777\">Low pair</p><p style=\"color:#000000\">Good pair</p>"
             "<div style=\"background:rgba(0,0,0,0.8)\"><b style=\"color:#ffffff\">Good on translucent</b></div>"
             "<h1 style=\"color:#888888;font-size:30px\">Large enough</h1>"
             "<p style=\"color:#ffffff;display:none\">Not shown</p>"
-            "<script>window.getComputedStyle = function () { return {}; };</script></body></html>");
+            "<script>window.getComputedStyle = function () { return {}; };"
+            "location.href = 'other.html';</script></body></html>");
         TextColorProbe probe;
         std::optional<std::vector<TextSample>> samples;
         bool answered = false;
