@@ -3,7 +3,6 @@
 #include "LocalContentPolicy.h"
 #include "QtText.h"
 
-#include <QUrlQuery>
 #include <QVariantList>
 #include <QVariantMap>
 #include <QWebEngineLoadingInfo>
