@@ -30,20 +30,17 @@ std::string PathText(const std::vector<std::string>& parts) {
     return text;
 }
 
-bool EndsWithCss(const std::string& name) {
-    if (name.size() < 4)
-        return false;
-    std::string end = name.substr(name.size() - 4);
-    for (char& c : end)
-        c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
-    return end == ".css";
-}
-
+// A path to compare without regard to letter case or the kind of slash.
 std::string Folded(std::string text) {
     std::replace(text.begin(), text.end(), '\\', '/');
     for (char& c : text)
         c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
     return text;
+}
+
+bool EndsWithCss(const std::string& name) {
+    const std::string folded = Folded(name);
+    return folded.size() >= 4 && folded.compare(folded.size() - 4, 4, ".css") == 0;
 }
 
 class LinkChecker {
