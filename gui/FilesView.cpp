@@ -3,6 +3,8 @@
 #include "LocalContentPolicy.h"
 #include "CodePage.h"
 #include "ExportPage.h"
+#include "SiteCheckPage.h"
+#include "TextColorProbe.h"
 #include "app/Session.h"
 
 #include <QTabWidget>
@@ -23,6 +25,10 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
     m_outputPages->addTab(m_export, QStringLiteral("Export (Save) Template Files:"));
     m_outputPages->addTab(m_help, QStringLiteral("Template Help Info:"));
     m_outputPages->addTab(m_code, QStringLiteral("HTML/CSS Code:"));
+    m_probe = new TextColorProbe(this);
+    session.siteCheck().SetProbe(m_probe);
+    m_siteCheck = new SiteCheckPage(session.siteCheck());
+    m_outputPages->addTab(m_siteCheck, QStringLiteral("Check site"));
     connect(m_outputPages, &QTabWidget::currentChanged, this, [this](int index) {
         if (!m_applying)
             m_session.OutputPageChanged(index);
@@ -31,6 +37,8 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(m_outputPages);
 }
+
+FilesView::~FilesView() { m_session.siteCheck().SetProbe(nullptr); }
 
 void FilesView::ShowWorkspace() { m_code->ShowWorkspace(); }
 

@@ -12,12 +12,15 @@ namespace quorlex {
 class CodePage;
 class ExportPage;
 class Session;
+class SiteCheckPage;
+class TextColorProbe;
 
 // "3) Get the Files": the export page, the template help page and the code views.
 class FilesView : public QWidget {
     Q_OBJECT
 public:
     FilesView(Session& session, const std::function<void()>& splashStep, QWidget* parent = nullptr);
+    ~FilesView() override;
 
     // A new package: the hover file and its tab.
     void ShowWorkspace();
@@ -30,6 +33,8 @@ public:
     QWebEngineView* helpBrowser() const { return m_help; }
     ExportPage* exportPage() const { return m_export; }
     CodePage* codePage() const { return m_code; }
+    SiteCheckPage* siteCheckPage() const { return m_siteCheck; }
+    TextColorProbe* textColorProbe() const { return m_probe; }
 
 private:
     Session& m_session;
@@ -37,6 +42,8 @@ private:
     ExportPage* m_export;
     QWebEngineView* m_help;
     CodePage* m_code;
+    SiteCheckPage* m_siteCheck;
+    TextColorProbe* m_probe;
     bool m_applying = false;
 };
 

@@ -26,6 +26,12 @@ Answer QtUi::Confirm(const std::string& question) {
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
+Answer QtUi::AskYesNo(const std::string& question) {
+    const auto button = QMessageBox::question(m_window, QApplication::applicationName(), ToQt(question),
+                                              QMessageBox::Yes | QMessageBox::No);
+    return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 // The preview follows the dialog's current color; a drag that moves it many times between two
 // frames previews only the last one.
 std::optional<Color> QtUi::ChooseColor(Color initial, const std::function<void(Color)>& preview) {

@@ -165,7 +165,9 @@ void Session::GenerateTemplate() {
         UpdatesSuspended suspended(m_ui);
         try {
             m_generator.Generate(*m_workspace, m_options, m_generation);
+            m_siteCheck.Start(OutputFolder(*m_workspace), *m_workspace);
         } catch (const std::exception& error) {
+            m_siteCheck.Clear();
             failure = UserMessage(error);
         }
         Notify(Aspect::Output);
@@ -187,6 +189,9 @@ ExportOutcome Session::ExportTemplate(const fs::path& target, ExportView& view) 
         m_ui.Inform("No target Folder Selected!");
         return ExportOutcome::NoTarget;
     }
+    const auto question = m_siteCheck.ExportQuestion();
+    if (question && m_ui.AskYesNo(*question) != Answer::Yes)
+        return ExportOutcome::Declined;
     ExportOutcome outcome = ExportOutcome::Failed;
     view.SetBrowserVisible(false);
     try {

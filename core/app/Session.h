@@ -13,6 +13,7 @@
 #include "menus/MenusPage.h"
 #include "output/Export.h"
 #include "output/Generation.h"
+#include "output/SiteCheck.h"
 #include "workspace/TemplateWorkspace.h"
 
 #include <filesystem>
@@ -59,7 +60,8 @@ public:
     // The template check boxes: every change generates again.
     void SetTemplateOptions(const TemplateOptions& options);
     // Copies the output folder into `target`; the view's browser is hidden meanwhile and shows
-    // the copied site's folder, then the target, afterwards.
+    // the copied site's folder, then the target, afterwards. When the site check has something
+    // to say, the user is asked first; "No" exports nothing.
     ExportOutcome ExportTemplate(const fs::path& target, ExportView& view);
     // Opens the preview page in the desktop's web browser.
     void PreviewInIE();
@@ -108,6 +110,7 @@ public:
     MenusPage& menusPage() { return m_menusPage; }
     const TemplateOptions& templateOptions() const { return m_options; }
     const GenerationResult& generation() const { return m_generation; }
+    SiteCheck& siteCheck() { return m_siteCheck; }
     Ui& ui() override { return m_ui; }
     Platform& platform() { return m_platform; }
 
@@ -139,6 +142,7 @@ private:
     SiteGenerator m_generator;
     TemplateOptions m_options;
     GenerationResult m_generation;
+    SiteCheck m_siteCheck;
 };
 
 } // namespace quorlex

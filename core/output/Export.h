@@ -9,7 +9,8 @@ namespace fs = std::filesystem;
 class Platform;
 class Ui;
 
-enum class ExportOutcome { NoTarget, Copied, Aborted, Failed };
+// Declined: the user chose not to export after the site check's question.
+enum class ExportOutcome { NoTarget, Declined, Copied, Aborted, Failed };
 
 // What the export page shows around an export.
 class ExportView {

@@ -36,6 +36,8 @@ public:
     virtual void ShowError(const std::string& text) = 0;
     // Question with the buttons Yes, No and Cancel.
     virtual Answer Confirm(const std::string& question) = 0;
+    // Question with the buttons Yes and No; a port without such a box asks with Confirm.
+    virtual Answer AskYesNo(const std::string& question) { return Confirm(question); }
     // The full color chooser opened on `initial`; `preview` gets each color the user points at
     // while it is open. Nothing when the user cancels.
     virtual std::optional<Color> ChooseColor(Color initial, const std::function<void(Color)>& preview) = 0;

@@ -1,0 +1,208 @@
+#include "output/LinkCheck.h"
+
+#include "menus/MenuHtml.h"
+#include "menus/MenuItem.h"
+#include "menus/MenuTreeText.h"
+#include "output/PageReferences.h"
+#include "output/SiteReference.h"
+#include "util/NativeNames.h"
+#include "util/PackagePath.h"
+#include "util/PathUtils.h"
+#include "util/TextFile.h"
+#include "util/TextSearch.h"
+
+#include <algorithm>
+#include <optional>
+#include <set>
+
+namespace quorlex {
+namespace {
+
+constexpr std::size_t kMaxStyleSheetBytes = std::size_t{16} << 20;
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// The names as one "/"-separated program text path.
+std::string PathText(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const auto& part : parts)
+        text += (text.empty() ? "" : "/") + PackageTextFromNativeName(part);
+    return text;
+}
+
+// A path to compare without regard to letter case or the kind of slash.
+std::string Folded(std::string text) {
+    std::replace(text.begin(), text.end(), '\\', '/');
+    for (char& c : text)
+        c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool EndsWithCss(const std::string& name) {
+    const std::string folded = Folded(name);
+    return folded.size() >= 4 && folded.compare(folded.size() - 4, 4, ".css") == 0;
+}
+
+class LinkChecker {
+public:
+    LinkChecker(const fs::path& site, const TemplateWorkspace& ws) : m_site(site), m_ws(ws) {}
+
+    std::vector<SiteFinding> Run() {
+        const std::string page = ReadFileBytes(m_site / "index.html");
+        CheckMenus(page);
+        CheckFile("index.html", {}, HtmlReferences(page));
+        for (size_t i = 0; i < m_sheets.size(); ++i) {
+            const std::vector<std::string> sheet = m_sheets[i];
+            std::string css;
+            try {
+                css = ReadFileBytes(Native(sheet), kMaxStyleSheetBytes);
+            } catch (const std::exception&) {
+                continue; // a folder or a huge file named .css is no stylesheet to read
+            }
+            CheckFile(PathText(sheet), {sheet.begin(), sheet.end() - 1}, CssReferences(css));
+        }
+        return std::move(m_findings);
+    }
+
+private:
+    enum class Presence { Exact, OtherCase, Missing };
+
+    fs::path Native(const std::vector<std::string>& parts) const {
+        fs::path path = m_site;
+        for (const auto& part : parts)
+            path /= part;
+        return path;
+    }
+
+    // Whether the file is there; `actual` gets the name in other letter case when that is all.
+    Presence Find(const std::vector<std::string>& parts, std::string& actual) const {
+        for (const auto& part : parts)
+            if (part.find('\0') != std::string::npos)
+                return Presence::Missing;
+        std::error_code ec;
+        const fs::path exact = Native(parts);
+        if (fs::exists(exact, ec) && IsInsideFolder(exact, m_site))
+            return Presence::Exact;
+        try {
+            const fs::path other = ResolvePackagePath(m_site, PathText(parts));
+            if (!fs::exists(other, ec))
+                return Presence::Missing;
+            actual = PackageTextFromNativeName(fs::relative(other, m_site, ec).generic_string());
+            return Presence::OtherCase;
+        } catch (const std::exception&) {
+            return Presence::Missing;
+        }
+    }
+
+    // The finding for a local address that does not reach a file; nothing when it does.
+    std::optional<SiteFinding> Test(const std::string& written, const SiteReference& target) {
+        std::string actual;
+        switch (target.kind) {
+        case ReferenceKind::External:
+        case ReferenceKind::SamePage:
+            return std::nullopt;
+        case ReferenceKind::Outside:
+            return SiteFinding{FindingKind::LeavesSite, {}, written,
+                               "The address leads outside the site folder, so it breaks once the site is copied.",
+                               {}, {}, {}};
+        case ReferenceKind::Local:
+            break;
+        }
+        const std::string path = PathText(target.parts);
+        switch (Find(target.parts, actual)) {
+        case Presence::Exact:
+            return std::nullopt;
+        case Presence::OtherCase:
+            return SiteFinding{FindingKind::LetterCase, {}, written,
+                               "The file is named " + Quoted(actual) +
+                                   ": the letter case differs, which breaks on most web servers.",
+                               ImageVariableOf(actual), {}, {}};
+        case Presence::Missing:
+            break;
+        }
+        return SiteFinding{FindingKind::MissingFile, {}, written,
+                           "The file " + Quoted(path) + " is missing from the site folder.", ImageVariableOf(path),
+                           {}, {}};
+    }
+
+    std::string ImageVariableOf(const std::string& path) const {
+        for (const auto& image : m_ws.tables.images)
+            if (Folded(image.folder + image.url) == Folded(path))
+                return "Image " + Quoted(image.title);
+        return {};
+    }
+
+    void Report(SiteFinding finding, const std::string& location, const SiteReference& target) {
+        const std::string key = target.kind == ReferenceKind::Local ? PathText(target.parts) : finding.subject;
+        if (!m_reported.insert(key).second)
+            return;
+        finding.location = location;
+        m_findings.push_back(std::move(finding));
+    }
+
+    void CheckFile(const std::string& location, const std::vector<std::string>& folder,
+                   const std::vector<std::string>& references) {
+        for (const auto& written : references) {
+            const SiteReference target = ResolveSiteReference(written, folder);
+            if (auto finding = Test(written, target))
+                Report(std::move(*finding), location, target);
+            else if (target.kind == ReferenceKind::Local && !target.parts.empty() &&
+                     EndsWithCss(target.parts.back()) &&
+                     std::find(m_sheets.begin(), m_sheets.end(), target.parts) == m_sheets.end())
+                m_sheets.push_back(target.parts);
+        }
+    }
+
+    // A menu counts as shown when its whole list stands in the page.
+    void CheckMenus(const std::string& page) {
+        for (const auto& menu : m_ws.tables.menus) {
+            MenuTree tree;
+            try {
+                ReadMenuTree(tree, m_ws.PackageFile(menu.folder + "menu.lyo"));
+            } catch (const std::exception&) {
+                continue;
+            }
+            if (tree.empty() || page.find(RenderMenuHtml(tree)) == std::string::npos)
+                continue;
+            // The root's children and any further top-level nodes are the items.
+            for (const auto& item : tree.front().children)
+                CheckMenuItem(menu, item);
+            for (size_t i = 1; i < tree.size(); ++i)
+                CheckMenuItem(menu, tree[i]);
+        }
+    }
+
+    void CheckMenuItem(const MenuVariable& menu, const MenuNode& node) {
+        const MenuItemFields fields = SplitMenuItem(node.text);
+        const std::string caption(TrimControls(fields.caption));
+        const std::string link(TrimControls(fields.link));
+        const std::string change = "Menu item " + Quoted(caption);
+        if (link.empty() || link == "#") {
+            m_findings.push_back({FindingKind::MenuItemWithoutLink, menu.title, caption,
+                                  "The menu item has no link target" + std::string(link.empty() ? "." : " (\"#\")."),
+                                  change, {}, {}});
+        } else {
+            const SiteReference target = ResolveSiteReference(link, {});
+            if (auto finding = Test(link, target)) {
+                finding->change = change;
+                Report(std::move(*finding), menu.title, target);
+            }
+        }
+        for (const auto& child : node.children)
+            CheckMenuItem(menu, child);
+    }
+
+    const fs::path m_site;
+    const TemplateWorkspace& m_ws;
+    std::vector<std::vector<std::string>> m_sheets; // each stylesheet the site loads, once
+    std::set<std::string> m_reported;
+    std::vector<SiteFinding> m_findings;
+};
+
+} // namespace
+
+std::vector<SiteFinding> CheckLinks(const fs::path& siteFolder, const TemplateWorkspace& ws) {
+    return LinkChecker(siteFolder, ws).Run();
+}
+
+} // namespace quorlex

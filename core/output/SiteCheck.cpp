@@ -1,0 +1,83 @@
+#include "output/SiteCheck.h"
+
+#include "output/ContrastCheck.h"
+#include "output/LinkCheck.h"
+#include "ports/PageProbe.h"
+
+namespace quorlex {
+namespace {
+
+std::string Problems(size_t count) { return std::to_string(count) + (count == 1 ? " problem" : " problems"); }
+
+} // namespace
+
+void SiteCheck::Start(const fs::path& siteFolder, const TemplateWorkspace& ws) {
+    Clear();
+    m_links = CheckLinks(siteFolder, ws);
+    m_colors = ws.tables.colors;
+    m_state = m_probe ? State::Checking : State::Done;
+    m_colorsUnchecked = !m_probe;
+    Notify();
+    if (m_probe) {
+        const unsigned run = m_run;
+        m_probe->MeasureText(siteFolder / "index.html",
+                             [this, run](std::optional<std::vector<TextSample>> samples) { Measured(run, samples); });
+    }
+}
+
+void SiteCheck::Clear() {
+    ++m_run; // an answer still on its way belongs to an older site
+    const bool changed = m_state != State::NotRun;
+    m_state = State::NotRun;
+    m_colorsUnchecked = false;
+    m_links.clear();
+    m_contrast.clear();
+    if (changed)
+        Notify();
+}
+
+void SiteCheck::Measured(unsigned run, const std::optional<std::vector<TextSample>>& samples) {
+    if (run != m_run || m_state != State::Checking)
+        return;
+    if (samples)
+        m_contrast = CheckContrast(*samples, m_colors);
+    m_colorsUnchecked = !samples;
+    m_state = State::Done;
+    Notify();
+}
+
+std::vector<SiteFinding> SiteCheck::findings() const {
+    std::vector<SiteFinding> all = m_links;
+    all.insert(all.end(), m_contrast.begin(), m_contrast.end());
+    return all;
+}
+
+std::string SiteCheck::StatusText() const {
+    switch (m_state) {
+    case State::NotRun:
+        return {};
+    case State::Checking:
+        return "Checking...";
+    case State::Done:
+        break;
+    }
+    std::string text = ProblemCount() == 0 ? "No problems found." : "The site check found " + Problems(ProblemCount()) + ".";
+    if (m_colorsUnchecked)
+        text += " The text colors could not be checked.";
+    return text;
+}
+
+std::optional<std::string> SiteCheck::ExportQuestion() const {
+    if (m_state == State::Checking)
+        return "The site check has not finished yet. Export anyway?";
+    if (m_state == State::Done && ProblemCount() > 0)
+        return "The site check found " + Problems(ProblemCount()) + ". Export anyway?";
+    return std::nullopt;
+}
+
+void SiteCheck::Notify() {
+    if (m_listener)
+        m_listener->SiteCheckChanged();
+}
+
+} // namespace quorlex

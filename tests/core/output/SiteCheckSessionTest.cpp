@@ -1,0 +1,130 @@
+#include "app/Session.h"
+#include "ports/PageProbe.h"
+#include "support/Fakes.h"
+#include "support/PackageBuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+// Holds each request until the test answers it.
+struct HeldProbe : PageProbe {
+    void MeasureText(const fs::path& page, Done done) override {
+        pages.push_back(page);
+        pending.push_back(std::move(done));
+    }
+    std::vector<fs::path> pages;
+    std::vector<Done> pending;
+};
+
+struct CountingListener : SiteCheckListener {
+    void SiteCheckChanged() override { ++changes; }
+    int changes = 0;
+};
+
+struct NoView : ExportView {
+    void SetBrowserVisible(bool) override {}
+    void ShowFolder(const fs::path&) override {}
+};
+
+const std::vector<TextSample> kFaint{{"Pale", "rgb(240, 240, 240)", {{"rgb(255, 255, 255)", false}}, 16, 400}};
+const std::vector<TextSample> kClear{{"Dark", "rgb(0, 0, 0)", {{"rgb(255, 255, 255)", false}}, 16, 400}};
+
+struct SiteCheckSessionTest : ::testing::Test {
+    void SetUp() override {
+        WriteSmallPackage(app);
+        fs::create_directories(app.path() / "site");
+        session.siteCheck().SetProbe(&probe);
+        session.siteCheck().SetListener(&listener);
+        session.FormCreate(app.path());
+        session.catalogPage().ListView1SelectItem(0, true);
+        session.catalogPage().ListView1Click(true);
+        session.RecalculateTemplate();
+        session.WorkflowPageChanged(WorkflowState::kFilesPage);
+    }
+    ExportOutcome Export() { return session.ExportTemplate(app.path() / "site", view); }
+    bool Exported() const { return app.Exists("site/template/index.html"); }
+
+    TestFolder app;
+    FakeUi ui;
+    RecordingPlatform platform;
+    FakeBrowsers browsers;
+    HeldProbe probe;
+    CountingListener listener;
+    NoView view;
+    Session session{ui, platform, browsers};
+};
+
+} // namespace
+
+TEST_F(SiteCheckSessionTest, GenerationStartsTheCheckOnTheFinishedPage) {
+    const SiteCheck& check = session.siteCheck();
+    ASSERT_EQ(probe.pages.size(), 1u);
+    EXPECT_EQ(probe.pages[0], app.path() / "templates/pkg/template/index.html");
+    EXPECT_EQ(check.state(), SiteCheck::State::Checking);
+    EXPECT_EQ(check.StatusText(), "Checking...");
+    probe.pending[0](kFaint);
+    EXPECT_EQ(check.state(), SiteCheck::State::Done);
+    ASSERT_EQ(check.findings().size(), 1u);
+    EXPECT_EQ(check.findings()[0].subject, "Pale");
+    EXPECT_EQ(check.StatusText(), "The site check found 1 problem.");
+    EXPECT_GE(listener.changes, 2);
+}
+
+TEST_F(SiteCheckSessionTest, ExportAsksAboutProblemsAndNoExportsNothing) {
+    probe.pending[0](kFaint);
+    app.Write("templates/pkg/menus/main/menu.lyo", "pd_menu_01\r\n\tHome|index.html|\r\n\tSoon|#|\r\n");
+    session.GenerateTemplate();
+    probe.pending[1](kFaint);
+    ui.answers = {Answer::No};
+    EXPECT_EQ(Export(), ExportOutcome::Declined);
+    EXPECT_EQ(ui.questions, std::vector<std::string>{"The site check found 2 problems. Export anyway?"});
+    EXPECT_FALSE(Exported());
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_TRUE(ui.messages.empty());
+
+    ui.answers = {Answer::Yes};
+    EXPECT_EQ(Export(), ExportOutcome::Copied);
+    EXPECT_TRUE(Exported());
+}
+
+TEST_F(SiteCheckSessionTest, NoProblemsNoQuestion) {
+    probe.pending[0](kClear);
+    EXPECT_EQ(session.siteCheck().StatusText(), "No problems found.");
+    EXPECT_EQ(Export(), ExportOutcome::Copied);
+    EXPECT_TRUE(ui.questions.empty());
+}
+
+TEST_F(SiteCheckSessionTest, ExportWhileCheckingAsksAndAnEmptyTargetAsksNothing) {
+    EXPECT_EQ(session.ExportTemplate(" ", view), ExportOutcome::NoTarget);
+    EXPECT_TRUE(ui.questions.empty());
+    ui.answers = {Answer::Cancel};
+    EXPECT_EQ(Export(), ExportOutcome::Declined);
+    EXPECT_EQ(ui.questions, std::vector<std::string>{"The site check has not finished yet. Export anyway?"});
+    EXPECT_FALSE(Exported());
+}
+
+TEST_F(SiteCheckSessionTest, AnAnswerForAnEarlierSiteIsIgnored) {
+    session.SetTemplateOptions({true, false});
+    ASSERT_EQ(probe.pending.size(), 2u);
+    probe.pending[0](kFaint);
+    EXPECT_EQ(session.siteCheck().state(), SiteCheck::State::Checking);
+    probe.pending[1](std::nullopt);
+    EXPECT_EQ(session.siteCheck().state(), SiteCheck::State::Done);
+    EXPECT_EQ(session.siteCheck().StatusText(), "No problems found. The text colors could not be checked.");
+    probe.pending[1](kFaint); // a second answer changes nothing
+    EXPECT_EQ(session.siteCheck().ProblemCount(), 0u);
+}
+
+TEST_F(SiteCheckSessionTest, AFailedGenerationLeavesNoCheckToAskAbout) {
+    probe.pending[0](kFaint);
+    fs::remove(app.path() / "templates/pkg/layouts/top/wide.lyo");
+    session.GenerateTemplate();
+    EXPECT_EQ(session.siteCheck().state(), SiteCheck::State::NotRun);
+    EXPECT_EQ(session.siteCheck().StatusText(), "");
+    EXPECT_EQ(Export(), ExportOutcome::Copied);
+    EXPECT_TRUE(ui.questions.empty());
+}

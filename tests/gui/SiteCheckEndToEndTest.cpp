@@ -1,0 +1,138 @@
+#include "ColorsPanel.h"
+#include "CustomizeView.h"
+#include "ExportPage.h"
+#include "FilesView.h"
+#include "GuiFixture.h"
+#include "QtText.h"
+#include "SiteCheckPage.h"
+#include "TextColorProbe.h"
+#include "output/ContrastCheck.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace quorlex;
+using namespace quorlex::test;
+
+namespace {
+
+void ClickTab(QTabWidget* tabs, int index) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+// The rows of the finding list whose first column is `problem`, as "subject | change".
+QStringList Rows(QTreeWidget* list, const QString& problem) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(0) == problem)
+            rows << list->topLevelItem(i)->text(2) + QStringLiteral(" | ") + list->topLevelItem(i)->text(4);
+    return rows;
+}
+
+} // namespace
+
+class SiteCheckEndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void probeFindsExactlyTheLowContrastPair() {
+        TestFolder folder;
+        // The page's own scripts can neither hide its colors from the probe nor lead it away.
+        folder.Write("page/other.html", "<html><body><p style=\"color:#eeeeee\">Elsewhere</p></body></html>");
+        const fs::path page = folder.Write(
+            "page/index.html",
+            "<html><head><meta http-equiv=\"refresh\" content=\"0; url=other.html\"></head>"
+            "<body style=\"background:#ffffff\">"
+            "<p style=\"color:#777777\">Low pair</p><p style=\"color:#000000\">Good pair</p>"
+            "<div style=\"background:rgba(0,0,0,0.8)\"><b style=\"color:#ffffff\">Good on translucent</b></div>"
+            "<h1 style=\"color:#888888;font-size:30px\">Large enough</h1>"
+            "<p style=\"color:#ffffff;display:none\">Not shown</p>"
+            "<script>window.getComputedStyle = function () { return {}; };"
+            "location.href = 'other.html';</script></body></html>");
+        TextColorProbe probe;
+        std::optional<std::vector<TextSample>> samples;
+        bool answered = false;
+        probe.MeasureText(page, [&](std::optional<std::vector<TextSample>> measured) {
+            samples = std::move(measured);
+            answered = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, 30000);
+        QVERIFY(samples);
+        QCOMPARE(samples->size(), size_t{4});
+        const auto findings = CheckContrast(*samples, {});
+        QCOMPARE(findings.size(), size_t{1});
+        QCOMPARE(QString::fromStdString(findings[0].subject), QStringLiteral("Low pair"));
+        QCOMPARE(QString::fromStdString(findings[0].foreground), QStringLiteral("#777777"));
+        QCOMPARE(QString::fromStdString(findings[0].background), QStringLiteral("#FFFFFF"));
+
+        answered = false;
+        probe.MeasureText(folder.path() / "page/gone.html", [&](std::optional<std::vector<TextSample>> measured) {
+            samples = std::move(measured);
+            answered = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, 30000);
+        QVERIFY(!samples);
+    }
+
+    void paleBodyTextIsFoundAndExportAsksFirst() {
+        GuiFixture f;
+        QVERIFY(f.CustomizeFirstTemplate());
+        MainWindow& window = f.window();
+        ColorsPanel* colors = window.customizeView()->colorsPanel();
+        QListWidget* titles = colors->titleList();
+        const auto body = titles->findItems(QStringLiteral("Body text"), Qt::MatchExactly);
+        QCOMPARE(body.size(), 1);
+        QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, titles->visualItemRect(body.first()).center());
+        colors->colorField()->selectAll();
+        QTest::keyClicks(colors->colorField(), QStringLiteral("#EEEEEE"));
+        QTest::keyClick(colors->colorField(), Qt::Key_Return);
+
+        ClickTab(window.workflowPages(), 2);
+        FilesView* files = window.filesView();
+        ClickTab(files->outputPages(), 3);
+        QCOMPARE(files->outputPages()->currentWidget(), files->siteCheckPage());
+        SiteCheckPage* check = files->siteCheckPage();
+        QTRY_VERIFY_WITH_TIMEOUT(check->status()->text().startsWith(QStringLiteral("The site check found")), 30000);
+
+        QTreeWidget* list = check->findingList();
+        QCOMPARE(Rows(list, QStringLiteral("Menu item without link")),
+                 (QStringList{QStringLiteral("Boat Hire | Menu item \"Boat Hire\""),
+                              QStringLiteral("Find Us | Menu item \"Find Us\""),
+                              QStringLiteral("Getting Here | Menu item \"Getting Here\"")}));
+        const QStringList pale = Rows(list, QStringLiteral("Low contrast"));
+        QVERIFY2(!pale.isEmpty(), qPrintable(pale.join('\n')));
+        QVERIFY(pale.first().contains(QStringLiteral("Text: \"Body text\";")));
+        QVERIFY(Rows(list, QStringLiteral("Missing file")).isEmpty());
+        QCOMPARE(check->status()->text(),
+                 QStringLiteral("The site check found %1 problems.").arg(list->topLevelItemCount()));
+        const auto lowRows = list->findItems(QStringLiteral("Low contrast"), Qt::MatchExactly, 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(lowRows.first()).center());
+        QVERIFY(check->details()->text().contains(QStringLiteral("\nWhat to change: Text: \"Body text\";")));
+        SaveScreenshot(window, QStringLiteral("sitecheck.png"));
+
+        ClickTab(files->outputPages(), 0);
+        ExportPage* exportPage = files->exportPage();
+        exportPage->newFolderField()->setText(QStringLiteral("site"));
+        QTest::mouseClick(exportPage->findChild<QPushButton*>(QStringLiteral("CreateFolderButton")), Qt::LeftButton);
+        f.ui().answers = {Answer::No, Answer::Yes};
+        QPushButton* exportButton = exportPage->findChild<QPushButton*>(QStringLiteral("ExportButton"));
+        QTest::mouseClick(exportButton, Qt::LeftButton);
+        const QString question =
+            QStringLiteral("The site check found %1 problems. Export anyway?").arg(list->topLevelItemCount());
+        QCOMPARE(f.ui().questions.size(), size_t{1});
+        QCOMPARE(ToQt(f.ui().questions.back()), question);
+        QVERIFY(!f.folder().Exists("site/template/index.html"));
+        QTest::mouseClick(exportButton, Qt::LeftButton);
+        QVERIFY(f.folder().Exists("site/template/index.html"));
+        QVERIFY(f.ui().errors.empty());
+    }
+};
+
+QTEST_MAIN(SiteCheckEndToEndTest)
+#include "SiteCheckEndToEndTest.moc"
