@@ -1,5 +1,6 @@
 #include "customize/ColorsPage.h"
 
+#include "customize/CustomizationStep.h"
 #include "customize/PageContext.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
@@ -35,6 +36,7 @@ void ColorsPage::Store(const std::string& value) {
     ColorVariable* row = SelectedRow();
     if (!row)
         return;
+    CustomizationStep step(m_session, "color " + row->title);
     row->value = value;
     SetColorField(value);
     m_session.Refresh();
@@ -52,6 +54,7 @@ void ColorsPage::ApplyField() {
     ColorVariable* row = SelectedRow();
     if (!row)
         return;
+    CustomizationStep step(m_session, "color " + row->title);
     row->value = m_colorField;
     m_session.Refresh();
 }
@@ -79,6 +82,7 @@ void ColorsPage::Transparent() { Store("transparent"); }
 void ColorsPage::ChooseColor() {
     if (!SelectedRow())
         return;
+    CustomizationStep step(m_session, "color " + SelectedRow()->title);
     const std::optional<Color> chosen = m_session.ui().ChooseColor(m_lastChosen);
     if (!chosen)
         return;
