@@ -10,7 +10,7 @@ public:
     void Inform(const std::string&) override {}
     void ShowError(const std::string&) override {}
     Answer Confirm(const std::string&) override { return Answer::No; }
-    std::optional<Color> ChooseColor(Color) override { return std::nullopt; }
+    std::optional<Color> ChooseColor(Color, const std::function<void(Color)>&) override { return std::nullopt; }
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest&) override { return std::nullopt; }
     std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest&) override { return std::nullopt; }
     void SuspendUpdates() override {}

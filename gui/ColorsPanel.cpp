@@ -78,6 +78,10 @@ QWidget* ColorsPanel::BuildColorColumn() {
         m_page.SwatchClicked(static_cast<size_t>(m_swatches->row(item)));
         Render();
     });
+    connect(m_swatches, &SwatchList::movedByKey, this, [this](int row) {
+        m_page.SwatchClicked(static_cast<size_t>(row));
+        Render();
+    });
     connect(m_swatches, &SwatchList::enterPressed, this, [this](int row) {
         if (row >= 0)
             m_page.SwatchEnter(static_cast<size_t>(row));

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace quorlex {
 
@@ -25,11 +26,25 @@ Answer QtUi::Confirm(const std::string& question) {
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
-std::optional<Color> QtUi::ChooseColor(Color initial) {
-    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(start, m_window);
-    if (!chosen.isValid())
+// The preview follows the dialog's current color; a drag that moves it many times between two
+// frames previews only the last one.
+std::optional<Color> QtUi::ChooseColor(Color initial, const std::function<void(Color)>& preview) {
+    QColorDialog dialog(QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF), m_window);
+    dialog.setObjectName(QStringLiteral("ColorChooser"));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    QColor pointed;
+    QTimer pending;
+    pending.setSingleShot(true);
+    pending.setInterval(0);
+    QObject::connect(&pending, &QTimer::timeout, &dialog,
+                     [&] { preview(RgbColor(pointed.red(), pointed.green(), pointed.blue())); });
+    QObject::connect(&dialog, &QColorDialog::currentColorChanged, &dialog, [&](const QColor& color) {
+        pointed = color;
+        pending.start();
+    });
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    const QColor chosen = dialog.selectedColor();
     return RgbColor(chosen.red(), chosen.green(), chosen.blue());
 }
 

@@ -56,7 +56,10 @@ void SwatchList::keyPressEvent(QKeyEvent* event) {
         emit enterPressed(currentRow());
         return;
     }
+    const int before = currentRow();
     QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0)
+        emit movedByKey(currentRow());
 }
 
 } // namespace quorlex

@@ -19,6 +19,8 @@ public:
 
 signals:
     void enterPressed(int row);
+    // The arrow keys, Home, End or the page keys moved the current swatch.
+    void movedByKey(int row);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

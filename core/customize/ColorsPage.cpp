@@ -2,11 +2,10 @@
 
 #include "customize/CustomizationStep.h"
 #include "customize/PageContext.h"
-#include "ports/Ui.h"
-#include "workspace/TemplateWorkspace.h"
 #include "customize/RowAt.h"
 #include "help/HelpTopics.h"
 #include "ports/Ui.h"
+#include "workspace/TemplateWorkspace.h"
 
 namespace quorlex {
 
@@ -70,11 +69,34 @@ void ColorsPage::SwatchClicked(size_t index) {
 void ColorsPage::SwatchEnter(size_t index) {
     if (index != kCustomSwatch)
         return;
-    const std::optional<Color> chosen = m_session.ui().ChooseColor(m_swatches[kCustomSwatch].color);
+    const ColorVariable* row = SelectedRow();
+    CustomizationStep step(m_session, row ? "color " + row->title : std::string());
+    const std::optional<Color> chosen = ChooseWithPreview(m_swatches[kCustomSwatch].color);
     if (!chosen)
         return;
     m_swatches[kCustomSwatch].color = *chosen;
     SwatchClicked(kCustomSwatch);
+}
+
+std::optional<Color> ColorsPage::ChooseWithPreview(Color initial) {
+    const ColorVariable* row = SelectedRow();
+    const std::string before = row ? row->value : std::string();
+    bool previewed = false;
+    const auto preview = [&](Color color) {
+        ColorVariable* current = SelectedRow();
+        if (!current || current->value == ColorToHtml(color))
+            return;
+        current->value = ColorToHtml(color);
+        previewed = true;
+        m_session.Refresh();
+    };
+    const std::optional<Color> chosen = m_session.ui().ChooseColor(initial, preview);
+    ColorVariable* current = SelectedRow();
+    if (!chosen && previewed && current) {
+        current->value = before;
+        m_session.Refresh();
+    }
+    return chosen;
 }
 
 void ColorsPage::Transparent() { Store("transparent"); }
@@ -83,7 +105,7 @@ void ColorsPage::ChooseColor() {
     if (!SelectedRow())
         return;
     CustomizationStep step(m_session, "color " + SelectedRow()->title);
-    const std::optional<Color> chosen = m_session.ui().ChooseColor(m_lastChosen);
+    const std::optional<Color> chosen = ChooseWithPreview(m_lastChosen);
     if (!chosen)
         return;
     m_lastChosen = *chosen;

@@ -51,6 +51,9 @@ public:
 
 private:
     ColorVariable* SelectedRow();
+    // The chooser, with the selected variable following its current color while it is open
+    // and getting its value back when the user cancels.
+    std::optional<Color> ChooseWithPreview(Color initial);
     void SetColorField(const std::string& text);
     void Store(const std::string& value);
 

@@ -15,7 +15,7 @@ public:
     void Inform(const std::string& text) override;
     void ShowError(const std::string& text) override;
     Answer Confirm(const std::string& question) override;
-    std::optional<Color> ChooseColor(Color) override { return std::nullopt; }
+    std::optional<Color> ChooseColor(Color, const std::function<void(Color)>&) override { return std::nullopt; }
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest&) override { return std::nullopt; }
     std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest&) override { return std::nullopt; }
     void SuspendUpdates() override {}

@@ -3,6 +3,7 @@
 #include "util/Color.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,8 +36,9 @@ public:
     virtual void ShowError(const std::string& text) = 0;
     // Question with the buttons Yes, No and Cancel.
     virtual Answer Confirm(const std::string& question) = 0;
-    // The full color chooser opened on `initial`; nothing when the user cancels.
-    virtual std::optional<Color> ChooseColor(Color initial) = 0;
+    // The full color chooser opened on `initial`; `preview` gets each color the user points at
+    // while it is open. Nothing when the user cancels.
+    virtual std::optional<Color> ChooseColor(Color initial, const std::function<void(Color)>& preview) = 0;
     // The save dialog, which asks before replacing a file; nothing when the user cancels.
     virtual std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) = 0;
     // The open dialog for an existing file; nothing when the user cancels.

@@ -93,6 +93,52 @@ private slots:
         QVERIFY(f.ui().messages.empty());
     }
 
+    // On both sample packages a patched page shows exactly what loading the file again shows.
+    void patchedPagesEqualReloadedPages_data() {
+        QTest::addColumn<int>("row");
+        QTest::newRow("first") << 0;
+        QTest::newRow("second") << 1;
+    }
+
+    void patchedPagesEqualReloadedPages() {
+        QFETCH(int, row);
+        GuiFixture f;
+        QVERIFY(f.CustomizeTemplate(row));
+        PreviewBrowser* preview = f.window().customizeView()->preview();
+        QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
+        ColorsPanel* colors = f.window().customizeView()->colorsPanel();
+        ClickRow(colors->titleList(), 0);
+        ClickRow(colors->swatchList(), kNavy);
+        const QString before = RunScript(preview, kStyleText);
+        QTRY_VERIFY_WITH_TIMEOUT(RunScript(preview, kStyleText).contains(QStringLiteral("#000080")), 30000);
+        QVERIFY(loaded.isEmpty());
+        const QString patchedStyles = RunScript(preview, kStyleText);
+        const QImage patched = SettledPicture(*preview);
+
+        f.session().RefreshPreview();
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QCOMPARE(RunScript(preview, kStyleText), patchedStyles);
+        QVERIFY(patchedStyles != before);
+        QVERIFY(SettledPicture(*preview) == patched);
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    // The arrow keys on the swatches store each swatch they reach.
+    void arrowKeysOnTheSwatchesReachThePreview() {
+        GuiFixture f;
+        QVERIFY(f.CustomizeFirstTemplate());
+        PreviewBrowser* preview = f.window().customizeView()->preview();
+        auto background = [&] { return RunScript(preview, QStringLiteral("getComputedStyle(document.body).backgroundColor")); };
+        ColorsPanel* colors = f.window().customizeView()->colorsPanel();
+        ClickRow(colors->titleList(), 0);
+
+        ClickRow(colors->swatchList(), kNavy);
+        QTRY_COMPARE_WITH_TIMEOUT(background(), QStringLiteral("rgb(0, 0, 128)"), 30000);
+        QTest::keyClick(colors->swatchList(), Qt::Key_Right);
+        QTRY_COMPARE_WITH_TIMEOUT(background(), QStringLiteral("rgb(128, 0, 128)"), 30000);
+        QVERIFY(f.ui().errors.empty());
+    }
+
     void pagesFitTheDesignedHeightAndAMaximizedWindow() {
         GuiFixture f;
         f.Start();

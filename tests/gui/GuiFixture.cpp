@@ -27,7 +27,7 @@ GuiFixture::GuiFixture() {
 
 void GuiFixture::Start() { m_window->FormCreate(ProgramFolders::InPlace(m_folder.path())); }
 
-bool GuiFixture::CustomizeFirstTemplate() {
+bool GuiFixture::CustomizeTemplate(int row) {
     Start();
     m_window->resize(1100, 800);
     m_window->show();
@@ -35,7 +35,7 @@ bool GuiFixture::CustomizeFirstTemplate() {
     if (!QTest::qWaitForWindowActive(m_window.get()))
         return false;
     QTreeWidget* catalog = m_window->catalogView()->list();
-    catalog->setCurrentItem(catalog->topLevelItem(0));
+    catalog->setCurrentItem(catalog->topLevelItem(row));
     QSignalSpy loaded(m_window->customizeView()->preview(), &QWebEngineView::loadFinished);
     QTest::mouseClick(m_window->catalogView()->customizeButton(), Qt::LeftButton);
     return QTest::qWaitFor([&] { return !loaded.isEmpty(); }, 30000);
@@ -53,21 +53,25 @@ QString RunScript(QWebEngineView* view, const QString& script) {
     return result;
 }
 
+// The browser paints a moment after it reports the page loaded: wait until the picture settles.
+// A picture still settling after 3 s is taken as it is.
+QImage SettledPicture(QWidget& widget) {
+    QImage last;
+    [[maybe_unused]] const bool settled = QTest::qWaitFor([&] {
+        const QImage now = widget.grab().toImage();
+        const bool same = now == last;
+        last = now;
+        return same;
+    }, 3000);
+    return last;
+}
+
 void SaveScreenshot(QWidget& window, const QString& name) {
     const QString folder = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
     if (folder.isEmpty())
         return;
     QDir().mkpath(folder);
-    // The browser paints a moment after it reports the page loaded: wait until the picture settles.
-    QImage last;
-    // A picture still settling after 3 s is saved as it is.
-    [[maybe_unused]] const bool settled = QTest::qWaitFor([&] {
-        const QImage now = window.grab().toImage();
-        const bool same = now == last;
-        last = now;
-        return same;
-    }, 3000);
-    last.save(folder + QStringLiteral("/") + name);
+    SettledPicture(window).save(folder + QStringLiteral("/") + name);
 }
 
 } // namespace quorlex::test

@@ -6,6 +6,7 @@
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 
+#include <QImage>
 #include <QString>
 
 class QWebEngineView;
@@ -31,7 +32,9 @@ public:
     void Start();
     // Starts, shows the window and customizes the first template of the catalog; true once the
     // live preview has loaded.
-    bool CustomizeFirstTemplate();
+    bool CustomizeFirstTemplate() { return CustomizeTemplate(0); }
+    // The same for the template in row `row` of the catalog.
+    bool CustomizeTemplate(int row);
 
 private:
     TestFolder m_folder;
@@ -44,6 +47,9 @@ private:
 
 // Runs JavaScript in a browser and waits for its answer; no answer within 10 s fails the test.
 QString RunScript(QWebEngineView* view, const QString& script);
+
+// A picture of the widget once it has stopped changing (at most 3 s).
+QImage SettledPicture(QWidget& widget);
 
 // Saves a picture of the window into QUORLEX_SCREENSHOT_DIR when that is set.
 void SaveScreenshot(QWidget& window, const QString& name);

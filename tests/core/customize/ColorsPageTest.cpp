@@ -103,6 +103,27 @@ TEST_F(ColorsPageTest, TheChooserOpensOnTheColorLastConfirmed) {
     EXPECT_EQ(ui.colorOffers, (std::vector<Color>{RgbColor(0, 0, 0), RgbColor(0, 0, 0), RgbColor(1, 2, 3)}));
 }
 
+TEST_F(ColorsPageTest, ThePreviewFollowsTheChooserAndCancelPutsTheValueBack) {
+    Open();
+    page().TitleClicked(1);
+    ui.pointedColors = {RgbColor(1, 1, 1), RgbColor(1, 1, 1), RgbColor(2, 2, 2)};
+    const size_t before = Rebuilds();
+    page().ChooseColor();
+    EXPECT_EQ(Value(1), "#445566");
+    EXPECT_EQ(Rebuilds(), before + 3); // two distinct colors shown, then the old value again
+    EXPECT_NE(Preview().find("color: #445566"), std::string::npos);
+
+    ui.chosenColors = {RgbColor(2, 2, 2)};
+    page().ChooseColor();
+    EXPECT_EQ(Value(1), "#020202");
+    EXPECT_NE(Preview().find("color: #020202"), std::string::npos);
+
+    ui.pointedColors = {RgbColor(3, 3, 3)};
+    page().SwatchEnter(ColorsPage::kCustomSwatch);
+    EXPECT_EQ(Value(1), "#020202");
+    EXPECT_NE(Preview().find("color: #020202"), std::string::npos);
+}
+
 TEST_F(ColorsPageTest, EnterOnCustomChoosesItsColorFirst) {
     Open();
     page().TitleClicked(0);

@@ -172,13 +172,25 @@ TEST_F(CustomizationHistoryTest, UnchangedActionsAddNothingAndANewStepDropsTheRe
     session.Redo();
     EXPECT_EQ(ws().tables.layouts[0].choice, "narrow");
 
+    // The colors the chooser previews are one step with the color it stores, and none when cancelled.
+    session.colorsPage().TitleClicked(1);
+    ui.pointedColors = {RgbColor(1, 1, 1), RgbColor(2, 2, 2)};
+    session.colorsPage().ChooseColor();
+    EXPECT_EQ(UndoCaption(), "Undo: layout Top");
+    ui.chosenColors.push_back(RgbColor(3, 3, 3));
+    session.colorsPage().ChooseColor();
+    EXPECT_EQ(ws().tables.colors[1].value, "#030303");
+    session.Undo();
+    EXPECT_EQ(ws().tables.colors[1].value, "#445566");
+    session.Redo();
+
     // No undo while an action is still running.
     session.BeginStep();
     EXPECT_FALSE(session.CanUndo());
     session.Undo();
     session.EndStep("nothing");
     EXPECT_EQ(ws().tables.layouts[0].choice, "narrow");
-    EXPECT_EQ(UndoCaption(), "Undo: layout Top");
+    EXPECT_EQ(UndoCaption(), "Undo: color Head");
 }
 
 TEST_F(CustomizationHistoryTest, TheOldestStepsGoBeyondTwoHundredAndALoadForgetsThemAll) {

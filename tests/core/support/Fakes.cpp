@@ -20,8 +20,10 @@ Answer FakeUi::Confirm(const std::string& question) {
     return Next(answers, Answer::Yes);
 }
 
-std::optional<Color> FakeUi::ChooseColor(Color initial) {
+std::optional<Color> FakeUi::ChooseColor(Color initial, const std::function<void(Color)>& preview) {
     colorOffers.push_back(initial);
+    for (Color color : pointedColors)
+        preview(color);
     return Next<std::optional<Color>>(chosenColors, std::nullopt);
 }
 

@@ -19,7 +19,7 @@ public:
     void Inform(const std::string& text) override { messages.push_back(text); }
     void ShowError(const std::string& text) override { errors.push_back(text); }
     Answer Confirm(const std::string& question) override;
-    std::optional<Color> ChooseColor(Color initial) override;
+    std::optional<Color> ChooseColor(Color initial, const std::function<void(Color)>& preview) override;
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) override;
     std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest& request) override;
     void SuspendUpdates() override { ++suspended; ++suspendCount; }
@@ -31,6 +31,7 @@ public:
     std::deque<Answer> answers; // scripted; Yes when empty
     std::vector<Color> colorOffers;
     std::deque<std::optional<Color>> chosenColors; // scripted; cancel when empty
+    std::vector<Color> pointedColors; // shown to the preview by every chooser before it closes
     std::vector<SaveFileRequest> saveRequests;
     std::deque<std::optional<std::filesystem::path>> savePaths; // scripted; cancel when empty
     std::vector<OpenFileRequest> openRequests;

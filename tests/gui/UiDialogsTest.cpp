@@ -2,8 +2,10 @@
 #include "QtText.h"
 #include "QtUi.h"
 #include "ports/NullBrowsers.h"
+#include "util/TextFile.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QTest>
 #include <QTimer>
@@ -34,20 +36,52 @@ void AnswerDialog(const QString& title, const QString& shot, const QString& file
 
 } // namespace
 
-class ProjectDialogsTest : public QObject {
-    Q_OBJECT
-private slots:
-    void dialogsOfferProjectFilesAndAddTheSuffix() {
-        TestFolder folder;
+// A session over the real dialogs with the first sample template loaded.
+struct DialogSession {
+    DialogSession() {
         std::filesystem::copy(qEnvironmentVariable("QUORLEX_SAMPLE_TEMPLATES").toStdString(), folder.path() / "templates",
                               std::filesystem::copy_options::recursive);
-        QtUi ui;
-        RecordingPlatform platform;
-        NullBrowsers browsers;
-        Session session(ui, platform, browsers);
         session.FormCreate(folder.path());
         session.catalogPage().ListView1SelectItem(0, true);
         session.RecalculateTemplate();
+    }
+    std::string Preview() const { return ReadFileBytes(folder.path() / "templates/harbor/index_temp.html"); }
+
+    TestFolder folder;
+    QtUi ui;
+    RecordingPlatform platform;
+    NullBrowsers browsers;
+    Session session{ui, platform, browsers};
+};
+
+class UiDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The preview follows the chooser's current color; Cancel puts the old color back.
+    void theColorChooserPreviewsWhatItPointsAt() {
+        DialogSession s;
+        QVERIFY(s.session.workspace());
+        s.session.colorsPage().TitleClicked(0);
+        bool previewed = false;
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            if (!chooser)
+                return;
+            chooser->setCurrentColor(QColor(1, 2, 3));
+            chooser->setCurrentColor(QColor(10, 20, 30));
+            previewed = QTest::qWaitFor([&] { return s.Preview().find("background: #0A141E;") != std::string::npos; });
+            chooser->reject();
+        });
+        s.session.colorsPage().ChooseColor();
+        QVERIFY(previewed);
+        QCOMPARE(s.session.workspace()->tables.colors[0].value, std::string("#D8E3E8"));
+        QVERIFY(s.Preview().find("background: #D8E3E8;") != std::string::npos);
+    }
+
+    void dialogsOfferProjectFilesAndAddTheSuffix() {
+        DialogSession s;
+        Session& session = s.session;
+        const TestFolder& folder = s.folder;
         QVERIFY(session.workspace());
 
         bool checked = false;
@@ -67,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ProjectDialogsTest)
-#include "ProjectDialogsTest.moc"
+QTEST_MAIN(UiDialogsTest)
+#include "UiDialogsTest.moc"
