@@ -108,8 +108,8 @@ private slots:
         QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
         ColorsPanel* colors = f.window().customizeView()->colorsPanel();
         ClickRow(colors->titleList(), 0);
-        ClickRow(colors->swatchList(), kNavy);
         const QString before = RunScript(preview, kStyleText);
+        ClickRow(colors->swatchList(), kNavy);
         QTRY_VERIFY_WITH_TIMEOUT(RunScript(preview, kStyleText).contains(QStringLiteral("#000080")), 30000);
         QVERIFY(loaded.isEmpty());
         const QString patchedStyles = RunScript(preview, kStyleText);
