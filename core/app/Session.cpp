@@ -354,6 +354,9 @@ void Session::Restore(RestoredParts (CustomizationHistory::*direction)(TemplateW
     Notify(Aspect::Workspace);
     Notify(Aspect::History);
     Refresh();
+    // The files page shows the finished files of the current values.
+    if (m_workflow.activePage == WorkflowState::kFilesPage)
+        GenerateTemplate();
 }
 
 // Each page showing a restored table shows its selected row again.

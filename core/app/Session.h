@@ -88,7 +88,8 @@ public:
     bool LoadProjectFrom(const fs::path& file);
 
     // Undo and redo of the last customization step, or the next: tables and menu files as
-    // they were, the pages that show them refreshed, one rebuild. Nothing while a step runs.
+    // they were, the pages that show them refreshed, one rebuild, and the finished files
+    // generated again when their page is open. Nothing while a step runs.
     void Undo();
     void Redo();
     bool CanUndo() const { return m_stepDepth == 0 && m_history.CanUndo(); }

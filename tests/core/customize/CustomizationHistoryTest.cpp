@@ -205,6 +205,12 @@ TEST_F(CustomizationHistoryTest, TheOldestStepsGoBeyondTwoHundredAndALoadForgets
     EXPECT_EQ(ws().tables.colors[0].value, "#000080");
 
     session.Redo();
+    // Undone while the finished files are shown, they follow.
+    session.WorkflowPageChanged(WorkflowState::kFilesPage);
+    EXPECT_NE(app.Read("templates/pkg/template/css/main.css").find("#800000"), std::string::npos);
+    session.Undo();
+    EXPECT_NE(app.Read("templates/pkg/template/css/main.css").find("#000080"), std::string::npos);
+
     session.RecalculateTemplate();
     EXPECT_FALSE(session.CanUndo());
     EXPECT_FALSE(session.CanRedo());
