@@ -17,7 +17,11 @@ namespace quorlex {
 
 namespace {
 
-std::string Caption(const MenuNode& node) { return std::string(TrimControls(SplitMenuItem(node.text).caption)); }
+// The caption of the node at `path`, for the name of an undo step.
+std::string CaptionAt(const MenuTree& tree, const std::optional<NodePath>& path) {
+    const MenuNode* node = path ? NodeAt(tree, *path) : nullptr;
+    return node ? std::string(TrimControls(SplitMenuItem(node->text).caption)) : std::string();
+}
 
 } // namespace
 
@@ -135,7 +139,7 @@ void MenusPage::Delete() {
         return;
     if (m_context.ui().Confirm(menutexts::kDeleteQuestion) != Answer::Yes)
         return;
-    CustomizationStep step(m_context, "delete menu item " + Caption(*NodeAt(m_tree, *m_selected)));
+    CustomizationStep step(m_context, "delete menu item " + CaptionAt(m_tree, m_selected));
     m_selected = RemoveNode(m_tree, *m_selected);
     SaveMenuState();
 }
@@ -143,7 +147,7 @@ void MenusPage::Delete() {
 void MenusPage::Drop(const std::optional<NodePath>& target, int pressY, int dropY) {
     if (!CurrentMenu())
         return;
-    CustomizationStep step(m_context, "move menu item " + (m_selected ? Caption(*NodeAt(m_tree, *m_selected)) : ""));
+    CustomizationStep step(m_context, "move menu item " + CaptionAt(m_tree, m_selected));
     if (target && m_selected) {
         if (auto moved = DropMenuNode(m_tree, *m_selected, *target, DropDirectionOf(pressY, dropY)))
             m_selected = std::move(moved);
@@ -154,7 +158,7 @@ void MenusPage::Drop(const std::optional<NodePath>& target, int pressY, int drop
 void MenusPage::Move(OutlineMove move) {
     if (!CurrentMenu() || !m_selected)
         return;
-    CustomizationStep step(m_context, "move menu item " + Caption(*NodeAt(m_tree, *m_selected)));
+    CustomizationStep step(m_context, "move menu item " + CaptionAt(m_tree, m_selected));
     auto moved = MoveMenuNode(m_tree, *m_selected, move);
     if (!moved)
         return;
