@@ -106,6 +106,7 @@ QWidget* CustomizeView::BuildPreviewGroup() {
     help->setObjectName(QStringLiteral("ToolbarHelp"));
     connect(help, &QAction::triggered, this, [this] { m_session.HelpRequested(helptopic::kPreviewToolbar); });
     QAction* refresh = toolbar->addAction(QStringLiteral("&Refresh"));
+    refresh->setObjectName(QStringLiteral("Refresh"));
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
     connect(refresh, &QAction::triggered, this, [this] { m_session.RefreshPreview(); });
     m_undo = toolbar->addAction(QStringLiteral("Undo"));
