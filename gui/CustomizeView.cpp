@@ -106,8 +106,20 @@ QWidget* CustomizeView::BuildPreviewGroup() {
     help->setObjectName(QStringLiteral("ToolbarHelp"));
     connect(help, &QAction::triggered, this, [this] { m_session.HelpRequested(helptopic::kPreviewToolbar); });
     QAction* refresh = toolbar->addAction(QStringLiteral("&Refresh"));
+    refresh->setObjectName(QStringLiteral("Refresh"));
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
     connect(refresh, &QAction::triggered, this, [this] { m_session.RefreshPreview(); });
+    m_undo = toolbar->addAction(QStringLiteral("Undo"));
+    m_undo->setObjectName(QStringLiteral("Undo"));
+    m_undo->setIconText(QStringLiteral("Undo"));
+    m_undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    connect(m_undo, &QAction::triggered, this, [this] { m_session.Undo(); });
+    m_redo = toolbar->addAction(QStringLiteral("Redo"));
+    m_redo->setObjectName(QStringLiteral("Redo"));
+    m_redo->setIconText(QStringLiteral("Redo"));
+    m_redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    connect(m_redo, &QAction::triggered, this, [this] { m_session.Redo(); });
+    ShowHistory();
     m_preview = new PreviewBrowser;
     m_preview->setObjectName(QStringLiteral("WebBrowser1"));
     auto* layout = new QVBoxLayout(group);
@@ -131,6 +143,17 @@ void CustomizeView::ShowWorkspace() {
     m_fonts->Reload(TitlesOf(*ws, TableKind::Fonts));
     m_images->Reload(TitlesOf(*ws, TableKind::Images));
     m_menus->Reload(TitlesOf(*ws, TableKind::Menus), ws->menuClassOffered);
+}
+
+void CustomizeView::ShowHistory() {
+    const auto show = [](QAction* action, const std::string& caption, bool enabled) {
+        const QString text = ToQt(caption);
+        action->setText(QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        action->setToolTip(PlainToolTip(text));
+        action->setEnabled(enabled);
+    };
+    show(m_undo, m_session.history().UndoCaption(), m_session.CanUndo());
+    show(m_redo, m_session.history().RedoCaption(), m_session.CanRedo());
 }
 
 void CustomizeView::ShowWorkflow() {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QListWidget;
 class QSplitter;
 class QTabWidget;
@@ -25,6 +26,11 @@ public:
 
     void ShowWorkspace();
     void ShowWorkflow();
+    // The undo and redo actions name their steps, or are disabled.
+    void ShowHistory();
+    // Shared by the toolbar and the Edit menu.
+    QAction* undoAction() const { return m_undo; }
+    QAction* redoAction() const { return m_redo; }
     QTabWidget* subPages() const { return m_subPages; }
     PreviewBrowser* preview() const { return m_preview; }
     QListWidget* titleList(int subPage) const;
@@ -42,6 +48,8 @@ private:
     QTabWidget* m_subPages;
     QSplitter* m_split;
     PreviewBrowser* m_preview = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
     ColorsPanel* m_colors;
     LayoutsPanel* m_layouts;
     FontsPanel* m_fonts;

@@ -79,6 +79,10 @@ void MainWindow::BuildMenus() {
     connect(file->addAction(QStringLiteral("Check for updates")), &QAction::triggered, m_updateWindow, &QWidget::show);
     file->addSeparator();
     connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &MainWindow::Exit);
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    edit->addAction(m_customize->undoAction());
+    edit->addAction(m_customize->redoAction());
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
     connect(tools->addAction(QStringLiteral("Get file headers (check MIME type)")), &QAction::triggered,
             m_headerWindow, &QWidget::show);
@@ -125,6 +129,9 @@ void MainWindow::Changed(Aspect aspect) {
         break;
     case Aspect::Output:
         m_files->ShowGeneration();
+        break;
+    case Aspect::History:
+        m_customize->ShowHistory();
         break;
     }
 }

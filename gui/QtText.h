@@ -11,6 +11,9 @@ namespace quorlex {
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 
+// A tool tip that shows `text` as typed, also when it looks like markup.
+QString PlainToolTip(const QString& text);
+
 // File system paths go by the system's own encoding, not the program's text encoding.
 QString PathToQt(const std::filesystem::path& path);
 std::filesystem::path PathFromQt(const QString& path);

@@ -2,6 +2,7 @@
 
 #include "app/ShippedTemplates.h"
 #include "app/Texts.h"
+#include "customize/CustomizationStep.h"
 #include "help/HelpTopics.h"
 #include "help/WebSite.h"
 #include "ports/Browsers.h"
@@ -107,6 +108,7 @@ void Session::RecalculateTemplate() {
         return;
     }
     m_workspace = std::move(ws);
+    m_history.Clear();
     ResetPages();
     m_workflow.ShowLoadedTemplate();
     m_workflow.hoverTabVisible = m_workspace->hoverFile.has_value();
@@ -114,6 +116,7 @@ void Session::RecalculateTemplate() {
     m_workflow.caption = texts::kCaptionPrefix + m_catalogPage.templateTitle();
     Notify(Aspect::Workspace);
     Notify(Aspect::Workflow);
+    Notify(Aspect::History);
     m_shownPage = m_workspace->workingPage;
     m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(*m_workspace));
     m_browsers.ShowFile(BrowserId::TemplateHelp, m_workspace->PackageFile("template_info.html"));
@@ -285,6 +288,7 @@ bool Session::LoadProjectFrom(const fs::path& file) {
     if (!m_workspace)
         return false;
     UpdatesSuspended suspended(m_ui);
+    CustomizationStep step(*this, "project " + PathToProgramText(file.filename()));
     ProjectChanges changes;
     try {
         changes = ReadProject(ReadFileBytes(file), *m_workspace);
@@ -305,6 +309,72 @@ bool Session::LoadProjectFrom(const fs::path& file) {
         return false;
     }
     return true;
+}
+
+void Session::BeginStep() {
+    if (m_stepDepth == 0 && m_workspace)
+        m_stepBefore = CustomizationState::Capture(*m_workspace);
+    ++m_stepDepth;
+}
+
+void Session::EndStep(const std::string& label) {
+    if (--m_stepDepth > 0)
+        return;
+    const std::optional<CustomizationState> before = std::move(m_stepBefore);
+    m_stepBefore.reset();
+    if (!before || !m_workspace)
+        return;
+    try {
+        m_history.Record(label, *before, CustomizationState::Capture(*m_workspace));
+    } catch (const std::exception&) {
+        return; // no memory for the step: the change stays, without its undo
+    }
+    Notify(Aspect::History);
+}
+
+void Session::Undo() {
+    if (CanUndo())
+        Restore(&CustomizationHistory::Undo);
+}
+
+void Session::Redo() {
+    if (CanRedo())
+        Restore(&CustomizationHistory::Redo);
+}
+
+void Session::Restore(RestoredParts (CustomizationHistory::*direction)(TemplateWorkspace&)) {
+    if (!m_workspace)
+        return;
+    UpdatesSuspended suspended(m_ui);
+    RestoredParts parts;
+    try {
+        parts = (m_history.*direction)(*m_workspace);
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+        return;
+    }
+    RefreshRestoredPages(parts);
+    Notify(Aspect::Workspace);
+    Notify(Aspect::History);
+    Refresh();
+    // The files page shows the finished files of the current values.
+    if (m_workflow.activePage == WorkflowState::kFilesPage)
+        GenerateTemplate();
+}
+
+// Each page showing a restored table shows its selected row again.
+void Session::RefreshRestoredPages(const RestoredParts& parts) {
+    const auto restored = [&](TableKind kind) { return parts.tables[static_cast<size_t>(kind)]; };
+    if (restored(TableKind::Colors))
+        m_colorsPage.TitleClicked(m_colorsPage.selected());
+    if (restored(TableKind::Fonts) && m_fontsPage.selected())
+        m_fontsPage.lvSelectItem(*m_fontsPage.selected());
+    if (restored(TableKind::Layouts))
+        m_layoutsPage.onLayoutSelected(m_layoutsPage.selected());
+    if (restored(TableKind::Images))
+        m_imagesPage.onImageSelected(m_imagesPage.selected());
+    if (parts.menuFiles)
+        m_menusPage.FilesRestored();
 }
 
 void Session::WorkflowPageChanged(int index) {

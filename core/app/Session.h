@@ -5,6 +5,7 @@
 #include "app/WorkflowState.h"
 #include "catalog/CatalogPage.h"
 #include "customize/ColorsPage.h"
+#include "customize/CustomizationHistory.h"
 #include "customize/FontsPage.h"
 #include "customize/ImagesPage.h"
 #include "customize/LayoutsPage.h"
@@ -88,6 +89,17 @@ public:
     bool SaveProjectTo(const fs::path& file);
     bool LoadProjectFrom(const fs::path& file);
 
+    // Undo and redo of the last customization step, or the next: tables and menu files as
+    // they were, the pages that show them refreshed, one rebuild, and the finished files
+    // generated again when their page is open. Nothing while a step runs.
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return m_stepDepth == 0 && m_history.CanUndo(); }
+    bool CanRedo() const { return m_stepDepth == 0 && m_history.CanRedo(); }
+    const CustomizationHistory& history() const { return m_history; }
+    void BeginStep() override;
+    void EndStep(const std::string& label) override;
+
     // Entering "3) Get the Files" shows its first tab and generates.
     void WorkflowPageChanged(int index);
     void OutputPageChanged(int index);
@@ -121,6 +133,8 @@ private:
     void ResetPages();
     void WritePreview(TemplateWorkspace& ws);
     void OpenInBrowser(const std::string& url);
+    void Restore(RestoredParts (CustomizationHistory::*direction)(TemplateWorkspace&));
+    void RefreshRestoredPages(const RestoredParts& parts);
 
     Ui& m_ui;
     Platform& m_platform;
@@ -143,6 +157,9 @@ private:
     TemplateOptions m_options;
     GenerationResult m_generation;
     SiteCheck m_siteCheck;
+    CustomizationHistory m_history;
+    int m_stepDepth = 0;
+    std::optional<CustomizationState> m_stepBefore; // the state when the open step began
 };
 
 } // namespace quorlex

@@ -2,8 +2,9 @@
 
 namespace quorlex {
 
-// What changed in a session; the gui repaints the matching views.
-enum class Aspect { Catalog, Workflow, Workspace, Output };
+// What changed in a session; the gui repaints the matching views. History: the steps that
+// can be undone or redone.
+enum class Aspect { Catalog, Workflow, Workspace, Output, History };
 
 class SessionListener {
 public:

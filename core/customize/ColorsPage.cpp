@@ -1,5 +1,6 @@
 #include "customize/ColorsPage.h"
 
+#include "customize/CustomizationStep.h"
 #include "customize/PageContext.h"
 #include "customize/RowAt.h"
 #include "help/HelpTopics.h"
@@ -34,6 +35,7 @@ void ColorsPage::Store(const std::string& value) {
     ColorVariable* row = SelectedRow();
     if (!row)
         return;
+    CustomizationStep step(m_session, "color " + row->title);
     row->value = value;
     SetColorField(value);
     m_session.Refresh();
@@ -51,6 +53,7 @@ void ColorsPage::ApplyField() {
     ColorVariable* row = SelectedRow();
     if (!row)
         return;
+    CustomizationStep step(m_session, "color " + row->title);
     row->value = m_colorField;
     m_session.Refresh();
 }
@@ -66,6 +69,8 @@ void ColorsPage::SwatchClicked(size_t index) {
 void ColorsPage::SwatchEnter(size_t index) {
     if (index != kCustomSwatch)
         return;
+    const ColorVariable* row = SelectedRow();
+    CustomizationStep step(m_session, row ? "color " + row->title : std::string());
     const std::optional<Color> chosen = ChooseWithPreview(m_swatches[kCustomSwatch].color);
     if (!chosen)
         return;
@@ -99,6 +104,7 @@ void ColorsPage::Transparent() { Store("transparent"); }
 void ColorsPage::ChooseColor() {
     if (!SelectedRow())
         return;
+    CustomizationStep step(m_session, "color " + SelectedRow()->title);
     const std::optional<Color> chosen = ChooseWithPreview(m_lastChosen);
     if (!chosen)
         return;

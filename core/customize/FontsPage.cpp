@@ -1,6 +1,7 @@
 #include "customize/FontsPage.h"
 
 #include "customize/FontChoices.h"
+#include "customize/CustomizationStep.h"
 #include "customize/PageContext.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
@@ -79,6 +80,7 @@ void FontsPage::Store(FontBox which) {
     FontVariable* row = SelectedRow();
     if (!row)
         return;
+    CustomizationStep step(m_session, "font " + row->title);
     Field(*row, which) = Box(which).text;
     if (which == FontBox::Size && !IsNumber(row->size)) {
         Box(FontBox::Unit).text.clear();
@@ -88,6 +90,8 @@ void FontsPage::Store(FontBox which) {
 }
 
 void FontsPage::ApplySizeAndUnit() {
+    const FontVariable* row = SelectedRow();
+    CustomizationStep step(m_session, row ? "font " + row->title : std::string());
     Store(FontBox::Size);
     Store(FontBox::Unit);
 }
@@ -96,6 +100,7 @@ void FontsPage::Default() {
     TemplateWorkspace* ws = m_session.workspace();
     if (!ws)
         return;
+    CustomizationStep step(m_session, "fonts default");
     Reset();
     try {
         LoadFonts(*ws, m_session.ui());

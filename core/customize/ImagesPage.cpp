@@ -1,6 +1,7 @@
 #include "customize/ImagesPage.h"
 
 #include "customize/ChoiceOrder.h"
+#include "customize/CustomizationStep.h"
 #include "customize/PageContext.h"
 #include "customize/RowAt.h"
 #include "help/HelpTopics.h"
@@ -98,6 +99,7 @@ void ImagesPage::FileClicked(size_t index) {
     ImageVariable* row = SelectedRow();
     if (!row || index >= m_files.size())
         return;
+    CustomizationStep step(m_session, "image " + row->title);
     m_selectedFile = index;
     row->url = m_files[index];
     m_session.Refresh();
@@ -130,8 +132,10 @@ bool ImagesPage::Tweak() {
     ImageVariable* row = SelectedRow();
     if (!row)
         return false;
-    if (const std::string* file = SelectedFileName())
+    if (const std::string* file = SelectedFileName()) {
+        CustomizationStep step(m_session, "image " + row->title);
         row->url = *file;
+    }
     m_editor.SetImagePath(row->folder + row->url);
     if (!IsJpegName(row->url)) {
         m_session.ui().Inform(imagetexts::kOnlyJpeg);

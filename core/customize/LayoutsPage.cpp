@@ -1,5 +1,6 @@
 #include "customize/LayoutsPage.h"
 
+#include "customize/CustomizationStep.h"
 #include "customize/PageContext.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
@@ -45,6 +46,7 @@ void LayoutsPage::OptionClicked(size_t index) {
     LayoutVariable* row = SelectedRow();
     if (!row || index >= m_options.size())
         return;
+    CustomizationStep step(m_session, "layout " + row->title);
     m_selectedOption = index;
     row->choice = m_options[index];
     m_session.Refresh();

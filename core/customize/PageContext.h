@@ -21,6 +21,10 @@ public:
     virtual void HelpRequested(int topic) = 0;
     // Opens the help viewer on a page of the help folder by its file name.
     virtual void ShowHelpPage(const std::string& page) = 0;
+    // Around one user action that may change the customization (see CustomizationStep);
+    // EndStep must not throw.
+    virtual void BeginStep() = 0;
+    virtual void EndStep(const std::string& label) = 0;
 };
 
 } // namespace quorlex

@@ -21,6 +21,7 @@ struct PresetKindInfo {
     const char* nameCaption;
     const char* listLabel; // empty: no label
     int helpTopic;         // of the panel's "Help"
+    const char* name;      // in the names of undo steps: "colors preset Night"
 };
 
 const PresetKindInfo& InfoOf(PresetKind kind);

@@ -1,5 +1,6 @@
 #include "customize/PresetStore.h"
 
+#include "customize/CustomizationStep.h"
 #include "customize/PageContext.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
@@ -76,6 +77,7 @@ void PresetStore::Apply() {
     if (!ws || !m_selected || *m_selected >= names().size())
         return;
     const std::string name = names()[*m_selected];
+    CustomizationStep step(m_session, std::string(InfoOf(m_kind).name) + " preset " + name);
     if (m_page)
         m_page->BeforePresetApply();
     bool taken = true;
@@ -141,6 +143,7 @@ void PresetStore::Default() {
     TemplateWorkspace* ws = m_session.workspace();
     if (!ws)
         return;
+    CustomizationStep step(m_session, std::string(InfoOf(m_kind).name) + " default");
     m_selected.reset();
     bool reloaded = true;
     try {

@@ -1,5 +1,6 @@
 #include "menus/MenuPresets.h"
 
+#include "customize/CustomizationStep.h"
 #include "customize/PageContext.h"
 #include "help/HelpTopics.h"
 #include "menus/MenuTexts.h"
@@ -57,6 +58,7 @@ void MenuPresets::Load() {
     if (!ws || !m_page.current() || !m_selected || *m_selected >= names().size())
         return;
     const std::string name = names()[*m_selected];
+    CustomizationStep step(m_context, "menu preset " + name);
     ws->Presets(TableKind::Menus) = ListPresets(*ws, TableKind::Menus);
     m_selected.reset();
     m_page.LoadTreeFile([&] { return PresetFile(*ws, TableKind::Menus, name); }, menutexts::kPresetLoadFailed);

@@ -1,16 +1,29 @@
 #include "menus/MenusPage.h"
 
-#include "menus/MenuDialogs.h"
+#include "customize/CustomizationStep.h"
 #include "customize/PageContext.h"
 #include "help/HelpTopics.h"
+#include "menus/MenuDialogs.h"
+#include "menus/MenuItem.h"
 #include "menus/MenuTexts.h"
 #include "menus/MenuTreeText.h"
 #include "ports/Ui.h"
+#include "util/NativeNames.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
 #include "workspace/TemplateWorkspace.h"
 
 namespace quorlex {
+
+namespace {
+
+// The caption of the node at `path`, for the name of an undo step.
+std::string CaptionAt(const MenuTree& tree, const std::optional<NodePath>& path) {
+    const MenuNode* node = path ? NodeAt(tree, *path) : nullptr;
+    return node ? std::string(TrimControls(SplitMenuItem(node->text).caption)) : std::string();
+}
+
+} // namespace
 
 MenusPage::MenusPage(PageContext& context) : m_context(context), m_presets(context, *this) {}
 
@@ -51,6 +64,20 @@ void MenusPage::lvMenuselected() {
     SelectFirst();
 }
 
+void MenusPage::FilesRestored() {
+    if (!CurrentMenu())
+        return;
+    m_tree.clear();
+    try {
+        ParseMenuTree(m_tree, ReadFileBytes(MenuFile("menu.lyo")));
+    } catch (const std::exception&) {
+        // A file the undo removed: the tree is empty, as it was before the step.
+    }
+    ++m_loads;
+    if (!m_selected || !NodeAt(m_tree, *m_selected))
+        SelectFirst();
+}
+
 void MenusPage::SelectNode(std::optional<NodePath> path) {
     m_selected = path && NodeAt(m_tree, *path) ? path : std::nullopt;
 }
@@ -58,6 +85,7 @@ void MenusPage::SelectNode(std::optional<NodePath> path) {
 bool MenusPage::Add() {
     if (!CurrentMenu())
         return false;
+    CustomizationStep step(m_context, std::string("add menu item ") + menutexts::kRootText);
     if (m_selected) {
         if (!m_dialogs)
             return false;
@@ -66,6 +94,7 @@ bool MenusPage::Add() {
             return false;
         // A leading blank or TAB would read back as a deeper level.
         const std::string caption(TrimControls(fields->caption));
+        step.SetLabel("add menu item " + caption);
         AppendChild(m_tree, *m_selected, JoinMenuItem(caption, fields->link, fields->target));
     } else if (!m_tree.empty()) {
         m_context.ui().Inform(menutexts::kSelectParent);
@@ -92,7 +121,9 @@ bool MenusPage::Edit() {
     const auto fields = m_dialogs ? m_dialogs->EditItem(shown) : std::nullopt;
     if (!fields)
         return false;
-    node.text = JoinMenuItem(std::string(TrimControls(fields->caption)), fields->link, fields->target);
+    const std::string caption(TrimControls(fields->caption));
+    CustomizationStep step(m_context, "edit menu item " + caption);
+    node.text = JoinMenuItem(caption, fields->link, fields->target);
     SaveMenuState();
     return true;
 }
@@ -108,6 +139,7 @@ void MenusPage::Delete() {
         return;
     if (m_context.ui().Confirm(menutexts::kDeleteQuestion) != Answer::Yes)
         return;
+    CustomizationStep step(m_context, "delete menu item " + CaptionAt(m_tree, m_selected));
     m_selected = RemoveNode(m_tree, *m_selected);
     SaveMenuState();
 }
@@ -115,6 +147,7 @@ void MenusPage::Delete() {
 void MenusPage::Drop(const std::optional<NodePath>& target, int pressY, int dropY) {
     if (!CurrentMenu())
         return;
+    CustomizationStep step(m_context, "move menu item " + CaptionAt(m_tree, m_selected));
     if (target && m_selected) {
         if (auto moved = DropMenuNode(m_tree, *m_selected, *target, DropDirectionOf(pressY, dropY)))
             m_selected = std::move(moved);
@@ -125,6 +158,7 @@ void MenusPage::Drop(const std::optional<NodePath>& target, int pressY, int drop
 void MenusPage::Move(OutlineMove move) {
     if (!CurrentMenu() || !m_selected)
         return;
+    CustomizationStep step(m_context, "move menu item " + CaptionAt(m_tree, m_selected));
     auto moved = MoveMenuNode(m_tree, *m_selected, move);
     if (!moved)
         return;
@@ -170,8 +204,10 @@ void MenusPage::OpenStructure() {
     const auto file = m_dialogs ? m_dialogs->AskOpenFile(menutexts::kOpenTitle,
                                                          {menutexts::kStructureFilter, menutexts::kAllFilesFilter})
                                 : std::nullopt;
-    if (file)
-        LoadTreeFile([&] { return *file; }, menutexts::kStructureLoadFailed);
+    if (!file)
+        return;
+    CustomizationStep step(m_context, "menu structure " + PathToProgramText(file->filename()));
+    LoadTreeFile([&] { return *file; }, menutexts::kStructureLoadFailed);
 }
 
 void MenusPage::SaveStructure() {
@@ -198,6 +234,7 @@ void MenusPage::SaveStructure() {
 void MenusPage::Default() {
     if (!CurrentMenu())
         return;
+    CustomizationStep step(m_context, "menu default");
     LoadTreeFile([&] { return MenuFile("default.lyo"); }, menutexts::kDefaultLoadFailed);
 }
 
@@ -209,6 +246,7 @@ void MenusPage::ClassName() {
     const auto text = m_dialogs->EditClassName(current);
     if (!text)
         return;
+    CustomizationStep step(m_context, "menu class name");
     if (m_tree.empty()) {
         m_tree.push_back(MenuNode{*text, {}});
         m_selected = NodePath{0};

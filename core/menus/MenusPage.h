@@ -66,6 +66,9 @@ public:
     // rebuilt). A file that cannot be read or has a bad level changes nothing: the message
     // is shown and false returned.
     bool LoadTreeFile(const std::function<fs::path()>& file, const char* failure);
+    // An undo or redo put the menu files back: the tree is read again, without a message
+    // for a missing file, and the selected node stays where it still exists.
+    void FilesRestored();
     // A new package: no menu, no tree.
     void Reset();
 

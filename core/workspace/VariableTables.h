@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quorlex {
@@ -9,6 +10,10 @@ struct ColorVariable {
     std::string title;
     std::string var;
     std::string value;
+
+    bool operator==(const ColorVariable& other) const {
+        return std::tie(title, var, value) == std::tie(other.title, other.var, other.value);
+    }
 };
 
 struct FontVariable {
@@ -20,6 +25,12 @@ struct FontVariable {
     std::string style;
     std::string decoration;
     std::string var;
+
+    bool operator==(const FontVariable& other) const {
+        return std::tie(title, family, size, measure, weight, style, decoration, var) ==
+               std::tie(other.title, other.family, other.size, other.measure, other.weight, other.style,
+                        other.decoration, other.var);
+    }
 };
 
 struct ImageVariable {
@@ -27,6 +38,10 @@ struct ImageVariable {
     std::string url;
     std::string folder;
     std::string var;
+
+    bool operator==(const ImageVariable& other) const {
+        return std::tie(title, url, folder, var) == std::tie(other.title, other.url, other.folder, other.var);
+    }
 };
 
 struct LayoutVariable {
@@ -34,6 +49,10 @@ struct LayoutVariable {
     std::string choice;
     std::string folder;
     std::string var;
+
+    bool operator==(const LayoutVariable& other) const {
+        return std::tie(title, choice, folder, var) == std::tie(other.title, other.choice, other.folder, other.var);
+    }
 };
 
 struct MenuVariable {
@@ -42,6 +61,11 @@ struct MenuVariable {
     std::string folder;
     std::string var;
     std::string menuClass;
+
+    bool operator==(const MenuVariable& other) const {
+        return std::tie(title, defaultValue, folder, var, menuClass) ==
+               std::tie(other.title, other.defaultValue, other.folder, other.var, other.menuClass);
+    }
 };
 
 // The five tables of a loaded package; row n is the n-th item of its file.

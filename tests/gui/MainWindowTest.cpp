@@ -18,10 +18,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeWidget>
 
 using namespace quorlex;
@@ -304,6 +307,51 @@ private slots:
         QCOMPARE(colors[2].value, std::string("#010101"));
         QVERIFY(panel->titleList()->selectedItems().isEmpty());
         QCOMPARE(panel->titleList()->count(), static_cast<int>(colors.size()));
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void undoAndRedoNameTheirStepsInTheToolbarAndTheEditMenu() {
+        GuiFixture f;
+        MainWindow& window = f.window();
+        CustomizeView* view = window.customizeView();
+        QAction* undo = view->undoAction();
+        QAction* redo = view->redoAction();
+        QCOMPARE(window.menuBar()->findChild<QMenu*>(QStringLiteral("EditMenu"))->actions(),
+                 (QList<QAction*>{undo, redo}));
+        const QList<QAction*> tools = view->findChild<QToolBar*>()->actions();
+        const qsizetype refresh = tools.indexOf(view->findChild<QAction*>(QStringLiteral("Refresh")));
+        QCOMPARE(tools.mid(refresh + 1, 2), (QList<QAction*>{undo, redo}));
+        QVERIFY(!undo->isEnabled());
+
+        OpenHarbor(f);
+        ColorsPanel* panel = view->colorsPanel();
+        const auto& colors = f.session().workspace()->tables.colors;
+        ClickRow(panel->titleList(), 4);
+        ClickRow(panel->swatchList(), 10);
+        QCOMPARE(undo->toolTip(), QStringLiteral("Undo: color Links"));
+        QCOMPARE(undo->text(), QStringLiteral("Undo: color Links"));
+        QCOMPARE(undo->iconText(), QStringLiteral("Undo"));
+        QVERIFY(!redo->isEnabled());
+        QCOMPARE(redo->text(), QStringLiteral("Redo"));
+
+        // The shortcuts reach the actions from anywhere but a text field.
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(colors[4].value, std::string("#1D6F98"));
+        QCOMPARE(panel->colorField()->text(), QStringLiteral("#1D6F98"));
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(redo->toolTip(), QStringLiteral("Redo: color Links"));
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(colors[4].value, std::string("#FF0000"));
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(colors[4].value, std::string("#FF0000"));
+
+        // Labels show as typed: neither a mnemonic nor markup.
+        f.session().BeginStep();
+        f.session().workspace()->tables.colors[0].value = "#000000";
+        f.session().EndStep("color <b>Sea & Sky</b>");
+        QCOMPARE(undo->text(), QStringLiteral("Undo: color <b>Sea && Sky</b>"));
+        QVERIFY(undo->toolTip().contains(QStringLiteral("&lt;b&gt;Sea &amp; Sky")));
         QVERIFY(f.ui().errors.empty());
     }
 

@@ -1,0 +1,42 @@
+#include "customize/CustomizationState.h"
+
+#include "util/TextFile.h"
+
+namespace quorlex {
+
+namespace {
+
+std::optional<std::optional<std::string>> ReadMenuFile(const fs::path& file) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(file, ec);
+    if (status.type() == fs::file_type::not_found)
+        return std::optional<std::string>();
+    if (ec)
+        return std::nullopt;
+    try {
+        return std::optional<std::string>(ReadFileBytes(file));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+CustomizationState CustomizationState::Capture(const TemplateWorkspace& ws) {
+    CustomizationState state;
+    state.tables = ws.tables;
+    state.tabVisible = ws.tabVisible;
+    for (const MenuVariable& menu : ws.tables.menus) {
+        fs::path file;
+        try {
+            file = ws.PackageFile(menu.folder + "menu.lyo");
+        } catch (const std::exception&) {
+            continue; // a folder outside the package is never written
+        }
+        if (auto bytes = ReadMenuFile(file))
+            state.menuFiles.emplace(file, std::move(*bytes));
+    }
+    return state;
+}
+
+} // namespace quorlex

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "workspace/TemplateWorkspace.h"
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace quorlex {
+
+namespace fs = std::filesystem;
+
+// Everything a user's customization of the loaded template consists of: the variable tables
+// with their tabs, and the bytes of each menu's menu.lyo.
+struct CustomizationState {
+    VariableTables tables;
+    std::array<bool, kTableKindCount> tabVisible{};
+    // Nothing: the file does not exist. A file that exists but cannot be read is left out, so
+    // that it is never taken for a missing one.
+    std::map<fs::path, std::optional<std::string>> menuFiles;
+
+    // Reads the state of a workspace and its menu files.
+    static CustomizationState Capture(const TemplateWorkspace& ws);
+};
+
+} // namespace quorlex
