@@ -1,6 +1,7 @@
 #include "CustomizeView.h"
 
 #include "ColorsPanel.h"
+#include "DevicePreviewArea.h"
 #include "FontsPanel.h"
 #include "ImagesPanel.h"
 #include "LayoutsPanel.h"
@@ -12,6 +13,7 @@
 #include "app/Session.h"
 #include "help/HelpTopics.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -120,13 +122,28 @@ QWidget* CustomizeView::BuildPreviewGroup() {
     m_redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     connect(m_redo, &QAction::triggered, this, [this] { m_session.Redo(); });
     ShowHistory();
+    toolbar->addSeparator();
+    toolbar->addWidget(BuildDeviceWidths());
     m_preview = new PreviewBrowser;
     m_preview->setObjectName(QStringLiteral("WebBrowser1"));
+    m_previewArea = new DevicePreviewArea(m_preview);
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(toolbar);
-    layout->addWidget(m_preview, 1);
+    layout->addWidget(m_previewArea, 1);
     return group;
+}
+
+QComboBox* CustomizeView::BuildDeviceWidths() {
+    m_deviceWidths = new QComboBox;
+    m_deviceWidths->setObjectName(QStringLiteral("DeviceWidth"));
+    m_deviceWidths->setToolTip(QStringLiteral("The width the preview lays the page out at"));
+    for (const DeviceWidthChoice& choice : kDeviceWidths)
+        m_deviceWidths->addItem(QString::fromLatin1(choice.caption));
+    connect(m_deviceWidths, &QComboBox::activated, this, [this](int index) {
+        m_session.PreviewWidthChosen(kDeviceWidths[static_cast<size_t>(index)].width);
+    });
+    return m_deviceWidths;
 }
 
 QListWidget* CustomizeView::titleList(int subPage) const { return m_titles[subPage]; }
@@ -163,6 +180,10 @@ void CustomizeView::ShowWorkflow() {
     m_applying = false;
     const int total = m_split->height();
     m_split->setSizes({state.subPageAreaHeight, std::max(0, total - state.subPageAreaHeight)});
+    for (size_t i = 0; i < kDeviceWidths.size(); ++i)
+        if (kDeviceWidths[i].width == state.previewWidth)
+            m_deviceWidths->setCurrentIndex(static_cast<int>(i));
+    m_previewArea->SetDeviceWidth(state.previewWidth);
 }
 
 } // namespace quorlex

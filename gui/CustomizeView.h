@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QAction;
+class QComboBox;
 class QListWidget;
 class QSplitter;
 class QTabWidget;
@@ -11,6 +12,7 @@ namespace quorlex {
 
 struct TemplateWorkspace;
 class ColorsPanel;
+class DevicePreviewArea;
 class FontsPanel;
 class ImagesPanel;
 class LayoutsPanel;
@@ -33,6 +35,7 @@ public:
     QAction* redoAction() const { return m_redo; }
     QTabWidget* subPages() const { return m_subPages; }
     PreviewBrowser* preview() const { return m_preview; }
+    QComboBox* deviceWidths() const { return m_deviceWidths; }
     QListWidget* titleList(int subPage) const;
     QListWidget* presetList(int subPage) const;
     ColorsPanel* colorsPanel() const { return m_colors; }
@@ -43,11 +46,14 @@ public:
 
 private:
     QWidget* BuildPreviewGroup();
+    QComboBox* BuildDeviceWidths();
 
     Session& m_session;
     QTabWidget* m_subPages;
     QSplitter* m_split;
     PreviewBrowser* m_preview = nullptr;
+    DevicePreviewArea* m_previewArea = nullptr;
+    QComboBox* m_deviceWidths = nullptr;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     ColorsPanel* m_colors;

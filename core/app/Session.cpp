@@ -395,4 +395,11 @@ void Session::SubPageChanged(int index) {
 
 void Session::SplitterMoved(int height) { m_workflow.SplitterMoved(height); }
 
+void Session::PreviewWidthChosen(DeviceWidth width) {
+    if (width == m_workflow.previewWidth)
+        return;
+    m_workflow.previewWidth = width;
+    Notify(Aspect::Workflow);
+}
+
 } // namespace quorlex

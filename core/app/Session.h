@@ -105,6 +105,8 @@ public:
     void OutputPageChanged(int index);
     void SubPageChanged(int index);
     void SplitterMoved(int height);
+    // A choice of the preview's device width control.
+    void PreviewWidthChosen(DeviceWidth width);
 
     // The root of the templates and of every file the program writes.
     const fs::path& AppFolder() const { return m_appFolder; }

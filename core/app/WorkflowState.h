@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/DeviceWidth.h"
+
 #include <array>
 #include <string>
 
@@ -24,6 +26,8 @@ struct WorkflowState {
     int activeCodeTab = 0;
     int activeOutputTab = 0;
     std::string caption = "Quorlex";
+    // The width the live preview lays its page out at; it stays over rebuilds and loads.
+    DeviceWidth previewWidth = DeviceWidth::Full;
 
     // Selecting "Large Preview:" leaves only the tabs; any other sub-page gets the user's height.
     void SubPageChanged(int index) {

@@ -10,6 +10,7 @@
 #include "SwatchList.h"
 #include "util/TextFile.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -136,6 +137,44 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(background(), QStringLiteral("rgb(0, 0, 128)"), 30000);
         QTest::keyClick(colors->swatchList(), Qt::Key_Right);
         QTRY_COMPARE_WITH_TIMEOUT(background(), QStringLiteral("rgb(128, 0, 128)"), 30000);
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    // The phone width holds over a patched change and a reload, with the scroll position kept.
+    void thePreviewKeepsTheChosenDeviceWidth() {
+        GuiFixture f;
+        QVERIFY(f.CustomizeFirstTemplate());
+        CustomizeView* view = f.window().customizeView();
+        PreviewBrowser* preview = view->preview();
+        auto pageWidth = [&] { return RunScript(preview, QStringLiteral("String(document.documentElement.clientWidth)")); };
+        QComboBox* widths = view->deviceWidths();
+        widths->setCurrentIndex(2);
+        emit widths->activated(2);
+        QCOMPARE(widths->currentText(), QStringLiteral("Phone (375 px)"));
+        QTRY_COMPARE(preview->width(), 375);
+        QTRY_COMPARE_WITH_TIMEOUT(pageWidth().toInt() <= 375 && pageWidth().toInt() >= 360, true, 30000);
+        RunScript(preview, QStringLiteral("window.scrollTo(0, 200)"));
+        QTRY_VERIFY(RunScript(preview, QStringLiteral("String(window.scrollY)")).toInt() > 0);
+        const QString scrolled = RunScript(preview, QStringLiteral("String(window.scrollY)"));
+
+        ClickRow(view->colorsPanel()->titleList(), 0);
+        ClickRow(view->colorsPanel()->swatchList(), kNavy);
+        QTRY_COMPARE_WITH_TIMEOUT(RunScript(preview, QStringLiteral("getComputedStyle(document.body).backgroundColor")),
+                                  QStringLiteral("rgb(0, 0, 128)"), 30000);
+        SaveScreenshot(f.window(), QStringLiteral("preview-phone.png"));
+
+        QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
+        view->subPages()->setCurrentIndex(2);
+        ClickRow(view->layoutsPanel()->titleList(), 0);
+        ClickRow(view->layoutsPanel()->optionList(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QCOMPARE(preview->width(), 375);
+        QTRY_COMPARE_WITH_TIMEOUT(RunScript(preview, QStringLiteral("String(window.scrollY)")), scrolled, 30000);
+        QVERIFY(pageWidth().toInt() <= 375);
+
+        widths->setCurrentIndex(0);
+        emit widths->activated(0);
+        QTRY_VERIFY(preview->width() > 375);
         QVERIFY(f.ui().errors.empty());
     }
 

@@ -132,10 +132,12 @@ TEST_F(SessionTest, LargePreviewShrinksTheAreaAndOtherPagesRestoreTheDraggedHeig
     session.SubPageChanged(5);
     session.SubPageChanged(0);
     EXPECT_EQ(session.workflow().subPageAreaHeight, 260);
+    session.PreviewWidthChosen(DeviceWidth::Phone);
     Select(0);
     session.RecalculateTemplate();
     EXPECT_EQ(session.workflow().subPageAreaHeight, 207);
     EXPECT_EQ(session.workflow().CustomizePagesHeight, 260);
+    EXPECT_EQ(session.workflow().previewWidth, DeviceWidth::Phone); // a view setting, kept over loads
 }
 
 TEST(FontChoices, ListsHoldTheirEntriesInOrder) {
