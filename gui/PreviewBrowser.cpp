@@ -31,9 +31,6 @@ PreviewBrowser::PreviewBrowser(QWidget* parent) : QWebEngineView(parent) {
     connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_loading = false;
         RestoreScroll(ok);
-        // A patch that changes nothing readies the script engine for the first real one.
-        if (ok)
-            page()->runJavaScript(PatchScript(-1, {}));
     });
 }
 
