@@ -1,5 +1,6 @@
 #include "output/SiteReference.h"
 
+#include "util/HexDigit.h"
 #include "util/NativeNames.h"
 #include "util/PathUtils.h"
 
@@ -22,22 +23,13 @@ size_t SchemeLength(std::string_view text) {
     return 0;
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Escapes stand for UTF-8 bytes, as browsers write them; a broken escape stays as written.
 std::string PercentDecoded(std::string_view text) {
     std::string decoded;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
-            decoded += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+        if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 && HexDigit(text[i + 2]) >= 0) {
+            decoded += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
             i += 2;
         } else {
             decoded += text[i];

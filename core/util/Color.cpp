@@ -1,5 +1,7 @@
 #include "util/Color.h"
 
+#include "util/HexDigit.h"
+
 #include <cstdio>
 
 namespace quorlex {
@@ -17,16 +19,6 @@ namespace {
 // Characters [first, first + 2) of the text, 1-based; fewer when the text is shorter.
 std::string_view Piece(std::string_view text, size_t first) {
     return first - 1 < text.size() ? text.substr(first - 1, 2) : std::string_view();
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace

@@ -24,10 +24,6 @@ using namespace quorlex::test;
 
 namespace {
 
-void ClickTab(QTabWidget* tabs, int index) {
-    QTabBar* bar = tabs->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-}
 
 QStringList Items(QListWidget* list) {
     QStringList items;

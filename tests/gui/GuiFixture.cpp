@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <QWebEnginePage>
@@ -51,6 +53,11 @@ QString RunScript(QWebEngineView* view, const QString& script) {
     if (!QTest::qWaitFor([&] { return done; }, 10000))
         QTest::qFail("the page gave no answer to a script", __FILE__, __LINE__);
     return result;
+}
+
+void ClickTab(QTabWidget* tabs, int index) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
 }
 
 // The browser paints a moment after it reports the page loaded: wait until the picture settles.

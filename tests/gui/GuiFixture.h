@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QString>
 
+class QTabWidget;
 class QWebEngineView;
 class QWidget;
 
@@ -47,6 +48,9 @@ private:
 
 // Runs JavaScript in a browser and waits for its answer; no answer within 10 s fails the test.
 QString RunScript(QWebEngineView* view, const QString& script);
+
+// Clicks the tab `index` of a tab widget as the user does.
+void ClickTab(QTabWidget* tabs, int index);
 
 // A picture of the widget once it has stopped changing (at most 3 s).
 QImage SettledPicture(QWidget& widget);

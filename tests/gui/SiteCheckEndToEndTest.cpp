@@ -22,10 +22,6 @@ using namespace quorlex::test;
 
 namespace {
 
-void ClickTab(QTabWidget* tabs, int index) {
-    QTabBar* bar = tabs->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-}
 
 // The rows of the finding list whose first column is `problem`, as "subject | change".
 QStringList Rows(QTreeWidget* list, const QString& problem) {
