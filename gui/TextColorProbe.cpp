@@ -83,13 +83,7 @@ private:
 
 } // namespace
 
-TextColorProbe::TextColorProbe(QObject* parent) : QObject(parent), m_view(std::make_unique<QWebEngineView>()) {
-    m_view->setPage(new ProbePage(&m_url, m_view.get()));
-    RestrictToLocalContent(m_view.get());
-    // The page's own scripts stay off; the probe's script runs in a world of its own.
-    m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    m_view->resize(1280, 1024);
-    connect(m_view->page(), &QWebEnginePage::loadingChanged, this, &TextColorProbe::LoadingChanged);
+TextColorProbe::TextColorProbe(QObject* parent) : QObject(parent) {
     m_timeLimit.setSingleShot(true);
     m_timeLimit.setInterval(kTimeLimitMs);
     connect(&m_timeLimit, &QTimer::timeout, this, [this] { Reply(std::nullopt); });
@@ -101,7 +95,20 @@ TextColorProbe::~TextColorProbe() {
     m_view.reset();
 }
 
+// The view is made at the first check, not while the program starts.
+void TextColorProbe::MakeView() {
+    m_view = std::make_unique<QWebEngineView>();
+    m_view->setPage(new ProbePage(&m_url, m_view.get()));
+    RestrictToLocalContent(m_view.get());
+    // The page's own scripts stay off; the probe's script runs in a world of its own.
+    m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    m_view->resize(1280, 1024);
+    connect(m_view->page(), &QWebEnginePage::loadingChanged, this, &TextColorProbe::LoadingChanged);
+}
+
 void TextColorProbe::MeasureText(const std::filesystem::path& page, Done done) {
+    if (!m_view)
+        MakeView();
     m_done = std::move(done);
     m_url = QUrl::fromLocalFile(PathToQt(page));
     m_url.setQuery(QStringLiteral("check=%1").arg(++m_request));

@@ -25,6 +25,7 @@ public:
     void MeasureText(const std::filesystem::path& page, Done done) override;
 
 private:
+    void MakeView();
     void LoadingChanged(const QWebEngineLoadingInfo& info);
     // Answers the request under way and leaves the page, so its scripts stop running.
     void Reply(std::optional<std::vector<TextSample>> samples);
