@@ -4,7 +4,8 @@ namespace quorlex {
 
 // The web views draw into the window's own raster surface instead of through OpenGL, which
 // otherwise composes the whole window again for every frame of a view. Call it before the
-// application object exists; QT_QUICK_BACKEND, when set, still decides.
+// application object exists; QT_QUICK_BACKEND, when set, still decides. With software
+// painting, X11's OpenGL support is not loaded unless QT_XCB_GL_INTEGRATION asks for it.
 void UseSoftwareRendering();
 
 } // namespace quorlex
