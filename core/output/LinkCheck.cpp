@@ -76,8 +76,9 @@ private:
 
     // Whether the file is there; `actual` gets the name in other letter case when that is all.
     Presence Find(const std::vector<std::string>& parts, std::string& actual) const {
+        // An escaped "/" or NUL stays in its name, and no file can have such a name.
         for (const auto& part : parts)
-            if (part.find('\0') != std::string::npos)
+            if (part.find_first_of(std::string_view("/\0", 2)) != std::string::npos)
                 return Presence::Missing;
         std::error_code ec;
         const fs::path exact = Native(parts);

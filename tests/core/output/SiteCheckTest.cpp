@@ -104,6 +104,16 @@ TEST_F(LinkCheckTest, FindsEveryBrokenAddressOnceAndLeavesTheRestAlone) {
     EXPECT_EQ(tile->explanation, "The file \"css/bg/tile.png\" is missing from the site folder.");
 }
 
+TEST_F(LinkCheckTest, AnEscapedSlashNamesNoFileEvenWhereTheFolderPathExists) {
+    app.Write("templates/pkg/index.html", "<img src=\"images%2Flogo.gif\"><img src=\"css%2F..%2F..%2Fout.gif\">");
+    generator.Generate(ws, {}, result);
+    const auto findings = Check();
+    ASSERT_EQ(findings.size(), 2u);
+    EXPECT_EQ(findings[0].subject, "images%2Flogo.gif");
+    EXPECT_EQ(findings[0].kind, FindingKind::MissingFile);
+    EXPECT_EQ(findings[1].kind, FindingKind::MissingFile);
+}
+
 TEST_F(LinkCheckTest, AMenuTheLayoutDoesNotShowIsNotChecked) {
     app.Write("templates/pkg/index.html", "<html><body><p>no menu</p></body></html>\n");
     generator.Generate(ws, {}, result);
