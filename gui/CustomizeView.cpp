@@ -94,6 +94,18 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
 
 QWidget* CustomizeView::BuildPreviewGroup() {
     auto* group = new QGroupBox(QStringLiteral("Live Preview:"));
+    QToolBar* toolbar = BuildPreviewToolbar();
+    m_preview = new PreviewBrowser;
+    m_preview->setObjectName(QStringLiteral("WebBrowser1"));
+    m_previewArea = new DevicePreviewArea(m_preview);
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(toolbar);
+    layout->addWidget(m_previewArea, 1);
+    return group;
+}
+
+QToolBar* CustomizeView::BuildPreviewToolbar() {
     auto* toolbar = new QToolBar;
     QAction* load = toolbar->addAction(QStringLiteral("Load Project"));
     load->setObjectName(QStringLiteral("LoadProject"));
@@ -124,14 +136,11 @@ QWidget* CustomizeView::BuildPreviewGroup() {
     ShowHistory();
     toolbar->addSeparator();
     toolbar->addWidget(BuildDeviceWidths());
-    m_preview = new PreviewBrowser;
-    m_preview->setObjectName(QStringLiteral("WebBrowser1"));
-    m_previewArea = new DevicePreviewArea(m_preview);
-    auto* layout = new QVBoxLayout(group);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(toolbar);
-    layout->addWidget(m_previewArea, 1);
-    return group;
+    // Undo and Redo change with every step. A bar of fixed size lays itself out again then,
+    // instead of the whole window, which would hold up the preview's next frame by milliseconds.
+    toolbar->ensurePolished();
+    toolbar->setFixedSize(toolbar->sizeHint());
+    return toolbar;
 }
 
 QComboBox* CustomizeView::BuildDeviceWidths() {

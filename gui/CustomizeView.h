@@ -7,6 +7,7 @@ class QComboBox;
 class QListWidget;
 class QSplitter;
 class QTabWidget;
+class QToolBar;
 
 namespace quorlex {
 
@@ -46,6 +47,7 @@ public:
 
 private:
     QWidget* BuildPreviewGroup();
+    QToolBar* BuildPreviewToolbar();
     QComboBox* BuildDeviceWidths();
 
     Session& m_session;

@@ -44,6 +44,16 @@ void OpenHarbor(GuiFixture& f) {
     QTest::mouseClick(f.window().catalogView()->customizeButton(), Qt::LeftButton);
 }
 
+// Counts the layout requests a widget receives.
+struct LayoutRequests : QObject {
+    explicit LayoutRequests(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::LayoutRequest;
+        return false;
+    }
+    int count = 0;
+};
+
 void ClickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
@@ -353,6 +363,24 @@ private slots:
         QCOMPARE(undo->text(), QStringLiteral("Undo: color <b>Sea && Sky</b>"));
         QVERIFY(undo->toolTip().contains(QStringLiteral("&lt;b&gt;Sea &amp; Sky")));
         QVERIFY(f.ui().errors.empty());
+    }
+
+    // A change enables Undo and renames it; laying out the whole window again for that
+    // held up the preview's next frame.
+    void aStepLaysOutOnlyThePreviewToolbar() {
+        GuiFixture f;
+        OpenHarbor(f);
+        CustomizeView* view = f.window().customizeView();
+        auto* toolbar = view->findChild<QToolBar*>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        LayoutRequests inBar(toolbar);
+        LayoutRequests aroundBar(toolbar->parentWidget());
+        ClickRow(view->colorsPanel()->titleList(), 4);
+        ClickRow(view->colorsPanel()->swatchList(), 10);
+        QVERIFY(view->undoAction()->isEnabled());
+        QTRY_VERIFY((QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest), inBar.count > 0));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(aroundBar.count, 0);
     }
 
     void titleBarCloseRemovesTheCatalogFile() {
