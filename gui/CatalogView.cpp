@@ -71,6 +71,9 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
 
     m_info = new QWebEngineView;
     RestrictToLocalContent(m_info);
+    // An empty page now starts the browser's page process, which gets ready while the rest of
+    // the window is built; the welcome text follows into the same process.
+    m_info->setHtml(QString());
     m_info->setObjectName(QStringLiteral("WebBrowser3"));
     auto* infoTabs = new QTabWidget;
     infoTabs->addTab(m_info, QStringLiteral("Template Info:"));
