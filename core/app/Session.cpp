@@ -311,9 +311,12 @@ bool Session::LoadProjectFrom(const fs::path& file) {
     return true;
 }
 
-void Session::BeginStep() {
+void Session::BeginStep(StepReach reach) {
     if (m_stepDepth == 0 && m_workspace)
-        m_stepBefore = CustomizationState::Capture(*m_workspace);
+        m_stepBefore = CustomizationState::Capture(*m_workspace, reach);
+    // An action inside one that kept to the tables has not changed a menu file yet.
+    else if (m_stepBefore && reach == StepReach::TablesAndMenuFiles && !m_stepBefore->menuFilesRead)
+        m_stepBefore->ReadMenuFiles(*m_workspace);
     ++m_stepDepth;
 }
 
@@ -325,7 +328,8 @@ void Session::EndStep(const std::string& label) {
     if (!before || !m_workspace)
         return;
     try {
-        m_history.Record(label, *before, CustomizationState::Capture(*m_workspace));
+        const StepReach reach = before->menuFilesRead ? StepReach::TablesAndMenuFiles : StepReach::Tables;
+        m_history.Record(label, *before, CustomizationState::Capture(*m_workspace, reach));
     } catch (const std::exception&) {
         return; // no memory for the step: the change stays, without its undo
     }

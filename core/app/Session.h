@@ -97,7 +97,7 @@ public:
     bool CanUndo() const { return m_stepDepth == 0 && m_history.CanUndo(); }
     bool CanRedo() const { return m_stepDepth == 0 && m_history.CanRedo(); }
     const CustomizationHistory& history() const { return m_history; }
-    void BeginStep() override;
+    void BeginStep(StepReach reach) override;
     void EndStep(const std::string& label) override;
 
     // Entering "3) Get the Files" shows its first tab and generates.

@@ -35,7 +35,7 @@ void ColorsPage::Store(const std::string& value) {
     ColorVariable* row = SelectedRow();
     if (!row)
         return;
-    CustomizationStep step(m_session, "color " + row->title);
+    CustomizationStep step(m_session, "color " + row->title, StepReach::Tables);
     row->value = value;
     SetColorField(value);
     m_session.Refresh();
@@ -53,7 +53,7 @@ void ColorsPage::ApplyField() {
     ColorVariable* row = SelectedRow();
     if (!row)
         return;
-    CustomizationStep step(m_session, "color " + row->title);
+    CustomizationStep step(m_session, "color " + row->title, StepReach::Tables);
     row->value = m_colorField;
     m_session.Refresh();
 }
@@ -70,7 +70,7 @@ void ColorsPage::SwatchEnter(size_t index) {
     if (index != kCustomSwatch)
         return;
     const ColorVariable* row = SelectedRow();
-    CustomizationStep step(m_session, row ? "color " + row->title : std::string());
+    CustomizationStep step(m_session, row ? "color " + row->title : std::string(), StepReach::Tables);
     const std::optional<Color> chosen = ChooseWithPreview(m_swatches[kCustomSwatch].color);
     if (!chosen)
         return;
@@ -104,7 +104,7 @@ void ColorsPage::Transparent() { Store("transparent"); }
 void ColorsPage::ChooseColor() {
     if (!SelectedRow())
         return;
-    CustomizationStep step(m_session, "color " + SelectedRow()->title);
+    CustomizationStep step(m_session, "color " + SelectedRow()->title, StepReach::Tables);
     const std::optional<Color> chosen = ChooseWithPreview(m_lastChosen);
     if (!chosen)
         return;

@@ -22,10 +22,17 @@ std::optional<std::optional<std::string>> ReadMenuFile(const fs::path& file) {
 
 } // namespace
 
-CustomizationState CustomizationState::Capture(const TemplateWorkspace& ws) {
+CustomizationState CustomizationState::Capture(const TemplateWorkspace& ws, StepReach reach) {
     CustomizationState state;
     state.tables = ws.tables;
     state.tabVisible = ws.tabVisible;
+    if (reach == StepReach::TablesAndMenuFiles)
+        state.ReadMenuFiles(ws);
+    return state;
+}
+
+void CustomizationState::ReadMenuFiles(const TemplateWorkspace& ws) {
+    menuFilesRead = true;
     for (const MenuVariable& menu : ws.tables.menus) {
         fs::path file;
         try {
@@ -34,9 +41,8 @@ CustomizationState CustomizationState::Capture(const TemplateWorkspace& ws) {
             continue; // a folder outside the package is never written
         }
         if (auto bytes = ReadMenuFile(file))
-            state.menuFiles.emplace(file, std::move(*bytes));
+            menuFiles.emplace(file, std::move(*bytes));
     }
-    return state;
 }
 
 } // namespace quorlex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "customize/CustomizationState.h"
+
 #include <string>
 
 namespace quorlex {
@@ -8,10 +10,11 @@ class PageContext;
 
 // One user action on a customization page, held open while it runs: whatever it changes in
 // the tables and menu files becomes one undo step under its label. A step opened while
-// another is open joins that one.
+// another is open joins that one. An action that never writes a menu file says so, and its
+// step does not read them.
 class CustomizationStep {
 public:
-    CustomizationStep(PageContext& context, std::string label);
+    CustomizationStep(PageContext& context, std::string label, StepReach reach = StepReach::TablesAndMenuFiles);
     ~CustomizationStep();
     CustomizationStep(const CustomizationStep&) = delete;
     CustomizationStep& operator=(const CustomizationStep&) = delete;

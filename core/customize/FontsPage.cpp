@@ -80,7 +80,7 @@ void FontsPage::Store(FontBox which) {
     FontVariable* row = SelectedRow();
     if (!row)
         return;
-    CustomizationStep step(m_session, "font " + row->title);
+    CustomizationStep step(m_session, "font " + row->title, StepReach::Tables);
     Field(*row, which) = Box(which).text;
     if (which == FontBox::Size && !IsNumber(row->size)) {
         Box(FontBox::Unit).text.clear();
@@ -91,7 +91,7 @@ void FontsPage::Store(FontBox which) {
 
 void FontsPage::ApplySizeAndUnit() {
     const FontVariable* row = SelectedRow();
-    CustomizationStep step(m_session, row ? "font " + row->title : std::string());
+    CustomizationStep step(m_session, row ? "font " + row->title : std::string(), StepReach::Tables);
     Store(FontBox::Size);
     Store(FontBox::Unit);
 }
@@ -100,7 +100,7 @@ void FontsPage::Default() {
     TemplateWorkspace* ws = m_session.workspace();
     if (!ws)
         return;
-    CustomizationStep step(m_session, "fonts default");
+    CustomizationStep step(m_session, "fonts default", StepReach::Tables);
     Reset();
     try {
         LoadFonts(*ws, m_session.ui());

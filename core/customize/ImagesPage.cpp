@@ -99,7 +99,7 @@ void ImagesPage::FileClicked(size_t index) {
     ImageVariable* row = SelectedRow();
     if (!row || index >= m_files.size())
         return;
-    CustomizationStep step(m_session, "image " + row->title);
+    CustomizationStep step(m_session, "image " + row->title, StepReach::Tables);
     m_selectedFile = index;
     row->url = m_files[index];
     m_session.Refresh();
@@ -133,7 +133,7 @@ bool ImagesPage::Tweak() {
     if (!row)
         return false;
     if (const std::string* file = SelectedFileName()) {
-        CustomizationStep step(m_session, "image " + row->title);
+        CustomizationStep step(m_session, "image " + row->title, StepReach::Tables);
         row->url = *file;
     }
     m_editor.SetImagePath(row->folder + row->url);

@@ -46,7 +46,7 @@ void LayoutsPage::OptionClicked(size_t index) {
     LayoutVariable* row = SelectedRow();
     if (!row || index >= m_options.size())
         return;
-    CustomizationStep step(m_session, "layout " + row->title);
+    CustomizationStep step(m_session, "layout " + row->title, StepReach::Tables);
     m_selectedOption = index;
     row->choice = m_options[index];
     m_session.Refresh();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "customize/CustomizationState.h"
+
 #include <string>
 
 namespace quorlex {
@@ -23,7 +25,7 @@ public:
     virtual void ShowHelpPage(const std::string& page) = 0;
     // Around one user action that may change the customization (see CustomizationStep);
     // EndStep must not throw.
-    virtual void BeginStep() = 0;
+    virtual void BeginStep(StepReach reach) = 0;
     virtual void EndStep(const std::string& label) = 0;
 };
 

@@ -77,7 +77,7 @@ void PresetStore::Apply() {
     if (!ws || !m_selected || *m_selected >= names().size())
         return;
     const std::string name = names()[*m_selected];
-    CustomizationStep step(m_session, std::string(InfoOf(m_kind).name) + " preset " + name);
+    CustomizationStep step(m_session, std::string(InfoOf(m_kind).name) + " preset " + name, StepReach::Tables);
     if (m_page)
         m_page->BeforePresetApply();
     bool taken = true;
@@ -143,7 +143,7 @@ void PresetStore::Default() {
     TemplateWorkspace* ws = m_session.workspace();
     if (!ws)
         return;
-    CustomizationStep step(m_session, std::string(InfoOf(m_kind).name) + " default");
+    CustomizationStep step(m_session, std::string(InfoOf(m_kind).name) + " default", StepReach::Tables);
     m_selected.reset();
     bool reloaded = true;
     try {

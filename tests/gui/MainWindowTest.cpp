@@ -357,7 +357,7 @@ private slots:
         QCOMPARE(colors[4].value, std::string("#FF0000"));
 
         // Labels show as typed: neither a mnemonic nor markup.
-        f.session().BeginStep();
+        f.session().BeginStep(StepReach::Tables);
         f.session().workspace()->tables.colors[0].value = "#000000";
         f.session().EndStep("color <b>Sea & Sky</b>");
         QCOMPARE(undo->text(), QStringLiteral("Undo: color <b>Sea && Sky</b>"));

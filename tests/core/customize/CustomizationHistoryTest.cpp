@@ -135,7 +135,7 @@ TEST_F(CustomizationHistoryTest, UnchangedActionsAddNothingAndANewStepDropsTheRe
     EXPECT_EQ(session.history().size(), 2u);
 
     // No undo while an action is still running.
-    session.BeginStep();
+    session.BeginStep(StepReach::Tables);
     session.Undo();
     session.EndStep("nothing");
     EXPECT_EQ(UndoCaption(), "Undo: layout Top");
@@ -186,4 +186,20 @@ TEST_F(CustomizationHistoryTest, AMissingMenuFileIsMissingAgainAndAFailedUndoKee
     session.Undo();
     EXPECT_EQ(ReadFileBytes(file), "Menu\r\n");
     EXPECT_EQ(session.menusPage().tree(), (MenuTree{{"Menu", {}}}));
+}
+
+// A step that keeps to the tables reads no menu file; a menu action inside one still brings
+// its menu file back.
+TEST_F(CustomizationHistoryTest, AMenuActionInsideATablesStepIsUndoneWithIt) {
+    OpenWithSelections();
+    const Snapshot before = Now();
+    dialogs.items = {MenuItemFields{"Events", "#", ""}};
+    session.BeginStep(StepReach::Tables);
+    session.colorsPage().SwatchClicked(kNavy);
+    session.menusPage().Add();
+    session.EndStep("both");
+    EXPECT_EQ(session.history().size(), 1u);
+    ASSERT_FALSE(Now() == before);
+    session.Undo();
+    EXPECT_TRUE(Now() == before);
 }
