@@ -333,6 +333,7 @@ BENCHMARK(BM_StartupPainted)->Apply([](auto* b) { Changes(b, 5); });
 int main(int argc, char** argv) {
     UseSoftwareRendering();
     QApplication app(argc, argv);
+    RestoreUserEnvironment();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -7,7 +7,9 @@ namespace quorlex {
 
 namespace {
 
+constexpr const char* kGlIntegration = "QT_XCB_GL_INTEGRATION";
 QtMessageHandler g_nextHandler = nullptr;
+bool g_glSwitchedOff = false;
 
 // The two warnings Qt gives once when OpenGL is left out on purpose.
 bool IsMissingGlWarning(QtMsgType type, const QString& message) {
@@ -29,10 +31,18 @@ void UseSoftwareRendering() {
     // Nothing then draws through OpenGL, so X11 need not load it: that saves a tenth of a
     // second at start (the GL driver and its shader compiler).
     const bool software = backend.isEmpty() || backend == "software";
-    if (software && !qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    if (!software || qEnvironmentVariableIsSet(kGlIntegration))
+        return;
+    qputenv(kGlIntegration, "none");
+    g_glSwitchedOff = true;
+    if (!g_nextHandler)
         g_nextHandler = qInstallMessageHandler(SkipMissingGlWarnings);
-    }
+}
+
+void RestoreUserEnvironment() {
+    if (g_glSwitchedOff)
+        qunsetenv(kGlIntegration);
+    g_glSwitchedOff = false;
 }
 
 } // namespace quorlex

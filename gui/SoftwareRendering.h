@@ -8,4 +8,8 @@ namespace quorlex {
 // painting, X11's OpenGL support is not loaded unless QT_XCB_GL_INTEGRATION asks for it.
 void UseSoftwareRendering();
 
+// Call it once the application object exists: the programs this one starts (the browser, the
+// file manager) then get the user's environment, without the setting made above.
+void RestoreUserEnvironment();
+
 } // namespace quorlex

@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
         return RunCommandLine(command, folders, std::cout, std::cerr);
     UseSoftwareRendering();
     GuardedApplication app(argc, argv);
+    RestoreUserEnvironment();
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
     const QString resources = PathToQt(folders.program() / "resources");
 

@@ -1,6 +1,7 @@
 // The desktop services that guard the user's files: the trash and the browser's content policy.
 #include "LocalContentPolicy.h"
 #include "QtPlatform.h"
+#include "SoftwareRendering.h"
 #include "support/TestFolder.h"
 
 #include <QApplication>
@@ -13,6 +14,24 @@ class PlatformServicesTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { qputenv("XDG_DATA_HOME", QByteArray::fromStdString((m_home.path() / "data").string())); }
+
+    // A browser or file manager started from here must not lose its own OpenGL.
+    void startedProgramsGetTheUsersRenderingSettings() {
+        const QByteArray tests = qgetenv("QT_XCB_GL_INTEGRATION");
+        const QByteArray backend = qgetenv("QT_QUICK_BACKEND");
+        qunsetenv("QT_QUICK_BACKEND");
+        qunsetenv("QT_XCB_GL_INTEGRATION");
+        UseSoftwareRendering();
+        QCOMPARE(qgetenv("QT_XCB_GL_INTEGRATION"), QByteArray("none"));
+        RestoreUserEnvironment();
+        QVERIFY(!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"));
+        qputenv("QT_XCB_GL_INTEGRATION", "glx");
+        UseSoftwareRendering();
+        RestoreUserEnvironment();
+        QCOMPARE(qgetenv("QT_XCB_GL_INTEGRATION"), QByteArray("glx"));
+        qputenv("QT_XCB_GL_INTEGRATION", tests);
+        qputenv("QT_QUICK_BACKEND", backend);
+    }
 
     void aLinkIsNeverHandedToTheTrash() {
         m_home.Write("site/index.html", "my site");
