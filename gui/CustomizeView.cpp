@@ -123,6 +123,17 @@ QToolBar* CustomizeView::BuildPreviewToolbar() {
     refresh->setObjectName(QStringLiteral("Refresh"));
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
     connect(refresh, &QAction::triggered, this, [this] { m_session.RefreshPreview(); });
+    AddHistoryActions(toolbar);
+    toolbar->addSeparator();
+    toolbar->addWidget(BuildDeviceWidths());
+    // Undo and Redo change with every step. A bar of fixed size lays itself out again then,
+    // instead of the whole window, which would hold up the preview's next frame by milliseconds.
+    toolbar->ensurePolished();
+    toolbar->setFixedSize(toolbar->sizeHint());
+    return toolbar;
+}
+
+void CustomizeView::AddHistoryActions(QToolBar* toolbar) {
     m_undo = toolbar->addAction(QStringLiteral("Undo"));
     m_undo->setObjectName(QStringLiteral("Undo"));
     m_undo->setIconText(QStringLiteral("Undo"));
@@ -134,13 +145,6 @@ QToolBar* CustomizeView::BuildPreviewToolbar() {
     m_redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     connect(m_redo, &QAction::triggered, this, [this] { m_session.Redo(); });
     ShowHistory();
-    toolbar->addSeparator();
-    toolbar->addWidget(BuildDeviceWidths());
-    // Undo and Redo change with every step. A bar of fixed size lays itself out again then,
-    // instead of the whole window, which would hold up the preview's next frame by milliseconds.
-    toolbar->ensurePolished();
-    toolbar->setFixedSize(toolbar->sizeHint());
-    return toolbar;
 }
 
 QComboBox* CustomizeView::BuildDeviceWidths() {

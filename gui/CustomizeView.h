@@ -48,6 +48,7 @@ public:
 private:
     QWidget* BuildPreviewGroup();
     QToolBar* BuildPreviewToolbar();
+    void AddHistoryActions(QToolBar* toolbar);
     QComboBox* BuildDeviceWidths();
 
     Session& m_session;
