@@ -1,5 +1,6 @@
 #include "output/PageReferences.h"
 
+#include "util/PathUtils.h"
 #include "util/TextSearch.h"
 
 #include <utility>
@@ -31,23 +32,8 @@ bool StartsFolded(std::string_view text, size_t pos, std::string_view pattern) {
     return true;
 }
 
-size_t FindFolded(std::string_view text, std::string_view pattern, size_t from) {
-    for (size_t i = from; i + pattern.size() <= text.size(); ++i)
-        if (StartsFolded(text, i, pattern))
-            return i;
-    return std::string_view::npos;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string Unquoted(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimControls(text);
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
         text = text.substr(1, text.size() - 2);
     return std::string(text);
@@ -181,7 +167,7 @@ std::vector<std::string> HtmlReferences(std::string_view html) {
                 Append(found, CssReferences(value));
         }
         if (tag == "style" || tag == "script") {
-            const size_t end = FindFolded(html, "</" + tag, pos);
+            const size_t end = CaseInsensitiveFinder("</" + tag).FindIn(html, pos);
             const size_t stop = end == std::string_view::npos ? html.size() : end;
             if (tag == "style" && pos < stop)
                 Append(found, CssReferences(html.substr(pos, stop - pos)));
