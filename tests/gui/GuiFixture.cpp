@@ -6,6 +6,7 @@
 #include "QtText.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -60,15 +61,20 @@ void ClickTab(QTabWidget* tabs, int index) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
 }
 
-// The browser paints a moment after it reports the page loaded: wait until the picture settles.
-// A picture still settling after 3 s is taken as it is.
+// The browser paints a moment after it reports the page loaded, and may show a blank page for
+// longer than one look: wait until the picture has not changed for 250 ms. A picture still
+// settling after 3 s is taken as it is.
 QImage SettledPicture(QWidget& widget) {
     QImage last;
+    QElapsedTimer still;
+    still.start();
     [[maybe_unused]] const bool settled = QTest::qWaitFor([&] {
-        const QImage now = widget.grab().toImage();
-        const bool same = now == last;
-        last = now;
-        return same;
+        QImage now = widget.grab().toImage();
+        if (now != last) {
+            last = std::move(now);
+            still.restart();
+        }
+        return still.elapsed() >= 250;
     }, 3000);
     return last;
 }
