@@ -43,11 +43,17 @@ void SwatchList::Show(const std::vector<Swatch>& swatches, std::optional<size_t>
     const QSignalBlocker blocker(this);
     if (count() != static_cast<int>(swatches.size())) {
         clear();
+        m_iconColors.clear();
         for (const Swatch& swatch : swatches)
             addItem(ToQt(swatch.name));
     }
+    // Only the "Custom..." color changes from one call to the next; its neighbours keep their icons.
     for (size_t i = 0; i < swatches.size(); ++i)
-        item(static_cast<int>(i))->setIcon(SwatchIcon(swatches[i].color));
+        if (i >= m_iconColors.size() || m_iconColors[i] != swatches[i].color)
+            item(static_cast<int>(i))->setIcon(SwatchIcon(swatches[i].color));
+    m_iconColors.clear();
+    for (const Swatch& swatch : swatches)
+        m_iconColors.push_back(swatch.color);
     ShowSelectedRow(this, selected);
 }
 

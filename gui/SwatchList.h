@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include <optional>
+#include <vector>
 
 namespace quorlex {
 
@@ -24,6 +25,9 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::vector<Color> m_iconColors; // the color each row's icon shows
 };
 
 } // namespace quorlex

@@ -194,8 +194,12 @@ private slots:
         OpenHarbor(f);
         ColorsPanel* panel = f.window().customizeView()->colorsPanel();
         const auto& colors = f.session().workspace()->tables.colors;
+        const auto customSwatchPixel = [panel] {
+            return panel->swatchList()->item(0)->icon().pixmap(18, 12).toImage().pixelColor(5, 5);
+        };
         ClickRow(panel->titleList(), 2);
         QCOMPARE(panel->colorField()->text(), QStringLiteral("#2F3B43"));
+        QCOMPARE(customSwatchPixel(), QColor(0x2F, 0x3B, 0x43));
         ClickRow(panel->swatchList(), 10);
         QCOMPARE(colors[2].value, std::string("#FF0000"));
         QCOMPARE(panel->colorField()->text(), QStringLiteral("#FF0000"));
@@ -209,6 +213,7 @@ private slots:
         QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("Transparent")), Qt::LeftButton);
         QCOMPARE(colors[2].value, std::string("transparent"));
         QCOMPARE(panel->swatchList()->currentRow(), 0);
+        QCOMPARE(customSwatchPixel(), QColor(Qt::white)); // the icon of "no color"
 
         PresetPanel* presets = panel->presetPanel();
         QVERIFY(presets->findChild<QLabel*>()->text().startsWith(QStringLiteral("Presets (Double-click")));
