@@ -66,15 +66,14 @@ std::vector<TextSample> Samples(const QVariant& value) {
 
 constexpr int kTimeLimitMs = 30000;
 
-// A page that may show only the address the probe asked for, and nothing after it but the
-// blank page it is left on.
+// A page that may show only the address the probe asked for, and nothing after it.
 class ProbePage : public QWebEnginePage {
 public:
     ProbePage(const QUrl* allowed, QObject* parent) : QWebEnginePage(parent), m_allowed(allowed) {}
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
-        return !isMainFrame || url == *m_allowed || url == QUrl(QStringLiteral("about:blank"));
+        return !isMainFrame || url == *m_allowed;
     }
 
 private:
@@ -134,7 +133,9 @@ void TextColorProbe::Reply(std::optional<std::vector<TextSample>> samples) {
     m_timeLimit.stop();
     if (!m_done)
         return;
-    m_view->setUrl(QUrl(QStringLiteral("about:blank")));
+    // Leaving the page for a blank one would be a navigation of its own, which can swallow the
+    // next request's load when it comes soon after; stopping its loading is enough.
+    m_view->triggerPageAction(QWebEnginePage::Stop);
     std::exchange(m_done, nullptr)(std::move(samples));
 }
 

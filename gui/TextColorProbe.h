@@ -27,7 +27,7 @@ public:
 private:
     void MakeView();
     void LoadingChanged(const QWebEngineLoadingInfo& info);
-    // Answers the request under way and leaves the page, so its scripts stop running.
+    // Answers the request under way and stops the page's loading.
     void Reply(std::optional<std::vector<TextSample>> samples);
 
     std::unique_ptr<QWebEngineView> m_view;
