@@ -131,12 +131,14 @@ void TextColorProbe::LoadingChanged(const QWebEngineLoadingInfo& info) {
 
 void TextColorProbe::Reply(std::optional<std::vector<TextSample>> samples) {
     m_timeLimit.stop();
-    if (!m_done)
+    // Taken first: stopping a load under way may report it at once, and that must not answer again.
+    Done done = std::exchange(m_done, nullptr);
+    if (!done)
         return;
     // Leaving the page for a blank one would be a navigation of its own, which can swallow the
     // next request's load when it comes soon after; stopping its loading is enough.
     m_view->triggerPageAction(QWebEnginePage::Stop);
-    std::exchange(m_done, nullptr)(std::move(samples));
+    done(std::move(samples));
 }
 
 } // namespace quorlex
