@@ -38,9 +38,10 @@ size_t FolderBytes(const fs::path& folder) {
 void BM_GenerateStress(benchmark::State& state) {
     static const bench::TempStressPackage package("quorlex-generation", bench::kGenerationStress);
     bench::SilentUi ui;
+    LoadNotices notices;
     FilesystemPlatform platform;
     TemplateWorkspace ws;
-    LoadPackage(ws, package.path(), ui);
+    LoadPackage(ws, package.path(), notices);
     GenerationResult result;
     SiteGenerator generator(platform, ui);
     double copyMs = 0;

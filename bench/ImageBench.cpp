@@ -1,4 +1,3 @@
-#include "SilentUi.h"
 #include "imagetools/ImageEditor.h"
 #include "imagetools/JpegCodec.h"
 #include "util/TextFile.h"
@@ -48,8 +47,8 @@ const fs::path& PhotoFile() {
 ImageEditor& LoadedEditor() {
     static ImageEditor editor;
     static const bool loaded = [] {
-        bench::SilentUi ui;
-        return editor.Load(PhotoFile(), ui);
+        editor.Load(PhotoFile());
+        return true;
     }();
     (void)loaded;
     return editor;

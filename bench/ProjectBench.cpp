@@ -14,10 +14,10 @@ using namespace quorlex;
 TemplateWorkspace& StressWorkspace() {
     static const bench::TempStressPackage package("quorlex-project", bench::kRebuildStress);
     static TemplateWorkspace ws = [] {
-        bench::SilentUi ui;
+        LoadNotices notices;
         TemplateWorkspace loaded;
         loaded.templateId = "stress";
-        LoadPackage(loaded, package.path(), ui);
+        LoadPackage(loaded, package.path(), notices);
         return loaded;
     }();
     return ws;

@@ -1,4 +1,4 @@
-#include "SilentUi.h"
+#include "workspace/WorkspaceLoader.h"
 #include "StressPackage.h"
 #include "preview/Rebuild.h"
 #include "util/OrderedReplace.h"
@@ -17,9 +17,9 @@ using namespace quorlex;
 namespace fs = std::filesystem;
 
 TemplateWorkspace LoadWorkspace(const fs::path& folder) {
-    bench::SilentUi ui;
+    LoadNotices notices;
     TemplateWorkspace ws;
-    LoadPackage(ws, folder, ui);
+    LoadPackage(ws, folder, notices);
     return ws;
 }
 
@@ -32,7 +32,7 @@ void BM_RebuildSample(benchmark::State& state) {
     const TemplateWorkspace ws = LoadWorkspace(fs::path(QUORLEX_SAMPLE_TEMPLATES) / "harbor");
     std::string page, scratch; // kept between rebuilds, as the session keeps them
     for (auto _ : state)
-        RebuildPage(ws, page, scratch);
+        BuildWorkingPage(ws, page, scratch);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * ws.templatePage.size()));
 }
 BENCHMARK(BM_RebuildSample)->Unit(benchmark::kMicrosecond);
@@ -41,7 +41,7 @@ void BM_RebuildStress(benchmark::State& state) {
     const TemplateWorkspace ws = LoadWorkspace(StressFolder());
     std::string page, scratch;
     for (auto _ : state)
-        RebuildPage(ws, page, scratch);
+        BuildWorkingPage(ws, page, scratch);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * ws.templatePage.size()));
     state.counters["page_kB"] = static_cast<double>(ws.templatePage.size()) / 1024;
     state.counters["variables"] = static_cast<double>(ws.tables.colors.size() + ws.tables.fonts.size() +

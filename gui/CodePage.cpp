@@ -94,8 +94,8 @@ void CodePage::CopyToClipboard(CodeTab tab) {
 void CodePage::SaveFile(CodeTab tab) { SaveCodeFile(tab, FromQt(editor(tab)->text()), m_session.ui()); }
 
 void CodePage::ShowGeneration() {
-    editor(CodeTab::Html)->setText(ToQt(m_session.generation().htmlCode));
-    editor(CodeTab::Css)->setText(ToQt(m_session.generation().cssCode));
+    editor(CodeTab::Html)->setText(ToQt(m_session.filesPage().generation().htmlCode));
+    editor(CodeTab::Css)->setText(ToQt(m_session.filesPage().generation().cssCode));
 }
 
 void CodePage::ShowWorkspace() {

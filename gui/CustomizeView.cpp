@@ -27,10 +27,6 @@ namespace quorlex {
 
 namespace {
 
-// Sub-page index of each table kind's tab.
-constexpr TableKind kSubPageKinds[] = {TableKind::Colors, TableKind::Images, TableKind::Layouts, TableKind::Fonts,
-                                       TableKind::Menus};
-
 template <typename Rows>
 QStringList Titles(const Rows& rows) {
     QStringList titles;
@@ -87,7 +83,7 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
 
     connect(m_subPages, &QTabWidget::currentChanged, this, [this](int index) {
         if (!m_applying)
-            m_session.SubPageChanged(index);
+            m_session.SubPageChanged(static_cast<SubPage>(index));
     });
     connect(m_split, &QSplitter::splitterMoved, this, [this] { m_session.SplitterMoved(m_split->sizes().first()); });
 }
@@ -122,7 +118,7 @@ QToolBar* CustomizeView::BuildPreviewToolbar() {
     QAction* refresh = toolbar->addAction(QStringLiteral("&Refresh"));
     refresh->setObjectName(QStringLiteral("Refresh"));
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
-    connect(refresh, &QAction::triggered, this, [this] { m_session.RefreshPreview(); });
+    connect(refresh, &QAction::triggered, this, [this] { m_session.Rebuildtemplate(ViewUpdate::Reload); });
     AddHistoryActions(toolbar);
     toolbar->addSeparator();
     toolbar->addWidget(BuildDeviceWidths());
@@ -166,8 +162,8 @@ void CustomizeView::ShowWorkspace() {
     const TemplateWorkspace* ws = m_session.workspace();
     if (!ws)
         return;
-    for (int i = 0; i < 5; ++i)
-        m_subPages->setTabVisible(i, ws->TabVisible(kSubPageKinds[i]));
+    for (size_t i = 0; i < kSubPageTables.size(); ++i)
+        m_subPages->setTabVisible(static_cast<int>(i), ws->TabVisible(kSubPageTables[i]));
     m_colors->Reload(TitlesOf(*ws, TableKind::Colors));
     m_layouts->Reload(TitlesOf(*ws, TableKind::Layouts));
     m_fonts->Reload(TitlesOf(*ws, TableKind::Fonts));
@@ -189,7 +185,7 @@ void CustomizeView::ShowHistory() {
 void CustomizeView::ShowWorkflow() {
     const WorkflowState& state = m_session.workflow();
     m_applying = true;
-    m_subPages->setCurrentIndex(state.activeSubPage);
+    m_subPages->setCurrentIndex(static_cast<int>(state.activeSubPage));
     m_applying = false;
     const int total = m_split->height();
     m_split->setSizes({state.subPageAreaHeight, std::max(0, total - state.subPageAreaHeight)});

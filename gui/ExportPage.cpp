@@ -163,7 +163,7 @@ QWidget* ExportPage::BuildTargetBar() {
     m_target->setObjectName(QStringLiteral("TargetFolder"));
     m_target->setReadOnly(true);
     auto* explorer = new QPushButton(QStringLiteral(" Open in Explorer "));
-    connect(explorer, &QPushButton::clicked, this, [this] { m_session.OpenInExplorer(PathFromQt(m_target->text())); });
+    connect(explorer, &QPushButton::clicked, this, [this] { m_session.filesPage().OpenInExplorer(PathFromQt(m_target->text())); });
 
     auto* bar = new QWidget;
     auto* layout = new QHBoxLayout(bar);
@@ -192,20 +192,20 @@ QString ExportPage::targetText() const { return m_target->text(); }
 
 void ExportPage::ShowGeneration() {
     m_generated->clear();
-    for (const std::string& file : m_session.generation().files)
+    for (const std::string& file : m_session.filesPage().generation().files)
         m_generated->addItem(ToQt(file));
-    m_dreamweaver->setChecked(m_session.templateOptions().dreamweaverMx);
-    m_expressionWeb->setChecked(m_session.templateOptions().expressionWeb);
+    m_dreamweaver->setChecked(m_session.filesPage().templateOptions().dreamweaverMx);
+    m_expressionWeb->setChecked(m_session.filesPage().templateOptions().expressionWeb);
 }
 
 void ExportPage::OptionsChanged() {
-    m_session.SetTemplateOptions({m_dreamweaver->isChecked(), m_expressionWeb->isChecked()});
+    m_session.filesPage().SetTemplateOptions({m_dreamweaver->isChecked(), m_expressionWeb->isChecked()});
 }
 
 // Any other key on a template option generates again, as a click does.
 bool ExportPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && (watched == m_dreamweaver || watched == m_expressionWeb))
-        m_session.TemplateOptionKeyPressed(static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space);
+        m_session.filesPage().TemplateOptionKeyPressed(static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -215,7 +215,7 @@ void ExportPage::SetBrowserVisible(bool visible) {
     m_drives->setVisible(visible);
 }
 
-void ExportPage::ExportTemplate() { m_session.ExportTemplate(PathFromQt(m_target->text()), *this); }
+void ExportPage::ExportTemplate() { m_session.filesPage().ExportTemplate(PathFromQt(m_target->text()), *this); }
 
 void ExportPage::ShowFolder(const fs::path& folder) { SetCurrentFolder(PathToQt(folder)); }
 

@@ -26,8 +26,8 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
     m_outputPages->addTab(m_help, QStringLiteral("Template Help Info:"));
     m_outputPages->addTab(m_code, QStringLiteral("HTML/CSS Code:"));
     m_probe = new TextColorProbe(this);
-    session.siteCheck().SetProbe(m_probe);
-    m_siteCheck = new SiteCheckPage(session.siteCheck());
+    session.filesPage().siteCheck().SetProbe(m_probe);
+    m_siteCheck = new SiteCheckPage(session.filesPage().siteCheck());
     m_outputPages->addTab(m_siteCheck, QStringLiteral("Check site"));
     connect(m_outputPages, &QTabWidget::currentChanged, this, [this](int index) {
         if (!m_applying)
@@ -38,7 +38,7 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
     layout->addWidget(m_outputPages);
 }
 
-FilesView::~FilesView() { m_session.siteCheck().SetProbe(nullptr); }
+FilesView::~FilesView() { m_session.filesPage().siteCheck().SetProbe(nullptr); }
 
 void FilesView::ShowWorkspace() { m_code->ShowWorkspace(); }
 

@@ -70,7 +70,7 @@ void ImageEditorWindow::BuildMenu() {
     auto* bar = new QMenuBar;
     QMenu* main = bar->addMenu(QStringLiteral("Main"));
     for (const Operation& operation : kOperations) {
-        QAction* action = AddAction(QString::fromLatin1(operation.caption), QString::fromLatin1(operation.name) + "Item");
+        QAction* action = AddAction(QString::fromLatin1(operation.caption), QString::fromLatin1(operation.name) + QStringLiteral("Item"));
         connect(action, &QAction::triggered, this, [this, apply = operation.apply] { Operate(apply); });
         main->addAction(action);
     }

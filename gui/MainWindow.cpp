@@ -42,7 +42,7 @@ MainWindow::MainWindow(Session& session, QtBrowsers& browsers, const QString& re
     m_pages->addTab(m_files, QStringLiteral("3) Get the Files"));
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (!m_applying)
-            m_session.WorkflowPageChanged(index);
+            m_session.WorkflowPageChanged(static_cast<WorkflowPage>(index));
     });
     browsers.Attach(BrowserId::CatalogInfo, m_catalog->infoBrowser());
     browsers.Attach(BrowserId::LivePreview, m_customize->preview());
@@ -139,9 +139,9 @@ void MainWindow::Changed(Aspect aspect) {
 void MainWindow::ShowWorkflow() {
     const WorkflowState& state = m_session.workflow();
     m_applying = true;
-    for (int i = 0; i < 3; ++i)
-        m_pages->setTabVisible(i, state.pageVisible[i]);
-    m_pages->setCurrentIndex(state.activePage);
+    for (size_t i = 0; i < kWorkflowPageCount; ++i)
+        m_pages->setTabVisible(static_cast<int>(i), state.pageVisible[i]);
+    m_pages->setCurrentIndex(static_cast<int>(state.activePage));
     m_applying = false;
     setWindowTitle(ToQt(state.caption));
     m_customize->ShowWorkflow();

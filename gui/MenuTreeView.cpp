@@ -161,9 +161,9 @@ void MenuTreeView::keyPressEvent(QKeyEvent* event) {
 QStringList MenuTreeView::mimeTypes() const { return {QString::fromLatin1(kNodeMimeType)}; }
 
 QMimeData* MenuTreeView::mimeData(const QList<QTreeWidgetItem*>&) const {
-    auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(kNodeMimeType), QByteArray());
-    return data;
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kNodeMimeType), QByteArray());
+    return mime;
 }
 
 void MenuTreeView::dragEnterEvent(QDragEnterEvent* event) {

@@ -166,10 +166,10 @@ void MenusPanel::Reload(const QStringList& titles, bool classNameOffered) {
 }
 
 void MenusPanel::RenderTree() {
-    ShowSelectedRow(m_titles, m_page.current());
+    ShowSelectedRow(m_titles, m_page.selected());
     const bool loaded = m_shownLoads != m_page.loads();
     m_shownLoads = m_page.loads();
-    m_tree->Show(m_page.tree(), m_page.selected(), loaded);
+    m_tree->Show(m_page.tree(), m_page.selectedNode(), loaded);
 }
 
 void MenusPanel::RenderPresets() {

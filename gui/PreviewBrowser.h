@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/StylePatch.h"
+#include "ports/StylePatch.h"
 
 #include <QPointF>
 #include <QWebEngineView>

@@ -61,7 +61,7 @@ int Generate(const CommandLine& command, Session& session, const StreamUi& ui, s
         return 1;
     if (command.project && !session.LoadProjectFrom(*command.project))
         return 1;
-    session.SetTemplateOptions(command.options);
+    session.filesPage().SetTemplateOptions(command.options);
     if (ui.errors())
         return 1;
     try {

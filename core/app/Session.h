@@ -1,20 +1,14 @@
 #pragma once
 
+#include "app/CustomizePages.h"
 #include "app/ProgramFolders.h"
 #include "app/SessionListener.h"
 #include "app/WorkflowState.h"
 #include "catalog/CatalogPage.h"
-#include "customize/ColorsPage.h"
-#include "customize/CustomizationHistory.h"
-#include "customize/FontsPage.h"
-#include "customize/ImagesPage.h"
-#include "customize/LayoutsPage.h"
-#include "customize/PageContext.h"
-#include "customize/PresetStore.h"
-#include "menus/MenusPage.h"
-#include "output/Export.h"
-#include "output/Generation.h"
-#include "output/SiteCheck.h"
+#include "output/FilesPage.h"
+#include "pagebase/PageContext.h"
+#include "preview/LivePreview.h"
+#include "undo/UndoController.h"
 #include "workspace/TemplateWorkspace.h"
 
 #include <filesystem>
@@ -29,7 +23,8 @@ class HelpViewer;
 class Platform;
 class Ui;
 
-// The state of one run of the program and the operations of its main window.
+// One run of the program: the loaded package, the pages of the main window over it, the live
+// preview, the undo steps and the moves between the workflow's pages.
 class Session : public PageContext {
 public:
     Session(Ui& ui, Platform& platform, Browsers& browsers);
@@ -49,28 +44,12 @@ public:
 
     // Loads the package of the catalog selection; nothing happens without a selection.
     void RecalculateTemplate();
-    // Rebuilds the page, writes the preview file and shows it; throws Error on failure.
-    void Rebuildtemplate();
-    // "Refresh": the rebuild, with a failure reported to the user.
-    void Refresh() override;
-    // The toolbar's "Refresh": the rebuild, and the page loaded again in the view.
-    void RefreshPreview();
-
-    // Writes the finished site into the output folder; failures are shown to the user.
-    void GenerateTemplate();
-    // The template check boxes: every change generates again.
-    void SetTemplateOptions(const TemplateOptions& options);
-    // Copies the output folder into `target`; the view's browser is hidden meanwhile and shows
-    // the copied site's folder, then the target, afterwards. When the site check has something
-    // to say, the user is asked first; "No" exports nothing.
-    ExportOutcome ExportTemplate(const fs::path& target, ExportView& view);
+    // Rebuilds the page from the tables and brings the live preview up to date; a failure is
+    // shown to the user. The toolbar's "Refresh" loads the page again whatever changed.
+    void Rebuildtemplate() override { Rebuildtemplate(ViewUpdate::PatchWhenPossible); }
+    void Rebuildtemplate(ViewUpdate how);
     // Opens the preview page in the desktop's web browser.
     void PreviewInIE();
-    // Opens the target folder in the file manager.
-    void OpenInExplorer(const fs::path& target);
-    // A key on a template check box: the space bar toggles it (and the click generates);
-    // every other key generates again.
-    void TemplateOptionKeyPressed(bool spaceBar);
 
     // Opens the help viewer on the page of a help topic number (the numbers are in
     // help/HelpTopics.h); a number without a page of its own opens "index.html".
@@ -94,16 +73,16 @@ public:
     // generated again when their page is open. Nothing while a step runs.
     void Undo();
     void Redo();
-    bool CanUndo() const { return m_stepDepth == 0 && m_history.CanUndo(); }
-    bool CanRedo() const { return m_stepDepth == 0 && m_history.CanRedo(); }
-    const CustomizationHistory& history() const { return m_history; }
+    bool CanUndo() const { return m_undo.CanUndo(); }
+    bool CanRedo() const { return m_undo.CanRedo(); }
+    const CustomizationHistory& history() const { return m_undo.history(); }
     void BeginStep(StepReach reach) override;
     void EndStep(const std::string& label) override;
 
     // Entering "3) Get the Files" shows its first tab and generates.
-    void WorkflowPageChanged(int index);
+    void WorkflowPageChanged(WorkflowPage page);
     void OutputPageChanged(int index);
-    void SubPageChanged(int index);
+    void SubPageChanged(SubPage page);
     void SplitterMoved(int height);
     // A choice of the preview's device width control.
     void PreviewWidthChosen(DeviceWidth width);
@@ -117,26 +96,20 @@ public:
     // The loaded package, if any load has succeeded.
     const TemplateWorkspace* workspace() const override { return m_workspace ? &*m_workspace : nullptr; }
     TemplateWorkspace* workspace() override { return m_workspace ? &*m_workspace : nullptr; }
-    ColorsPage& colorsPage() { return m_colorsPage; }
-    FontsPage& fontsPage() { return m_fontsPage; }
-    LayoutsPage& layoutsPage() { return m_layoutsPage; }
-    ImagesPage& imagesPage() { return m_imagesPage; }
-    MenusPage& menusPage() { return m_menusPage; }
-    const TemplateOptions& templateOptions() const { return m_options; }
-    const GenerationResult& generation() const { return m_generation; }
-    SiteCheck& siteCheck() { return m_siteCheck; }
+    ColorsPage& colorsPage() { return m_pages.colors; }
+    FontsPage& fontsPage() { return m_pages.fonts; }
+    LayoutsPage& layoutsPage() { return m_pages.layouts; }
+    ImagesPage& imagesPage() { return m_pages.images; }
+    MenusPage& menusPage() { return m_pages.menus; }
+    FilesPage& filesPage() { return m_filesPage; }
     Ui& ui() override { return m_ui; }
     Platform& platform() { return m_platform; }
 
 private:
     void Notify(Aspect aspect);
     void RemoveLeftovers();
-    // A new package: the customization pages start without selections.
-    void ResetPages();
-    void WritePreview(TemplateWorkspace& ws);
     void OpenInBrowser(const std::string& url);
-    void Restore(RestoredParts (CustomizationHistory::*direction)(TemplateWorkspace&));
-    void RefreshRestoredPages(const RestoredParts& parts);
+    void Restore(RestoredParts (UndoController::*direction)(TemplateWorkspace&));
 
     Ui& m_ui;
     Platform& m_platform;
@@ -148,20 +121,10 @@ private:
     CatalogPage m_catalogPage;
     WorkflowState m_workflow;
     std::optional<TemplateWorkspace> m_workspace;
-    ColorsPage m_colorsPage{*this};
-    FontsPage m_fontsPage{*this};
-    LayoutsPage m_layoutsPage{*this};
-    ImagesPage m_imagesPage{*this, m_platform};
-    MenusPage m_menusPage{*this};
-    std::string m_shownPage;      // the page the live preview shows
-    std::string m_rebuildScratch; // kept between rebuilds so they reuse its memory
-    SiteGenerator m_generator;
-    TemplateOptions m_options;
-    GenerationResult m_generation;
-    SiteCheck m_siteCheck;
-    CustomizationHistory m_history;
-    int m_stepDepth = 0;
-    std::optional<CustomizationState> m_stepBefore; // the state when the open step began
+    CustomizePages m_pages{*this, m_platform};
+    FilesPage m_filesPage{*this, m_platform, [this] { Notify(Aspect::Output); }};
+    LivePreview m_preview{m_browsers};
+    UndoController m_undo;
 };
 
 } // namespace quorlex

@@ -1,25 +1,32 @@
 #pragma once
 
 #include "preview/DeviceWidth.h"
+#include "workspace/TableFiles.h"
 
 #include <array>
 #include <string>
 
 namespace quorlex {
 
+// The main window's pages, in their tab order.
+enum class WorkflowPage { Select, Customize, Files };
+constexpr size_t kWorkflowPageCount = 3;
+
+// The tabs of "2) Customize", in their tab order.
+enum class SubPage { Colors, Images, Layouts, Fonts, Menus, LargePreview };
+// The table each sub-page before "Large Preview:" shows, by sub-page.
+constexpr std::array<TableKind, 5> kSubPageTables{TableKind::Colors, TableKind::Images, TableKind::Layouts,
+                                                  TableKind::Fonts, TableKind::Menus};
+
 // The main window's pages: which are shown, which is active, and the height rule of the
 // customization area over the live preview.
 struct WorkflowState {
-    static constexpr int kSelectPage = 0;
-    static constexpr int kCustomizePage = 1;
-    static constexpr int kFilesPage = 2;
-    static constexpr int kLargePreviewSubPage = 5;
     static constexpr int kDesignedAreaHeight = 207;
     static constexpr int kLargePreviewAreaHeight = 30;
 
-    std::array<bool, 3> pageVisible{true, false, false};
-    int activePage = kSelectPage;
-    int activeSubPage = 0;
+    std::array<bool, kWorkflowPageCount> pageVisible{true, false, false};
+    WorkflowPage activePage = WorkflowPage::Select;
+    SubPage activeSubPage = SubPage::Colors;
     int CustomizePagesHeight = kDesignedAreaHeight;
     int subPageAreaHeight = kDesignedAreaHeight;
     bool hoverTabVisible = false;
@@ -30,9 +37,9 @@ struct WorkflowState {
     DeviceWidth previewWidth = DeviceWidth::Full;
 
     // Selecting "Large Preview:" leaves only the tabs; any other sub-page gets the user's height.
-    void SubPageChanged(int index) {
-        activeSubPage = index;
-        subPageAreaHeight = index == kLargePreviewSubPage ? kLargePreviewAreaHeight : CustomizePagesHeight;
+    void SubPageChanged(SubPage page) {
+        activeSubPage = page;
+        subPageAreaHeight = page == SubPage::LargePreview ? kLargePreviewAreaHeight : CustomizePagesHeight;
     }
     void SplitterMoved(int height) {
         CustomizePagesHeight = height;
@@ -41,8 +48,8 @@ struct WorkflowState {
     // After a package load: all pages shown, customization active, designed height.
     void ShowLoadedTemplate() {
         pageVisible = {true, true, true};
-        activePage = kCustomizePage;
-        activeSubPage = 0;
+        activePage = WorkflowPage::Customize;
+        activeSubPage = SubPage::Colors;
         subPageAreaHeight = kDesignedAreaHeight;
     }
 };

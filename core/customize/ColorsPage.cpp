@@ -1,20 +1,15 @@
 #include "customize/ColorsPage.h"
 
-#include "customize/CustomizationStep.h"
-#include "customize/PageContext.h"
-#include "customize/RowAt.h"
+#include "pagebase/CustomizationStep.h"
+#include "pagebase/PageContext.h"
 #include "help/HelpTopics.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
 
 namespace quorlex {
 
-ColorsPage::ColorsPage(PageContext& session) : m_session(session), m_presets(session, PresetKind::Colors, this) {}
-
-ColorVariable* ColorsPage::SelectedRow() {
-    TemplateWorkspace* ws = m_session.workspace();
-    return RowAt(ws ? &ws->tables.colors : nullptr, m_selected);
-}
+ColorsPage::ColorsPage(PageContext& context)
+    : TablePage(context, &VariableTables::colors), m_presets(context, PresetKind::Colors, this) {}
 
 void ColorsPage::SetColorField(const std::string& text) {
     if (text == m_colorField)
@@ -35,14 +30,18 @@ void ColorsPage::Store(const std::string& value) {
     ColorVariable* row = SelectedRow();
     if (!row)
         return;
-    CustomizationStep step(m_session, "color " + row->title, StepReach::Tables);
+    CustomizationStep step(m_context, "color " + row->title, StepReach::Tables);
     row->value = value;
     SetColorField(value);
-    m_session.Refresh();
+    m_context.Rebuildtemplate();
 }
 
 void ColorsPage::TitleClicked(std::optional<size_t> row) {
     m_selected = row;
+    ShowSelectedRow();
+}
+
+void ColorsPage::ShowSelectedRow() {
     if (const ColorVariable* variable = SelectedRow())
         SetColorField(variable->value);
 }
@@ -53,9 +52,9 @@ void ColorsPage::ApplyField() {
     ColorVariable* row = SelectedRow();
     if (!row)
         return;
-    CustomizationStep step(m_session, "color " + row->title, StepReach::Tables);
+    CustomizationStep step(m_context, "color " + row->title, StepReach::Tables);
     row->value = m_colorField;
-    m_session.Refresh();
+    m_context.Rebuildtemplate();
 }
 
 void ColorsPage::SwatchClicked(size_t index) {
@@ -70,7 +69,7 @@ void ColorsPage::SwatchEnter(size_t index) {
     if (index != kCustomSwatch)
         return;
     const ColorVariable* row = SelectedRow();
-    CustomizationStep step(m_session, row ? "color " + row->title : std::string(), StepReach::Tables);
+    CustomizationStep step(m_context, row ? "color " + row->title : std::string(), StepReach::Tables);
     const std::optional<Color> chosen = ChooseWithPreview(m_swatches[kCustomSwatch].color);
     if (!chosen)
         return;
@@ -88,13 +87,13 @@ std::optional<Color> ColorsPage::ChooseWithPreview(Color initial) {
             return;
         current->value = ColorToHtml(color);
         previewed = true;
-        m_session.Refresh();
+        m_context.Rebuildtemplate();
     };
-    const std::optional<Color> chosen = m_session.ui().ChooseColor(initial, preview);
+    const std::optional<Color> chosen = m_context.ui().ChooseColor(initial, preview);
     ColorVariable* current = SelectedRow();
     if (!chosen && previewed && current) {
         current->value = before;
-        m_session.Refresh();
+        m_context.Rebuildtemplate();
     }
     return chosen;
 }
@@ -104,7 +103,7 @@ void ColorsPage::Transparent() { Store("transparent"); }
 void ColorsPage::ChooseColor() {
     if (!SelectedRow())
         return;
-    CustomizationStep step(m_session, "color " + SelectedRow()->title, StepReach::Tables);
+    CustomizationStep step(m_context, "color " + SelectedRow()->title, StepReach::Tables);
     const std::optional<Color> chosen = ChooseWithPreview(m_lastChosen);
     if (!chosen)
         return;
@@ -112,7 +111,7 @@ void ColorsPage::ChooseColor() {
     Store(ColorToHtml(*chosen));
 }
 
-void ColorsPage::Help() { m_session.HelpRequested(helptopic::kSelectColors); }
+void ColorsPage::Help() { m_context.HelpRequested(helptopic::kSelectColors); }
 
 void ColorsPage::Reset() {
     m_selected.reset();
@@ -126,6 +125,6 @@ void ColorsPage::BeforePresetApply() {
     SetColorField("");
 }
 
-void ColorsPage::AfterPresetApply() { TitleClicked(m_selected); }
+void ColorsPage::AfterPresetApply() { ShowSelectedRow(); }
 
 } // namespace quorlex

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "customize/PresetPage.h"
+#include "pagebase/PresetPage.h"
+#include "pagebase/TablePage.h"
 #include "customize/PresetStore.h"
 #include "customize/Swatches.h"
 
@@ -10,18 +11,15 @@
 
 namespace quorlex {
 
-class PageContext;
-struct ColorVariable;
 
 // "Colors & Backgrounds:": the selected color variable, the color field, the swatch list and
 // the color presets. Every stored value rebuilds the preview.
-class ColorsPage : public PresetPage {
+class ColorsPage : public TablePage<ColorVariable>, public PresetPage {
 public:
     static constexpr size_t kCustomSwatch = 0;
 
-    explicit ColorsPage(PageContext& session);
+    explicit ColorsPage(PageContext& context);
 
-    std::optional<size_t> selected() const { return m_selected; }
     const std::string& colorField() const { return m_colorField; }
     const std::vector<Swatch>& swatches() const { return m_swatches; }
     std::optional<size_t> selectedSwatch() const { return m_selectedSwatch; }
@@ -29,6 +27,8 @@ public:
 
     // A click on the title list; no row when the click left the list without selection.
     void TitleClicked(std::optional<size_t> row);
+    // The color field and the swatches show the selected variable's value.
+    void ShowSelectedRow() override;
     // The user typed in the color field: only the swatch selection follows.
     void ColorFieldEdited(const std::string& text);
     // "apply" or Enter in the color field: the field's text as typed.
@@ -50,16 +50,13 @@ public:
     void PresetTableReloaded() override { Reset(); }
 
 private:
-    ColorVariable* SelectedRow();
     // The chooser, with the selected variable following its current color while it is open
     // and getting its value back when the user cancels.
     std::optional<Color> ChooseWithPreview(Color initial);
     void SetColorField(const std::string& text);
     void Store(const std::string& value);
 
-    PageContext& m_session;
     PresetStore m_presets;
-    std::optional<size_t> m_selected;
     std::string m_colorField;
     std::vector<Swatch> m_swatches = StartSwatches();
     std::optional<size_t> m_selectedSwatch;

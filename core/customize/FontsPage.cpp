@@ -1,11 +1,10 @@
 #include "customize/FontsPage.h"
 
 #include "customize/FontChoices.h"
-#include "customize/CustomizationStep.h"
-#include "customize/PageContext.h"
+#include "pagebase/CustomizationStep.h"
+#include "pagebase/PageContext.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
-#include "customize/RowAt.h"
 #include "customize/ChoiceOrder.h"
 #include "help/HelpTopics.h"
 #include "ports/Ui.h"
@@ -45,28 +44,21 @@ const std::vector<std::string>& Choices(FontBox which) {
 
 } // namespace
 
-FontsPage::FontsPage(PageContext& session) : m_session(session) {}
+FontsPage::FontsPage(PageContext& context) : TablePage(context, &VariableTables::fonts) {}
 
-FontVariable* FontsPage::SelectedRow() {
-    TemplateWorkspace* ws = m_session.workspace();
-    return RowAt(ws ? &ws->tables.fonts : nullptr, m_selected);
-}
-
-void FontsPage::onFontSelected(std::optional<size_t> row) {
-    if (!row)
-        return;
-    m_selected = row;
-    lvSelectItem(*row);
+void FontsPage::ShowSelectedRow() {
+    if (m_selected)
+        lvSelectItem(*m_selected);
 }
 
 void FontsPage::lvSelectItem(size_t row) {
-    TemplateWorkspace* ws = m_session.workspace();
-    if (!ws || row >= ws->tables.fonts.size())
+    FontVariable* variable = RowAt(row);
+    if (!variable)
         return;
-    UpdatesSuspended suspended(m_session.ui());
+    UpdatesSuspended suspended(m_context.ui());
     for (FontBox which : kBoxes) {
         ComboState& box = Box(which);
-        box.entries = {Field(ws->tables.fonts[row], which)};
+        box.entries = {Field(*variable, which)};
         box.entries.insert(box.entries.end(), Choices(which).begin(), Choices(which).end());
         box.text = box.entries.front();
     }
@@ -80,38 +72,39 @@ void FontsPage::Store(FontBox which) {
     FontVariable* row = SelectedRow();
     if (!row)
         return;
-    CustomizationStep step(m_session, "font " + row->title, StepReach::Tables);
+    CustomizationStep step(m_context, "font " + row->title, StepReach::Tables);
     Field(*row, which) = Box(which).text;
     if (which == FontBox::Size && !IsNumber(row->size)) {
         Box(FontBox::Unit).text.clear();
         row->measure.clear();
     }
-    m_session.Refresh();
+    m_context.Rebuildtemplate();
 }
 
 void FontsPage::ApplySizeAndUnit() {
     const FontVariable* row = SelectedRow();
-    CustomizationStep step(m_session, row ? "font " + row->title : std::string(), StepReach::Tables);
+    CustomizationStep step(m_context, row ? "font " + row->title : std::string(), StepReach::Tables);
     Store(FontBox::Size);
     Store(FontBox::Unit);
 }
 
 void FontsPage::Default() {
-    TemplateWorkspace* ws = m_session.workspace();
+    TemplateWorkspace* ws = m_context.workspace();
     if (!ws)
         return;
-    CustomizationStep step(m_session, "fonts default", StepReach::Tables);
+    CustomizationStep step(m_context, "fonts default", StepReach::Tables);
     Reset();
     try {
-        LoadFonts(*ws, m_session.ui());
+        UpdatesSuspended suspended(m_context.ui());
+        LoadFonts(*ws);
     } catch (const std::exception& error) {
-        m_session.ui().ShowError(error.what());
+        m_context.ui().ShowError(error.what());
         return;
     }
-    m_session.Refresh();
+    m_context.Rebuildtemplate();
 }
 
-void FontsPage::Help() { m_session.HelpRequested(helptopic::kFonts); }
+void FontsPage::Help() { m_context.HelpRequested(helptopic::kFonts); }
 
 void FontsPage::Reset() {
     m_selected.reset();

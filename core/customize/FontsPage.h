@@ -1,14 +1,13 @@
 #pragma once
 
+#include "pagebase/TablePage.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace quorlex {
-
-class PageContext;
-struct FontVariable;
 
 // The six combo boxes of the fonts page, in the order they are filled.
 enum class FontBox { Family, Size, Unit, Weight, Style, Decoration };
@@ -22,17 +21,20 @@ struct ComboState {
 
 // "Fonts:": the selected font variable and the six boxes bound to its fields. Every stored
 // field rebuilds the preview.
-class FontsPage {
+class FontsPage : public TablePage<FontVariable> {
 public:
-    explicit FontsPage(PageContext& session);
+    explicit FontsPage(PageContext& context);
 
-    std::optional<size_t> selected() const { return m_selected; }
     const ComboState& box(FontBox which) const { return m_boxes[static_cast<size_t>(which)]; }
 
     // A click on the title list; without a row nothing changes.
-    void onFontSelected(std::optional<size_t> row);
+    void onFontSelected(std::optional<size_t> row) {
+        if (SelectRow(row))
+            ShowSelectedRow();
+    }
     // Fills the boxes from one row: its current value first, then the choice list.
     void lvSelectItem(size_t row);
+    void ShowSelectedRow() override;
     // The box's list is about to drop down: sorted, each text once.
     void DropDown(FontBox which);
     // The user typed or picked a text; nothing is stored yet.
@@ -50,11 +52,8 @@ public:
     void Help();
 
 private:
-    FontVariable* SelectedRow();
     ComboState& Box(FontBox which) { return m_boxes[static_cast<size_t>(which)]; }
 
-    PageContext& m_session;
-    std::optional<size_t> m_selected;
     std::array<ComboState, kFontBoxCount> m_boxes;
 };
 

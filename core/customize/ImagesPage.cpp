@@ -1,9 +1,8 @@
 #include "customize/ImagesPage.h"
 
 #include "customize/ChoiceOrder.h"
-#include "customize/CustomizationStep.h"
-#include "customize/PageContext.h"
-#include "customize/RowAt.h"
+#include "pagebase/CustomizationStep.h"
+#include "pagebase/PageContext.h"
 #include "help/HelpTopics.h"
 #include "imagetools/ImageNames.h"
 #include "imagetools/JpegCodec.h"
@@ -11,7 +10,7 @@
 #include "ports/Ui.h"
 #include "util/Error.h"
 #include "util/FileLists.h"
-#include "output/Export.h"
+#include "ports/ShellCopy.h"
 #include "util/FolderCopy.h"
 #include "util/NativeNames.h"
 #include "util/TextFile.h"
@@ -45,13 +44,9 @@ bool IsListedEntry(const std::string& name) {
 
 } // namespace
 
-ImagesPage::ImagesPage(PageContext& session, Platform& platform)
-    : m_session(session), m_platform(platform), m_presets(session, PresetKind::Images, this) {}
-
-ImageVariable* ImagesPage::SelectedRow() {
-    TemplateWorkspace* ws = m_session.workspace();
-    return RowAt(ws ? &ws->tables.images : nullptr, m_selected);
-}
+ImagesPage::ImagesPage(PageContext& context, Platform& platform)
+    : TablePage(context, &VariableTables::images), m_platform(platform),
+      m_presets(context, PresetKind::Images, this) {}
 
 const std::string* ImagesPage::SelectedFileName() const {
     return m_selectedFile && *m_selectedFile < m_files.size() ? &m_files[*m_selectedFile] : nullptr;
@@ -59,50 +54,44 @@ const std::string* ImagesPage::SelectedFileName() const {
 
 std::optional<fs::path> ImagesPage::FolderOf(const ImageVariable& row) {
     try {
-        return m_session.workspace()->PackageFile(row.folder);
+        return m_context.workspace()->PackageFile(row.folder);
     } catch (const Error& error) {
-        m_session.ui().ShowError(error.what());
+        m_context.ui().ShowError(error.what());
         return std::nullopt;
     }
 }
 
-void ImagesPage::onImageSelected(std::optional<size_t> row) {
-    if (!row)
-        return;
-    m_selected = row;
-    lvImagesSelectItem(*row);
+void ImagesPage::ShowSelectedRow() {
+    if (m_selected)
+        lvImagesSelectItem(*m_selected);
 }
 
 void ImagesPage::lvImagesSelectItem(size_t row) {
-    TemplateWorkspace* ws = m_session.workspace();
-    if (!ws || row >= ws->tables.images.size())
+    const ImageVariable* variable = RowAt(row);
+    if (!variable)
         return;
-    const ImageVariable& variable = ws->tables.images[row];
     m_files.clear();
     m_selectedFile.reset();
-    {
-        UpdatesSuspended suspended(m_session.ui());
-        try {
-            for (std::string& name : ListFileNames(ws->PackageFile(variable.folder), "*.*"))
-                if (IsListedEntry(name))
-                    m_files.push_back(std::move(name));
-        } catch (const Error&) {
-            // A folder outside the package lists nothing; the row's file still shows.
-        }
+    // A folder outside the package lists nothing; the row's file still shows.
+    if (const auto folder = m_context.workspace()->PackageFileIfInside(variable->folder)) {
+        UpdatesSuspended suspended(m_context.ui());
+        for (std::string& name : ListFileNames(*folder, "*.*"))
+            if (IsListedEntry(name))
+                m_files.push_back(std::move(name));
     }
-    const auto found = std::find(m_files.begin(), m_files.end(), variable.url);
+    const auto found = std::find(m_files.begin(), m_files.end(), variable->url);
     m_selectedFile = found != m_files.end() ? static_cast<size_t>(found - m_files.begin())
-                                            : InsertSorted(m_files, variable.url);
+                                            : InsertSorted(m_files, variable->url);
 }
 
 void ImagesPage::FileClicked(size_t index) {
     ImageVariable* row = SelectedRow();
     if (!row || index >= m_files.size())
         return;
-    CustomizationStep step(m_session, "image " + row->title, StepReach::Tables);
+    CustomizationStep step(m_context, "image " + row->title, StepReach::Tables);
     m_selectedFile = index;
     row->url = m_files[index];
-    m_session.Refresh();
+    m_context.Rebuildtemplate();
 }
 
 void ImagesPage::SelectFileNamed(const std::string& name) {
@@ -133,29 +122,28 @@ bool ImagesPage::Tweak() {
     if (!row)
         return false;
     if (const std::string* file = SelectedFileName()) {
-        CustomizationStep step(m_session, "image " + row->title, StepReach::Tables);
+        CustomizationStep step(m_context, "image " + row->title, StepReach::Tables);
         row->url = *file;
     }
     m_editor.SetImagePath(row->folder + row->url);
     if (!IsJpegName(row->url)) {
-        m_session.ui().Inform(imagetexts::kOnlyJpeg);
+        m_context.ui().Inform(imagetexts::kOnlyJpeg);
         return false;
     }
     return true;
 }
 
 bool ImagesPage::LoadEditorImage() {
-    const TemplateWorkspace* ws = m_session.workspace();
+    const TemplateWorkspace* ws = m_context.workspace();
     if (!ws)
         return false;
-    fs::path file;
     try {
-        file = ws->PackageFile(m_editor.imagePath());
+        m_editor.Load(ws->PackageFile(m_editor.imagePath()));
     } catch (const Error& error) {
-        m_session.ui().ShowError(error.what());
+        m_context.ui().ShowError(error.what());
         return false;
     }
-    return m_editor.Load(file, m_session.ui());
+    return true;
 }
 
 std::string ImagesPage::ProposedSaveName() {
@@ -174,7 +162,7 @@ ImageSaveOutcome ImagesPage::SaveEditedImage(std::string& name) {
     if (!row)
         return ImageSaveOutcome::Failed;
     if (const auto refusal = ImageNameRefusal(name)) {
-        m_session.ui().Inform(*refusal);
+        m_context.ui().Inform(*refusal);
         return ImageSaveOutcome::Refused;
     }
     name = JpegFileName(name);
@@ -182,13 +170,13 @@ ImageSaveOutcome ImagesPage::SaveEditedImage(std::string& name) {
     if (!folder)
         return ImageSaveOutcome::Failed;
     if (NameTakenNoCase(*folder, name)) {
-        m_session.ui().Inform(imagetexts::kImageExists);
+        m_context.ui().Inform(imagetexts::kImageExists);
         return ImageSaveOutcome::Refused;
     }
     try {
         WriteNewFile(*folder / NativeNameFromPackageText(name), EncodeJpeg(m_editor.adjusted(), kJpegQuality));
     } catch (const Error& error) {
-        m_session.ui().ShowError(error.what());
+        m_context.ui().ShowError(error.what());
         return ImageSaveOutcome::Failed;
     }
     // Only the edited variable changes: the other choices of this session stay.
@@ -207,7 +195,7 @@ void ImagesPage::CopyReplacing(const fs::path& from, const fs::path& to, bool re
         else
             WriteNewFile(to, ReadFileBytes(from));
     } catch (const Error& error) {
-        m_session.ui().ShowError(error.what());
+        m_context.ui().ShowError(error.what());
     }
 }
 
@@ -215,7 +203,7 @@ void ImagesPage::Add() {
     const ImageVariable* row = SelectedRow();
     if (!row)
         return;
-    const std::optional<fs::path> chosen = m_session.ui().AskOpenFile(
+    const std::optional<fs::path> chosen = m_context.ui().AskOpenFile(
         {"Open", {"Pictures (*.jpg *.jpeg *.png *.gif *.bmp)", "All Files (*)"}});
     if (chosen) {
         if (const std::optional<fs::path> folder = FolderOf(*row)) {
@@ -224,32 +212,29 @@ void ImagesPage::Add() {
             const bool exists = fs::exists(fs::symlink_status(target, ec));
             if (!exists)
                 CopyReplacing(*chosen, target, false);
-            else if (m_session.ui().Confirm(kOverwrite) == Answer::Yes)
+            else if (m_context.ui().Confirm(kOverwrite) == Answer::Yes)
                 CopyReplacing(*chosen, target, true);
         }
     }
-    onImageSelected(m_selected);
+    ShowSelectedRow();
 }
 
 std::vector<size_t> ImagesPage::RowsUsing(const fs::path& file) {
     std::vector<size_t> rows;
-    const TemplateWorkspace* ws = m_session.workspace();
+    const TemplateWorkspace* ws = m_context.workspace();
     for (size_t i = 0; i < ws->tables.images.size(); ++i) {
         const ImageVariable& row = ws->tables.images[i];
-        try {
-            const fs::path used = ws->PackageFile(row.folder + row.url);
-            std::error_code ec;
-            if (used == file || fs::equivalent(used, file, ec))
-                rows.push_back(i);
-        } catch (const Error&) {
-            // A row pointing outside the package cannot be using a file inside it.
-        }
+        // A row pointing outside the package cannot be using a file inside it.
+        const std::optional<fs::path> used = ws->PackageFileIfInside(row.folder + row.url);
+        std::error_code ec;
+        if (used && (*used == file || fs::equivalent(*used, file, ec)))
+            rows.push_back(i);
     }
     return rows;
 }
 
 void ImagesPage::ForgetDeletedFile(const std::vector<size_t>& rows) {
-    TemplateWorkspace* ws = m_session.workspace();
+    TemplateWorkspace* ws = m_context.workspace();
     for (size_t i : rows) {
         if (i >= ws->tables.DefaultImageTable.size())
             continue;
@@ -259,7 +244,7 @@ void ImagesPage::ForgetDeletedFile(const std::vector<size_t>& rows) {
 }
 
 void ImagesPage::Delete() {
-    TemplateWorkspace* ws = m_session.workspace();
+    TemplateWorkspace* ws = m_context.workspace();
     const ImageVariable* row = SelectedRow();
     const std::string* entry = SelectedFileName();
     if (!row || !entry)
@@ -267,10 +252,10 @@ void ImagesPage::Delete() {
     const std::string name = *entry;
     const auto& defaults = ws->tables.DefaultImageTable;
     if (*m_selected < defaults.size() && name == defaults[*m_selected].url) {
-        m_session.ui().Inform(kDefaultImage);
+        m_context.ui().Inform(kDefaultImage);
         return;
     }
-    if (m_session.ui().Confirm("Do you really want to delete the image \"" + name + "\"?") != Answer::Yes)
+    if (m_context.ui().Confirm("Do you really want to delete the image \"" + name + "\"?") != Answer::Yes)
         return;
     const std::optional<fs::path> folder = FolderOf(*row);
     if (!folder)
@@ -287,10 +272,10 @@ void ImagesPage::Delete() {
         ForgetDeletedFile(users);
         lvImagesSelectItem(*m_selected);
     } catch (const std::exception&) {
-        m_session.ui().ShowError(kCannotDelete);
+        m_context.ui().ShowError(kCannotDelete);
         return;
     }
-    m_session.Refresh();
+    m_context.Rebuildtemplate();
 }
 
 void ImagesPage::Export() {
@@ -302,7 +287,7 @@ void ImagesPage::Export() {
     const std::optional<fs::path> folder = FolderOf(*row);
     if (!folder)
         return;
-    const auto target = m_session.ui().AskSaveFile({"Save As", {"All Files (*.*)"}, name, ""});
+    const auto target = m_context.ui().AskSaveFile({"Save As", {"All Files (*.*)"}, name, ""});
     if (target)
         CopyReplacing(*folder / NativeNameFromPackageText(name), *target, true);
 }
@@ -318,50 +303,46 @@ bool ImagesPage::RestoreFromBackup(const fs::path& backup, const fs::path& root,
     // A folder that is still there would receive the backup as a subfolder.
     if (fs::exists(fs::symlink_status(root, ec)))
         return false;
-    ShellCopyFolder(m_platform, m_session.ui(), backup, root);
+    ShellCopyFolder(m_platform, m_context.ui(), backup, root);
     return true;
 }
 
 void ImagesPage::RestoreDefaults() {
-    TemplateWorkspace* ws = m_session.workspace();
+    TemplateWorkspace* ws = m_context.workspace();
     if (!ws)
         return;
     const PackageSettings& settings = ws->settings;
     std::optional<fs::path> backup;
-    if (!settings.imagebackup.empty() && !settings.imageroot.empty()) {
-        try {
-            backup = ws->PackageFile(settings.imagebackup);
-        } catch (const Error&) {
-        }
-    }
+    if (!settings.imagebackup.empty() && !settings.imageroot.empty())
+        backup = ws->PackageFileIfInside(settings.imagebackup);
     std::error_code ec;
     if (!backup || !fs::is_directory(*backup, ec)) {
-        m_session.ui().Inform(kBackupMissing);
+        m_context.ui().Inform(kBackupMissing);
         return;
     }
-    if (m_session.ui().Confirm(kRestoreQuestion) != Answer::Yes)
+    if (m_context.ui().Confirm(kRestoreQuestion) != Answer::Yes)
         return;
     bool failed = false;
     try {
         const fs::path root = ws->PackageFile(settings.imageroot);
-        const Answer keep = m_session.ui().Confirm(kKeepQuestion);
+        const Answer keep = m_context.ui().Confirm(kKeepQuestion);
         if (keep == Answer::Cancel)
             return;
         failed = !RestoreFromBackup(*backup, root, keep == Answer::Yes);
     } catch (const std::exception&) {
         failed = true;
     }
-    m_session.Refresh();
+    m_context.Rebuildtemplate();
     m_presets.Default();
-    m_session.ui().Inform(kComplete);
+    m_context.ui().Inform(kComplete);
     if (failed)
-        m_session.ui().ShowError(kRestoreFailed);
+        m_context.ui().ShowError(kRestoreFailed);
 }
 
-void ImagesPage::TweakHelp() { m_session.HelpRequested(helptopic::kTweakImage); }
-void ImagesPage::DeleteImageHelp() { m_session.HelpRequested(helptopic::kDeleteImage); }
-void ImagesPage::EditorHelp() { m_session.HelpRequested(helptopic::kImageEditor); }
-void ImagesPage::BrowserHelp() { m_session.HelpRequested(helptopic::kImageBrowser); }
+void ImagesPage::TweakHelp() { m_context.HelpRequested(helptopic::kTweakImage); }
+void ImagesPage::DeleteImageHelp() { m_context.HelpRequested(helptopic::kDeleteImage); }
+void ImagesPage::EditorHelp() { m_context.HelpRequested(helptopic::kImageEditor); }
+void ImagesPage::BrowserHelp() { m_context.HelpRequested(helptopic::kImageBrowser); }
 
 void ImagesPage::Reset() {
     m_selected.reset();
@@ -372,7 +353,7 @@ void ImagesPage::Reset() {
 
 void ImagesPage::AfterPresetApply() {
     m_selectedFile.reset();
-    onImageSelected(m_selected);
+    ShowSelectedRow();
 }
 
 } // namespace quorlex

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "customize/PresetPage.h"
+#include "pagebase/PresetPage.h"
+#include "pagebase/TablePage.h"
 #include "customize/PresetStore.h"
 #include "imagetools/ImageBrowser.h"
 #include "imagetools/ImageEditor.h"
@@ -13,9 +14,7 @@
 namespace quorlex {
 
 namespace fs = std::filesystem;
-class PageContext;
 class Platform;
-struct ImageVariable;
 
 // How the save-image dialog goes on after "Save".
 enum class ImageSaveOutcome {
@@ -28,11 +27,10 @@ enum class ImageSaveOutcome {
 // "Images:": the selected image variable, the files of its folder, the image files themselves
 // (add, delete, export, restore from the backup), the JPEG editor, the save-image dialog, the
 // image browser and the image presets.
-class ImagesPage : public PresetPage {
+class ImagesPage : public TablePage<ImageVariable>, public PresetPage {
 public:
-    ImagesPage(PageContext& session, Platform& platform);
+    ImagesPage(PageContext& context, Platform& platform);
 
-    std::optional<size_t> selected() const { return m_selected; }
     const std::vector<std::string>& files() const { return m_files; }
     std::optional<size_t> selectedFile() const { return m_selectedFile; }
     PresetStore& presets() { return m_presets; }
@@ -40,10 +38,14 @@ public:
     ImageBrowser& browser() { return m_browser; }
 
     // A click on the title list; without a row nothing changes.
-    void onImageSelected(std::optional<size_t> row);
+    void onImageSelected(std::optional<size_t> row) {
+        if (SelectRow(row))
+            ShowSelectedRow();
+    }
     // The file list of a row: its folder's entries in order without "Thumbs.db", its url always
     // listed and selected.
     void lvImagesSelectItem(size_t row);
+    void ShowSelectedRow() override;
     // A click on the file list: the row's file, then the rebuild.
     void FileClicked(size_t index);
 
@@ -83,7 +85,6 @@ public:
     void PresetTableReloaded() override { Reset(); }
 
 private:
-    ImageVariable* SelectedRow();
     const std::string* SelectedFileName() const;
     // The row's image folder inside the package; a folder leading outside is reported.
     std::optional<fs::path> FolderOf(const ImageVariable& row);
@@ -94,12 +95,10 @@ private:
     std::vector<size_t> RowsUsing(const fs::path& file);
     bool RestoreFromBackup(const fs::path& backup, const fs::path& root, bool keepCustom);
 
-    PageContext& m_session;
     Platform& m_platform;
     PresetStore m_presets;
     ImageEditor m_editor;
     ImageBrowser m_browser;
-    std::optional<size_t> m_selected;
     std::vector<std::string> m_files;
     std::optional<size_t> m_selectedFile;
 };

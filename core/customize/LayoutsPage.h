@@ -1,6 +1,7 @@
 #pragma once
 
-#include "customize/PresetPage.h"
+#include "pagebase/PresetPage.h"
+#include "pagebase/TablePage.h"
 #include "customize/PresetStore.h"
 
 #include <optional>
@@ -9,25 +10,25 @@
 
 namespace quorlex {
 
-class PageContext;
-struct LayoutVariable;
-
 // "Layout / Objects:": the selected layout variable, the options of its folder and the
 // layout presets. Every chosen option rebuilds the preview.
-class LayoutsPage : public PresetPage {
+class LayoutsPage : public TablePage<LayoutVariable>, public PresetPage {
 public:
-    explicit LayoutsPage(PageContext& session);
+    explicit LayoutsPage(PageContext& context);
 
-    std::optional<size_t> selected() const { return m_selected; }
     const std::vector<std::string>& options() const { return m_options; }
     std::optional<size_t> selectedOption() const { return m_selectedOption; }
     PresetStore& presets() { return m_presets; }
 
     // A click on the title list; without a row nothing changes.
-    void onLayoutSelected(std::optional<size_t> row);
+    void onLayoutSelected(std::optional<size_t> row) {
+        if (SelectRow(row))
+            ShowSelectedRow();
+    }
     // The option list of a row: its folder's *.lyo names in order, its choice always listed
     // and selected.
     void lvLayoutsSelectItem(size_t row);
+    void ShowSelectedRow() override;
     void OptionClicked(size_t index);
     // No row, no options.
     void Reset();
@@ -36,11 +37,7 @@ public:
     void PresetTableReloaded() override { Reset(); }
 
 private:
-    LayoutVariable* SelectedRow();
-
-    PageContext& m_session;
     PresetStore m_presets;
-    std::optional<size_t> m_selected;
     std::vector<std::string> m_options;
     std::optional<size_t> m_selectedOption;
 };

@@ -1,10 +1,10 @@
 #include "customize/PresetStore.h"
 
-#include "customize/CustomizationStep.h"
-#include "customize/PageContext.h"
+#include "pagebase/CustomizationStep.h"
+#include "pagebase/PageContext.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
-#include "customize/PresetPage.h"
+#include "pagebase/PresetPage.h"
 #include "ports/Ui.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
@@ -93,7 +93,7 @@ void PresetStore::Apply() {
         return;
     if (m_page)
         m_page->AfterPresetApply();
-    m_session.Refresh();
+    m_session.Rebuildtemplate();
 }
 
 void PresetStore::TakeOver(TemplateWorkspace& ws, const std::string& name) {
@@ -155,7 +155,7 @@ void PresetStore::Default() {
     if (m_page)
         m_page->PresetTableReloaded();
     if (reloaded)
-        m_session.Refresh();
+        m_session.Rebuildtemplate();
 }
 
 } // namespace quorlex

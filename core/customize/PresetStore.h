@@ -1,7 +1,7 @@
 #pragma once
 
 #include "customize/PresetKinds.h"
-#include "customize/PresetNaming.h"
+#include "pagebase/PresetNaming.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,6 @@
 #include "imagetools/ImageEditor.h"
 
 #include "imagetools/JpegCodec.h"
-#include "ports/Ui.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
 
@@ -47,23 +46,15 @@ PixelSize EditorWindowSize(PixelSize screen, PixelSize image) {
     return size;
 }
 
-bool ImageEditor::Load(const fs::path& file, Ui& ui) {
+void ImageEditor::Load(const fs::path& file) {
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) {
-        ui.ShowError(kCannotLoad);
-        return false;
-    }
-    try {
-        DecodeJpegInto(ReadFileBytes(file), m_spare);
-    } catch (const Error& error) {
-        ui.ShowError(error.what());
-        return false;
-    }
+    if (!fs::is_regular_file(file, ec))
+        throw Error(kCannotLoad);
+    DecodeJpegInto(ReadFileBytes(file), m_spare);
     std::swap(m_working, m_spare);
     m_channels = {true, true, true};
     m_brightness = 0;
     Recompute();
-    return true;
 }
 
 void ImageEditor::FlipHorizontal() {

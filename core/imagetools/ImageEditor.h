@@ -9,7 +9,6 @@
 namespace quorlex {
 
 namespace fs = std::filesystem;
-class Ui;
 
 enum class Channel { Red, Green, Blue };
 
@@ -27,9 +26,9 @@ public:
     const std::string& imagePath() const { return m_imagePath; }
 
     // Opening and "Revert Changes": reads the file, turns every channel on and the
-    // brightness to 0. A missing or undecodable file is reported and leaves the editor as
-    // it was; returns whether the image was read.
-    bool Load(const fs::path& file, Ui& ui);
+    // brightness to 0. Throws Error for a missing or undecodable file, which leaves the
+    // editor as it was.
+    void Load(const fs::path& file);
 
     void FlipHorizontal();
     void FlipVertical();

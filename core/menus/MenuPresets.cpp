@@ -1,7 +1,7 @@
 #include "menus/MenuPresets.h"
 
-#include "customize/CustomizationStep.h"
-#include "customize/PageContext.h"
+#include "pagebase/CustomizationStep.h"
+#include "pagebase/PageContext.h"
 #include "help/HelpTopics.h"
 #include "menus/MenuTexts.h"
 #include "menus/MenuTreeText.h"
@@ -27,7 +27,7 @@ void MenuPresets::Save() {
     TemplateWorkspace* ws = m_context.workspace();
     if (!ws)
         return;
-    if (!m_page.current()) {
+    if (!m_page.selected()) {
         m_nameField.clear();
         m_context.ui().Inform(menutexts::kSelectMenuForPreset);
         return;
@@ -55,7 +55,7 @@ void MenuPresets::Save() {
 
 void MenuPresets::Load() {
     TemplateWorkspace* ws = m_context.workspace();
-    if (!ws || !m_page.current() || !m_selected || *m_selected >= names().size())
+    if (!ws || !m_page.selected() || !m_selected || *m_selected >= names().size())
         return;
     const std::string name = names()[*m_selected];
     CustomizationStep step(m_context, "menu preset " + name);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customize/PresetNaming.h"
+#include "pagebase/PresetNaming.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,8 @@
 #include "menus/MenusPage.h"
 
-#include "customize/CustomizationStep.h"
-#include "customize/PageContext.h"
+#include "pagebase/CustomizationStep.h"
+#include "pagebase/PageAction.h"
+#include "pagebase/PageContext.h"
 #include "help/HelpTopics.h"
 #include "menus/MenuDialogs.h"
 #include "menus/MenuItem.h"
@@ -25,68 +26,50 @@ std::string CaptionAt(const MenuTree& tree, const std::optional<NodePath>& path)
 
 } // namespace
 
-MenusPage::MenusPage(PageContext& context) : m_context(context), m_presets(context, *this) {}
-
-const MenuVariable* MenusPage::CurrentMenu() const {
-    const TemplateWorkspace* ws = m_context.workspace();
-    if (!ws || !m_current || *m_current >= ws->tables.menus.size())
-        return nullptr;
-    return &ws->tables.menus[*m_current];
-}
+MenusPage::MenusPage(PageContext& context) : TablePage(context, &VariableTables::menus), m_presets(context, *this) {}
 
 fs::path MenusPage::MenuFile(const std::string& name) const {
-    return m_context.workspace()->PackageFile(CurrentMenu()->folder + name);
+    return m_context.workspace()->PackageFile(SelectedRow()->folder + name);
 }
 
 void MenusPage::SelectFirst() {
-    m_selected = m_tree.empty() ? std::nullopt : std::optional<NodePath>(NodePath{0});
-}
-
-void MenusPage::onMenuSelected(std::optional<size_t> row) {
-    const TemplateWorkspace* ws = m_context.workspace();
-    if (!row || !ws || *row >= ws->tables.menus.size())
-        return;
-    m_current = row;
-    lvMenuselected();
+    m_selectedNode = m_tree.empty() ? std::nullopt : std::optional<NodePath>(NodePath{0});
 }
 
 void MenusPage::lvMenuselected() {
-    if (!CurrentMenu())
+    if (!SelectedRow())
         return;
     m_tree.clear();
-    m_selected.reset();
-    try {
-        ParseMenuTree(m_tree, ReadFileBytes(MenuFile("menu.lyo")));
-    } catch (const std::exception&) {
-        m_context.ui().Inform(menutexts::kLoadFailed);
-    }
+    m_selectedNode.reset();
+    RunPageAction(m_context.ui(), menutexts::kLoadFailed, FailureBox::Information,
+                  [&] { ParseMenuTree(m_tree, ReadFileBytes(MenuFile("menu.lyo"))); });
     ++m_loads;
     SelectFirst();
 }
 
-void MenusPage::FilesRestored() {
-    if (!CurrentMenu())
+void MenusPage::ShowSelectedRow() {
+    if (!SelectedRow())
         return;
     m_tree.clear();
-    try {
-        ParseMenuTree(m_tree, ReadFileBytes(MenuFile("menu.lyo")));
-    } catch (const std::exception&) {
-        // A file the undo removed: the tree is empty, as it was before the step.
-    }
+    // A file the undo removed leaves the tree empty, as it was before the step.
+    RunPageAction(m_context.ui(), menutexts::kLoadFailed, FailureBox::Information, [&] {
+        if (const std::optional<std::string> bytes = ReadFileIfPresent(MenuFile("menu.lyo")))
+            ParseMenuTree(m_tree, *bytes);
+    });
     ++m_loads;
-    if (!m_selected || !NodeAt(m_tree, *m_selected))
+    if (!m_selectedNode || !NodeAt(m_tree, *m_selectedNode))
         SelectFirst();
 }
 
 void MenusPage::SelectNode(std::optional<NodePath> path) {
-    m_selected = path && NodeAt(m_tree, *path) ? path : std::nullopt;
+    m_selectedNode = path && NodeAt(m_tree, *path) ? path : std::nullopt;
 }
 
 bool MenusPage::Add() {
-    if (!CurrentMenu())
+    if (!SelectedRow())
         return false;
     CustomizationStep step(m_context, std::string("add menu item ") + menutexts::kRootText);
-    if (m_selected) {
+    if (m_selectedNode) {
         if (!m_dialogs)
             return false;
         const auto fields = m_dialogs->EditItem({menutexts::kNewCaption, menutexts::kNewLink, ""});
@@ -95,26 +78,26 @@ bool MenusPage::Add() {
         // A leading blank or TAB would read back as a deeper level.
         const std::string caption(TrimControls(fields->caption));
         step.SetLabel("add menu item " + caption);
-        AppendChild(m_tree, *m_selected, JoinMenuItem(caption, fields->link, fields->target));
+        AppendChild(m_tree, *m_selectedNode, JoinMenuItem(caption, fields->link, fields->target));
     } else if (!m_tree.empty()) {
         m_context.ui().Inform(menutexts::kSelectParent);
         return false;
     } else {
         m_tree.insert(m_tree.begin(), MenuNode{menutexts::kRootText, {}});
-        m_selected = NodePath{0};
+        m_selectedNode = NodePath{0};
     }
     SaveMenuState();
     return true;
 }
 
 bool MenusPage::Edit() {
-    if (!CurrentMenu())
+    if (!SelectedRow())
         return false;
-    if (!m_selected || m_selected->size() == 1) {
+    if (!m_selectedNode || m_selectedNode->size() == 1) {
         m_context.ui().Inform(menutexts::kSelectItem);
         return false;
     }
-    MenuNode& node = *NodeAt(m_tree, *m_selected);
+    MenuNode& node = *NodeAt(m_tree, *m_selectedNode);
     const MenuItemFields stored = SplitMenuItem(node.text);
     const MenuItemFields shown{std::string(TrimControls(stored.caption)), std::string(TrimControls(stored.link)),
                                std::string(TrimControls(stored.target))};
@@ -129,66 +112,58 @@ bool MenusPage::Edit() {
 }
 
 void MenusPage::Delete() {
-    if (!CurrentMenu())
+    if (!SelectedRow())
         return;
-    if (!m_selected) {
+    if (!m_selectedNode) {
         m_context.ui().Inform(menutexts::kSelectToDelete);
         return;
     }
-    if (m_selected->size() == 1)
+    if (m_selectedNode->size() == 1)
         return;
     if (m_context.ui().Confirm(menutexts::kDeleteQuestion) != Answer::Yes)
         return;
-    CustomizationStep step(m_context, "delete menu item " + CaptionAt(m_tree, m_selected));
-    m_selected = RemoveNode(m_tree, *m_selected);
+    CustomizationStep step(m_context, "delete menu item " + CaptionAt(m_tree, m_selectedNode));
+    m_selectedNode = RemoveNode(m_tree, *m_selectedNode);
     SaveMenuState();
 }
 
 void MenusPage::Drop(const std::optional<NodePath>& target, int pressY, int dropY) {
-    if (!CurrentMenu())
+    if (!SelectedRow())
         return;
-    CustomizationStep step(m_context, "move menu item " + CaptionAt(m_tree, m_selected));
-    if (target && m_selected) {
-        if (auto moved = DropMenuNode(m_tree, *m_selected, *target, DropDirectionOf(pressY, dropY)))
-            m_selected = std::move(moved);
+    CustomizationStep step(m_context, "move menu item " + CaptionAt(m_tree, m_selectedNode));
+    if (target && m_selectedNode) {
+        if (auto moved = DropMenuNode(m_tree, *m_selectedNode, *target, DropDirectionOf(pressY, dropY)))
+            m_selectedNode = std::move(moved);
     }
     SaveMenuState();
 }
 
 void MenusPage::Move(OutlineMove move) {
-    if (!CurrentMenu() || !m_selected)
+    if (!SelectedRow() || !m_selectedNode)
         return;
-    CustomizationStep step(m_context, "move menu item " + CaptionAt(m_tree, m_selected));
-    auto moved = MoveMenuNode(m_tree, *m_selected, move);
+    CustomizationStep step(m_context, "move menu item " + CaptionAt(m_tree, m_selectedNode));
+    auto moved = MoveMenuNode(m_tree, *m_selectedNode, move);
     if (!moved)
         return;
-    m_selected = std::move(moved);
+    m_selectedNode = std::move(moved);
     SaveMenuState();
 }
 
 void MenusPage::SaveMenuState() {
-    bool written = false;
-    if (CurrentMenu()) {
-        try {
-            WriteMenuTree(m_tree, MenuFile("menu.lyo"));
-            written = true;
-        } catch (const std::exception&) {
-        }
-    }
-    if (!written)
+    if (SelectedRow())
+        RunPageAction(m_context.ui(), menutexts::kSaveFailed, FailureBox::Information,
+                      [&] { WriteMenuTree(m_tree, MenuFile("menu.lyo")); });
+    else
         m_context.ui().Inform(menutexts::kSaveFailed);
-    m_context.Refresh();
+    m_context.Rebuildtemplate();
 }
 
 bool MenusPage::LoadTreeFile(const std::function<fs::path()>& file, const char* failure) {
     // Read in full first: a damaged file leaves the tree and menu.lyo as they are.
     MenuTree tree;
-    try {
-        ParseMenuTree(tree, ReadFileBytes(file()));
-    } catch (const std::exception&) {
-        m_context.ui().Inform(failure);
+    if (!RunPageAction(m_context.ui(), failure, FailureBox::Information,
+                       [&] { ParseMenuTree(tree, ReadFileBytes(file())); }))
         return false;
-    }
     m_tree = std::move(tree);
     ++m_loads;
     SelectFirst();
@@ -197,7 +172,7 @@ bool MenusPage::LoadTreeFile(const std::function<fs::path()>& file, const char* 
 }
 
 void MenusPage::OpenStructure() {
-    if (!CurrentMenu()) {
+    if (!SelectedRow()) {
         m_context.ui().Inform(menutexts::kSelectMenu);
         return;
     }
@@ -211,7 +186,7 @@ void MenusPage::OpenStructure() {
 }
 
 void MenusPage::SaveStructure() {
-    if (!CurrentMenu()) {
+    if (!SelectedRow()) {
         m_context.ui().Inform(menutexts::kSelectMenu);
         return;
     }
@@ -224,22 +199,19 @@ void MenusPage::SaveStructure() {
         m_context.ui().Inform(menutexts::kEnterFileName);
         return;
     }
-    try {
-        WriteMenuTree(m_tree, *file);
-    } catch (const std::exception&) {
-        m_context.ui().Inform(menutexts::kStructureSaveFailed);
-    }
+    RunPageAction(m_context.ui(), menutexts::kStructureSaveFailed, FailureBox::Information,
+                  [&] { WriteMenuTree(m_tree, *file); });
 }
 
 void MenusPage::Default() {
-    if (!CurrentMenu())
+    if (!SelectedRow())
         return;
     CustomizationStep step(m_context, "menu default");
     LoadTreeFile([&] { return MenuFile("default.lyo"); }, menutexts::kDefaultLoadFailed);
 }
 
 void MenusPage::ClassName() {
-    if (!CurrentMenu() || !m_dialogs)
+    if (!SelectedRow() || !m_dialogs)
         return;
     // An empty tree gets its root from the dialog, as "add" would start it.
     const std::string current = m_tree.empty() ? menutexts::kRootText : m_tree.front().text;
@@ -249,7 +221,7 @@ void MenusPage::ClassName() {
     CustomizationStep step(m_context, "menu class name");
     if (m_tree.empty()) {
         m_tree.push_back(MenuNode{*text, {}});
-        m_selected = NodePath{0};
+        m_selectedNode = NodePath{0};
     } else {
         m_tree.front().text = *text;
     }
@@ -263,9 +235,9 @@ void MenusPage::ItemDialogHelp() { m_context.ShowHelpPage(kMenuItemHelpPage); }
 void MenusPage::ClassNameHelp() { m_context.ShowHelpPage(kClassNameHelpPage); }
 
 void MenusPage::Reset() {
-    m_current.reset();
-    m_tree.clear();
     m_selected.reset();
+    m_tree.clear();
+    m_selectedNode.reset();
     ++m_loads;
     m_presets.Reset();
 }

@@ -3,6 +3,7 @@
 #include "menus/MenuNode.h"
 #include "menus/MenuPresets.h"
 #include "menus/MenuTreeEdit.h"
+#include "pagebase/TablePage.h"
 
 #include <filesystem>
 #include <functional>
@@ -13,28 +14,28 @@ namespace quorlex {
 
 namespace fs = std::filesystem;
 class MenuDialogs;
-class PageContext;
-struct MenuVariable;
 
 // "Menus:": the current menu, its editor tree with the selected node, the tree commands,
 // structure files, the factory tree, the class name and the menu presets. Every change is
 // written to the menu's menu.lyo and rebuilds the preview.
-class MenusPage {
+class MenusPage : public TablePage<MenuVariable> {
 public:
     explicit MenusPage(PageContext& context);
 
     // The dialogs the page opens; without them every dialog counts as cancelled.
     void SetDialogs(MenuDialogs* dialogs) { m_dialogs = dialogs; }
 
-    std::optional<size_t> current() const { return m_current; }
     const MenuTree& tree() const { return m_tree; }
-    const std::optional<NodePath>& selected() const { return m_selected; }
+    const std::optional<NodePath>& selectedNode() const { return m_selectedNode; }
     // Grows each time a load replaced the tree; the view then expands every node.
     unsigned loads() const { return m_loads; }
     MenuPresets& presets() { return m_presets; }
 
     // A click on the menu list; without a row nothing changes.
-    void onMenuSelected(std::optional<size_t> row);
+    void onMenuSelected(std::optional<size_t> row) {
+        if (SelectRow(row))
+            lvMenuselected();
+    }
     // Reads the current menu's menu.lyo into the tree and selects its first node.
     void lvMenuselected();
     void SelectNode(std::optional<NodePath> path);
@@ -66,23 +67,20 @@ public:
     // rebuilt). A file that cannot be read or has a bad level changes nothing: the message
     // is shown and false returned.
     bool LoadTreeFile(const std::function<fs::path()>& file, const char* failure);
-    // An undo or redo put the menu files back: the tree is read again, without a message
-    // for a missing file, and the selected node stays where it still exists.
-    void FilesRestored();
+    // After an undo or redo put the menu files back: the tree is read again, without a
+    // message for a missing file, and the selected node stays where it still exists.
+    void ShowSelectedRow() override;
     // A new package: no menu, no tree.
     void Reset();
 
 private:
-    const MenuVariable* CurrentMenu() const;
     fs::path MenuFile(const std::string& name) const;
     void SelectFirst();
 
-    PageContext& m_context;
     MenuDialogs* m_dialogs = nullptr;
     MenuPresets m_presets;
-    std::optional<size_t> m_current;
     MenuTree m_tree;
-    std::optional<NodePath> m_selected;
+    std::optional<NodePath> m_selectedNode;
     unsigned m_loads = 0;
 };
 

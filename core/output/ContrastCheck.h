@@ -1,7 +1,7 @@
 #pragma once
 
 #include "output/SiteFinding.h"
-#include "output/TextSample.h"
+#include "ports/TextSample.h"
 #include "workspace/VariableTables.h"
 
 #include <vector>

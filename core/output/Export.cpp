@@ -1,6 +1,6 @@
 #include "output/Export.h"
 
-#include "ports/Platform.h"
+#include "ports/ShellCopy.h"
 #include "ports/Ui.h"
 #include "util/FolderCopy.h"
 #include "util/NativeNames.h"
@@ -10,12 +10,6 @@
 #include <algorithm>
 
 namespace quorlex {
-bool ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to) {
-    if (platform.CopyFolderInteractive(from, to))
-        return true;
-    ui.ShowError("Operation Aborted... ");
-    return false;
-}
 
 ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& target, Platform& platform, Ui& ui) {
     if (TrimControls(target.string()).empty()) {

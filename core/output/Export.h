@@ -24,9 +24,6 @@ public:
 // platform's progress and overwrite questions. Tells the user about every outcome but success.
 ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& target, Platform& platform, Ui& ui);
 
-// Interactive folder copy that reports its own failure with "Operation Aborted... ".
-bool ShellCopyFolder(Platform& platform, Ui& ui, const fs::path& from, const fs::path& to);
-
 enum class NewFolderOutcome { EmptyName, NoBase, Created, Failed };
 
 struct NewFolder {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/TextSample.h"
+#include "ports/TextSample.h"
 
 #include <filesystem>
 #include <functional>

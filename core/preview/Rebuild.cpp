@@ -4,17 +4,17 @@
 
 namespace quorlex {
 
-void RebuildPage(const TemplateWorkspace& ws, std::string& page, std::string& scratch) {
+void BuildWorkingPage(const TemplateWorkspace& ws, std::string& page, std::string& scratch) {
     TableSubstitution tables;
     tables.AddLayouts(ws).AddColors(ws).AddFonts(ws, FontDeclaration).AddImages(ws).AddMenus(ws, MissingMenuTree::Empty);
     page.assign(ws.templatePage);
     tables.Apply(page, scratch);
 }
 
-std::string RebuildPage(const TemplateWorkspace& ws) {
+std::string BuildWorkingPage(const TemplateWorkspace& ws) {
     std::string page;
     std::string scratch;
-    RebuildPage(ws, page, scratch);
+    BuildWorkingPage(ws, page, scratch);
     return page;
 }
 

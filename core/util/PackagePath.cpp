@@ -79,7 +79,15 @@ const std::map<std::u32string, std::string>& PackagePathResolver::Listing(const 
 }
 
 fs::path PackagePathResolver::Resolve(std::string_view relative) {
-    const auto parts = SafeComponents(relative);
+    if (std::optional<fs::path> path = ResolveIfInside(relative))
+        return *std::move(path);
+    Refuse(relative);
+}
+
+std::optional<fs::path> PackagePathResolver::ResolveIfInside(std::string_view relative) {
+    const auto parts = SplitComponents(relative);
+    if (IsUnsafe(relative, parts))
+        return std::nullopt;
     fs::path path = m_root;
     for (const auto& part : parts) {
         const std::string native = NativeNameFromPackageText(part);
@@ -93,12 +101,16 @@ fs::path PackagePathResolver::Resolve(std::string_view relative) {
         path /= match == listing.end() ? native : match->second;
     }
     if (!StartsWith(Canonical(path), m_canonicalRoot))
-        Refuse(relative);
+        return std::nullopt;
     return path;
 }
 
 fs::path ResolvePackagePath(const fs::path& root, std::string_view relative) {
     return PackagePathResolver(root).Resolve(relative);
+}
+
+std::optional<fs::path> ResolvePackagePathIfInside(const fs::path& root, std::string_view relative) {
+    return PackagePathResolver(root).ResolveIfInside(relative);
 }
 
 fs::path JoinPackagePath(const fs::path& root, std::string_view relative) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,9 @@ public:
     // The native path of an existing or future file. Throws Error when the path is absolute,
     // names a drive, climbs out with "..", or leads outside the root through a link.
     fs::path Resolve(std::string_view relative);
+    // The same, or nothing where Resolve throws: for callers to whom a path leading outside
+    // is an expected answer.
+    std::optional<fs::path> ResolveIfInside(std::string_view relative);
 
 private:
     const std::map<std::u32string, std::string>& Listing(const fs::path& folder);
@@ -33,6 +37,7 @@ private:
 
 // PackagePathResolver(root).Resolve(relative).
 fs::path ResolvePackagePath(const fs::path& root, std::string_view relative);
+std::optional<fs::path> ResolvePackagePathIfInside(const fs::path& root, std::string_view relative);
 
 // The same path joined under `root` by exact names, for files about to be made; containment
 // is checked as for ResolvePackagePath.

@@ -163,6 +163,13 @@ std::string ReadFileBytes(const fs::path& path, std::size_t maxBytes) {
     return bytes;
 }
 
+std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
+    std::error_code ec;
+    if (fs::symlink_status(path, ec).type() == fs::file_type::not_found)
+        return std::nullopt;
+    return ReadFileBytes(path);
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     size_t start = 0;

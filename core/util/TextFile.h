@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,10 @@ constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
 // be opened, is no regular file (a FIFO never blocks), is larger than `maxBytes`, or
 // changes its size while it is read.
 std::string ReadFileBytes(const fs::path& path, std::size_t maxBytes = kMaxFileBytes);
+
+// The same, or nothing when no file or link has that name: for files whose absence is an
+// expected answer. Every other failure throws.
+std::optional<std::string> ReadFileIfPresent(const fs::path& path);
 
 // Lines split at CR LF, lone CR and lone LF; a final line break adds no line.
 std::vector<std::string> SplitLines(std::string_view text);

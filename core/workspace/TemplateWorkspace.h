@@ -33,7 +33,10 @@ struct TemplateWorkspace {
     std::array<std::vector<std::string>, kTableKindCount> presets{}; // unused for fonts
 
     // A package-relative path ("\" or "/" separated) as a native path inside TemplateFolder.
+    // Throws Error when the path leads outside the package.
     fs::path PackageFile(const std::string& relative) const;
+    // The same, or nothing when the path leads outside the package.
+    std::optional<fs::path> PackageFileIfInside(const std::string& relative) const;
     fs::path PresetFolder(TableKind kind) const;
 
     bool& TabVisible(TableKind kind) { return tabVisible[static_cast<size_t>(kind)]; }

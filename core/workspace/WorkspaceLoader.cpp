@@ -1,6 +1,5 @@
 #include "workspace/WorkspaceLoader.h"
 
-#include "ports/Ui.h"
 #include "util/FileLists.h"
 #include "util/TextFile.h"
 #include "util/TextSearch.h"
@@ -56,11 +55,11 @@ void GetImageSettings(TemplateWorkspace& ws) {
     XmlDocument::Load(file).ForEachItem({}, [](const ItemValues&) {});
 }
 
-void LoadStyleSheets(TemplateWorkspace& ws, Ui& ui) {
+void LoadStyleSheets(TemplateWorkspace& ws, LoadNotices& notices) {
     ws.stylesheets.clear();
     const fs::path file = ws.PackageFile("style_files.xml");
     if (!Exists(file)) {
-        ui.Inform("Missing configuration file (\"style_files.xml\")");
+        notices.push_back("Missing configuration file (\"style_files.xml\")");
         return;
     }
     XmlDocument::Load(file).ForEachItem(
@@ -71,8 +70,7 @@ void LoadStyleSheets(TemplateWorkspace& ws, Ui& ui) {
 
 void LoadColors(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Colors, ws.tables.colors, ColorFromItem, true); }
 
-void LoadFonts(TemplateWorkspace& ws, Ui& ui) {
-    UpdatesSuspended suspended(ui);
+void LoadFonts(TemplateWorkspace& ws) {
     LoadTable(ws, TableKind::Fonts, ws.tables.fonts, FontFromItem, false);
 }
 
@@ -96,7 +94,7 @@ void InlineStyleSheets(TemplateWorkspace& ws, std::string& page) {
     }
 }
 
-void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Ui& ui) {
+void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, LoadNotices& notices) {
     ws.TemplateFolder = folder;
     if (!ws.settings.tempfile.empty()) {
         std::error_code ec;
@@ -104,14 +102,14 @@ void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Ui& ui) {
     }
     std::string page = NormalizeLineEnds(ReadFileBytes(ws.PackageFile("index.html")));
     ws.workingPage = page;
-    LoadStyleSheets(ws, ui);
+    LoadStyleSheets(ws, notices);
     GetImageSettings(ws);
     InlineStyleSheets(ws, page);
     ws.workingPage = page;
     ws.templatePage = std::move(page);
     LodaLayouts(ws);
     LoadColors(ws);
-    LoadFonts(ws, ui);
+    LoadFonts(ws);
     LoadImages(ws);
     ws.tables.DefaultImageTable = ws.tables.images;
     LoadMenus(ws);

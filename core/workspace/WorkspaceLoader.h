@@ -3,21 +3,23 @@
 #include "workspace/TemplateWorkspace.h"
 
 #include <string>
+#include <vector>
 
 namespace quorlex {
 
-class Ui;
+// What a load has to tell the user without failing, in the order it was found.
+using LoadNotices = std::vector<std::string>;
 
 // Fixed package settings; checks tamblor_settings.xml, whose presence turns on the image folders.
 void GetImageSettings(TemplateWorkspace& ws);
 
-// Fills the stylesheet table from style_files.xml; a missing file is reported and leaves it empty.
-void LoadStyleSheets(TemplateWorkspace& ws, Ui& ui);
+// Fills the stylesheet table from style_files.xml; a missing file is noted and leaves it empty.
+void LoadStyleSheets(TemplateWorkspace& ws, LoadNotices& notices);
 
 // Table loaders: each clears its table, hides its tab when the file is missing, otherwise
 // shows the tab, reads the rows and lists the presets of its kind.
 void LoadColors(TemplateWorkspace& ws);
-void LoadFonts(TemplateWorkspace& ws, Ui& ui);
+void LoadFonts(TemplateWorkspace& ws);
 void LoadImages(TemplateWorkspace& ws);
 void LodaLayouts(TemplateWorkspace& ws);
 void LoadMenus(TemplateWorkspace& ws);
@@ -31,8 +33,8 @@ void InlineStyleSheets(TemplateWorkspace& ws, std::string& page);
 
 // Reads the package in `folder` into the workspace: stale preview removed, page with its
 // stylesheets inlined, settings and tables. Throws Error at the first fault; what was read
-// before stays in the workspace.
-void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Ui& ui);
+// before stays in the workspace; `notices` keeps what was noted until then.
+void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, LoadNotices& notices);
 
 // The menu class name flag and the hover behaviour file.
 void LoadPackageExtras(TemplateWorkspace& ws);

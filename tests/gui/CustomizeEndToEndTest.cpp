@@ -86,7 +86,7 @@ private slots:
         // The patched page shows what loading the file again shows.
         const QString patchedStyles = RunScript(preview, kStyleText);
         loaded.clear();
-        f.session().RefreshPreview();
+        f.session().Rebuildtemplate(ViewUpdate::Reload);
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
         QCOMPARE(RunScript(preview, kStyleText), patchedStyles);
         QCOMPARE(background(), QStringLiteral("rgb(0, 0, 128)"));
@@ -116,7 +116,7 @@ private slots:
         const QString patchedStyles = RunScript(preview, kStyleText);
         const QImage patched = SettledPicture(*preview);
 
-        f.session().RefreshPreview();
+        f.session().Rebuildtemplate(ViewUpdate::Reload);
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
         QCOMPARE(RunScript(preview, kStyleText), patchedStyles);
         QVERIFY(patchedStyles != before);

@@ -57,7 +57,7 @@ TEST(ProgramTest, GenerateWithAProjectWritesWhatTheWindowWrites) {
     window.Write("templates/harbor/menus/main/menu.lyo", ReadFileBytes(window.path() / "templates/harbor/menus/main/default.lyo"));
     session.RecalculateTemplate();
     ASSERT_TRUE(session.LoadProjectFrom(project));
-    session.SetTemplateOptions({true, true});
+    session.filesPage().SetTemplateOptions({true, true});
     ASSERT_TRUE(ui.errors.empty()) << ui.errors.front();
 
     TestFolder programFolder;

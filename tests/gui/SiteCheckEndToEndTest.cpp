@@ -129,7 +129,7 @@ private slots:
                               QStringLiteral("Find Us | Menu item \"Find Us\""),
                               QStringLiteral("Getting Here | Menu item \"Getting Here\"")}));
         const QStringList pale = Rows(list, QStringLiteral("Low contrast"));
-        QVERIFY2(!pale.isEmpty(), qPrintable(pale.join('\n')));
+        QVERIFY2(!pale.isEmpty(), qPrintable(pale.join(QLatin1Char('\n'))));
         QVERIFY(pale.first().contains(QStringLiteral("Text: \"Body text\";")));
         QVERIFY(Rows(list, QStringLiteral("Missing file")).isEmpty());
         QCOMPARE(check->status()->text(),

@@ -149,7 +149,7 @@ TEST_F(PerUserSessionTest, LoadingAndGeneratingWriteOnlyIntoTheUsersFolder) {
     session.catalogPage().ListView1SelectItem(0, true);
     session.catalogPage().ListView1Click(true);
     session.RecalculateTemplate();
-    session.WorkflowPageChanged(WorkflowState::kFilesPage);
+    session.WorkflowPageChanged(WorkflowPage::Files);
     session.FormClose();
     EXPECT_TRUE(ui.errors.empty());
     EXPECT_EQ(Snapshot(program), before);

@@ -33,7 +33,7 @@ TEST_F(SessionTest, FreshStartShowsOnlyTheSelectPageAndTheWelcome) {
     WriteSmallPackage(app);
     Start();
     EXPECT_EQ(session.workflow().pageVisible, (std::array<bool, 3>{true, false, false}));
-    EXPECT_EQ(session.workflow().activePage, 0);
+    EXPECT_EQ(session.workflow().activePage, WorkflowPage::Select);
     EXPECT_EQ(session.workflow().caption, "Quorlex");
     EXPECT_FALSE(session.catalogPage().customizeEnabled());
     EXPECT_EQ(session.catalogPage().rows().size(), 1u);
@@ -72,7 +72,7 @@ TEST_F(SessionTest, CustomizeLoadsThePackageShowsPagesAndPreview) {
     session.RecalculateTemplate();
     ASSERT_NE(session.workspace(), nullptr);
     EXPECT_EQ(session.workflow().pageVisible, (std::array<bool, 3>{true, true, true}));
-    EXPECT_EQ(session.workflow().activePage, 1);
+    EXPECT_EQ(session.workflow().activePage, WorkflowPage::Customize);
     EXPECT_EQ(session.workflow().caption, "Quorlex -- Small");
     const fs::path preview = app.path() / "templates/pkg/index_temp.html";
     EXPECT_EQ(browsers.Shown(BrowserId::LivePreview), preview.string());
@@ -112,7 +112,7 @@ TEST_F(SessionTest, RefreshReportsAMissingFragmentAndKeepsThePreviewFile) {
     fs::remove(app.path() / "templates/pkg/layouts/top/wide.lyo");
     const size_t navigations = browsers.log.size();
     const int suspensions = ui.suspendCount;
-    session.Refresh();
+    session.Rebuildtemplate();
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_NE(ui.errors[0].find("wide.lyo"), std::string::npos);
     EXPECT_EQ(app.Read("templates/pkg/index_temp.html"), before);
@@ -124,13 +124,13 @@ TEST_F(SessionTest, RefreshReportsAMissingFragmentAndKeepsThePreviewFile) {
 TEST_F(SessionTest, LargePreviewShrinksTheAreaAndOtherPagesRestoreTheDraggedHeight) {
     WriteSmallPackage(app);
     Start();
-    session.SubPageChanged(5);
+    session.SubPageChanged(SubPage::LargePreview);
     EXPECT_EQ(session.workflow().subPageAreaHeight, 30);
-    session.SubPageChanged(2);
+    session.SubPageChanged(SubPage::Layouts);
     EXPECT_EQ(session.workflow().subPageAreaHeight, 207);
     session.SplitterMoved(260);
-    session.SubPageChanged(5);
-    session.SubPageChanged(0);
+    session.SubPageChanged(SubPage::LargePreview);
+    session.SubPageChanged(SubPage::Colors);
     EXPECT_EQ(session.workflow().subPageAreaHeight, 260);
     session.PreviewWidthChosen(DeviceWidth::Phone);
     Select(0);

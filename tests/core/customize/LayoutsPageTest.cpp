@@ -94,35 +94,3 @@ TEST_F(LayoutsPageTest, APresetNamingAFolderOutsideThePackageReadsNothingThere) 
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_NE(ui.errors[0].find("outside"), std::string::npos);
 }
-
-TEST_F(LayoutsPageTest, AColorIsPatchedIntoThePreviewWhileALayoutLoadsItAgain) {
-    Open();
-    session.colorsPage().TitleClicked(0);
-    session.colorsPage().SwatchClicked(10);
-    EXPECT_EQ(browsers.log.back().second.rfind("styles:", 0), 0u);
-    EXPECT_NE(browsers.log.back().second.find("#FF0000"), std::string::npos);
-    page().onLayoutSelected(0);
-    page().OptionClicked(0); // "narrow" in place of "wide"
-    EXPECT_EQ(browsers.Shown(BrowserId::LivePreview), Pkg("index_temp.html").string());
-    session.RefreshPreview();
-    EXPECT_EQ(browsers.log.back().second, Pkg("index_temp.html").string());
-}
-
-TEST_F(LayoutsPageTest, AViewThatTakesNoPatchOrAFailedWriteMakesTheNextChangeLoadThePage) {
-    Open();
-    session.colorsPage().TitleClicked(0);
-    browsers.patchesTaken = false;
-    session.colorsPage().SwatchClicked(10);
-    EXPECT_EQ(browsers.log.back().second, Pkg("index_temp.html").string());
-    EXPECT_NE(Preview().find("#FF0000"), std::string::npos);
-
-    browsers.patchesTaken = true;
-    fs::remove(Pkg("index_temp.html"));
-    fs::create_directory(Pkg("index_temp.html")); // the write fails after the patch went out
-    session.colorsPage().SwatchClicked(11);
-    EXPECT_EQ(ui.errors.size(), 1u);
-    fs::remove(Pkg("index_temp.html"));
-    session.colorsPage().SwatchClicked(12);
-    EXPECT_EQ(browsers.log.back().second, Pkg("index_temp.html").string());
-    EXPECT_NE(Preview().find("#FFFF00"), std::string::npos);
-}

@@ -1,7 +1,7 @@
 // Packages come from anywhere: links, odd preset files and broken tables must not reach the
 // user's other files or lose what is loaded.
 #include "customize/CustomizeFixture.h"
-#include "customize/PresetNaming.h"
+#include "pagebase/PresetNaming.h"
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -53,7 +53,7 @@ TEST_F(UntrustedPackageTest, APresetFolderLinkedOutsideIsNeverWritten) {
 TEST_F(UntrustedPackageTest, TheOutputFolderAsALinkIsReplacedNotFollowed) {
     Open();
     fs::create_symlink("images", Pkg("template"));
-    session.WorkflowPageChanged(WorkflowState::kFilesPage);
+    session.WorkflowPageChanged(WorkflowPage::Files);
     EXPECT_TRUE(ui.errors.empty()) << ui.errors[0];
     EXPECT_TRUE(fs::is_directory(fs::symlink_status(Pkg("template"))));
     EXPECT_TRUE(fs::exists(Pkg("images/logo.gif")));
@@ -61,7 +61,7 @@ TEST_F(UntrustedPackageTest, TheOutputFolderAsALinkIsReplacedNotFollowed) {
     fs::remove_all(Pkg("template"));
     const fs::path victim = Outside("site/index.html", "my site");
     fs::create_symlink(victim.parent_path(), Pkg("template"));
-    session.GenerateTemplate();
+    session.filesPage().GenerateTemplate();
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(ReadFileBytes(victim), "my site");
 }
@@ -70,7 +70,7 @@ TEST_F(UntrustedPackageTest, StaticFilesLinkedOutsideAreNotCopiedAndAreNamed) {
     fs::create_symlink(Outside(".ssh/id_rsa", "private key"), Pkg("favicon.ico"));
     WritePkg("static_files.tps", "favicon.ico\r\n");
     Open();
-    session.WorkflowPageChanged(WorkflowState::kFilesPage);
+    session.WorkflowPageChanged(WorkflowPage::Files);
     EXPECT_FALSE(fs::exists(Pkg("template/favicon.ico")));
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_NE(ui.errors[0].find("favicon.ico"), std::string::npos);

@@ -1,6 +1,6 @@
 #include "imagetools/ImageEditor.h"
 #include "imagetools/JpegCodec.h"
-#include "support/Fakes.h"
+#include "util/Error.h"
 #include "support/JpegSamples.h"
 #include "support/TestFolder.h"
 
@@ -14,7 +14,7 @@ namespace {
 struct ImageEditorTest : ::testing::Test {
     ImageEditorTest() {
         file = folder.Write("img/photo.jpg", EncodeJpeg(GradientImage(40, 30)));
-        EXPECT_TRUE(editor.Load(file, ui));
+        editor.Load(file);
         original = editor.working();
     }
 
@@ -28,7 +28,6 @@ struct ImageEditorTest : ::testing::Test {
     }
 
     TestFolder folder;
-    FakeUi ui;
     ImageEditor editor;
     fs::path file;
     RgbImage original;
@@ -81,10 +80,9 @@ TEST_F(ImageEditorTest, OperationsChangeTheWorkingImageAndUndoThemselves) {
 
 TEST(ImageEditorGray, GrayscaleDropsTheRemainder) {
     TestFolder folder;
-    FakeUi ui;
     ImageEditor editor;
     // A flat colour survives quality 100 exactly, so the division is what is checked.
-    ASSERT_TRUE(editor.Load(folder.Write("c.jpg", SolidJpeg(8, 8, SampleSpace::Rgb, {255, 254, 0})), ui));
+    editor.Load(folder.Write("c.jpg", SolidJpeg(8, 8, SampleSpace::Rgb, {255, 254, 0})));
     ASSERT_EQ(editor.working().pixels[0], 255);
     ASSERT_EQ(editor.working().pixels[1], 254);
     editor.Grayscale();
@@ -97,7 +95,7 @@ TEST_F(ImageEditorTest, RevertReadsTheFileAgainAndKeepsEverythingWhenItCannot) {
     editor.Grayscale();
     editor.SetChannel(Channel::Green, false);
     editor.SetBrightness(-30);
-    ASSERT_TRUE(editor.Load(file, ui));
+    editor.Load(file);
     EXPECT_EQ(editor.adjusted().pixels, original.pixels);
     EXPECT_TRUE(editor.channel(Channel::Green));
     EXPECT_EQ(editor.brightness(), 0);
@@ -106,13 +104,20 @@ TEST_F(ImageEditorTest, RevertReadsTheFileAgainAndKeepsEverythingWhenItCannot) {
     editor.SetBrightness(12);
     const RgbImage shown = editor.adjusted();
     folder.Write("img/photo.jpg", "damaged");
-    EXPECT_FALSE(editor.Load(file, ui));
-    ASSERT_EQ(ui.errors.size(), 1u);
-    EXPECT_NE(ui.errors[0].find("Not a JPEG file"), std::string::npos);
+    try {
+        editor.Load(file);
+        ADD_FAILURE() << "a damaged file was read";
+    } catch (const Error& error) {
+        EXPECT_NE(std::string(error.what()).find("Not a JPEG file"), std::string::npos);
+    }
     EXPECT_EQ(editor.adjusted().pixels, shown.pixels);
     EXPECT_EQ(editor.brightness(), 12);
-    EXPECT_FALSE(editor.Load(folder.path() / "img/missing.jpg", ui));
-    EXPECT_EQ(ui.errors.back(), "Error: cannot load image!");
+    try {
+        editor.Load(folder.path() / "img/missing.jpg");
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.what(), "Error: cannot load image!");
+    }
 }
 
 TEST(EditorWindowSize, FitsTheImageWithinTheScreenAndKeepsAMinimum) {

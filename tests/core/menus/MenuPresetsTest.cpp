@@ -45,7 +45,7 @@ TEST_F(MenuPresetsTest, APresetFromOneMenuReplacesAnotherMenusTree) {
     Select(" Main tree ");
     presets().Load();
     EXPECT_EQ(ReadFileBytes(Pkg("menus/side/menu.lyo")), "pd_menu_01\r\n\tHome|index.html|\r\n");
-    EXPECT_EQ(page().selected(), NodePath{0});
+    EXPECT_EQ(page().selectedNode(), NodePath{0});
     EXPECT_EQ(presets().names(), (std::vector<std::string>{" Main tree ", "By hand"}));
     EXPECT_EQ(presets().selected(), std::nullopt);
     EXPECT_EQ(Rebuilds(), before + 1);
@@ -81,7 +81,7 @@ TEST_F(MenuPresetsTest, ADamagedPresetLeavesTheMenuAlone) {
     Select("Bad");
     const size_t before = Rebuilds();
     presets().Load();
-    EXPECT_EQ(ui.messages, std::vector<std::string>{menutexts::kPresetLoadFailed});
+    EXPECT_EQ(FirstLines(ui.messages), std::vector<std::string>{menutexts::kPresetLoadFailed});
     EXPECT_EQ(ReadFileBytes(Pkg("menus/main/menu.lyo")), "pd_menu_01\r\n\tHome|index.html|\r\n");
     EXPECT_EQ(page().tree()[0].children.size(), 1u);
     EXPECT_EQ(Rebuilds(), before);

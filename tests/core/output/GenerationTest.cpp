@@ -19,7 +19,7 @@ struct GenerationTest : ::testing::Test {
         WriteSmallPackage(app);
         Load();
     }
-    void Load() { LoadPackage(ws, app.path() / "templates/pkg", ui); }
+    void Load() { LoadPackage(ws, app.path() / "templates/pkg", notices); }
     void Generate() { generator.Generate(ws, options, result); }
     std::string Output(const std::string& relative) const { return app.Read("templates/pkg/template/" + relative); }
     bool OutputHas(const std::string& relative) const { return app.Exists("templates/pkg/template/" + relative); }
@@ -27,6 +27,7 @@ struct GenerationTest : ::testing::Test {
 
     TestFolder app;
     FakeUi ui;
+    LoadNotices notices;
     RecordingPlatform platform;
     TemplateWorkspace ws;
     TemplateOptions options;

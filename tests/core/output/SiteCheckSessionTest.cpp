@@ -37,15 +37,15 @@ struct SiteCheckSessionTest : ::testing::Test {
     void SetUp() override {
         WriteSmallPackage(app);
         fs::create_directories(app.path() / "site");
-        session.siteCheck().SetProbe(&probe);
-        session.siteCheck().SetListener(&listener);
+        session.filesPage().siteCheck().SetProbe(&probe);
+        session.filesPage().siteCheck().SetListener(&listener);
         session.FormCreate(app.path());
         session.catalogPage().ListView1SelectItem(0, true);
         session.catalogPage().ListView1Click(true);
         session.RecalculateTemplate();
-        session.WorkflowPageChanged(WorkflowState::kFilesPage);
+        session.WorkflowPageChanged(WorkflowPage::Files);
     }
-    ExportOutcome Export() { return session.ExportTemplate(app.path() / "site", view); }
+    ExportOutcome Export() { return session.filesPage().ExportTemplate(app.path() / "site", view); }
     bool Exported() const { return app.Exists("site/template/index.html"); }
 
     TestFolder app;
@@ -61,7 +61,7 @@ struct SiteCheckSessionTest : ::testing::Test {
 } // namespace
 
 TEST_F(SiteCheckSessionTest, GenerationStartsTheCheckOnTheFinishedPage) {
-    const SiteCheck& check = session.siteCheck();
+    const SiteCheck& check = session.filesPage().siteCheck();
     ASSERT_EQ(probe.pages.size(), 1u);
     EXPECT_EQ(probe.pages[0], app.path() / "templates/pkg/template/index.html");
     EXPECT_EQ(check.state(), SiteCheck::State::Checking);
@@ -77,7 +77,7 @@ TEST_F(SiteCheckSessionTest, GenerationStartsTheCheckOnTheFinishedPage) {
 TEST_F(SiteCheckSessionTest, ExportAsksAboutProblemsAndNoExportsNothing) {
     probe.pending[0](kFaint);
     app.Write("templates/pkg/menus/main/menu.lyo", "pd_menu_01\r\n\tHome|index.html|\r\n\tSoon|#|\r\n");
-    session.GenerateTemplate();
+    session.filesPage().GenerateTemplate();
     probe.pending[1](kFaint);
     ui.answers = {Answer::No};
     EXPECT_EQ(Export(), ExportOutcome::Declined);
@@ -93,13 +93,13 @@ TEST_F(SiteCheckSessionTest, ExportAsksAboutProblemsAndNoExportsNothing) {
 
 TEST_F(SiteCheckSessionTest, NoProblemsNoQuestion) {
     probe.pending[0](kClear);
-    EXPECT_EQ(session.siteCheck().StatusText(), "No problems found.");
+    EXPECT_EQ(session.filesPage().siteCheck().StatusText(), "No problems found.");
     EXPECT_EQ(Export(), ExportOutcome::Copied);
     EXPECT_TRUE(ui.questions.empty());
 }
 
 TEST_F(SiteCheckSessionTest, ExportWhileCheckingAsksAndAnEmptyTargetAsksNothing) {
-    EXPECT_EQ(session.ExportTemplate(" ", view), ExportOutcome::NoTarget);
+    EXPECT_EQ(session.filesPage().ExportTemplate(" ", view), ExportOutcome::NoTarget);
     EXPECT_TRUE(ui.questions.empty());
     ui.answers = {Answer::Cancel};
     EXPECT_EQ(Export(), ExportOutcome::Declined);
@@ -108,23 +108,23 @@ TEST_F(SiteCheckSessionTest, ExportWhileCheckingAsksAndAnEmptyTargetAsksNothing)
 }
 
 TEST_F(SiteCheckSessionTest, AnAnswerForAnEarlierSiteIsIgnored) {
-    session.SetTemplateOptions({true, false});
+    session.filesPage().SetTemplateOptions({true, false});
     ASSERT_EQ(probe.pending.size(), 2u);
     probe.pending[0](kFaint);
-    EXPECT_EQ(session.siteCheck().state(), SiteCheck::State::Checking);
+    EXPECT_EQ(session.filesPage().siteCheck().state(), SiteCheck::State::Checking);
     probe.pending[1](std::nullopt);
-    EXPECT_EQ(session.siteCheck().state(), SiteCheck::State::Done);
-    EXPECT_EQ(session.siteCheck().StatusText(), "No problems found. The text colors could not be checked.");
+    EXPECT_EQ(session.filesPage().siteCheck().state(), SiteCheck::State::Done);
+    EXPECT_EQ(session.filesPage().siteCheck().StatusText(), "No problems found. The text colors could not be checked.");
     probe.pending[1](kFaint); // a second answer changes nothing
-    EXPECT_EQ(session.siteCheck().ProblemCount(), 0u);
+    EXPECT_EQ(session.filesPage().siteCheck().ProblemCount(), 0u);
 }
 
 TEST_F(SiteCheckSessionTest, AFailedGenerationLeavesNoCheckToAskAbout) {
     probe.pending[0](kFaint);
     fs::remove(app.path() / "templates/pkg/layouts/top/wide.lyo");
-    session.GenerateTemplate();
-    EXPECT_EQ(session.siteCheck().state(), SiteCheck::State::NotRun);
-    EXPECT_EQ(session.siteCheck().StatusText(), "");
+    session.filesPage().GenerateTemplate();
+    EXPECT_EQ(session.filesPage().siteCheck().state(), SiteCheck::State::NotRun);
+    EXPECT_EQ(session.filesPage().siteCheck().StatusText(), "");
     EXPECT_EQ(Export(), ExportOutcome::Copied);
     EXPECT_TRUE(ui.questions.empty());
 }

@@ -46,13 +46,14 @@ void WriteFaultyPackage(const TestFolder& app) {
 struct LinkCheckTest : ::testing::Test {
     void SetUp() override {
         WriteFaultyPackage(app);
-        LoadPackage(ws, app.path() / "templates/pkg", ui);
+        LoadPackage(ws, app.path() / "templates/pkg", notices);
         generator.Generate(ws, {}, result);
     }
     std::vector<SiteFinding> Check() { return CheckLinks(OutputFolder(ws), ws); }
 
     TestFolder app;
     FakeUi ui;
+    LoadNotices notices;
     RecordingPlatform platform;
     TemplateWorkspace ws;
     GenerationResult result;

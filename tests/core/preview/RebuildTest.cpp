@@ -26,17 +26,17 @@ namespace {
 struct RebuildTest : ::testing::Test {
     void SetUp() override {
         WriteSmallPackage(app);
-        LoadPackage(ws, app.path() / "templates/pkg", ui);
+        LoadPackage(ws, app.path() / "templates/pkg", notices);
     }
     TestFolder app;
-    FakeUi ui;
+    LoadNotices notices;
     TemplateWorkspace ws;
 };
 
 } // namespace
 
 TEST_F(RebuildTest, ReplacesEveryTableInOrder) {
-    const std::string page = RebuildPage(ws);
+    const std::string page = BuildWorkingPage(ws);
     EXPECT_NE(page.find("body { color: #112233; font-family:Verdana;font-size:12px;font-weight:bold;"
                         "text-decoration:none; }"),
               std::string::npos);
@@ -48,14 +48,14 @@ TEST_F(RebuildTest, ReplacesEveryTableInOrder) {
     EXPECT_NE(page.find("<ul>\r\n      <li class=\"li_nc\"><a href=\"index.html\"  >Home</a></li>\r\n</ul>\r\n"),
               std::string::npos);
     EXPECT_EQ(page.find("%%"), std::string::npos);
-    EXPECT_EQ(RebuildPage(ws), page);
+    EXPECT_EQ(BuildWorkingPage(ws), page);
 }
 
 TEST_F(RebuildTest, ValuesAreTakenAsTheyAre) {
     ws.tables.colors[0].value = "";
     ws.tables.colors[1].value = "%%img_logo%% %%layout_top%%";
     ws.tables.layouts[0].choice = "narrow";
-    const std::string page = RebuildPage(ws);
+    const std::string page = BuildWorkingPage(ws);
     EXPECT_NE(page.find("body { color: ; "), std::string::npos);
     EXPECT_NE(page.find("h1 { color: images/logo.gif %%layout_top%%; }"), std::string::npos);
     EXPECT_NE(page.find("<div>narrow</div>"), std::string::npos);
@@ -63,14 +63,14 @@ TEST_F(RebuildTest, ValuesAreTakenAsTheyAre) {
 
 TEST_F(RebuildTest, PlaceholdersInMenuCaptionsStayAsTyped) {
     app.Write("templates/pkg/menus/main/menu.lyo", "cls\r\n\t%%c_text%%|%%img_logo%%|\r\n");
-    const std::string page = RebuildPage(ws);
+    const std::string page = BuildWorkingPage(ws);
     EXPECT_NE(page.find("<a href=\"%%img_logo%%\"  >%%c_text%%</a>"), std::string::npos);
 }
 
 TEST_F(RebuildTest, MissingFragmentOrBadMenuFailsNamingTheFile) {
     ws.tables.layouts[0].choice = "gone";
     try {
-        RebuildPage(ws);
+        BuildWorkingPage(ws);
         FAIL();
     } catch (const Error& e) {
         EXPECT_NE(std::string(e.what()).find("gone.lyo"), std::string::npos);
@@ -78,22 +78,22 @@ TEST_F(RebuildTest, MissingFragmentOrBadMenuFailsNamingTheFile) {
     ws.tables.layouts[0].choice = "wide";
     app.Write("templates/pkg/menus/main/menu.lyo", "m\r\n\t\t\tdeep\r\n");
     std::string page = "the last good page", scratch;
-    EXPECT_THROW(RebuildPage(ws, page, scratch), Error);
+    EXPECT_THROW(BuildWorkingPage(ws, page, scratch), Error);
     EXPECT_EQ(page, "the last good page");
 }
 
 TEST_F(RebuildTest, ReusedBuffersGiveTheSamePage) {
     std::string page, scratch;
-    RebuildPage(ws, page, scratch);
+    BuildWorkingPage(ws, page, scratch);
     ws.tables.colors[0].value = "red";
-    RebuildPage(ws, page, scratch);
-    EXPECT_EQ(page, RebuildPage(ws));
+    BuildWorkingPage(ws, page, scratch);
+    EXPECT_EQ(page, BuildWorkingPage(ws));
     EXPECT_NE(page.find("color: red;"), std::string::npos);
 }
 
 TEST_F(RebuildTest, EmptyMenuFileRendersAnEmptyList) {
     app.Write("templates/pkg/menus/main/menu.lyo", "");
-    const std::string page = RebuildPage(ws);
+    const std::string page = BuildWorkingPage(ws);
     EXPECT_NE(page.find("<body class=\"\">"), std::string::npos);
     EXPECT_NE(page.find("<ul>\r\n</ul>\r\n"), std::string::npos);
 }
@@ -101,5 +101,5 @@ TEST_F(RebuildTest, EmptyMenuFileRendersAnEmptyList) {
 TEST(RebuildWithoutTables, CopiesTheTemplatePage) {
     TemplateWorkspace ws;
     ws.templatePage = "<p>%%x%%</p>\r\n";
-    EXPECT_EQ(RebuildPage(ws), ws.templatePage);
+    EXPECT_EQ(BuildWorkingPage(ws), ws.templatePage);
 }

@@ -2,6 +2,13 @@
 
 namespace quorlex::test {
 
+std::vector<std::string> FirstLines(const std::vector<std::string>& messages) {
+    std::vector<std::string> lines;
+    for (const std::string& message : messages)
+        lines.push_back(message.substr(0, message.find("\r\n")));
+    return lines;
+}
+
 namespace {
 
 template <typename T>

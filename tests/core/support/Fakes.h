@@ -40,6 +40,9 @@ public:
     int suspendCount = 0; // suspensions ever made
 };
 
+// The line each message starts with, before the cause a page adds under it.
+std::vector<std::string> FirstLines(const std::vector<std::string>& messages);
+
 // Remembers what each browser was told to show.
 class FakeBrowsers : public Browsers {
 public:

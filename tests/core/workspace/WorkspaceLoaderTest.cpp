@@ -13,12 +13,13 @@ namespace {
 
 struct LoaderTest : ::testing::Test {
     void SetUp() override { WriteSmallPackage(app); }
-    void Load() { LoadPackage(ws, app.path() / "templates/pkg", ui); }
+    void Load() { LoadPackage(ws, app.path() / "templates/pkg", notices); }
     void Write(const std::string& relative, const std::string& bytes) { app.Write("templates/pkg/" + relative, bytes); }
     void Remove(const std::string& relative) { fs::remove(app.path() / "templates/pkg" / relative); }
 
     TestFolder app;
     FakeUi ui;
+    LoadNotices notices;
     TemplateWorkspace ws;
 };
 
@@ -31,7 +32,7 @@ TEST_F(LoaderTest, InlinesEachStylesheetInPlaceOfItsPlaceholder) {
                                    "\r\nh1 { color: %%C_HEAD%%; }\r\n</style>"),
               std::string::npos);
     EXPECT_EQ(ws.stylesheetScratch, "body { color: %%c_text%%; %%f_body%% }\r\nh1 { color: %%C_HEAD%%; }\r\n");
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(notices.empty());
 }
 
 TEST_F(LoaderTest, TwoStylesheetsOnOnePlaceholderFillItsOccurrencesInTurn) {
@@ -85,7 +86,7 @@ TEST_F(LoaderTest, MissingOptionalFilesHideTabsAndClearImageFolders) {
 TEST_F(LoaderTest, MissingStyleFilesIsReportedAndTheLoadGoesOn) {
     Remove("style_files.xml");
     Load();
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Missing configuration file (\"style_files.xml\")"}));
+    EXPECT_EQ(notices, (LoadNotices{"Missing configuration file (\"style_files.xml\")"}));
     EXPECT_NE(ws.templatePage.find("%%STYLE%%"), std::string::npos);
     EXPECT_EQ(ws.tables.colors.size(), 2u);
 }
@@ -100,7 +101,7 @@ TEST_F(LoaderTest, FaultsStopTheLoad) {
         WriteSmallPackage(fresh);
         fresh.Write("templates/pkg/" + file, content);
         TemplateWorkspace local;
-        EXPECT_THROW(LoadPackage(local, fresh.path() / "templates/pkg", ui), Error) << file << content;
+        EXPECT_THROW(LoadPackage(local, fresh.path() / "templates/pkg", notices), Error) << file << content;
     }
     Remove("css/main.css");
     EXPECT_THROW(Load(), Error);
@@ -152,7 +153,7 @@ TEST_F(LoaderTest, FilesOfSeveralMegabytesLoadAndRebuildWhole) {
     Write("menus/main/menu.lyo", menu);
     Load();
     EXPECT_GT(ws.templatePage.size(), 6u * 1024 * 1024);
-    const std::string rebuilt = RebuildPage(ws);
+    const std::string rebuilt = BuildWorkingPage(ws);
     EXPECT_EQ(rebuilt.find("%%c_text%%"), std::string::npos);
     EXPECT_NE(rebuilt.find(">Item 99999</a>"), std::string::npos);
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quorlex {
@@ -18,9 +16,5 @@ struct StylePatch {
     size_t blockCount = 0; // style blocks in either page
     std::vector<StyleBlockChange> changes; // empty when the pages are the same
 };
-
-// The patch when `next` differs from `shown` only inside the text of <style> blocks (tags
-// and everything outside them equal, as many blocks in both); nothing otherwise.
-std::optional<StylePatch> StyleOnlyChanges(std::string_view shown, std::string_view next);
 
 } // namespace quorlex

@@ -1,4 +1,4 @@
-#include "preview/StylePatch.h"
+#include "preview/StyleDiff.h"
 
 #include <gtest/gtest.h>
 

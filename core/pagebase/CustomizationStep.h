@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customize/CustomizationState.h"
+#include "undo/CustomizationState.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "customize/CustomizationStep.h"
+#include "pagebase/CustomizationStep.h"
 
-#include "customize/PageContext.h"
+#include "pagebase/PageContext.h"
 
 namespace quorlex {
 

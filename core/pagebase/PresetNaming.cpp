@@ -1,4 +1,4 @@
-#include "customize/PresetNaming.h"
+#include "pagebase/PresetNaming.h"
 
 #include "util/Error.h"
 #include "util/FileLists.h"

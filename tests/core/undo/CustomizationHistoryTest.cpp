@@ -152,7 +152,7 @@ TEST_F(CustomizationHistoryTest, TheOldestStepsGoBeyondTwoHundredAndALoadForgets
 
     // Undone while the finished files are shown, they follow.
     session.Redo();
-    session.WorkflowPageChanged(WorkflowState::kFilesPage);
+    session.WorkflowPageChanged(WorkflowPage::Files);
     session.Undo();
     EXPECT_NE(app.Read("templates/pkg/template/css/main.css").find("#000080"), std::string::npos);
 

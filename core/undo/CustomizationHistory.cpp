@@ -1,4 +1,4 @@
-#include "customize/CustomizationHistory.h"
+#include "undo/CustomizationHistory.h"
 
 #include "util/Error.h"
 #include "util/TextFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customize/CustomizationState.h"
+#include "undo/CustomizationState.h"
 
 #include <string>
 
@@ -17,8 +17,9 @@ public:
     virtual TemplateWorkspace* workspace() = 0;
     virtual const TemplateWorkspace* workspace() const = 0;
     virtual Ui& ui() = 0;
-    // Rebuilds the preview, reporting a failure to the user.
-    virtual void Refresh() = 0;
+    // Rebuilds the page from the tables and brings the live preview up to date, reporting a
+    // failure to the user.
+    virtual void Rebuildtemplate() = 0;
     // Opens the help viewer on the page of a help topic number (help/HelpTopics.h).
     virtual void HelpRequested(int topic) = 0;
     // Opens the help viewer on a page of the help folder by its file name.
