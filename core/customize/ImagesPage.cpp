@@ -2,6 +2,7 @@
 
 #include "customize/ChoiceOrder.h"
 #include "pagebase/CustomizationStep.h"
+#include "pagebase/PageAction.h"
 #include "pagebase/PageContext.h"
 #include "help/HelpTopics.h"
 #include "imagetools/ImageNames.h"
@@ -260,22 +261,20 @@ void ImagesPage::Delete() {
     const std::optional<fs::path> folder = FolderOf(*row);
     if (!folder)
         return;
-    try {
+    const bool deleted = RunPageAction(m_context.ui(), kCannotDelete, FailureBox::Error, [&] {
         const fs::path file = *folder / NativeNameFromPackageText(name);
         std::error_code ec;
         if (fs::is_directory(fs::symlink_status(file, ec)))
-            throw Error(kCannotDelete);
+            throw Error("\"" + PathToProgramText(file) + "\" is a folder.");
         const std::vector<size_t> users = RowsUsing(file);
         fs::remove(file, ec);
         if (ec)
-            throw Error(kCannotDelete);
+            throw Error(FileErrorText(file, "delete", ec.value()));
         ForgetDeletedFile(users);
         lvImagesSelectItem(*m_selected);
-    } catch (const std::exception&) {
-        m_context.ui().ShowError(kCannotDelete);
-        return;
-    }
-    m_context.Rebuildtemplate();
+    });
+    if (deleted)
+        m_context.Rebuildtemplate();
 }
 
 void ImagesPage::Export() {
@@ -322,21 +321,22 @@ void ImagesPage::RestoreDefaults() {
     }
     if (m_context.ui().Confirm(kRestoreQuestion) != Answer::Yes)
         return;
-    bool failed = false;
+    std::optional<std::string> failure;
     try {
         const fs::path root = ws->PackageFile(settings.imageroot);
         const Answer keep = m_context.ui().Confirm(kKeepQuestion);
         if (keep == Answer::Cancel)
             return;
-        failed = !RestoreFromBackup(*backup, root, keep == Answer::Yes);
-    } catch (const std::exception&) {
-        failed = true;
+        if (!RestoreFromBackup(*backup, root, keep == Answer::Yes))
+            failure = kRestoreFailed;
+    } catch (const std::exception& cause) {
+        failure = FailureText(kRestoreFailed, cause);
     }
     m_context.Rebuildtemplate();
     m_presets.Default();
     m_context.ui().Inform(kComplete);
-    if (failed)
-        m_context.ui().ShowError(kRestoreFailed);
+    if (failure)
+        m_context.ui().ShowError(*failure);
 }
 
 void ImagesPage::TweakHelp() { m_context.HelpRequested(helptopic::kTweakImage); }

@@ -100,3 +100,13 @@ TEST_F(MenuPresetsTest, DeleteAsksAndRemovesTheFile) {
     EXPECT_FALSE(fs::exists(Pkg("presets/menus/Old.xml")));
     EXPECT_TRUE(presets().names().empty());
 }
+
+TEST_F(MenuPresetsTest, APresetThatCannotBeDeletedIsReportedWithItsCauseAndStaysListed) {
+    WritePkg("presets/menus/Stuck.xml/inside", "x");
+    Open();
+    Select("Stuck");
+    presets().Delete();
+    ASSERT_EQ(FirstLines(ui.messages), std::vector<std::string>{presettexts::kDeleteFailed});
+    EXPECT_NE(ui.messages[0].find("Stuck.xml"), std::string::npos) << ui.messages[0];
+    EXPECT_EQ(presets().names(), std::vector<std::string>{"Stuck"});
+}
