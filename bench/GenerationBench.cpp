@@ -1,4 +1,3 @@
-#include "SilentUi.h"
 #include "StressPackage.h"
 #include "output/Generation.h"
 #include "ports/FilesystemPlatform.h"
@@ -37,13 +36,12 @@ size_t FolderBytes(const fs::path& folder) {
 // round, so the ratio compares like with like.
 void BM_GenerateStress(benchmark::State& state) {
     static const bench::TempStressPackage package("quorlex-generation", bench::kGenerationStress);
-    bench::SilentUi ui;
-    LoadNotices notices;
+    Notices notices;
     FilesystemPlatform platform;
     TemplateWorkspace ws;
     LoadPackage(ws, package.path(), notices);
     GenerationResult result;
-    SiteGenerator generator(platform, ui);
+    SiteGenerator generator(platform);
     double copyMs = 0;
     for (auto _ : state) {
         generator.Generate(ws, {}, result);

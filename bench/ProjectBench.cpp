@@ -1,4 +1,3 @@
-#include "SilentUi.h"
 #include "StressPackage.h"
 #include "project/ProjectLoad.h"
 #include "project/ProjectSave.h"
@@ -14,7 +13,7 @@ using namespace quorlex;
 TemplateWorkspace& StressWorkspace() {
     static const bench::TempStressPackage package("quorlex-project", bench::kRebuildStress);
     static TemplateWorkspace ws = [] {
-        LoadNotices notices;
+        Notices notices;
         TemplateWorkspace loaded;
         loaded.templateId = "stress";
         LoadPackage(loaded, package.path(), notices);
@@ -26,11 +25,11 @@ TemplateWorkspace& StressWorkspace() {
 // The project of the stress package built and written to its file.
 void BM_SaveProject(benchmark::State& state) {
     TemplateWorkspace& ws = StressWorkspace();
-    bench::SilentUi ui;
+    Notices problems;
     const fs::path file = ws.TemplateFolder / "stress.tpp";
     size_t bytes = 0;
     for (auto _ : state) {
-        const std::string project = BuildProject(ws, ui);
+        const std::string project = BuildProject(ws, problems);
         WriteFileAtomic(file, project);
         bytes = project.size();
     }
@@ -41,11 +40,11 @@ BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetit
 // The project read, checked and applied: tables taken over and every menu file written.
 void BM_LoadProject(benchmark::State& state) {
     TemplateWorkspace& ws = StressWorkspace();
-    bench::SilentUi ui;
-    const std::string project = BuildProject(ws, ui);
+    Notices problems;
+    const std::string project = BuildProject(ws, problems);
     for (auto _ : state) {
         ProjectChanges changes = ReadProject(project, ws);
-        ApplyProject(changes, ws, ui);
+        ApplyProject(changes, ws, problems);
     }
 }
 BENCHMARK(BM_LoadProject)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(15)->ReportAggregatesOnly(true);

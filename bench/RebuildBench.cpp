@@ -17,7 +17,7 @@ using namespace quorlex;
 namespace fs = std::filesystem;
 
 TemplateWorkspace LoadWorkspace(const fs::path& folder) {
-    LoadNotices notices;
+    Notices notices;
     TemplateWorkspace ws;
     LoadPackage(ws, folder, notices);
     return ws;

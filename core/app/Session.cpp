@@ -22,6 +22,8 @@
 #include "util/TextFile.h"
 #include "workspace/WorkspaceLoader.h"
 
+#include <utility>
+
 namespace quorlex {
 
 Session::Session(Ui& ui, Platform& platform, Browsers& browsers)
@@ -93,20 +95,18 @@ void Session::RecalculateTemplate() {
     TemplateWorkspace ws;
     if (m_workspace)
         ws.settings = m_workspace->settings;
-    LoadNotices notices;
+    Notices notices;
     try {
         ws.templateId = m_catalogPage.templateId();
         LoadPackage(ws, ResolvePackagePath(m_appFolder, m_catalogPage.TemplateRoot()), notices);
         LoadPackageExtras(ws);
         m_preview.Write(ws);
     } catch (const std::exception& error) {
-        for (const std::string& notice : notices)
-            m_ui.Inform(notice);
+        ShowInformation(m_ui, notices);
         m_ui.ShowError(std::string(texts::kLoadFailed) + "\r\n" + UserMessage(error));
         return;
     }
-    for (const std::string& notice : notices)
-        m_ui.Inform(notice);
+    ShowInformation(m_ui, notices);
     m_workspace = std::move(ws);
     m_undo.Clear();
     m_pages.Reset();
@@ -185,10 +185,14 @@ void Session::LoadProject() {
 bool Session::SaveProjectTo(const fs::path& file) {
     if (!m_workspace)
         return false;
+    Notices problems;
     try {
-        WriteFileAtomic(file, BuildProject(*m_workspace, m_ui));
+        const std::string project = BuildProject(*m_workspace, problems);
+        ShowErrors(m_ui, std::exchange(problems, {}));
+        WriteFileAtomic(file, project);
         return true;
     } catch (const std::exception& error) {
+        ShowErrors(m_ui, problems);
         m_ui.ShowError(UserMessage(error));
         return false;
     }
@@ -206,7 +210,9 @@ bool Session::LoadProjectFrom(const fs::path& file) {
         m_ui.ShowError(UserMessage(error));
         return false;
     }
-    ApplyProject(changes, *m_workspace, m_ui);
+    Notices problems;
+    ApplyProject(changes, *m_workspace, problems);
+    ShowErrors(m_ui, problems);
     m_pages.Reset();
     try {
         for (TableKind kind : {TableKind::Colors, TableKind::Images, TableKind::Layouts})

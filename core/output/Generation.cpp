@@ -2,7 +2,6 @@
 
 #include "output/EditorTemplates.h"
 #include "ports/Platform.h"
-#include "ports/Ui.h"
 #include "preview/TableSubstitution.h"
 #include "util/Error.h"
 #include "util/NativeNames.h"
@@ -30,15 +29,16 @@ std::string LinkElement(const StyleSheetEntry& sheet) {
 // One run over one workspace; keeps the lists of refused and uncopied files as it goes.
 class GenerationRun {
 public:
-    GenerationRun(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform, Ui& ui,
+    GenerationRun(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform,
                   GenerationResult& result, std::string& scratch)
-        : m_ws(ws), m_options(options), m_platform(platform), m_ui(ui), m_result(result), m_scratch(scratch),
+        : m_ws(ws), m_options(options), m_platform(platform), m_result(result), m_scratch(scratch),
           m_output(OutputFolder(ws)) {}
 
     void Run() {
         m_result.files.clear();
         m_result.refused.clear();
         m_result.notCopied.clear();
+        m_result.staticListFailure.clear();
         // Every source is read before the last good site goes, so a missing one destroys nothing.
         m_tables.AddLayouts(m_ws).AddColors(m_ws).AddFonts(m_ws, FullFontDeclaration);
         m_tables.AddMenus(m_ws, MissingMenuTree::Fails).AddImages(m_ws);
@@ -121,8 +121,8 @@ private:
             return {};
         try {
             return ReadLines(list);
-        } catch (const Error&) {
-            m_ui.ShowError("Error Loading Static Files List...");
+        } catch (const Error& cause) {
+            m_result.staticListFailure = std::string("Error Loading Static Files List...\r\n") + cause.what();
             return {};
         }
     }
@@ -187,7 +187,6 @@ private:
     const TemplateWorkspace& m_ws;
     const TemplateOptions& m_options;
     Platform& m_platform;
-    Ui& m_ui;
     GenerationResult& m_result;
     std::string& m_scratch;
     const fs::path m_output;
@@ -213,10 +212,10 @@ fs::path OutputFolder(const TemplateWorkspace& ws) {
     return ws.PackageFile(ws.settings.tempfolder);
 }
 
-SiteGenerator::SiteGenerator(Platform& platform, Ui& ui) : m_platform(platform), m_ui(ui) {}
+SiteGenerator::SiteGenerator(Platform& platform) : m_platform(platform) {}
 
 void SiteGenerator::Generate(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result) {
-    GenerationRun(ws, options, m_platform, m_ui, result, m_scratch).Run();
+    GenerationRun(ws, options, m_platform, result, m_scratch).Run();
 }
 
 std::string RefusedFilesMessage(const GenerationResult& result) {

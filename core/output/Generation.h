@@ -8,7 +8,6 @@
 namespace quorlex {
 
 class Platform;
-class Ui;
 
 // The two template check boxes of the export page.
 struct TemplateOptions {
@@ -23,6 +22,7 @@ struct GenerationResult {
     std::string cssCode;            // the last stylesheet written
     std::vector<std::string> refused;   // package paths that lead outside their folder
     std::vector<std::string> notCopied; // static files and images that could not be copied
+    std::string staticListFailure;      // why static_files.tps could not be read, or empty
 };
 
 // TemplateFolder + the tempfolder setting; throws Error when the setting is blank, which
@@ -33,7 +33,7 @@ fs::path OutputFolder(const TemplateWorkspace& ws);
 // costs no fresh memory.
 class SiteGenerator {
 public:
-    SiteGenerator(Platform& platform, Ui& ui);
+    explicit SiteGenerator(Platform& platform);
 
     // Writes the finished site into the emptied output folder: static files, the page, the
     // stylesheets with all variables applied, the images, and the editor templates asked for.
@@ -44,7 +44,6 @@ public:
 
 private:
     Platform& m_platform;
-    Ui& m_ui;
     std::string m_scratch;
 };
 

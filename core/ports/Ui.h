@@ -1,6 +1,7 @@
 #pragma once
 
 #include "util/Color.h"
+#include "util/Notices.h"
 
 #include <filesystem>
 #include <functional>
@@ -49,6 +50,16 @@ public:
     virtual void SuspendUpdates() = 0;
     virtual void ResumeUpdates() = 0;
 };
+
+// Shows each notice in an information box, or in an error box.
+inline void ShowInformation(Ui& ui, const Notices& notices) {
+    for (const std::string& notice : notices)
+        ui.Inform(notice);
+}
+inline void ShowErrors(Ui& ui, const Notices& notices) {
+    for (const std::string& notice : notices)
+        ui.ShowError(notice);
+}
 
 // Suspends screen updates for its lifetime, also when an error leaves the scope.
 class UpdatesSuspended {

@@ -1,7 +1,7 @@
 #include "project/ProjectLoad.h"
 
 #include "menus/MenuTreeText.h"
-#include "ports/Ui.h"
+#include "util/UserMessage.h"
 #include "project/ProjectFormat.h"
 #include "util/Error.h"
 #include "util/PackagePath.h"
@@ -144,16 +144,16 @@ ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws
     return changes;
 }
 
-void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Ui& ui) {
+void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Notices& problems) {
     for (size_t i = 0; i < changes.badMenuBlocks; ++i)
-        ui.ShowError(project::kMenuNotLoaded);
+        problems.push_back(project::kMenuNotLoaded);
     for (size_t i = 0; i < changes.menus.size() && i < ws.tables.menus.size(); ++i) {
         if (!changes.menus[i])
             continue;
         try {
             WriteMenuTree(*changes.menus[i], MenuTreeFile(ws, ws.tables.menus[i]));
-        } catch (const std::exception&) {
-            ui.ShowError(project::kMenuNotSaved);
+        } catch (const std::exception& cause) {
+            problems.push_back(std::string(project::kMenuNotSaved) + "\r\n" + UserMessage(cause));
         }
     }
     if (changes.tables)

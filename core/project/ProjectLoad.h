@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menus/MenuNode.h"
+#include "util/Notices.h"
 #include "workspace/TemplateWorkspace.h"
 
 #include <optional>
@@ -8,8 +9,6 @@
 #include <vector>
 
 namespace quorlex {
-
-class Ui;
 
 // A project file read and checked against a workspace, ready to be applied.
 struct ProjectChanges {
@@ -24,8 +23,8 @@ struct ProjectChanges {
 // were. Writes only the scratch files.
 ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws);
 
-// Stores the menu trees into their menu.lyo files and takes over the tables. Failures to
-// store a menu are reported on `ui`, and the other menus are still stored.
-void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Ui& ui);
+// Stores the menu trees into their menu.lyo files and takes over the tables. Bad menu blocks
+// and menus that could not be stored go into `problems`; the other menus are still stored.
+void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Notices& problems);
 
 } // namespace quorlex

@@ -1,7 +1,7 @@
 #include "project/ProjectSave.h"
 
 #include "menus/MenuTreeText.h"
-#include "ports/Ui.h"
+#include "util/UserMessage.h"
 #include "project/ProjectFormat.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
@@ -83,7 +83,7 @@ void AddFonts(std::vector<std::string>& out, const TemplateWorkspace& ws) {
     out.push_back(project::kFontsEnd);
 }
 
-void AddMenus(std::vector<std::string>& out, const TemplateWorkspace& ws, Ui& ui) {
+void AddMenus(std::vector<std::string>& out, const TemplateWorkspace& ws, Notices& problems) {
     if (!ws.TabVisible(TableKind::Menus))
         return;
     out.push_back(project::kMenus);
@@ -91,9 +91,9 @@ void AddMenus(std::vector<std::string>& out, const TemplateWorkspace& ws, Ui& ui
         MenuTree tree;
         try {
             ReadMenuTree(tree, MenuTreeFile(ws, menu));
-        } catch (const std::exception&) {
+        } catch (const std::exception& cause) {
             tree.clear();
-            ui.ShowError(project::kMenuNotRead);
+            problems.push_back(std::string(project::kMenuNotRead) + "\r\n" + UserMessage(cause));
         }
         std::vector<std::string> lines;
         try {
@@ -113,7 +113,7 @@ void AddMenus(std::vector<std::string>& out, const TemplateWorkspace& ws, Ui& ui
 
 } // namespace
 
-std::string BuildProject(const TemplateWorkspace& ws, Ui& ui) {
+std::string BuildProject(const TemplateWorkspace& ws, Notices& problems) {
     const VariableTables& t = ws.tables;
     std::vector<std::string> lines{ws.templateId};
     AddXmlSection(lines, ws, TableKind::Colors, project::kColorFields, t.colors,
@@ -126,7 +126,7 @@ std::string BuildProject(const TemplateWorkspace& ws, Ui& ui) {
                   [](const LayoutVariable& r) { return ItemValues{r.title, r.choice, r.folder}; }, project::kLayouts,
                   project::kLayoutsEnd, "Error Saving Layouts! Cannot Save Project");
     AddFonts(lines, ws);
-    AddMenus(lines, ws, ui);
+    AddMenus(lines, ws, problems);
     return JoinLines(lines);
 }
 

@@ -55,7 +55,7 @@ void GetImageSettings(TemplateWorkspace& ws) {
     XmlDocument::Load(file).ForEachItem({}, [](const ItemValues&) {});
 }
 
-void LoadStyleSheets(TemplateWorkspace& ws, LoadNotices& notices) {
+void LoadStyleSheets(TemplateWorkspace& ws, Notices& notices) {
     ws.stylesheets.clear();
     const fs::path file = ws.PackageFile("style_files.xml");
     if (!Exists(file)) {
@@ -94,7 +94,7 @@ void InlineStyleSheets(TemplateWorkspace& ws, std::string& page) {
     }
 }
 
-void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, LoadNotices& notices) {
+void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Notices& notices) {
     ws.TemplateFolder = folder;
     if (!ws.settings.tempfile.empty()) {
         std::error_code ec;

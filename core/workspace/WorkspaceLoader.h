@@ -2,19 +2,17 @@
 
 #include "workspace/TemplateWorkspace.h"
 
+#include "util/Notices.h"
+
 #include <string>
-#include <vector>
 
 namespace quorlex {
-
-// What a load has to tell the user without failing, in the order it was found.
-using LoadNotices = std::vector<std::string>;
 
 // Fixed package settings; checks tamblor_settings.xml, whose presence turns on the image folders.
 void GetImageSettings(TemplateWorkspace& ws);
 
 // Fills the stylesheet table from style_files.xml; a missing file is noted and leaves it empty.
-void LoadStyleSheets(TemplateWorkspace& ws, LoadNotices& notices);
+void LoadStyleSheets(TemplateWorkspace& ws, Notices& notices);
 
 // Table loaders: each clears its table, hides its tab when the file is missing, otherwise
 // shows the tab, reads the rows and lists the presets of its kind.
@@ -34,7 +32,7 @@ void InlineStyleSheets(TemplateWorkspace& ws, std::string& page);
 // Reads the package in `folder` into the workspace: stale preview removed, page with its
 // stylesheets inlined, settings and tables. Throws Error at the first fault; what was read
 // before stays in the workspace; `notices` keeps what was noted until then.
-void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, LoadNotices& notices);
+void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Notices& notices);
 
 // The menu class name flag and the hover behaviour file.
 void LoadPackageExtras(TemplateWorkspace& ws);

@@ -26,13 +26,12 @@ struct GenerationTest : ::testing::Test {
     void WritePage(const std::string& page) const { app.Write("templates/pkg/index.html", page); }
 
     TestFolder app;
-    FakeUi ui;
-    LoadNotices notices;
+    Notices notices;
     RecordingPlatform platform;
     TemplateWorkspace ws;
     TemplateOptions options;
     GenerationResult result;
-    SiteGenerator generator{platform, ui};
+    SiteGenerator generator{platform};
 };
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -58,7 +57,7 @@ TEST_F(GenerationTest, WritesTheFinishedSiteInProductionOrder) {
                    "text-decoration:none; }\r\nh1 { color: #445566; }\r\n"); // %%C_HEAD%% in other case
     EXPECT_EQ(result.htmlCode, page);
     EXPECT_EQ(result.cssCode, css);
-    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_TRUE(result.staticListFailure.empty());
 }
 
 TEST_F(GenerationTest, StaticFilesComeFirstNormalizedAndSkipBlankLines) {
@@ -77,7 +76,8 @@ TEST_F(GenerationTest, StaticFilesComeFirstNormalizedAndSkipBlankLines) {
 TEST_F(GenerationTest, UnreadableStaticListIsReportedAndGenerationGoesOn) {
     fs::create_directories(app.path() / "templates/pkg/static_files.tps");
     Generate();
-    EXPECT_EQ(ui.errors, Names{"Error Loading Static Files List..."});
+    EXPECT_EQ(FirstLines({result.staticListFailure}), Names{"Error Loading Static Files List..."});
+    EXPECT_TRUE(Contains(result.staticListFailure, "static_files.tps")) << result.staticListFailure;
     EXPECT_EQ(result.files.back(), "index.html");
 }
 

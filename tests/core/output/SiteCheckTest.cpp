@@ -52,12 +52,11 @@ struct LinkCheckTest : ::testing::Test {
     std::vector<SiteFinding> Check() { return CheckLinks(OutputFolder(ws), ws); }
 
     TestFolder app;
-    FakeUi ui;
-    LoadNotices notices;
+    Notices notices;
     RecordingPlatform platform;
     TemplateWorkspace ws;
     GenerationResult result;
-    SiteGenerator generator{platform, ui};
+    SiteGenerator generator{platform};
 };
 
 const SiteFinding* Find(const std::vector<SiteFinding>& findings, const std::string& subject) {

@@ -17,7 +17,7 @@ namespace {
 struct LivePreviewTest : ::testing::Test {
     void SetUp() override {
         WriteSmallPackage(app);
-        LoadNotices notices;
+        Notices notices;
         LoadPackage(ws, app.path() / "templates/pkg", notices);
         preview.Write(ws);
         preview.Show(ws);

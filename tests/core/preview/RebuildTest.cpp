@@ -29,7 +29,7 @@ struct RebuildTest : ::testing::Test {
         LoadPackage(ws, app.path() / "templates/pkg", notices);
     }
     TestFolder app;
-    LoadNotices notices;
+    Notices notices;
     TemplateWorkspace ws;
 };
 

@@ -14,7 +14,7 @@ namespace {
 struct UndoControllerTest : ::testing::Test {
     void SetUp() override {
         WriteSmallPackage(app);
-        LoadNotices notices;
+        Notices notices;
         LoadPackage(ws, app.path() / "templates/pkg", notices);
     }
     std::string& Color() { return ws.tables.colors[0].value; }

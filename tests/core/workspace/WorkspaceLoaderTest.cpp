@@ -19,7 +19,7 @@ struct LoaderTest : ::testing::Test {
 
     TestFolder app;
     FakeUi ui;
-    LoadNotices notices;
+    Notices notices;
     TemplateWorkspace ws;
 };
 
@@ -86,7 +86,7 @@ TEST_F(LoaderTest, MissingOptionalFilesHideTabsAndClearImageFolders) {
 TEST_F(LoaderTest, MissingStyleFilesIsReportedAndTheLoadGoesOn) {
     Remove("style_files.xml");
     Load();
-    EXPECT_EQ(notices, (LoadNotices{"Missing configuration file (\"style_files.xml\")"}));
+    EXPECT_EQ(notices, (Notices{"Missing configuration file (\"style_files.xml\")"}));
     EXPECT_NE(ws.templatePage.find("%%STYLE%%"), std::string::npos);
     EXPECT_EQ(ws.tables.colors.size(), 2u);
 }
