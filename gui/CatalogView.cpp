@@ -1,5 +1,6 @@
 #include "CatalogView.h"
 
+#include "GuardedCall.h"
 #include "LocalContentPolicy.h"
 #include "QtText.h"
 #include "app/Session.h"
@@ -41,7 +42,7 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     header->addStretch();
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("CatalogHelp"));
-    connect(help, &QPushButton::clicked, this, [this] { m_session.HelpRequested(helptopic::kSelectTemplate); });
+    connect(help, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kSelectTemplate); }));
     header->addWidget(help);
 
     m_list = new QTreeWidget;
@@ -60,7 +61,7 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     m_list->setItemDelegate(new HotRowDelegate(m_list));
     m_list->viewport()->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CatalogView::SelectionChanged);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { m_session.RecalculateTemplate(); });
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, Guarded(m_session.ui(), [this] { m_session.RecalculateTemplate(); }));
 
     auto* top = new QSplitter(Qt::Horizontal);
     top->setChildrenCollapsible(false);
@@ -107,7 +108,7 @@ QWidget* CatalogView::BuildInfoPane(const QString& resourceFolder) {
     bold.setBold(true);
     m_customize->setFont(bold);
     m_customize->setEnabled(false);
-    connect(m_customize, &QPushButton::clicked, this, [this] { m_session.RecalculateTemplate(); });
+    connect(m_customize, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_session.RecalculateTemplate(); }));
     columnLayout->addWidget(m_pane, 1);
     columnLayout->addWidget(m_customize, 0, Qt::AlignRight);
     return column;

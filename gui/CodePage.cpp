@@ -1,5 +1,6 @@
 #include "CodePage.h"
 
+#include "GuardedCall.h"
 #include "QtText.h"
 #include "app/Session.h"
 
@@ -61,11 +62,11 @@ CodePage::CodePage(Session& session, const std::function<void()>& splashStep, QW
 
 QWidget* CodePage::BuildTab(CodeTab tab, const QString& heading) {
     auto* copy = new QPushButton(QStringLiteral("Copy to Clipboard"));
-    connect(copy, &QPushButton::clicked, this, [this, tab] { CopyToClipboard(tab); });
+    connect(copy, &QPushButton::clicked, this, Guarded(m_session.ui(), [this, tab] { CopyToClipboard(tab); }));
     auto* save = new QPushButton(QStringLiteral("Save File"));
-    connect(save, &QPushButton::clicked, this, [this, tab] { SaveFile(tab); });
+    connect(save, &QPushButton::clicked, this, Guarded(m_session.ui(), [this, tab] { SaveFile(tab); }));
     auto* help = new QPushButton(QStringLiteral("Help"));
-    connect(help, &QPushButton::clicked, this, [this, tab] { m_session.HelpRequested(HelpTopicOf(tab)); });
+    connect(help, &QPushButton::clicked, this, Guarded(m_session.ui(), [this, tab] { m_session.HelpRequested(HelpTopicOf(tab)); }));
     auto* bar = new QHBoxLayout;
     bar->addWidget(new QLabel(heading));
     bar->addStretch();

@@ -1,5 +1,6 @@
 #include "ColorsPanel.h"
 
+#include "GuardedCall.h"
 #include "ListRows.h"
 #include "PresetPanel.h"
 #include "QtText.h"
@@ -26,18 +27,19 @@ QPushButton* Button(const QString& caption, const QString& name) {
 
 } // namespace
 
-ColorsPanel::ColorsPanel(ColorsPage& page, QWidget* parent) : QWidget(parent), m_page(page) {
+ColorsPanel::ColorsPanel(ColorsPage& page, Ui& ui, QWidget* parent)
+    : QWidget(parent), m_page(page), m_ui(ui) {
     m_titles = NewRowList();
     m_titles->setObjectName(QStringLiteral("ColorTitles"));
-    m_presets = new PresetPanel(page.presets());
+    m_presets = new PresetPanel(page.presets(), m_ui);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_titles, 3);
     layout->addWidget(BuildColorColumn(), 4);
     layout->addWidget(m_presets, 3);
 
-    new RowChoice(m_titles, [this] { TitleClicked(); });
-    connect(m_titles, &QListWidget::itemDoubleClicked, this, [this] { Act(&ColorsPage::ChooseColor); });
+    new RowChoice(m_titles, Guarded(m_ui, [this] { TitleClicked(); }));
+    connect(m_titles, &QListWidget::itemDoubleClicked, this, Guarded(m_ui, [this] { Act(&ColorsPage::ChooseColor); }));
     connect(m_presets, &PresetPanel::valuesChanged, this, &ColorsPanel::Render);
     Render();
 }
@@ -51,7 +53,7 @@ QWidget* ColorsPanel::BuildColorColumn() {
     QPushButton* choose = Button(QStringLiteral("&Color"), QStringLiteral("ChooseColor"));
     QPushButton* transparent = Button(QStringLiteral("transparent"), QStringLiteral("Transparent"));
     QPushButton* help = Button(QStringLiteral("Help"), QStringLiteral("ColorsHelp"));
-    connect(help, &QPushButton::clicked, this, [this] { m_page.Help(); });
+    connect(help, &QPushButton::clicked, this, Guarded(m_ui, [this] { m_page.Help(); }));
 
     auto* layout = new QGridLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -66,27 +68,27 @@ QWidget* ColorsPanel::BuildColorColumn() {
     layout->setRowStretch(2, 1);
     layout->setColumnStretch(2, 1);
 
-    connect(m_field, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(m_field, &QLineEdit::textEdited, this, Guarded(m_ui, [this](const QString& text) {
         m_page.ColorFieldEdited(FromQt(text));
         m_swatches->Show(m_page.swatches(), m_page.selectedSwatch());
-    });
-    connect(m_field, &QLineEdit::returnPressed, this, [this] { Act(&ColorsPage::ApplyField); });
-    connect(apply, &QPushButton::clicked, this, [this] { Act(&ColorsPage::ApplyField); });
-    connect(choose, &QPushButton::clicked, this, [this] { Act(&ColorsPage::ChooseColor); });
-    connect(transparent, &QPushButton::clicked, this, [this] { Act(&ColorsPage::Transparent); });
-    connect(m_swatches, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    }));
+    connect(m_field, &QLineEdit::returnPressed, this, Guarded(m_ui, [this] { Act(&ColorsPage::ApplyField); }));
+    connect(apply, &QPushButton::clicked, this, Guarded(m_ui, [this] { Act(&ColorsPage::ApplyField); }));
+    connect(choose, &QPushButton::clicked, this, Guarded(m_ui, [this] { Act(&ColorsPage::ChooseColor); }));
+    connect(transparent, &QPushButton::clicked, this, Guarded(m_ui, [this] { Act(&ColorsPage::Transparent); }));
+    connect(m_swatches, &QListWidget::itemClicked, this, Guarded(m_ui, [this](QListWidgetItem* item) {
         m_page.SwatchClicked(static_cast<size_t>(m_swatches->row(item)));
         Render();
-    });
-    connect(m_swatches, &SwatchList::movedByKey, this, [this](int row) {
+    }));
+    connect(m_swatches, &SwatchList::movedByKey, this, Guarded(m_ui, [this](int row) {
         m_page.SwatchClicked(static_cast<size_t>(row));
         Render();
-    });
-    connect(m_swatches, &SwatchList::enterPressed, this, [this](int row) {
+    }));
+    connect(m_swatches, &SwatchList::enterPressed, this, Guarded(m_ui, [this](int row) {
         if (row >= 0)
             m_page.SwatchEnter(static_cast<size_t>(row));
         Render();
-    });
+    }));
     return column;
 }
 

@@ -7,6 +7,8 @@ class QListWidget;
 
 namespace quorlex {
 
+class Ui;
+
 class ColorsPage;
 class PresetPanel;
 class SwatchList;
@@ -15,7 +17,7 @@ class SwatchList;
 class ColorsPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit ColorsPanel(ColorsPage& page, QWidget* parent = nullptr);
+    ColorsPanel(ColorsPage& page, Ui& ui, QWidget* parent = nullptr);
 
     // A package was loaded: titles and presets again.
     void Reload(const QStringList& titles);
@@ -33,6 +35,7 @@ private:
     void Act(void (ColorsPage::*action)());
 
     ColorsPage& m_page;
+    Ui& m_ui;
     QListWidget* m_titles;
     QLineEdit* m_field = nullptr;
     SwatchList* m_swatches = nullptr;

@@ -1,5 +1,6 @@
 #include "CustomizeView.h"
 
+#include "GuardedCall.h"
 #include "ColorsPanel.h"
 #include "DevicePreviewArea.h"
 #include "FontsPanel.h"
@@ -49,8 +50,8 @@ QStringList TitlesOf(const TemplateWorkspace& ws, TableKind kind) {
 } // namespace
 
 CustomizeView::CustomizeView(Session& session, QWidget* parent)
-    : QWidget(parent), m_session(session), m_colors(new ColorsPanel(session.colorsPage())),
-      m_layouts(new LayoutsPanel(session.layoutsPage())), m_fonts(new FontsPanel(session.fontsPage())),
+    : QWidget(parent), m_session(session), m_colors(new ColorsPanel(session.colorsPage(), session.ui())),
+      m_layouts(new LayoutsPanel(session.layoutsPage(), session.ui())), m_fonts(new FontsPanel(session.fontsPage(), session.ui())),
       m_images(new ImagesPanel(session)), m_menus(new MenusPanel(session.menusPage(), session.ui())) {
     m_titles[0] = m_colors->titleList();
     m_presets[0] = m_colors->presetPanel()->list();
@@ -81,11 +82,11 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(m_split);
 
-    connect(m_subPages, &QTabWidget::currentChanged, this, [this](int index) {
+    connect(m_subPages, &QTabWidget::currentChanged, this, Guarded(m_session.ui(), [this](int index) {
         if (!m_applying)
             m_session.SubPageChanged(static_cast<SubPage>(index));
-    });
-    connect(m_split, &QSplitter::splitterMoved, this, [this] { m_session.SplitterMoved(m_split->sizes().first()); });
+    }));
+    connect(m_split, &QSplitter::splitterMoved, this, Guarded(m_session.ui(), [this] { m_session.SplitterMoved(m_split->sizes().first()); }));
 }
 
 QWidget* CustomizeView::BuildPreviewGroup() {
@@ -105,20 +106,20 @@ QToolBar* CustomizeView::BuildPreviewToolbar() {
     auto* toolbar = new QToolBar;
     QAction* load = toolbar->addAction(QStringLiteral("Load Project"));
     load->setObjectName(QStringLiteral("LoadProject"));
-    connect(load, &QAction::triggered, this, [this] { m_session.LoadProject(); });
+    connect(load, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.LoadProject(); }));
     QAction* save = toolbar->addAction(QStringLiteral("Save Project"));
     save->setObjectName(QStringLiteral("SaveProject"));
-    connect(save, &QAction::triggered, this, [this] { m_session.SaveProject(); });
+    connect(save, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.SaveProject(); }));
     QAction* external = toolbar->addAction(QStringLiteral("Preview in IE"));
     external->setObjectName(QStringLiteral("PreviewInIE"));
-    connect(external, &QAction::triggered, this, [this] { m_session.PreviewInIE(); });
+    connect(external, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.PreviewInIE(); }));
     QAction* help = toolbar->addAction(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("ToolbarHelp"));
-    connect(help, &QAction::triggered, this, [this] { m_session.HelpRequested(helptopic::kPreviewToolbar); });
+    connect(help, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kPreviewToolbar); }));
     QAction* refresh = toolbar->addAction(QStringLiteral("&Refresh"));
     refresh->setObjectName(QStringLiteral("Refresh"));
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
-    connect(refresh, &QAction::triggered, this, [this] { m_session.Rebuildtemplate(ViewUpdate::Reload); });
+    connect(refresh, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.Rebuildtemplate(ViewUpdate::Reload); }));
     AddHistoryActions(toolbar);
     toolbar->addSeparator();
     toolbar->addWidget(BuildDeviceWidths());
@@ -134,12 +135,12 @@ void CustomizeView::AddHistoryActions(QToolBar* toolbar) {
     m_undo->setObjectName(QStringLiteral("Undo"));
     m_undo->setIconText(QStringLiteral("Undo"));
     m_undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    connect(m_undo, &QAction::triggered, this, [this] { m_session.Undo(); });
+    connect(m_undo, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.Undo(); }));
     m_redo = toolbar->addAction(QStringLiteral("Redo"));
     m_redo->setObjectName(QStringLiteral("Redo"));
     m_redo->setIconText(QStringLiteral("Redo"));
     m_redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
-    connect(m_redo, &QAction::triggered, this, [this] { m_session.Redo(); });
+    connect(m_redo, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.Redo(); }));
     ShowHistory();
 }
 
@@ -149,9 +150,9 @@ QComboBox* CustomizeView::BuildDeviceWidths() {
     m_deviceWidths->setToolTip(QStringLiteral("The width the preview lays the page out at"));
     for (const DeviceWidthChoice& choice : kDeviceWidths)
         m_deviceWidths->addItem(QString::fromLatin1(choice.caption));
-    connect(m_deviceWidths, &QComboBox::activated, this, [this](int index) {
+    connect(m_deviceWidths, &QComboBox::activated, this, Guarded(m_session.ui(), [this](int index) {
         m_session.PreviewWidthChosen(kDeviceWidths[static_cast<size_t>(index)].width);
-    });
+    }));
     return m_deviceWidths;
 }
 

@@ -1,5 +1,6 @@
 #include "ExportPage.h"
 
+#include "GuardedCall.h"
 #include "QtText.h"
 #include "RowDelegate.h"
 #include "app/Session.h"
@@ -72,7 +73,7 @@ QWidget* ExportPage::BuildFilesGroup() {
     connect(exportButton, &QPushButton::clicked, this, &ExportPage::ExportTemplate);
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("ExportHelp"));
-    connect(help, &QPushButton::clicked, this, [this] { m_session.HelpRequested(helptopic::kExport); });
+    connect(help, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kExport); }));
 
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(m_generated, 1);
@@ -104,9 +105,9 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
     m_folderModel->setRootPath(QStringLiteral("/"));
     UseIcons(m_folderModel);
     // Folders load in the background; the current one is scrolled to once its parents are there.
-    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this] {
+    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, Guarded(m_session.ui(), [this] {
         m_folders->scrollTo(m_folderModel->index(m_current), QAbstractItemView::PositionAtCenter);
-    });
+    }));
     m_folders = new QTreeView;
     m_folders->setObjectName(QStringLiteral("FolderList"));
     m_folders->setModel(m_folderModel);
@@ -114,7 +115,7 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
         m_folders->hideColumn(column);
     m_folders->setHeaderHidden(true);
     connect(m_folders, &QTreeView::activated, this,
-            [this](const QModelIndex& index) { SetCurrentFolder(m_folderModel->filePath(index)); });
+            Guarded(m_session.ui(), [this](const QModelIndex& index) { SetCurrentFolder(m_folderModel->filePath(index)); }));
     splashStep();
 
     m_fileModel = new QFileSystemModel(this);
@@ -122,10 +123,10 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
     UseIcons(m_fileModel);
     m_files = new QListView;
     m_files->setModel(m_fileModel);
-    connect(m_files, &QListView::activated, this, [this](const QModelIndex& index) {
+    connect(m_files, &QListView::activated, this, Guarded(m_session.ui(), [this](const QModelIndex& index) {
         if (m_fileModel->isDir(index))
             SetCurrentFolder(m_fileModel->filePath(index));
-    });
+    }));
     splashStep();
 
     m_newFolder = new QLineEdit;
@@ -158,12 +159,12 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
 QWidget* ExportPage::BuildTargetBar() {
     auto* documents = new QPushButton(QStringLiteral("Go to My Documents"));
     connect(documents, &QPushButton::clicked, this,
-            [this] { SetCurrentFolder(PathToQt(m_session.platform().GetMyDocumentsFolder())); });
+            Guarded(m_session.ui(), [this] { SetCurrentFolder(PathToQt(m_session.platform().GetMyDocumentsFolder())); }));
     m_target = new QLineEdit;
     m_target->setObjectName(QStringLiteral("TargetFolder"));
     m_target->setReadOnly(true);
     auto* explorer = new QPushButton(QStringLiteral(" Open in Explorer "));
-    connect(explorer, &QPushButton::clicked, this, [this] { m_session.filesPage().OpenInExplorer(PathFromQt(m_target->text())); });
+    connect(explorer, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_session.filesPage().OpenInExplorer(PathFromQt(m_target->text())); }));
 
     auto* bar = new QWidget;
     auto* layout = new QHBoxLayout(bar);

@@ -1,5 +1,6 @@
 #include "FilesView.h"
 
+#include "GuardedCall.h"
 #include "LocalContentPolicy.h"
 #include "CodePage.h"
 #include "ExportPage.h"
@@ -29,10 +30,10 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
     session.filesPage().siteCheck().SetProbe(m_probe);
     m_siteCheck = new SiteCheckPage(session.filesPage().siteCheck());
     m_outputPages->addTab(m_siteCheck, QStringLiteral("Check site"));
-    connect(m_outputPages, &QTabWidget::currentChanged, this, [this](int index) {
+    connect(m_outputPages, &QTabWidget::currentChanged, this, Guarded(m_session.ui(), [this](int index) {
         if (!m_applying)
             m_session.OutputPageChanged(index);
-    });
+    }));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(m_outputPages);

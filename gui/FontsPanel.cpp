@@ -1,5 +1,6 @@
 #include "FontsPanel.h"
 
+#include "GuardedCall.h"
 #include "DropDownComboBox.h"
 #include "ListRows.h"
 #include "QtText.h"
@@ -34,7 +35,8 @@ QLabel* Label(const QString& caption) {
 
 } // namespace
 
-FontsPanel::FontsPanel(FontsPage& page, QWidget* parent) : QWidget(parent), m_page(page) {
+FontsPanel::FontsPanel(FontsPage& page, Ui& ui, QWidget* parent)
+    : QWidget(parent), m_page(page), m_ui(ui) {
     m_titles = NewRowList();
     m_titles->setObjectName(QStringLiteral("FontTitles"));
     auto* layout = new QHBoxLayout(this);
@@ -78,7 +80,7 @@ QWidget* FontsPanel::BuildBoxes() {
     m_default->setObjectName(QStringLiteral("FontsDefault"));
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("FontsHelp"));
-    connect(help, &QPushButton::clicked, this, [this] { m_page.Help(); });
+    connect(help, &QPushButton::clicked, this, Guarded(m_ui, [this] { m_page.Help(); }));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_default);
     bottom->addWidget(help);
@@ -87,10 +89,10 @@ QWidget* FontsPanel::BuildBoxes() {
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(5, 2);
-    connect(m_default, &QPushButton::clicked, this, [this] {
+    connect(m_default, &QPushButton::clicked, this, Guarded(m_ui, [this] {
         m_page.Default();
         Render();
-    });
+    }));
     return boxes;
 }
 
@@ -102,12 +104,12 @@ DropDownComboBox* FontsPanel::AddBox(FontBox which) {
         box->Show(Texts(m_page.box(which).entries), ToQt(m_page.box(which).text));
     });
     connect(box->lineEdit(), &QLineEdit::textEdited, this,
-            [this, which](const QString& text) { m_page.EditBox(which, FromQt(text)); });
-    connect(box, &QComboBox::activated, this, [this, which, box](int index) {
+            Guarded(m_ui, [this, which](const QString& text) { m_page.EditBox(which, FromQt(text)); }));
+    connect(box, &QComboBox::activated, this, Guarded(m_ui, [this, which, box](int index) {
         m_page.EditBox(which, FromQt(box->itemText(index)));
         Store(which);
-    });
-    connect(box, &DropDownComboBox::entered, this, [this, which] { Store(which); });
+    }));
+    connect(box, &DropDownComboBox::entered, this, Guarded(m_ui, [this, which] { Store(which); }));
     if (which == FontBox::Family)
         box->OpenWhileTyping();
     return box;
@@ -116,10 +118,10 @@ DropDownComboBox* FontsPanel::AddBox(FontBox which) {
 QPushButton* FontsPanel::ApplyButton(FontBox which) {
     auto* button = new QPushButton(QStringLiteral("apply"));
     button->setObjectName(QStringLiteral("Apply%1").arg(static_cast<int>(which)));
-    connect(button, &QPushButton::clicked, this, [this, which] {
+    connect(button, &QPushButton::clicked, this, Guarded(m_ui, [this, which] {
         m_page.Apply(which);
         Render();
-    });
+    }));
     return button;
 }
 

@@ -12,13 +12,15 @@ class QPushButton;
 
 namespace quorlex {
 
+class Ui;
+
 class DropDownComboBox;
 
 // "Fonts:": title list and the six boxes of the selected font variable.
 class FontsPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit FontsPanel(FontsPage& page, QWidget* parent = nullptr);
+    FontsPanel(FontsPage& page, Ui& ui, QWidget* parent = nullptr);
 
     // A package was loaded: titles again.
     void Reload(const QStringList& titles);
@@ -36,6 +38,7 @@ private:
     void Store(FontBox which);
 
     FontsPage& m_page;
+    Ui& m_ui;
     QListWidget* m_titles;
     std::array<DropDownComboBox*, kFontBoxCount> m_boxes{};
     QPushButton* m_default = nullptr;

@@ -71,7 +71,7 @@ void ImageEditorWindow::BuildMenu() {
     QMenu* main = bar->addMenu(QStringLiteral("Main"));
     for (const Operation& operation : kOperations) {
         QAction* action = AddAction(QString::fromLatin1(operation.caption), QString::fromLatin1(operation.name) + QStringLiteral("Item"));
-        connect(action, &QAction::triggered, this, [this, apply = operation.apply] { Operate(apply); });
+        connect(action, &QAction::triggered, this, Guarded(m_session.ui(), [this, apply = operation.apply] { Operate(apply); }));
         main->addAction(action);
     }
     QAction* revert = AddAction(QStringLiteral("Revert Changes"), QStringLiteral("RevertItem"));
@@ -87,7 +87,7 @@ void ImageEditorWindow::BuildMenu() {
     main->addAction(cancel);
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     QAction* helpItem = AddAction(QStringLiteral("Help"), QStringLiteral("EditorHelp"));
-    connect(helpItem, &QAction::triggered, this, [this] { m_page.EditorHelp(); });
+    connect(helpItem, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_page.EditorHelp(); }));
     help->addAction(helpItem);
     layout()->setMenuBar(bar);
 }
@@ -106,7 +106,7 @@ QWidget* ImageEditorWindow::BuildToolBar() {
     };
     for (const Operation& operation : kOperations)
         connect(addButton(QString::fromLatin1(operation.caption), QString::fromLatin1(operation.name)),
-                &QPushButton::clicked, this, [this, apply = operation.apply] { Operate(apply); });
+                &QPushButton::clicked, this, Guarded(m_session.ui(), [this, apply = operation.apply] { Operate(apply); }));
     connect(addButton(QStringLiteral("Revert Changes"), QStringLiteral("Revert")), &QPushButton::clicked, this,
             &ImageEditorWindow::Revert);
     operations->addStretch();
@@ -123,10 +123,10 @@ QWidget* ImageEditorWindow::BuildToolBar() {
         m_channels[i] = new QCheckBox(captions[i]);
         m_channels[i]->setObjectName(captions[i].mid(1));
         adjustments->addWidget(m_channels[i]);
-        connect(m_channels[i], &QCheckBox::toggled, this, [this, i](bool on) {
+        connect(m_channels[i], &QCheckBox::toggled, this, Guarded(m_session.ui(), [this, i](bool on) {
             GuardedCall(m_session.ui(), [&] { m_page.editor().SetChannel(static_cast<Channel>(i), on); });
             ShowState();
-        });
+        }));
     }
     adjustments->addSpacing(20);
     adjustments->addWidget(new QLabel(QStringLiteral("Brightness:")));
@@ -141,10 +141,10 @@ QWidget* ImageEditorWindow::BuildToolBar() {
     m_value->setMinimumWidth(40);
     adjustments->addWidget(m_value);
     adjustments->addStretch();
-    connect(m_brightness, &QSlider::valueChanged, this, [this](int value) {
+    connect(m_brightness, &QSlider::valueChanged, this, Guarded(m_session.ui(), [this](int value) {
         GuardedCall(m_session.ui(), [&] { m_page.editor().SetBrightness(value); });
         ShowState();
-    });
+    }));
 
     auto* layout = new QVBoxLayout(bar);
     layout->setContentsMargins(6, 4, 6, 4);

@@ -22,7 +22,7 @@ ImagesPanel::ImagesPanel(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_page(session.imagesPage()) {
     m_titles = NewRowList();
     m_titles->setObjectName(QStringLiteral("ImageTitles"));
-    m_presets = new PresetPanel(m_page.presets());
+    m_presets = new PresetPanel(m_page.presets(), m_session.ui());
     m_editor = new ImageEditorWindow(session, this);
     m_browser = new ImageBrowserDialog(session, this);
 
@@ -39,10 +39,10 @@ ImagesPanel::ImagesPanel(Session& session, QWidget* parent)
     connect(m_titles, &QListWidget::itemSelectionChanged, this, select);
     connect(m_titles, &QListWidget::itemClicked, this, select);
     connect(m_titles, &QListWidget::itemDoubleClicked, this, &ImagesPanel::OpenBrowser);
-    connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    connect(m_files, &QListWidget::itemClicked, this, Guarded(m_session.ui(), [this](QListWidgetItem* item) {
         GuardedCall(m_session.ui(), [&] { m_page.FileClicked(static_cast<size_t>(m_files->row(item))); });
         Render();
-    });
+    }));
     connect(m_presets, &PresetPanel::valuesChanged, this, &ImagesPanel::Render);
     connect(m_editor, &ImageEditorWindow::imageSaved, this, &ImagesPanel::Render);
     Render();
@@ -58,14 +58,14 @@ QWidget* ImagesPanel::BuildFileColumn() {
     buttons->addWidget(AddButton(QStringLiteral("Tweak"), QStringLiteral("TweakImage"), &ImagesPanel::Tweak));
     auto* tweakHelp = new QPushButton(QStringLiteral("Help"));
     tweakHelp->setObjectName(QStringLiteral("TweakHelp"));
-    connect(tweakHelp, &QPushButton::clicked, this, [this] { m_page.TweakHelp(); });
+    connect(tweakHelp, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_page.TweakHelp(); }));
     buttons->addWidget(tweakHelp);
     buttons->addStretch();
     QPushButton* restore = AddButton(QStringLiteral("defaults"), QStringLiteral("RestoreImages"), &ImagesPanel::Restore);
     buttons->addWidget(restore);
     auto* deleteHelp = new QPushButton(QStringLiteral("Help"));
     deleteHelp->setObjectName(QStringLiteral("DeleteImageHelp"));
-    connect(deleteHelp, &QPushButton::clicked, this, [this] { m_page.DeleteImageHelp(); });
+    connect(deleteHelp, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_page.DeleteImageHelp(); }));
     buttons->addWidget(deleteHelp);
 
     auto* files = new QHBoxLayout;

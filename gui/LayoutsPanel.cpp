@@ -1,5 +1,6 @@
 #include "LayoutsPanel.h"
 
+#include "GuardedCall.h"
 #include "ListRows.h"
 #include "RowChoice.h"
 #include "PresetPanel.h"
@@ -12,12 +13,13 @@
 
 namespace quorlex {
 
-LayoutsPanel::LayoutsPanel(LayoutsPage& page, QWidget* parent) : QWidget(parent), m_page(page) {
+LayoutsPanel::LayoutsPanel(LayoutsPage& page, Ui& ui, QWidget* parent)
+    : QWidget(parent), m_page(page), m_ui(ui) {
     m_titles = NewRowList();
     m_titles->setObjectName(QStringLiteral("LayoutTitles"));
     m_options = new QListWidget;
     m_options->setObjectName(QStringLiteral("LayoutOptions"));
-    m_presets = new PresetPanel(page.presets());
+    m_presets = new PresetPanel(page.presets(), m_ui);
 
     auto* options = new QVBoxLayout;
     options->setSpacing(2);
@@ -34,10 +36,10 @@ LayoutsPanel::LayoutsPanel(LayoutsPage& page, QWidget* parent) : QWidget(parent)
         Render();
     };
     new RowChoice(m_titles, select);
-    connect(m_options, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    connect(m_options, &QListWidget::itemClicked, this, Guarded(m_ui, [this](QListWidgetItem* item) {
         m_page.OptionClicked(static_cast<size_t>(m_options->row(item)));
         Render();
-    });
+    }));
     connect(m_presets, &PresetPanel::valuesChanged, this, &LayoutsPanel::Render);
     Render();
 }

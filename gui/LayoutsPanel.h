@@ -6,6 +6,8 @@ class QListWidget;
 
 namespace quorlex {
 
+class Ui;
+
 class LayoutsPage;
 class PresetPanel;
 
@@ -14,7 +16,7 @@ class PresetPanel;
 class LayoutsPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit LayoutsPanel(LayoutsPage& page, QWidget* parent = nullptr);
+    LayoutsPanel(LayoutsPage& page, Ui& ui, QWidget* parent = nullptr);
 
     // A package was loaded: titles and presets again.
     void Reload(const QStringList& titles);
@@ -27,6 +29,7 @@ public:
 
 private:
     LayoutsPage& m_page;
+    Ui& m_ui;
     QListWidget* m_titles;
     QListWidget* m_options;
     PresetPanel* m_presets;

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "GuardedCall.h"
 #include "CatalogView.h"
 #include "CustomizeView.h"
 #include "FilesView.h"
@@ -40,10 +41,10 @@ MainWindow::MainWindow(Session& session, QtBrowsers& browsers, const QString& re
     m_pages->addTab(m_catalog, QStringLiteral("1) Select Template"));
     m_pages->addTab(m_customize, QStringLiteral("2) Customize"));
     m_pages->addTab(m_files, QStringLiteral("3) Get the Files"));
-    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
+    connect(m_pages, &QTabWidget::currentChanged, this, Guarded(m_session.ui(), [this](int index) {
         if (!m_applying)
             m_session.WorkflowPageChanged(static_cast<WorkflowPage>(index));
-    });
+    }));
     browsers.Attach(BrowserId::CatalogInfo, m_catalog->infoBrowser());
     browsers.Attach(BrowserId::LivePreview, m_customize->preview());
     browsers.Attach(BrowserId::TemplateHelp, m_files->helpBrowser());
@@ -88,9 +89,9 @@ void MainWindow::BuildMenus() {
             m_headerWindow, &QWidget::show);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     connect(help->addAction(QStringLiteral("Overview")), &QAction::triggered, this,
-            [this] { m_session.HelpRequested(helptopic::kOverview); });
-    connect(help->addAction(QStringLiteral("Contact Us")), &QAction::triggered, this, [this] { m_session.ContactUs(); });
-    connect(help->addAction(ToQt(WebSiteCaption())), &QAction::triggered, this, [this] { m_session.OpenWebSite(); });
+            Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kOverview); }));
+    connect(help->addAction(QStringLiteral("Contact Us")), &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.ContactUs(); }));
+    connect(help->addAction(ToQt(WebSiteCaption())), &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.OpenWebSite(); }));
     connect(help->addAction(QStringLiteral("About")), &QAction::triggered, m_about, &QWidget::show);
 }
 

@@ -1,5 +1,6 @@
 #include "MenusPanel.h"
 
+#include "GuardedCall.h"
 #include "ClassNameDialog.h"
 #include "ListRows.h"
 #include "MenuItemDialog.h"
@@ -37,19 +38,19 @@ MenusPanel::MenusPanel(MenusPage& page, Ui& ui, QWidget* parent)
     layout->addWidget(BuildTreeColumn());
     layout->addWidget(BuildPresetColumn(), 3);
 
-    new RowChoice(m_titles, [this] { Act([this] { m_page.onMenuSelected(SelectedRow(m_titles)); }); });
-    connect(m_dialogs.itemDialog()->helpButton(), &QPushButton::clicked, this, [this] { m_page.ItemDialogHelp(); });
+    new RowChoice(m_titles, Guarded(m_ui, [this] { Act([this] { m_page.onMenuSelected(SelectedRow(m_titles)); }); }));
+    connect(m_dialogs.itemDialog()->helpButton(), &QPushButton::clicked, this, Guarded(m_ui, [this] { m_page.ItemDialogHelp(); }));
     connect(m_dialogs.classNameDialog()->helpButton(), &QPushButton::clicked, this,
-            [this] { m_page.ClassNameHelp(); });
-    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] { m_page.SelectNode(m_tree->selectedPath()); });
+            Guarded(m_ui, [this] { m_page.ClassNameHelp(); }));
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, Guarded(m_ui, [this] { m_page.SelectNode(m_tree->selectedPath()); }));
     connect(m_tree, &MenuTreeView::addRequested, this, &MenusPanel::Add);
     connect(m_tree, &MenuTreeView::editRequested, this, &MenusPanel::Edit);
-    connect(m_tree, &MenuTreeView::deleteRequested, this, [this] { Act([this] { m_page.Delete(); }); });
+    connect(m_tree, &MenuTreeView::deleteRequested, this, Guarded(m_ui, [this] { Act([this] { m_page.Delete(); }); }));
     connect(m_tree, &MenuTreeView::moveRequested, this,
-            [this](OutlineMove move) { Act([this, move] { m_page.Move(move); }); });
-    connect(m_tree, &MenuTreeView::dropped, this, [this](std::optional<NodePath> target, int pressY, int dropY) {
+            Guarded(m_ui, [this](OutlineMove move) { Act([this, move] { m_page.Move(move); }); }));
+    connect(m_tree, &MenuTreeView::dropped, this, Guarded(m_ui, [this](std::optional<NodePath> target, int pressY, int dropY) {
         Act([&] { m_page.Drop(target, pressY, dropY); });
-    });
+    }));
     RenderTree();
     RenderPresets();
 }
@@ -116,9 +117,9 @@ QWidget* MenusPanel::BuildPresetColumn() {
     layout->setColumnStretch(0, 1);
 
     connect(m_presetList, &QListWidget::itemSelectionChanged, this,
-            [this, presets] { presets->Select(SelectedRow(m_presetList)); });
+            Guarded(m_ui, [this, presets] { presets->Select(SelectedRow(m_presetList)); }));
     connect(m_presetList, &QListWidget::itemDoubleClicked, this, load);
-    connect(m_name, &QLineEdit::textEdited, this, [presets](const QString& text) { presets->EditName(FromQt(text)); });
+    connect(m_name, &QLineEdit::textEdited, this, Guarded(m_ui, [presets](const QString& text) { presets->EditName(FromQt(text)); }));
     connect(m_name, &QLineEdit::returnPressed, this, save);
     return column;
 }

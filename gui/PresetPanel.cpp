@@ -1,5 +1,6 @@
 #include "PresetPanel.h"
 
+#include "GuardedCall.h"
 #include "ListRows.h"
 #include "QtText.h"
 #include "customize/PresetStore.h"
@@ -14,7 +15,8 @@
 
 namespace quorlex {
 
-PresetPanel::PresetPanel(PresetStore& store, QWidget* parent) : QWidget(parent), m_store(store) {
+PresetPanel::PresetPanel(PresetStore& store, Ui& ui, QWidget* parent)
+    : QWidget(parent), m_store(store), m_ui(ui) {
     const PresetKindInfo& info = InfoOf(store.kind());
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("PresetList"));
@@ -30,7 +32,7 @@ PresetPanel::PresetPanel(PresetStore& store, QWidget* parent) : QWidget(parent),
         layout->addWidget(new QLabel(QString::fromLatin1(info.listLabel)), row++, 0, 1, 2);
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("PresetHelp"));
-    connect(help, &QPushButton::clicked, this, [this] { m_store.Help(); });
+    connect(help, &QPushButton::clicked, this, Guarded(m_ui, [this] { m_store.Help(); }));
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(AddButton(QStringLiteral("apply"), &PresetPanel::Apply));
@@ -46,9 +48,9 @@ PresetPanel::PresetPanel(PresetStore& store, QWidget* parent) : QWidget(parent),
     layout->addWidget(AddButton(QStringLiteral("save "), &PresetPanel::Save), row, 1);
     layout->setColumnStretch(0, 1);
 
-    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] { m_store.Select(SelectedRow(m_list)); });
+    connect(m_list, &QListWidget::itemSelectionChanged, this, Guarded(m_ui, [this] { m_store.Select(SelectedRow(m_list)); }));
     connect(m_list, &QListWidget::itemDoubleClicked, this, &PresetPanel::Apply);
-    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) { m_store.EditName(FromQt(text)); });
+    connect(m_name, &QLineEdit::textEdited, this, Guarded(m_ui, [this](const QString& text) { m_store.EditName(FromQt(text)); }));
     connect(m_name, &QLineEdit::returnPressed, this, &PresetPanel::Save);
     Render();
 }

@@ -8,13 +8,15 @@ class QPushButton;
 
 namespace quorlex {
 
+class Ui;
+
 class PresetStore;
 
 // The preset list, the name field and the buttons "apply", "default", "delete" and "save ".
 class PresetPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit PresetPanel(PresetStore& store, QWidget* parent = nullptr);
+    PresetPanel(PresetStore& store, Ui& ui, QWidget* parent = nullptr);
 
     // Shows the store's list, selection and name field.
     void Render();
@@ -38,6 +40,7 @@ private:
     void Save();
 
     PresetStore& m_store;
+    Ui& m_ui;
     QListWidget* m_list;
     QLineEdit* m_name;
 };

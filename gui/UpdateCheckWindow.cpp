@@ -1,5 +1,6 @@
 #include "UpdateCheckWindow.h"
 
+#include "GuardedCall.h"
 #include "QtText.h"
 #include "app/Session.h"
 #include "net/NetTexts.h"
@@ -36,11 +37,11 @@ UpdateCheckWindow::UpdateCheckWindow(Session& session, HttpClient& http, HelpVie
     m_whatsNew = new QPushButton(QStringLiteral("What's New?"));
     m_getNew = new QPushButton(QStringLiteral("Get the new version"));
     auto* close = new QPushButton(QStringLiteral("Close"));
-    connect(m_whatsNew, &QPushButton::clicked, this, [this] { m_check.WhatsNew(); });
-    connect(m_getNew, &QPushButton::clicked, this, [this] {
+    connect(m_whatsNew, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_check.WhatsNew(); }));
+    connect(m_getNew, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] {
         m_check.GetNewVersion();
         reject();
-    });
+    }));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* middle = new QHBoxLayout;

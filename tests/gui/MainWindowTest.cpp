@@ -9,8 +9,10 @@
 #include "SwatchList.h"
 #include "CodePage.h"
 #include "ExportPage.h"
+#include "GuardedCall.h"
 #include "GuiFixture.h"
 #include "QtText.h"
+#include "util/Error.h"
 
 #include <Qsci/qsciscintilla.h>
 #include <QAction>
@@ -300,6 +302,20 @@ private slots:
         QCOMPARE(layouts[0].choice, std::string("banner"));
         QCOMPARE(panel->optionList()->count(), 0);
         QVERIFY(f.ui().errors.empty());
+    }
+
+    void guardedSlotsShowWhatTheyThrowAndTakeTheArgumentsTheyWant() {
+        FakeUi ui;
+        QListWidget list;
+        list.addItems({QStringLiteral("a"), QStringLiteral("b")});
+        int clicked = -1;
+        QObject::connect(&list, &QListWidget::itemClicked, &list,
+                         Guarded(ui, [&](QListWidgetItem* item) { clicked = list.row(item); }));
+        QObject::connect(&list, &QListWidget::itemClicked, &list,
+                         Guarded(ui, [] { throw Error("Cannot read file \"menu.lyo\"."); }));
+        ClickRow(&list, 1);
+        QCOMPARE(clicked, 1);
+        QCOMPARE(ui.errors, std::vector<std::string>{"Cannot read file \"menu.lyo\"."});
     }
 
     void projectButtonsSaveAndLoadThroughTheirDialogs() {
