@@ -2,7 +2,6 @@
 #include "util/TextFile.h"
 
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 namespace {

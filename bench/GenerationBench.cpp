@@ -4,7 +4,6 @@
 #include "workspace/WorkspaceLoader.h"
 
 #include <benchmark/benchmark.h>
-
 #include <chrono>
 
 namespace {

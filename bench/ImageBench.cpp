@@ -2,9 +2,8 @@
 #include "imagetools/JpegCodec.h"
 #include "util/TextFile.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>

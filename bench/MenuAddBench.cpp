@@ -7,7 +7,6 @@
 #include "util/TextFile.h"
 
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 namespace {
@@ -82,7 +81,8 @@ void BM_MenuAdd2000(benchmark::State& state) {
             state.ResumeTiming();
         }
         state.counters["items"] = 2000;
-        state.counters["menu_kB"] = static_cast<double>(fs::file_size(app / "templates/harbor/menus/main/menu.lyo")) / 1024;
+        state.counters["menu_kB"] =
+            static_cast<double>(fs::file_size(app / "templates/harbor/menus/main/menu.lyo")) / 1024;
     }
     fs::remove_all(app);
 }

@@ -1,34 +1,32 @@
 // From a click in the main window to the pixel on the X screen: a color change that patches
 // the live preview, a layout change that loads it again, the first change after a template
 // load, a plain list-row highlight as the floor, and the start of the program. Run under Xvfb.
-#include "ColorsPanel.h"
 #include "CatalogView.h"
+#include "ColorsPanel.h"
 #include "CustomizeView.h"
 #include "LayoutsPanel.h"
 #include "MainWindow.h"
 #include "PreviewBrowser.h"
-#include "SwatchList.h"
 #include "QtBrowsers.h"
 #include "QtUi.h"
 #include "SoftwareRendering.h"
+#include "SwatchList.h"
 #include "app/Session.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWebEngineView>
-
+#include <benchmark/benchmark.h>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -89,7 +87,8 @@ struct Probe {
 };
 
 // Brings `rect` into the first state and then the second, and finds a pixel that differs.
-std::optional<Probe> Calibrate(const QRect& rect, const std::function<void()>& toFirst, const std::function<void()>& toSecond) {
+std::optional<Probe> Calibrate(const QRect& rect, const std::function<void()>& toFirst,
+                               const std::function<void()>& toSecond) {
     toFirst();
     const QImage first = Settled(rect);
     toSecond();
@@ -289,8 +288,9 @@ void BM_ChangeAfterLoadPainted(benchmark::State& state) {
         ClickRow(program->colors()->titleList(), 0);
         return loaded;
     };
-    MeasureAfterLoads(state, load, [swatches] { ClickRow(swatches, kNavy); }, [swatches] { ClickRow(swatches, kMaroon); },
-                      *colors.probe());
+    MeasureAfterLoads(
+        state, load, [swatches] { ClickRow(swatches, kNavy); }, [swatches] { ClickRow(swatches, kMaroon); },
+        *colors.probe());
 }
 
 // The preview's page in a plain browser view with none of this program's code, its first style
@@ -315,10 +315,11 @@ void BM_BareViewChangeAfterLoadPainted(benchmark::State& state) {
     };
     const auto background = [&view](const char* color) {
         return [&view, color] {
-            view.page()->runJavaScript(QStringLiteral("var block = document.querySelector('style');"
-                                                      "if (window.original === undefined) window.original = block.textContent;"
-                                                      "block.textContent = window.original + 'body { background: %1 !important }';")
-                                           .arg(QLatin1String(color)));
+            view.page()->runJavaScript(
+                QStringLiteral("var block = document.querySelector('style');"
+                               "if (window.original === undefined) window.original = block.textContent;"
+                               "block.textContent = window.original + 'body { background: %1 !important }';")
+                    .arg(QLatin1String(color)));
         };
     };
     if (!QTest::qWaitForWindowExposed(&view) || !load())
@@ -348,15 +349,17 @@ void BM_StartupPainted(benchmark::State& state) {
         clock.start();
         still.start();
         program.start(QStringLiteral(QUORLEX_PROGRAM), {});
-        RunUntil([&] {
-            const QImage now = ScreenRect(screen);
-            if (now != last) {
-                last = now;
-                lastChange = clock.nsecsElapsed();
-                still.restart();
-            }
-            return lastChange >= 0 && still.elapsed() >= 2000;
-        }, 30000, kScreenPollMs);
+        RunUntil(
+            [&] {
+                const QImage now = ScreenRect(screen);
+                if (now != last) {
+                    last = now;
+                    lastChange = clock.nsecsElapsed();
+                    still.restart();
+                }
+                return lastChange >= 0 && still.elapsed() >= 2000;
+            },
+            30000, kScreenPollMs);
         program.terminate();
         program.waitForFinished();
         if (lastChange < 0)
@@ -367,7 +370,11 @@ void BM_StartupPainted(benchmark::State& state) {
 
 // Each repetition is one change; the report gives their median.
 void Changes(benchmark::internal::Benchmark* benchmark, int count) {
-    benchmark->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(count)->ReportAggregatesOnly(true);
+    benchmark->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(count)
+        ->ReportAggregatesOnly(true);
 }
 
 BENCHMARK(BM_ListHighlightPainted)->Apply([](auto* b) { Changes(b, 40); });

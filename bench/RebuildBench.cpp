@@ -1,13 +1,11 @@
-#include "workspace/WorkspaceLoader.h"
 #include "StressPackage.h"
 #include "preview/Rebuild.h"
 #include "util/OrderedReplace.h"
 #include "util/TextSearch.h"
 #include "workspace/WorkspaceLoader.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstring>
 #include <functional>
 
@@ -44,9 +42,9 @@ void BM_RebuildStress(benchmark::State& state) {
         BuildWorkingPage(ws, page, scratch);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * ws.templatePage.size()));
     state.counters["page_kB"] = static_cast<double>(ws.templatePage.size()) / 1024;
-    state.counters["variables"] = static_cast<double>(ws.tables.colors.size() + ws.tables.fonts.size() +
-                                                      ws.tables.images.size() + ws.tables.layouts.size() +
-                                                      ws.tables.menus.size());
+    state.counters["variables"] =
+        static_cast<double>(ws.tables.colors.size() + ws.tables.fonts.size() + ws.tables.images.size() +
+                            ws.tables.layouts.size() + ws.tables.menus.size());
 }
 BENCHMARK(BM_RebuildStress)->Unit(benchmark::kMillisecond);
 
@@ -125,7 +123,8 @@ void BM_ScanMemmem(benchmark::State& state) {
         size_t n = 0;
         const char* at = text.data();
         const char* end = text.data() + text.size();
-        while ((at = static_cast<const char*>(memmem(at, static_cast<size_t>(end - at), kNeedle.data(), kNeedle.size())))) {
+        while ((
+            at = static_cast<const char*>(memmem(at, static_cast<size_t>(end - at), kNeedle.data(), kNeedle.size())))) {
             ++n;
             at += kNeedle.size();
         }

@@ -53,9 +53,9 @@ std::string Menu(int items) {
 std::string StyleSheet(const StressShape& shape, int sheet) {
     std::string css;
     for (int rule = 0; css.size() < 30 * 1024; ++rule)
-        css += ".s" + std::to_string(sheet) + "_" + std::to_string(rule) + " { color: " +
-               Name("color", rule % shape.colors) + "; " + Name("font", rule % shape.fonts) + " background: url(" +
-               Name("image", rule % shape.images) + "); }\r\n";
+        css += ".s" + std::to_string(sheet) + "_" + std::to_string(rule) +
+               " { color: " + Name("color", rule % shape.colors) + "; " + Name("font", rule % shape.fonts) +
+               " background: url(" + Name("image", rule % shape.images) + "); }\r\n";
     return css;
 }
 
@@ -95,19 +95,19 @@ void WriteStressPackage(const fs::path& folder, const StressShape& shape) {
               "<div style=\"background:" + Name("color", i) + "\">fragment</div>\r\n");
     }
     for (int i = 0; i < shape.colors; ++i)
-        colors += "<item><title>C</title><var>" + Name("color", i) + "</var><default>#" +
-                  std::to_string(100000 + i) + "</default></item>\r\n";
+        colors += "<item><title>C</title><var>" + Name("color", i) + "</var><default>#" + std::to_string(100000 + i) +
+                  "</default></item>\r\n";
     for (int i = 0; i < shape.fonts; ++i)
         fonts += "<item><title>F</title><font-family>Arial</font-family><font-size>12</font-size>"
                  "<font-measure>px</font-measure><font-weight>bold</font-weight><font-style>normal</font-style>"
-                 "<font-decoration>none</font-decoration><var>" + Name("font", i) + "</var></item>\r\n";
+                 "<font-decoration>none</font-decoration><var>" +
+                 Name("font", i) + "</var></item>\r\n";
     for (int i = 0; i < shape.images; ++i)
         images += "<item><image>I</image><url>img" + std::to_string(i) + ".gif</url><folder>images/</folder><var>" +
                   Name("image", i) + "</var></item>\r\n";
     for (int i = 0; i < shape.menus; ++i) {
-        menus += "<item><title>M</title><default>x</default><folder>menus\\m" + std::to_string(i) +
-                 "\\</folder><var>" + Name("menu", i) + "</var><menuClass>" + Name("menuclass", i) +
-                 "</menuClass></item>\r\n";
+        menus += "<item><title>M</title><default>x</default><folder>menus\\m" + std::to_string(i) + "\\</folder><var>" +
+                 Name("menu", i) + "</var><menuClass>" + Name("menuclass", i) + "</menuClass></item>\r\n";
         Write(folder, "menus/m" + std::to_string(i) + "/menu.lyo", Menu(i == 0 ? 500 : 20));
     }
     Write(folder, "layouts.xml", Table(layouts));

@@ -2,13 +2,11 @@
 #include "imagetools/JpegCodec.h"
 #include "util/TextFile.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
-
+#include <benchmark/benchmark.h>
 #include <filesystem>
 #include <random>
 

@@ -6,8 +6,8 @@
 #include "app/Session.h"
 #include "help/HelpTopics.h"
 
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -42,7 +42,8 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     header->addStretch();
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("CatalogHelp"));
-    connect(help, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kSelectTemplate); }));
+    connect(help, &QPushButton::clicked, this,
+            Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kSelectTemplate); }));
     header->addWidget(help);
 
     m_list = new QTreeWidget;
@@ -61,7 +62,8 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     m_list->setItemDelegate(new HotRowDelegate(m_list));
     m_list->viewport()->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CatalogView::SelectionChanged);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, Guarded(m_session.ui(), [this] { m_session.RecalculateTemplate(); }));
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this,
+            Guarded(m_session.ui(), [this] { m_session.RecalculateTemplate(); }));
 
     auto* top = new QSplitter(Qt::Horizontal);
     top->setChildrenCollapsible(false);
@@ -108,7 +110,8 @@ QWidget* CatalogView::BuildInfoPane(const QString& resourceFolder) {
     bold.setBold(true);
     m_customize->setFont(bold);
     m_customize->setEnabled(false);
-    connect(m_customize, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_session.RecalculateTemplate(); }));
+    connect(m_customize, &QPushButton::clicked, this,
+            Guarded(m_session.ui(), [this] { m_session.RecalculateTemplate(); }));
     columnLayout->addWidget(m_pane, 1);
     columnLayout->addWidget(m_customize, 0, Qt::AlignRight);
     return column;

@@ -4,9 +4,6 @@
 #include "QtText.h"
 #include "app/Session.h"
 
-#include <Qsci/qscilexercss.h>
-#include <Qsci/qscilexerhtml.h>
-#include <Qsci/qsciscintilla.h>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -14,6 +11,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <Qsci/qscilexercss.h>
+#include <Qsci/qscilexerhtml.h>
+#include <Qsci/qsciscintilla.h>
 
 namespace quorlex {
 
@@ -66,7 +66,8 @@ QWidget* CodePage::BuildTab(CodeTab tab, const QString& heading) {
     auto* save = new QPushButton(QStringLiteral("Save File"));
     connect(save, &QPushButton::clicked, this, Guarded(m_session.ui(), [this, tab] { SaveFile(tab); }));
     auto* help = new QPushButton(QStringLiteral("Help"));
-    connect(help, &QPushButton::clicked, this, Guarded(m_session.ui(), [this, tab] { m_session.HelpRequested(HelpTopicOf(tab)); }));
+    connect(help, &QPushButton::clicked, this,
+            Guarded(m_session.ui(), [this, tab] { m_session.HelpRequested(HelpTopicOf(tab)); }));
     auto* bar = new QHBoxLayout;
     bar->addWidget(new QLabel(heading));
     bar->addStretch();

@@ -27,8 +27,7 @@ QPushButton* Button(const QString& caption, const QString& name) {
 
 } // namespace
 
-ColorsPanel::ColorsPanel(ColorsPage& page, Ui& ui, QWidget* parent)
-    : QWidget(parent), m_page(page), m_ui(ui) {
+ColorsPanel::ColorsPanel(ColorsPage& page, Ui& ui, QWidget* parent) : QWidget(parent), m_page(page), m_ui(ui) {
     m_titles = NewRowList();
     m_titles->setObjectName(QStringLiteral("ColorTitles"));
     m_presets = new PresetPanel(page.presets(), m_ui);
@@ -69,26 +68,26 @@ QWidget* ColorsPanel::BuildColorColumn() {
     layout->setColumnStretch(2, 1);
 
     connect(m_field, &QLineEdit::textEdited, this, Guarded(m_ui, [this](const QString& text) {
-        m_page.ColorFieldEdited(FromQt(text));
-        m_swatches->Show(m_page.swatches(), m_page.selectedSwatch());
-    }));
+                m_page.ColorFieldEdited(FromQt(text));
+                m_swatches->Show(m_page.swatches(), m_page.selectedSwatch());
+            }));
     connect(m_field, &QLineEdit::returnPressed, this, Guarded(m_ui, [this] { Act(&ColorsPage::ApplyField); }));
     connect(apply, &QPushButton::clicked, this, Guarded(m_ui, [this] { Act(&ColorsPage::ApplyField); }));
     connect(choose, &QPushButton::clicked, this, Guarded(m_ui, [this] { Act(&ColorsPage::ChooseColor); }));
     connect(transparent, &QPushButton::clicked, this, Guarded(m_ui, [this] { Act(&ColorsPage::Transparent); }));
     connect(m_swatches, &QListWidget::itemClicked, this, Guarded(m_ui, [this](QListWidgetItem* item) {
-        m_page.SwatchClicked(static_cast<size_t>(m_swatches->row(item)));
-        Render();
-    }));
+                m_page.SwatchClicked(static_cast<size_t>(m_swatches->row(item)));
+                Render();
+            }));
     connect(m_swatches, &SwatchList::movedByKey, this, Guarded(m_ui, [this](int row) {
-        m_page.SwatchClicked(static_cast<size_t>(row));
-        Render();
-    }));
+                m_page.SwatchClicked(static_cast<size_t>(row));
+                Render();
+            }));
     connect(m_swatches, &SwatchList::enterPressed, this, Guarded(m_ui, [this](int row) {
-        if (row >= 0)
-            m_page.SwatchEnter(static_cast<size_t>(row));
-        Render();
-    }));
+                if (row >= 0)
+                    m_page.SwatchEnter(static_cast<size_t>(row));
+                Render();
+            }));
     return column;
 }
 

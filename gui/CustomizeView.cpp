@@ -1,9 +1,9 @@
 #include "CustomizeView.h"
 
-#include "GuardedCall.h"
 #include "ColorsPanel.h"
 #include "DevicePreviewArea.h"
 #include "FontsPanel.h"
+#include "GuardedCall.h"
 #include "ImagesPanel.h"
 #include "LayoutsPanel.h"
 #include "ListRows.h"
@@ -51,8 +51,9 @@ QStringList TitlesOf(const TemplateWorkspace& ws, TableKind kind) {
 
 CustomizeView::CustomizeView(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_colors(new ColorsPanel(session.colorsPage(), session.ui())),
-      m_layouts(new LayoutsPanel(session.layoutsPage(), session.ui())), m_fonts(new FontsPanel(session.fontsPage(), session.ui())),
-      m_images(new ImagesPanel(session)), m_menus(new MenusPanel(session.menusPage(), session.ui())) {
+      m_layouts(new LayoutsPanel(session.layoutsPage(), session.ui())),
+      m_fonts(new FontsPanel(session.fontsPage(), session.ui())), m_images(new ImagesPanel(session)),
+      m_menus(new MenusPanel(session.menusPage(), session.ui())) {
     m_titles[0] = m_colors->titleList();
     m_presets[0] = m_colors->presetPanel()->list();
     m_titles[1] = m_images->titleList();
@@ -83,10 +84,11 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
     layout->addWidget(m_split);
 
     connect(m_subPages, &QTabWidget::currentChanged, this, Guarded(m_session.ui(), [this](int index) {
-        if (!m_applying)
-            m_session.SubPageChanged(static_cast<SubPage>(index));
-    }));
-    connect(m_split, &QSplitter::splitterMoved, this, Guarded(m_session.ui(), [this] { m_session.SplitterMoved(m_split->sizes().first()); }));
+                if (!m_applying)
+                    m_session.SubPageChanged(static_cast<SubPage>(index));
+            }));
+    connect(m_split, &QSplitter::splitterMoved, this,
+            Guarded(m_session.ui(), [this] { m_session.SplitterMoved(m_split->sizes().first()); }));
 }
 
 QWidget* CustomizeView::BuildPreviewGroup() {
@@ -115,11 +117,13 @@ QToolBar* CustomizeView::BuildPreviewToolbar() {
     connect(external, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.PreviewInIE(); }));
     QAction* help = toolbar->addAction(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("ToolbarHelp"));
-    connect(help, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kPreviewToolbar); }));
+    connect(help, &QAction::triggered, this,
+            Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kPreviewToolbar); }));
     QAction* refresh = toolbar->addAction(QStringLiteral("&Refresh"));
     refresh->setObjectName(QStringLiteral("Refresh"));
     refresh->setShortcut(QKeySequence(QStringLiteral("Alt+R")));
-    connect(refresh, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.Rebuildtemplate(ViewUpdate::Reload); }));
+    connect(refresh, &QAction::triggered, this,
+            Guarded(m_session.ui(), [this] { m_session.Rebuildtemplate(ViewUpdate::Reload); }));
     AddHistoryActions(toolbar);
     toolbar->addSeparator();
     toolbar->addWidget(BuildDeviceWidths());
@@ -151,8 +155,8 @@ QComboBox* CustomizeView::BuildDeviceWidths() {
     for (const DeviceWidthChoice& choice : kDeviceWidths)
         m_deviceWidths->addItem(QString::fromLatin1(choice.caption));
     connect(m_deviceWidths, &QComboBox::activated, this, Guarded(m_session.ui(), [this](int index) {
-        m_session.PreviewWidthChosen(kDeviceWidths[static_cast<size_t>(index)].width);
-    }));
+                m_session.PreviewWidthChosen(kDeviceWidths[static_cast<size_t>(index)].width);
+            }));
     return m_deviceWidths;
 }
 

@@ -73,7 +73,8 @@ QWidget* ExportPage::BuildFilesGroup() {
     connect(exportButton, &QPushButton::clicked, this, &ExportPage::ExportTemplate);
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("ExportHelp"));
-    connect(help, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kExport); }));
+    connect(help, &QPushButton::clicked, this,
+            Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kExport); }));
 
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(m_generated, 1);
@@ -106,16 +107,17 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
     UseIcons(m_folderModel);
     // Folders load in the background; the current one is scrolled to once its parents are there.
     connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, Guarded(m_session.ui(), [this] {
-        m_folders->scrollTo(m_folderModel->index(m_current), QAbstractItemView::PositionAtCenter);
-    }));
+                m_folders->scrollTo(m_folderModel->index(m_current), QAbstractItemView::PositionAtCenter);
+            }));
     m_folders = new QTreeView;
     m_folders->setObjectName(QStringLiteral("FolderList"));
     m_folders->setModel(m_folderModel);
     for (int column = 1; column < m_folderModel->columnCount(); ++column)
         m_folders->hideColumn(column);
     m_folders->setHeaderHidden(true);
-    connect(m_folders, &QTreeView::activated, this,
-            Guarded(m_session.ui(), [this](const QModelIndex& index) { SetCurrentFolder(m_folderModel->filePath(index)); }));
+    connect(m_folders, &QTreeView::activated, this, Guarded(m_session.ui(), [this](const QModelIndex& index) {
+                SetCurrentFolder(m_folderModel->filePath(index));
+            }));
     splashStep();
 
     m_fileModel = new QFileSystemModel(this);
@@ -124,9 +126,9 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
     m_files = new QListView;
     m_files->setModel(m_fileModel);
     connect(m_files, &QListView::activated, this, Guarded(m_session.ui(), [this](const QModelIndex& index) {
-        if (m_fileModel->isDir(index))
-            SetCurrentFolder(m_fileModel->filePath(index));
-    }));
+                if (m_fileModel->isDir(index))
+                    SetCurrentFolder(m_fileModel->filePath(index));
+            }));
     splashStep();
 
     m_newFolder = new QLineEdit;
@@ -158,20 +160,23 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
 
 QWidget* ExportPage::BuildTargetBar() {
     auto* documents = new QPushButton(QStringLiteral("Go to My Documents"));
-    connect(documents, &QPushButton::clicked, this,
-            Guarded(m_session.ui(), [this] { SetCurrentFolder(PathToQt(m_session.platform().GetMyDocumentsFolder())); }));
+    connect(documents, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] {
+                SetCurrentFolder(PathToQt(m_session.platform().GetMyDocumentsFolder()));
+            }));
     m_target = new QLineEdit;
     m_target->setObjectName(QStringLiteral("TargetFolder"));
     m_target->setReadOnly(true);
     auto* explorer = new QPushButton(QStringLiteral(" Open in Explorer "));
-    connect(explorer, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_session.filesPage().OpenInExplorer(PathFromQt(m_target->text())); }));
+    connect(explorer, &QPushButton::clicked, this,
+            Guarded(m_session.ui(), [this] { m_session.filesPage().OpenInExplorer(PathFromQt(m_target->text())); }));
 
     auto* bar = new QWidget;
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(documents);
     auto* targetColumn = new QVBoxLayout;
-    targetColumn->addWidget(new QLabel(QStringLiteral(" Selected Target Folder (where the template files will be saved):")));
+    targetColumn->addWidget(
+        new QLabel(QStringLiteral(" Selected Target Folder (where the template files will be saved):")));
     targetColumn->addWidget(m_target);
     layout->addLayout(targetColumn, 1);
     layout->addWidget(explorer, 0, Qt::AlignBottom);
@@ -221,11 +226,10 @@ void ExportPage::ExportTemplate() { m_session.filesPage().ExportTemplate(PathFro
 void ExportPage::ShowFolder(const fs::path& folder) { SetCurrentFolder(PathToQt(folder)); }
 
 void ExportPage::CreateFolder() {
-    const NewFolder created = CreateTargetFolder(PathFromQt(m_current), m_newFolder->text().toStdString(), m_session.ui());
+    const NewFolder created =
+        CreateTargetFolder(PathFromQt(m_current), m_newFolder->text().toStdString(), m_session.ui());
     switch (created.outcome) {
-    case NewFolderOutcome::EmptyName:
-        m_newFolder->setFocus();
-        return;
+    case NewFolderOutcome::EmptyName: m_newFolder->setFocus(); return;
     case NewFolderOutcome::Created:
         SetCurrentFolder(PathToQt(created.folder));
         m_newFolder->clear();
@@ -234,8 +238,7 @@ void ExportPage::CreateFolder() {
         m_newFolder->setFocus();
         m_newFolder->selectAll();
         break;
-    case NewFolderOutcome::NoBase:
-        break;
+    case NewFolderOutcome::NoBase: break;
     }
 }
 

@@ -1,9 +1,9 @@
 #include "FilesView.h"
 
-#include "GuardedCall.h"
-#include "LocalContentPolicy.h"
 #include "CodePage.h"
 #include "ExportPage.h"
+#include "GuardedCall.h"
+#include "LocalContentPolicy.h"
 #include "SiteCheckPage.h"
 #include "TextColorProbe.h"
 #include "app/Session.h"
@@ -31,9 +31,9 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
     m_siteCheck = new SiteCheckPage(session.filesPage().siteCheck());
     m_outputPages->addTab(m_siteCheck, QStringLiteral("Check site"));
     connect(m_outputPages, &QTabWidget::currentChanged, this, Guarded(m_session.ui(), [this](int index) {
-        if (!m_applying)
-            m_session.OutputPageChanged(index);
-    }));
+                if (!m_applying)
+                    m_session.OutputPageChanged(index);
+            }));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(m_outputPages);

@@ -1,7 +1,7 @@
 #include "FontsPanel.h"
 
-#include "GuardedCall.h"
 #include "DropDownComboBox.h"
+#include "GuardedCall.h"
 #include "ListRows.h"
 #include "QtText.h"
 #include "RowChoice.h"
@@ -35,8 +35,7 @@ QLabel* Label(const QString& caption) {
 
 } // namespace
 
-FontsPanel::FontsPanel(FontsPage& page, Ui& ui, QWidget* parent)
-    : QWidget(parent), m_page(page), m_ui(ui) {
+FontsPanel::FontsPanel(FontsPage& page, Ui& ui, QWidget* parent) : QWidget(parent), m_page(page), m_ui(ui) {
     m_titles = NewRowList();
     m_titles->setObjectName(QStringLiteral("FontTitles"));
     auto* layout = new QHBoxLayout(this);
@@ -90,9 +89,9 @@ QWidget* FontsPanel::BuildBoxes() {
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(5, 2);
     connect(m_default, &QPushButton::clicked, this, Guarded(m_ui, [this] {
-        m_page.Default();
-        Render();
-    }));
+                m_page.Default();
+                Render();
+            }));
     return boxes;
 }
 
@@ -106,9 +105,9 @@ DropDownComboBox* FontsPanel::AddBox(FontBox which) {
     connect(box->lineEdit(), &QLineEdit::textEdited, this,
             Guarded(m_ui, [this, which](const QString& text) { m_page.EditBox(which, FromQt(text)); }));
     connect(box, &QComboBox::activated, this, Guarded(m_ui, [this, which, box](int index) {
-        m_page.EditBox(which, FromQt(box->itemText(index)));
-        Store(which);
-    }));
+                m_page.EditBox(which, FromQt(box->itemText(index)));
+                Store(which);
+            }));
     connect(box, &DropDownComboBox::entered, this, Guarded(m_ui, [this, which] { Store(which); }));
     if (which == FontBox::Family)
         box->OpenWhileTyping();
@@ -119,9 +118,9 @@ QPushButton* FontsPanel::ApplyButton(FontBox which) {
     auto* button = new QPushButton(QStringLiteral("apply"));
     button->setObjectName(QStringLiteral("Apply%1").arg(static_cast<int>(which)));
     connect(button, &QPushButton::clicked, this, Guarded(m_ui, [this, which] {
-        m_page.Apply(which);
-        Render();
-    }));
+                m_page.Apply(which);
+                Render();
+            }));
     return button;
 }
 

@@ -3,7 +3,6 @@
 #include "customize/FontsPage.h"
 
 #include <QWidget>
-
 #include <array>
 
 class QGridLayout;

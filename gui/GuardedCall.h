@@ -22,10 +22,10 @@ void GuardedCall(Ui& ui, Call&& call) {
 // The same as a slot for connect(): takes what the signal passes that `call` accepts.
 template <typename Call>
 auto Guarded(Ui& ui, Call call) {
-    return [&ui, call = std::move(call)](auto&&... args) -> decltype(call(std::forward<decltype(args)>(args)...),
-                                                                        void()) {
-        GuardedCall(ui, [&] { call(std::forward<decltype(args)>(args)...); });
-    };
+    return
+        [&ui, call = std::move(call)](auto&&... args) -> decltype(call(std::forward<decltype(args)>(args)...), void()) {
+            GuardedCall(ui, [&] { call(std::forward<decltype(args)>(args)...); });
+        };
 }
 
 } // namespace quorlex

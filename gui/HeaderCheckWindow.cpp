@@ -12,8 +12,7 @@
 
 namespace quorlex {
 
-HeaderCheckWindow::HeaderCheckWindow(HttpClient& http, Ui& ui, QWidget* parent)
-    : QDialog(parent), m_check(http, ui) {
+HeaderCheckWindow::HeaderCheckWindow(HttpClient& http, Ui& ui, QWidget* parent) : QDialog(parent), m_check(http, ui) {
     setObjectName(QStringLiteral("HeaderCheck"));
     setWindowTitle(QString::fromLatin1(nettexts::kHeaderWindowTitle));
     setWindowModality(Qt::ApplicationModal);

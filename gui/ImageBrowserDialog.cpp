@@ -28,7 +28,8 @@ ImageBrowserDialog::ImageBrowserDialog(Session& session, QWidget* parent) : QDia
         m_size->addItem(QString::fromLatin1(choice.caption));
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("BrowserHelp"));
-    connect(help, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_session.imagesPage().BrowserHelp(); }));
+    connect(help, &QPushButton::clicked, this,
+            Guarded(m_session.ui(), [this] { m_session.imagesPage().BrowserHelp(); }));
     help->setAutoDefault(false);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
     cancel->setObjectName(QStringLiteral("Cancel"));
@@ -50,9 +51,9 @@ ImageBrowserDialog::ImageBrowserDialog(Session& session, QWidget* parent) : QDia
 
     ImageBrowser& browser = session.imagesPage().browser();
     connect(m_size, &QComboBox::currentIndexChanged, this, Guarded(m_session.ui(), [this, &browser](int index) {
-        browser.SetChoice(static_cast<size_t>(index));
-        m_view->SetCellSize(browser.cellSize());
-    }));
+                browser.SetChoice(static_cast<size_t>(index));
+                m_view->SetCellSize(browser.cellSize());
+            }));
     connect(m_view, &ThumbnailView::selectionChanged, this,
             Guarded(m_session.ui(), [&browser](int index) { browser.Select(static_cast<size_t>(index)); }));
     connect(m_view, &ThumbnailView::activated, this, &ImageBrowserDialog::Pick);

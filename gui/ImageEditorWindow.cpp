@@ -70,8 +70,10 @@ void ImageEditorWindow::BuildMenu() {
     auto* bar = new QMenuBar;
     QMenu* main = bar->addMenu(QStringLiteral("Main"));
     for (const Operation& operation : kOperations) {
-        QAction* action = AddAction(QString::fromLatin1(operation.caption), QString::fromLatin1(operation.name) + QStringLiteral("Item"));
-        connect(action, &QAction::triggered, this, Guarded(m_session.ui(), [this, apply = operation.apply] { Operate(apply); }));
+        QAction* action = AddAction(QString::fromLatin1(operation.caption),
+                                    QString::fromLatin1(operation.name) + QStringLiteral("Item"));
+        connect(action, &QAction::triggered, this,
+                Guarded(m_session.ui(), [this, apply = operation.apply] { Operate(apply); }));
         main->addAction(action);
     }
     QAction* revert = AddAction(QStringLiteral("Revert Changes"), QStringLiteral("RevertItem"));
@@ -106,7 +108,8 @@ QWidget* ImageEditorWindow::BuildToolBar() {
     };
     for (const Operation& operation : kOperations)
         connect(addButton(QString::fromLatin1(operation.caption), QString::fromLatin1(operation.name)),
-                &QPushButton::clicked, this, Guarded(m_session.ui(), [this, apply = operation.apply] { Operate(apply); }));
+                &QPushButton::clicked, this,
+                Guarded(m_session.ui(), [this, apply = operation.apply] { Operate(apply); }));
     connect(addButton(QStringLiteral("Revert Changes"), QStringLiteral("Revert")), &QPushButton::clicked, this,
             &ImageEditorWindow::Revert);
     operations->addStretch();
@@ -124,9 +127,9 @@ QWidget* ImageEditorWindow::BuildToolBar() {
         m_channels[i]->setObjectName(captions[i].mid(1));
         adjustments->addWidget(m_channels[i]);
         connect(m_channels[i], &QCheckBox::toggled, this, Guarded(m_session.ui(), [this, i](bool on) {
-            GuardedCall(m_session.ui(), [&] { m_page.editor().SetChannel(static_cast<Channel>(i), on); });
-            ShowState();
-        }));
+                    GuardedCall(m_session.ui(), [&] { m_page.editor().SetChannel(static_cast<Channel>(i), on); });
+                    ShowState();
+                }));
     }
     adjustments->addSpacing(20);
     adjustments->addWidget(new QLabel(QStringLiteral("Brightness:")));
@@ -142,9 +145,9 @@ QWidget* ImageEditorWindow::BuildToolBar() {
     adjustments->addWidget(m_value);
     adjustments->addStretch();
     connect(m_brightness, &QSlider::valueChanged, this, Guarded(m_session.ui(), [this](int value) {
-        GuardedCall(m_session.ui(), [&] { m_page.editor().SetBrightness(value); });
-        ShowState();
-    }));
+                GuardedCall(m_session.ui(), [&] { m_page.editor().SetBrightness(value); });
+                ShowState();
+            }));
 
     auto* layout = new QVBoxLayout(bar);
     layout->setContentsMargins(6, 4, 6, 4);

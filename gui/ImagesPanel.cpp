@@ -40,9 +40,9 @@ ImagesPanel::ImagesPanel(Session& session, QWidget* parent)
     connect(m_titles, &QListWidget::itemClicked, this, select);
     connect(m_titles, &QListWidget::itemDoubleClicked, this, &ImagesPanel::OpenBrowser);
     connect(m_files, &QListWidget::itemClicked, this, Guarded(m_session.ui(), [this](QListWidgetItem* item) {
-        GuardedCall(m_session.ui(), [&] { m_page.FileClicked(static_cast<size_t>(m_files->row(item))); });
-        Render();
-    }));
+                GuardedCall(m_session.ui(), [&] { m_page.FileClicked(static_cast<size_t>(m_files->row(item))); });
+                Render();
+            }));
     connect(m_presets, &PresetPanel::valuesChanged, this, &ImagesPanel::Render);
     connect(m_editor, &ImageEditorWindow::imageSaved, this, &ImagesPanel::Render);
     Render();
@@ -61,7 +61,8 @@ QWidget* ImagesPanel::BuildFileColumn() {
     connect(tweakHelp, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_page.TweakHelp(); }));
     buttons->addWidget(tweakHelp);
     buttons->addStretch();
-    QPushButton* restore = AddButton(QStringLiteral("defaults"), QStringLiteral("RestoreImages"), &ImagesPanel::Restore);
+    QPushButton* restore =
+        AddButton(QStringLiteral("defaults"), QStringLiteral("RestoreImages"), &ImagesPanel::Restore);
     buttons->addWidget(restore);
     auto* deleteHelp = new QPushButton(QStringLiteral("Help"));
     deleteHelp->setObjectName(QStringLiteral("DeleteImageHelp"));

@@ -2,8 +2,8 @@
 
 #include "GuardedCall.h"
 #include "ListRows.h"
-#include "RowChoice.h"
 #include "PresetPanel.h"
+#include "RowChoice.h"
 #include "customize/LayoutsPage.h"
 
 #include <QHBoxLayout>
@@ -13,8 +13,7 @@
 
 namespace quorlex {
 
-LayoutsPanel::LayoutsPanel(LayoutsPage& page, Ui& ui, QWidget* parent)
-    : QWidget(parent), m_page(page), m_ui(ui) {
+LayoutsPanel::LayoutsPanel(LayoutsPage& page, Ui& ui, QWidget* parent) : QWidget(parent), m_page(page), m_ui(ui) {
     m_titles = NewRowList();
     m_titles->setObjectName(QStringLiteral("LayoutTitles"));
     m_options = new QListWidget;
@@ -37,9 +36,9 @@ LayoutsPanel::LayoutsPanel(LayoutsPage& page, Ui& ui, QWidget* parent)
     };
     new RowChoice(m_titles, select);
     connect(m_options, &QListWidget::itemClicked, this, Guarded(m_ui, [this](QListWidgetItem* item) {
-        m_page.OptionClicked(static_cast<size_t>(m_options->row(item)));
-        Render();
-    }));
+                m_page.OptionClicked(static_cast<size_t>(m_options->row(item)));
+                Render();
+            }));
     connect(m_presets, &PresetPanel::valuesChanged, this, &LayoutsPanel::Render);
     Render();
 }

@@ -15,9 +15,7 @@ bool IsLocalScheme(const QString& scheme) {
            scheme == QLatin1String("qrc");
 }
 
-bool IsWebScheme(const QString& scheme) {
-    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
-}
+bool IsWebScheme(const QString& scheme) { return scheme == QLatin1String("http") || scheme == QLatin1String("https"); }
 
 // The file with its links resolved; a file that does not exist keeps its cleaned path.
 QString Resolved(const QString& path) {

@@ -1,9 +1,9 @@
 #include "MainWindow.h"
 
-#include "GuardedCall.h"
 #include "CatalogView.h"
 #include "CustomizeView.h"
 #include "FilesView.h"
+#include "GuardedCall.h"
 #include "HeaderCheckWindow.h"
 #include "PreviewBrowser.h"
 #include "QtBrowsers.h"
@@ -42,9 +42,9 @@ MainWindow::MainWindow(Session& session, QtBrowsers& browsers, const QString& re
     m_pages->addTab(m_customize, QStringLiteral("2) Customize"));
     m_pages->addTab(m_files, QStringLiteral("3) Get the Files"));
     connect(m_pages, &QTabWidget::currentChanged, this, Guarded(m_session.ui(), [this](int index) {
-        if (!m_applying)
-            m_session.WorkflowPageChanged(static_cast<WorkflowPage>(index));
-    }));
+                if (!m_applying)
+                    m_session.WorkflowPageChanged(static_cast<WorkflowPage>(index));
+            }));
     browsers.Attach(BrowserId::CatalogInfo, m_catalog->infoBrowser());
     browsers.Attach(BrowserId::LivePreview, m_customize->preview());
     browsers.Attach(BrowserId::TemplateHelp, m_files->helpBrowser());
@@ -85,13 +85,15 @@ void MainWindow::BuildMenus() {
     edit->addAction(m_customize->undoAction());
     edit->addAction(m_customize->redoAction());
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    connect(tools->addAction(QStringLiteral("Get file headers (check MIME type)")), &QAction::triggered,
-            m_headerWindow, &QWidget::show);
+    connect(tools->addAction(QStringLiteral("Get file headers (check MIME type)")), &QAction::triggered, m_headerWindow,
+            &QWidget::show);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     connect(help->addAction(QStringLiteral("Overview")), &QAction::triggered, this,
             Guarded(m_session.ui(), [this] { m_session.HelpRequested(helptopic::kOverview); }));
-    connect(help->addAction(QStringLiteral("Contact Us")), &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.ContactUs(); }));
-    connect(help->addAction(ToQt(WebSiteCaption())), &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.OpenWebSite(); }));
+    connect(help->addAction(QStringLiteral("Contact Us")), &QAction::triggered, this,
+            Guarded(m_session.ui(), [this] { m_session.ContactUs(); }));
+    connect(help->addAction(ToQt(WebSiteCaption())), &QAction::triggered, this,
+            Guarded(m_session.ui(), [this] { m_session.OpenWebSite(); }));
     connect(help->addAction(QStringLiteral("About")), &QAction::triggered, m_about, &QWidget::show);
 }
 
@@ -118,22 +120,14 @@ QWidget* MainWindow::BuildBottomBar() {
 
 void MainWindow::Changed(Aspect aspect) {
     switch (aspect) {
-    case Aspect::Catalog:
-        m_catalog->ShowCatalog();
-        break;
-    case Aspect::Workflow:
-        ShowWorkflow();
-        break;
+    case Aspect::Catalog: m_catalog->ShowCatalog(); break;
+    case Aspect::Workflow: ShowWorkflow(); break;
     case Aspect::Workspace:
         m_customize->ShowWorkspace();
         m_files->ShowWorkspace();
         break;
-    case Aspect::Output:
-        m_files->ShowGeneration();
-        break;
-    case Aspect::History:
-        m_customize->ShowHistory();
-        break;
+    case Aspect::Output: m_files->ShowGeneration(); break;
+    case Aspect::History: m_customize->ShowHistory(); break;
     }
 }
 

@@ -4,7 +4,6 @@
 #include "app/SessionListener.h"
 
 #include <QMainWindow>
-
 #include <functional>
 
 class QPushButton;
@@ -26,11 +25,13 @@ class UpdateCheckWindow;
 class MainWindow : public QMainWindow, public SessionListener {
     Q_OBJECT
 public:
-    MainWindow(Session& session, QtBrowsers& browsers, const QString& resourceFolder,
-               const std::function<void()>& splashStep = [] {});
+    MainWindow(
+        Session& session, QtBrowsers& browsers, const QString& resourceFolder,
+        const std::function<void()>& splashStep = [] {});
 
     // Runs the session's set-up for the program folder.
-    void FormCreate(const ProgramFolders& folders, const std::function<void()>& splashStep = [] {});
+    void FormCreate(
+        const ProgramFolders& folders, const std::function<void()>& splashStep = [] {});
     void Changed(Aspect aspect) override;
 
     QTabWidget* workflowPages() const { return m_pages; }

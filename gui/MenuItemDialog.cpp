@@ -22,8 +22,8 @@ MenuItemDialog::MenuItemDialog(QWidget* parent) : QDialog(parent) {
     m_target->setObjectName(QStringLiteral("ItemTarget"));
     m_target->setEditable(true);
     m_target->setInsertPolicy(QComboBox::NoInsert);
-    m_target->addItems({QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_parent"),
-                        QStringLiteral("_top")});
+    m_target->addItems(
+        {QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_parent"), QStringLiteral("_top")});
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     m_help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);

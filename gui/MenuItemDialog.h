@@ -3,7 +3,6 @@
 #include "menus/MenuItem.h"
 
 #include <QDialog>
-
 #include <optional>
 
 class QComboBox;

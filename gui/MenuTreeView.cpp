@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
-
 #include <functional>
 
 namespace quorlex {
@@ -113,7 +112,8 @@ std::optional<NodePath> MenuTreeView::PathOf(const QTreeWidgetItem* item) const 
         return std::nullopt;
     NodePath path;
     for (; item->parent(); item = item->parent())
-        path.insert(path.begin(), static_cast<size_t>(item->parent()->indexOfChild(const_cast<QTreeWidgetItem*>(item))));
+        path.insert(path.begin(),
+                    static_cast<size_t>(item->parent()->indexOfChild(const_cast<QTreeWidgetItem*>(item))));
     path.insert(path.begin(), static_cast<size_t>(indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item))));
     return path;
 }

@@ -3,7 +3,6 @@
 #include "menus/MenuTreeEdit.h"
 
 #include <QTreeWidget>
-
 #include <optional>
 
 namespace quorlex {

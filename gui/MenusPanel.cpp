@@ -1,7 +1,7 @@
 #include "MenusPanel.h"
 
-#include "GuardedCall.h"
 #include "ClassNameDialog.h"
+#include "GuardedCall.h"
 #include "ListRows.h"
 #include "MenuItemDialog.h"
 #include "MenuTreeView.h"
@@ -39,18 +39,21 @@ MenusPanel::MenusPanel(MenusPage& page, Ui& ui, QWidget* parent)
     layout->addWidget(BuildPresetColumn(), 3);
 
     new RowChoice(m_titles, Guarded(m_ui, [this] { Act([this] { m_page.onMenuSelected(SelectedRow(m_titles)); }); }));
-    connect(m_dialogs.itemDialog()->helpButton(), &QPushButton::clicked, this, Guarded(m_ui, [this] { m_page.ItemDialogHelp(); }));
+    connect(m_dialogs.itemDialog()->helpButton(), &QPushButton::clicked, this,
+            Guarded(m_ui, [this] { m_page.ItemDialogHelp(); }));
     connect(m_dialogs.classNameDialog()->helpButton(), &QPushButton::clicked, this,
             Guarded(m_ui, [this] { m_page.ClassNameHelp(); }));
-    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, Guarded(m_ui, [this] { m_page.SelectNode(m_tree->selectedPath()); }));
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this,
+            Guarded(m_ui, [this] { m_page.SelectNode(m_tree->selectedPath()); }));
     connect(m_tree, &MenuTreeView::addRequested, this, &MenusPanel::Add);
     connect(m_tree, &MenuTreeView::editRequested, this, &MenusPanel::Edit);
     connect(m_tree, &MenuTreeView::deleteRequested, this, Guarded(m_ui, [this] { Act([this] { m_page.Delete(); }); }));
     connect(m_tree, &MenuTreeView::moveRequested, this,
             Guarded(m_ui, [this](OutlineMove move) { Act([this, move] { m_page.Move(move); }); }));
-    connect(m_tree, &MenuTreeView::dropped, this, Guarded(m_ui, [this](std::optional<NodePath> target, int pressY, int dropY) {
-        Act([&] { m_page.Drop(target, pressY, dropY); });
-    }));
+    connect(m_tree, &MenuTreeView::dropped, this,
+            Guarded(m_ui, [this](std::optional<NodePath> target, int pressY, int dropY) {
+                Act([&] { m_page.Drop(target, pressY, dropY); });
+            }));
     RenderTree();
     RenderPresets();
 }
@@ -66,8 +69,8 @@ QWidget* MenusPanel::BuildTreeColumn() {
     add->setToolTip(QStringLiteral("Add an item under the selected one (Insert)"));
     QPushButton* edit = AddButton(QStringLiteral("edit"), QStringLiteral("MenuEdit"), [this] { Edit(); });
     edit->setToolTip(QStringLiteral("Change the selected item (F2 or Enter)"));
-    QPushButton* remove = AddButton(QStringLiteral("delete"), QStringLiteral("MenuDelete"),
-                                    [this] { Act([this] { m_page.Delete(); }); });
+    QPushButton* remove =
+        AddButton(QStringLiteral("delete"), QStringLiteral("MenuDelete"), [this] { Act([this] { m_page.Delete(); }); });
     remove->setToolTip(QStringLiteral("Delete the selected item with its sub-items (Delete)"));
     for (QPushButton* button : {add, edit, remove})
         layout->addWidget(button);
@@ -119,7 +122,8 @@ QWidget* MenusPanel::BuildPresetColumn() {
     connect(m_presetList, &QListWidget::itemSelectionChanged, this,
             Guarded(m_ui, [this, presets] { presets->Select(SelectedRow(m_presetList)); }));
     connect(m_presetList, &QListWidget::itemDoubleClicked, this, load);
-    connect(m_name, &QLineEdit::textEdited, this, Guarded(m_ui, [presets](const QString& text) { presets->EditName(FromQt(text)); }));
+    connect(m_name, &QLineEdit::textEdited, this,
+            Guarded(m_ui, [presets](const QString& text) { presets->EditName(FromQt(text)); }));
     connect(m_name, &QLineEdit::returnPressed, this, save);
     return column;
 }

@@ -3,7 +3,6 @@
 #include "QtMenuDialogs.h"
 
 #include <QWidget>
-
 #include <functional>
 
 class QLineEdit;

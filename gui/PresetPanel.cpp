@@ -15,8 +15,7 @@
 
 namespace quorlex {
 
-PresetPanel::PresetPanel(PresetStore& store, Ui& ui, QWidget* parent)
-    : QWidget(parent), m_store(store), m_ui(ui) {
+PresetPanel::PresetPanel(PresetStore& store, Ui& ui, QWidget* parent) : QWidget(parent), m_store(store), m_ui(ui) {
     const PresetKindInfo& info = InfoOf(store.kind());
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("PresetList"));
@@ -48,9 +47,11 @@ PresetPanel::PresetPanel(PresetStore& store, Ui& ui, QWidget* parent)
     layout->addWidget(AddButton(QStringLiteral("save "), &PresetPanel::Save), row, 1);
     layout->setColumnStretch(0, 1);
 
-    connect(m_list, &QListWidget::itemSelectionChanged, this, Guarded(m_ui, [this] { m_store.Select(SelectedRow(m_list)); }));
+    connect(m_list, &QListWidget::itemSelectionChanged, this,
+            Guarded(m_ui, [this] { m_store.Select(SelectedRow(m_list)); }));
     connect(m_list, &QListWidget::itemDoubleClicked, this, &PresetPanel::Apply);
-    connect(m_name, &QLineEdit::textEdited, this, Guarded(m_ui, [this](const QString& text) { m_store.EditName(FromQt(text)); }));
+    connect(m_name, &QLineEdit::textEdited, this,
+            Guarded(m_ui, [this](const QString& text) { m_store.EditName(FromQt(text)); }));
     connect(m_name, &QLineEdit::returnPressed, this, &PresetPanel::Save);
     Render();
 }

@@ -13,12 +13,13 @@ namespace {
 
 // Replaces the text of style blocks by their index, when the page has `count` of them.
 QString PatchScript(qint64 count, const QJsonArray& changes) {
-    return QStringLiteral("(function (count, changes) {"
-                          "  var blocks = document.querySelectorAll('style');"
-                          "  if (blocks.length !== count) return false;"
-                          "  for (var i = 0; i < changes.length; ++i) blocks[changes[i][0]].textContent = changes[i][1];"
-                          "  return true;"
-                          "})(%1, %2)")
+    return QStringLiteral(
+               "(function (count, changes) {"
+               "  var blocks = document.querySelectorAll('style');"
+               "  if (blocks.length !== count) return false;"
+               "  for (var i = 0; i < changes.length; ++i) blocks[changes[i][0]].textContent = changes[i][1];"
+               "  return true;"
+               "})(%1, %2)")
         .arg(count)
         .arg(QString::fromUtf8(QJsonDocument(changes).toJson(QJsonDocument::Compact)));
 }
@@ -46,10 +47,11 @@ bool PreviewBrowser::PatchStyles(const QUrl& url, const StylePatch& patch) {
         css.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         changes.append(QJsonArray{static_cast<int>(change.index), css});
     }
-    page()->runJavaScript(PatchScript(static_cast<qint64>(patch.blockCount), changes), [this, url](const QVariant& patched) {
-        if (!patched.toBool())
-            Show(url);
-    });
+    page()->runJavaScript(PatchScript(static_cast<qint64>(patch.blockCount), changes),
+                          [this, url](const QVariant& patched) {
+                              if (!patched.toBool())
+                                  Show(url);
+                          });
     return true;
 }
 

@@ -5,7 +5,9 @@
 
 namespace quorlex {
 
-void QtBrowsers::ShowFile(BrowserId browser, const fs::path& file) { Show(browser, QUrl::fromLocalFile(PathToQt(file))); }
+void QtBrowsers::ShowFile(BrowserId browser, const fs::path& file) {
+    Show(browser, QUrl::fromLocalFile(PathToQt(file)));
+}
 
 void QtBrowsers::Navigate(BrowserId browser, const std::string& address) { Show(browser, QUrl(ToQt(address))); }
 

@@ -3,7 +3,6 @@
 #include "ports/Browsers.h"
 
 #include <QUrl>
-
 #include <map>
 
 class QWebEngineView;
@@ -19,7 +18,6 @@ public:
     void Navigate(BrowserId browser, const std::string& address) override;
     bool PatchStyles(BrowserId browser, const fs::path& file, const StylePatch& patch) override;
     void ShowHtml(BrowserId browser, const std::string& html) override;
-
 
 private:
     void Show(BrowserId browser, const QUrl& url);

@@ -20,7 +20,8 @@ std::optional<std::filesystem::path> QtMenuDialogs::AskOpenFile(const std::strin
     QStringList names;
     for (const auto& filter : filters)
         names << ToQt(filter);
-    const QString file = QFileDialog::getOpenFileName(m_parent, ToQt(title), QString(), names.join(QStringLiteral(";;")));
+    const QString file =
+        QFileDialog::getOpenFileName(m_parent, ToQt(title), QString(), names.join(QStringLiteral(";;")));
     if (file.isEmpty())
         return std::nullopt;
     return PathFromQt(file);

@@ -39,10 +39,10 @@ bool QtPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to)
         return !progress.wasCanceled();
     };
     questions.askOverwrite = [&](const fs::path& target) {
-        const auto answer = QMessageBox::question(
-            m_window, QApplication::applicationName(),
-            QObject::tr("\"%1\" already exists. Replace it?").arg(PathToQt(target)),
-            QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel);
+        const auto answer =
+            QMessageBox::question(m_window, QApplication::applicationName(),
+                                  QObject::tr("\"%1\" already exists. Replace it?").arg(PathToQt(target)),
+                                  QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel);
         switch (answer) {
         case QMessageBox::Yes: return OverwriteAnswer::Yes;
         case QMessageBox::YesToAll: return OverwriteAnswer::YesToAll;

@@ -8,7 +8,6 @@
 #include <QPixmap>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace quorlex {
@@ -73,9 +72,9 @@ void SiteCheckPage::Render() {
     m_findings->clear();
     const int rowHeight = std::max(m_findings->iconSize().height(), m_findings->fontMetrics().height()) + 6;
     for (const SiteFinding& finding : m_check.findings()) {
-        auto* item = new QTreeWidgetItem(m_findings, {ToQt(FindingTitle(finding.kind)), ToQt(finding.location),
-                                                      ToQt(finding.subject), ToQt(finding.explanation),
-                                                      ToQt(finding.change)});
+        auto* item =
+            new QTreeWidgetItem(m_findings, {ToQt(FindingTitle(finding.kind)), ToQt(finding.location),
+                                             ToQt(finding.subject), ToQt(finding.explanation), ToQt(finding.change)});
         item->setSizeHint(kProblem, QSize(0, rowHeight));
         for (int column = kProblem; column <= kChange; ++column)
             item->setToolTip(column, item->text(column));

@@ -13,8 +13,9 @@ bool g_glSwitchedOff = false;
 
 // The two warnings Qt gives once when OpenGL is left out on purpose.
 bool IsMissingGlWarning(QtMsgType type, const QString& message) {
-    return type == QtWarningMsg && (message.startsWith(QLatin1String("QXcbIntegration: Cannot create platform OpenGL context")) ||
-                                    message == QLatin1String("No suitable graphics backend found"));
+    return type == QtWarningMsg &&
+           (message.startsWith(QLatin1String("QXcbIntegration: Cannot create platform OpenGL context")) ||
+            message == QLatin1String("No suitable graphics backend found"));
 }
 
 void SkipMissingGlWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {

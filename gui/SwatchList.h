@@ -3,7 +3,6 @@
 #include "customize/Swatches.h"
 
 #include <QListWidget>
-
 #include <optional>
 #include <vector>
 

@@ -6,8 +6,7 @@
 
 namespace quorlex {
 
-Tabout::Tabout(const QString& resourceFolder, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+Tabout::Tabout(const QString& resourceFolder, QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("about"));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(512, 540);

@@ -10,7 +10,6 @@
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
-
 #include <utility>
 
 namespace quorlex {
@@ -123,10 +122,11 @@ void TextColorProbe::LoadingChanged(const QWebEngineLoadingInfo& info) {
         return;
     }
     const unsigned request = m_request;
-    m_view->page()->runJavaScript(kReadColors, QWebEngineScript::ApplicationWorld, [this, request](const QVariant& value) {
-        if (request == m_request && m_done)
-            Reply(Samples(value));
-    });
+    m_view->page()->runJavaScript(kReadColors, QWebEngineScript::ApplicationWorld,
+                                  [this, request](const QVariant& value) {
+                                      if (request == m_request && m_done)
+                                          Reply(Samples(value));
+                                  });
 }
 
 void TextColorProbe::Reply(std::optional<std::vector<TextSample>> samples) {

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QTimer>
 #include <QUrl>
-
 #include <memory>
 
 class QWebEngineLoadingInfo;

@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <QThreadPool>
 #include <QVector>
-
 #include <atomic>
 #include <memory>
 #include <optional>

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
-
 #include <climits>
 
 namespace quorlex {
@@ -39,9 +38,9 @@ UpdateCheckWindow::UpdateCheckWindow(Session& session, HttpClient& http, HelpVie
     auto* close = new QPushButton(QStringLiteral("Close"));
     connect(m_whatsNew, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] { m_check.WhatsNew(); }));
     connect(m_getNew, &QPushButton::clicked, this, Guarded(m_session.ui(), [this] {
-        m_check.GetNewVersion();
-        reject();
-    }));
+                m_check.GetNewVersion();
+                reject();
+            }));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* middle = new QHBoxLayout;

@@ -12,7 +12,6 @@
 #include <QFont>
 #include <QScreen>
 #include <QTimer>
-
 #include <filesystem>
 #include <iostream>
 

@@ -116,9 +116,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 int RunCommandLine(const CommandLine& command, const ProgramFolders& folders, std::ostream& out, std::ostream& err) {
     switch (command.mode) {
-    case CommandMode::Help:
-        out << kUsage;
-        return 0;
+    case CommandMode::Help: out << kUsage; return 0;
     case CommandMode::List:
     case CommandMode::Generate: {
         StreamUi ui(err);
@@ -136,11 +134,8 @@ int RunCommandLine(const CommandLine& command, const ProgramFolders& folders, st
         session.FormClose();
         return status;
     }
-    case CommandMode::Invalid:
-        err << "Error: " << command.error << "\n" << kUsage;
-        return 2;
-    case CommandMode::Window:
-        break;
+    case CommandMode::Invalid: err << "Error: " << command.error << "\n" << kUsage; return 2;
+    case CommandMode::Window: break;
     }
     return 2;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/ProgramFolders.h"
-
 #include "output/Generation.h"
 
 #include <filesystem>

@@ -2,9 +2,9 @@
 
 #include "app/ShippedTemplates.h"
 #include "app/Texts.h"
-#include "pagebase/CustomizationStep.h"
 #include "help/HelpTopics.h"
 #include "help/WebSite.h"
+#include "pagebase/CustomizationStep.h"
 #include "ports/Browsers.h"
 #include "ports/HelpViewer.h"
 #include "ports/Platform.h"
@@ -16,10 +16,10 @@
 #include "util/Error.h"
 #include "util/FileLists.h"
 #include "util/NativeNames.h"
-#include "util/UserMessage.h"
 #include "util/PackagePath.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
+#include "util/UserMessage.h"
 #include "workspace/WorkspaceLoader.h"
 
 #include <utility>

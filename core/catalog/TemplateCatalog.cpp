@@ -6,7 +6,6 @@
 #include "workspace/XmlDocument.h"
 #include "workspace/XmlEncoding.h"
 
-
 namespace quorlex {
 namespace {
 
@@ -70,9 +69,12 @@ std::string TemplateCatalog::CatalogXml(const std::vector<TemplateEntry>& entrie
 std::vector<TemplateEntry> TemplateCatalog::ParseCatalogXml(const fs::path& file) {
     std::vector<TemplateEntry> entries;
     const XmlDocument doc = XmlDocument::Load(file);
-    doc.ForEachItem({"title", "author", "folder"}, [&](const std::vector<std::string>& values) {
-        entries.push_back({values[0], values[1], values[2]});
-    }, true);
+    doc.ForEachItem(
+        {"title", "author", "folder"},
+        [&](const std::vector<std::string>& values) {
+            entries.push_back({values[0], values[1], values[2]});
+        },
+        true);
     return entries;
 }
 

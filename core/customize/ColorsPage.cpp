@@ -1,8 +1,8 @@
 #include "customize/ColorsPage.h"
 
+#include "help/HelpTopics.h"
 #include "pagebase/CustomizationStep.h"
 #include "pagebase/PageContext.h"
-#include "help/HelpTopics.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
 

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "pagebase/PresetPage.h"
-#include "pagebase/TablePage.h"
 #include "customize/PresetStore.h"
 #include "customize/Swatches.h"
+#include "pagebase/PresetPage.h"
+#include "pagebase/TablePage.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace quorlex {
-
 
 // "Colors & Backgrounds:": the selected color variable, the color field, the swatch list and
 // the color presets. Every stored value rebuilds the preview.

@@ -1,14 +1,13 @@
 #include "customize/FontsPage.h"
 
+#include "customize/ChoiceOrder.h"
 #include "customize/FontChoices.h"
+#include "help/HelpTopics.h"
 #include "pagebase/CustomizationStep.h"
 #include "pagebase/PageContext.h"
 #include "ports/Ui.h"
-#include "workspace/TemplateWorkspace.h"
-#include "customize/ChoiceOrder.h"
-#include "help/HelpTopics.h"
-#include "ports/Ui.h"
 #include "util/Number.h"
+#include "workspace/TemplateWorkspace.h"
 #include "workspace/WorkspaceLoader.h"
 
 namespace quorlex {

@@ -1,20 +1,19 @@
 #include "customize/ImagesPage.h"
 
 #include "customize/ChoiceOrder.h"
-#include "pagebase/CustomizationStep.h"
-#include "pagebase/PageAction.h"
-#include "pagebase/PageContext.h"
 #include "help/HelpTopics.h"
 #include "imagetools/ImageNames.h"
 #include "imagetools/JpegCodec.h"
+#include "pagebase/CustomizationStep.h"
+#include "pagebase/PageAction.h"
+#include "pagebase/PageContext.h"
 #include "ports/Platform.h"
+#include "ports/ShellCopy.h"
 #include "ports/Ui.h"
 #include "util/Error.h"
 #include "util/FileLists.h"
-#include "ports/ShellCopy.h"
 #include "util/FolderCopy.h"
 #include "util/NativeNames.h"
-#include "util/TextFile.h"
 #include "util/TextFile.h"
 #include "workspace/TemplateWorkspace.h"
 
@@ -46,8 +45,7 @@ bool IsListedEntry(const std::string& name) {
 } // namespace
 
 ImagesPage::ImagesPage(PageContext& context, Platform& platform)
-    : TablePage(context, &VariableTables::images), m_platform(platform),
-      m_presets(context, PresetKind::Images, this) {}
+    : TablePage(context, &VariableTables::images), m_platform(platform), m_presets(context, PresetKind::Images, this) {}
 
 const std::string* ImagesPage::SelectedFileName() const {
     return m_selectedFile && *m_selectedFile < m_files.size() ? &m_files[*m_selectedFile] : nullptr;
@@ -81,8 +79,8 @@ void ImagesPage::lvImagesSelectItem(size_t row) {
                 m_files.push_back(std::move(name));
     }
     const auto found = std::find(m_files.begin(), m_files.end(), variable->url);
-    m_selectedFile = found != m_files.end() ? static_cast<size_t>(found - m_files.begin())
-                                            : InsertSorted(m_files, variable->url);
+    m_selectedFile =
+        found != m_files.end() ? static_cast<size_t>(found - m_files.begin()) : InsertSorted(m_files, variable->url);
 }
 
 void ImagesPage::FileClicked(size_t index) {
@@ -204,8 +202,8 @@ void ImagesPage::Add() {
     const ImageVariable* row = SelectedRow();
     if (!row)
         return;
-    const std::optional<fs::path> chosen = m_context.ui().AskOpenFile(
-        {"Open", {"Pictures (*.jpg *.jpeg *.png *.gif *.bmp)", "All Files (*)"}});
+    const std::optional<fs::path> chosen =
+        m_context.ui().AskOpenFile({"Open", {"Pictures (*.jpg *.jpeg *.png *.gif *.bmp)", "All Files (*)"}});
     if (chosen) {
         if (const std::optional<fs::path> folder = FolderOf(*row)) {
             const fs::path target = *folder / chosen->filename();

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "pagebase/PresetPage.h"
-#include "pagebase/TablePage.h"
 #include "customize/PresetStore.h"
 #include "imagetools/ImageBrowser.h"
 #include "imagetools/ImageEditor.h"
+#include "pagebase/PresetPage.h"
+#include "pagebase/TablePage.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,11 +1,11 @@
 #include "customize/LayoutsPage.h"
 
+#include "customize/ChoiceOrder.h"
 #include "pagebase/CustomizationStep.h"
 #include "pagebase/PageContext.h"
 #include "ports/Ui.h"
-#include "workspace/TemplateWorkspace.h"
-#include "customize/ChoiceOrder.h"
 #include "util/FileLists.h"
+#include "workspace/TemplateWorkspace.h"
 
 #include <algorithm>
 

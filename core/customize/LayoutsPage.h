@@ -1,8 +1,8 @@
 #pragma once
 
+#include "customize/PresetStore.h"
 #include "pagebase/PresetPage.h"
 #include "pagebase/TablePage.h"
-#include "customize/PresetStore.h"
 
 #include <optional>
 #include <string>

@@ -18,11 +18,17 @@ std::vector<PresetRow> RowsOf(std::vector<Row>& rows, Carried carried, Value val
 } // namespace
 
 const PresetKindInfo& InfoOf(PresetKind kind) {
-    static const PresetKindInfo colors{TableKind::Colors, "title", "default", "Save Current Colors as Preset:",
-                                       "Presets (Double-click to apply):", helptopic::kColorPresets, "colors"};
-    static const PresetKindInfo images{TableKind::Images, "image", "url", "Save Selection as Preset:",
-                                       "Presets (Double-click to apply):", helptopic::kImagePresets, "images"};
-    static const PresetKindInfo layouts{TableKind::Layouts, "title", "default", "Save Selection as Preset:", "",
+    static const PresetKindInfo colors{TableKind::Colors,
+                                       "title",
+                                       "default",
+                                       "Save Current Colors as Preset:",
+                                       "Presets (Double-click to apply):",
+                                       helptopic::kColorPresets,
+                                       "colors"};
+    static const PresetKindInfo images{
+        TableKind::Images,        "image", "url", "Save Selection as Preset:", "Presets (Double-click to apply):",
+        helptopic::kImagePresets, "images"};
+    static const PresetKindInfo layouts{TableKind::Layouts,  "title",  "default", "Save Selection as Preset:", "",
                                         helptopic::kLayouts, "layouts"};
     switch (kind) {
     case PresetKind::Colors: return colors;

@@ -2,15 +2,13 @@
 
 #include "pagebase/CustomizationStep.h"
 #include "pagebase/PageContext.h"
-#include "ports/Ui.h"
-#include "workspace/TemplateWorkspace.h"
 #include "pagebase/PresetPage.h"
 #include "ports/Ui.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
 #include "util/UserMessage.h"
+#include "workspace/TemplateWorkspace.h"
 #include "workspace/XmlDocument.h"
-
 
 namespace quorlex {
 
@@ -64,7 +62,8 @@ void PresetStore::TakeOver(TemplateWorkspace& ws, const std::string& name) {
     // Read in full first, so that a damaged preset changes nothing.
     std::vector<ItemValues> items;
     XmlDocument::Load(PresetFile(ws, m_table, name))
-        .ForEachItem(PresetElements(m_kind), [&](const ItemValues& values) { items.push_back(values); }, true);
+        .ForEachItem(
+            PresetElements(m_kind), [&](const ItemValues& values) { items.push_back(values); }, true);
     const std::vector<PresetRow> rows = PresetRows(ws, m_kind);
     for (const ItemValues& item : items) {
         for (const PresetRow& row : rows) {

@@ -22,9 +22,8 @@ bool HasExtension(const std::string& name, const std::vector<std::string>& exten
 } // namespace
 
 const std::array<ThumbnailChoice, 3>& ImageBrowser::Choices() {
-    static const std::array<ThumbnailChoice, 3> choices{{{"Small (200x50)", {200, 50}},
-                                                         {"Medium (400x100)", {400, 100}},
-                                                         {"Big (800x200)", {800, 200}}}};
+    static const std::array<ThumbnailChoice, 3> choices{
+        {{"Small (200x50)", {200, 50}}, {"Medium (400x100)", {400, 100}}, {"Big (800x200)", {800, 200}}}};
     return choices;
 }
 

@@ -48,8 +48,7 @@ std::string JpegFileName(const std::string& typed) {
 }
 
 std::optional<std::string> ImageNameRefusal(const std::string& typed) {
-    if (typed.find('/') != std::string::npos || typed.find('\\') != std::string::npos ||
-        TrimControls(typed) == "..")
+    if (typed.find('/') != std::string::npos || typed.find('\\') != std::string::npos || TrimControls(typed) == "..")
         return std::string(imagetexts::kPlainImageName);
     if (TrimControls(WithoutExtension(JpegFileName(typed))).empty())
         return std::string(imagetexts::kEnterImageName);

@@ -6,10 +6,9 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
-
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
+#include <vector>
 
 namespace quorlex {
 namespace {
@@ -105,7 +104,8 @@ bool RunDecode(Decoder& d, std::string_view bytes, const JpegLimits& limits, Rgb
     d.info.mem->max_memory_to_use = limits.maxMemory;
     d.progress.progress_monitor = MonitorProgress;
     d.info.progress = &d.progress;
-    jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&d.info, TRUE);
     const std::uint64_t pixels = static_cast<std::uint64_t>(d.info.image_width) * d.info.image_height;
     if (pixels > limits.maxPixels) {

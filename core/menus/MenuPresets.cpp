@@ -1,11 +1,11 @@
 #include "menus/MenuPresets.h"
 
-#include "pagebase/CustomizationStep.h"
-#include "pagebase/PageContext.h"
 #include "help/HelpTopics.h"
 #include "menus/MenuTexts.h"
 #include "menus/MenuTreeText.h"
 #include "menus/MenusPage.h"
+#include "pagebase/CustomizationStep.h"
+#include "pagebase/PageContext.h"
 #include "ports/Ui.h"
 #include "workspace/TemplateWorkspace.h"
 

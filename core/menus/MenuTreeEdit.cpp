@@ -35,8 +35,9 @@ NodePath Insert(MenuTree& tree, const NodePath& parent, size_t index, MenuNode n
 // The path of a node outside `removed` once `removed` has been taken out of the tree.
 NodePath AfterRemoval(NodePath path, const NodePath& removed) {
     const size_t level = removed.size() - 1;
-    if (path.size() > level && std::equal(removed.begin(), removed.begin() + static_cast<std::ptrdiff_t>(level),
-                                          path.begin()) && path[level] > removed[level])
+    if (path.size() > level &&
+        std::equal(removed.begin(), removed.begin() + static_cast<std::ptrdiff_t>(level), path.begin()) &&
+        path[level] > removed[level])
         --path[level];
     return path;
 }
@@ -62,9 +63,7 @@ MenuNode* NodeAt(MenuTree& tree, const NodePath& path) {
     return node;
 }
 
-const MenuNode* NodeAt(const MenuTree& tree, const NodePath& path) {
-    return NodeAt(const_cast<MenuTree&>(tree), path);
-}
+const MenuNode* NodeAt(const MenuTree& tree, const NodePath& path) { return NodeAt(const_cast<MenuTree&>(tree), path); }
 
 NodePath AppendChild(MenuTree& tree, const NodePath& parent, std::string text) {
     Siblings& children = *ChildrenAt(tree, parent);
@@ -91,7 +90,9 @@ bool IsInsideSubtree(const NodePath& path, const NodePath& root) {
     return path.size() >= root.size() && std::equal(root.begin(), root.end(), path.begin());
 }
 
-DropDirection DropDirectionOf(int pressY, int dropY) { return dropY >= pressY ? DropDirection::Down : DropDirection::Up; }
+DropDirection DropDirectionOf(int pressY, int dropY) {
+    return dropY >= pressY ? DropDirection::Down : DropDirection::Up;
+}
 
 std::optional<NodePath> DropMenuNode(MenuTree& tree, const NodePath& moving, const NodePath& target,
                                      DropDirection direction) {

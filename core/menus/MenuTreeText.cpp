@@ -66,8 +66,6 @@ std::string MenuTreeToText(const MenuTree& tree) {
     return text;
 }
 
-void WriteMenuTree(const MenuTree& tree, const fs::path& file) {
-    WriteFileAtomic(file, MenuTreeToText(tree));
-}
+void WriteMenuTree(const MenuTree& tree, const fs::path& file) { WriteFileAtomic(file, MenuTreeToText(tree)); }
 
 } // namespace quorlex

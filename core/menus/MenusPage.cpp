@@ -1,13 +1,13 @@
 #include "menus/MenusPage.h"
 
-#include "pagebase/CustomizationStep.h"
-#include "pagebase/PageAction.h"
-#include "pagebase/PageContext.h"
 #include "help/HelpTopics.h"
 #include "menus/MenuDialogs.h"
 #include "menus/MenuItem.h"
 #include "menus/MenuTexts.h"
 #include "menus/MenuTreeText.h"
+#include "pagebase/CustomizationStep.h"
+#include "pagebase/PageAction.h"
+#include "pagebase/PageContext.h"
 #include "ports/Ui.h"
 #include "util/NativeNames.h"
 #include "util/PathUtils.h"
@@ -32,9 +32,7 @@ fs::path MenusPage::MenuFile(const std::string& name) const {
     return m_context.workspace()->PackageFile(SelectedRow()->folder + name);
 }
 
-void MenusPage::SelectFirst() {
-    m_selectedNode = m_tree.empty() ? std::nullopt : std::optional<NodePath>(NodePath{0});
-}
+void MenusPage::SelectFirst() { m_selectedNode = m_tree.empty() ? std::nullopt : std::optional<NodePath>(NodePath{0}); }
 
 void MenusPage::lvMenuselected() {
     if (!SelectedRow())
@@ -190,9 +188,10 @@ void MenusPage::SaveStructure() {
         m_context.ui().Inform(menutexts::kSelectMenu);
         return;
     }
-    const auto file = m_context.ui().AskSaveFile(
-        {menutexts::kSaveTitle, {menutexts::kStructureFilter, menutexts::kAllFilesFilter}, "",
-         menutexts::kStructureSuffix});
+    const auto file = m_context.ui().AskSaveFile({menutexts::kSaveTitle,
+                                                  {menutexts::kStructureFilter, menutexts::kAllFilesFilter},
+                                                  "",
+                                                  menutexts::kStructureSuffix});
     if (!file)
         return;
     if (TrimControls(file->filename().string()).empty()) {

@@ -1,8 +1,7 @@
 #include "net/CurlHttpClient.h"
 
-#include <curl/curl.h>
-
 #include <cctype>
+#include <curl/curl.h>
 #include <mutex>
 
 namespace quorlex {
@@ -81,8 +80,8 @@ struct CurlHttpClient::Transfer {
     bool IsInterim() const {
         if (lineStatus >= 100 && lineStatus < 200)
             return true;
-        const bool followed = lineStatus == 301 || lineStatus == 302 || lineStatus == 303 || lineStatus == 307 ||
-                              lineStatus == 308;
+        const bool followed =
+            lineStatus == 301 || lineStatus == 302 || lineStatus == 303 || lineStatus == 307 || lineStatus == 308;
         return request.followRedirects && followed && HasLocation();
     }
 

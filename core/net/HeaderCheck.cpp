@@ -20,7 +20,8 @@ std::string HeaderCheck::UrlLabel() {
 }
 
 std::string HeaderCheck::FailureMessage() {
-    return std::string("Error opening remote file. Please, check the URL for errors. \n\nIt must look like this: \n\n") +
+    return std::string(
+               "Error opening remote file. Please, check the URL for errors. \n\nIt must look like this: \n\n") +
            nettexts::kExampleFileUrl;
 }
 

@@ -66,7 +66,8 @@ struct Group {
 
 } // namespace
 
-std::vector<SiteFinding> CheckContrast(const std::vector<TextSample>& samples, const std::vector<ColorVariable>& colors) {
+std::vector<SiteFinding> CheckContrast(const std::vector<TextSample>& samples,
+                                       const std::vector<ColorVariable>& colors) {
     using Key = std::tuple<std::string, std::string, double>;
     std::map<Key, size_t> index;
     std::vector<Group> groups;
@@ -84,8 +85,13 @@ std::vector<SiteFinding> CheckContrast(const std::vector<TextSample>& samples, c
         const auto [slot, added] = index.emplace(key, groups.size());
         if (added) {
             Group group;
-            group.finding = {FindingKind::LowContrast, "index.html", Shortened(sample.text), {},
-                             VariablesOf(colors, *color, *backdrop), std::get<0>(key), std::get<1>(key)};
+            group.finding = {FindingKind::LowContrast,
+                             "index.html",
+                             Shortened(sample.text),
+                             {},
+                             VariablesOf(colors, *color, *backdrop),
+                             std::get<0>(key),
+                             std::get<1>(key)};
             group.ratio = ratio;
             group.required = required;
             groups.push_back(std::move(group));

@@ -13,6 +13,7 @@ namespace quorlex {
 // blended over it, white when there is none; text over a background image cannot be judged
 // and is left out. Elements with the same two colors and threshold make one finding, which
 // names the color variables whose value is one of the two colors.
-std::vector<SiteFinding> CheckContrast(const std::vector<TextSample>& samples, const std::vector<ColorVariable>& colors);
+std::vector<SiteFinding> CheckContrast(const std::vector<TextSample>& samples,
+                                       const std::vector<ColorVariable>& colors);
 
 } // namespace quorlex

@@ -10,8 +10,7 @@
 namespace quorlex {
 
 FilesPage::FilesPage(PageContext& context, Platform& platform, std::function<void()> outputChanged)
-    : m_context(context), m_platform(platform), m_outputChanged(std::move(outputChanged)),
-      m_generator(platform) {}
+    : m_context(context), m_platform(platform), m_outputChanged(std::move(outputChanged)), m_generator(platform) {}
 
 void FilesPage::GenerateTemplate() {
     const TemplateWorkspace* ws = m_context.workspace();
@@ -29,8 +28,8 @@ void FilesPage::GenerateTemplate() {
         }
         m_outputChanged();
     }
-    for (const std::string& message : {m_generation.staticListFailure, RefusedFilesMessage(m_generation),
-                                       NotCopiedMessage(m_generation), failure})
+    for (const std::string& message :
+         {m_generation.staticListFailure, RefusedFilesMessage(m_generation), NotCopiedMessage(m_generation), failure})
         if (!message.empty())
             m_context.ui().ShowError(message);
 }

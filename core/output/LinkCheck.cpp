@@ -100,30 +100,34 @@ private:
         std::string actual;
         switch (target.kind) {
         case ReferenceKind::External:
-        case ReferenceKind::SamePage:
-            return std::nullopt;
+        case ReferenceKind::SamePage: return std::nullopt;
         case ReferenceKind::Outside:
-            return SiteFinding{FindingKind::LeavesSite, {}, written,
+            return SiteFinding{FindingKind::LeavesSite,
+                               {},
+                               written,
                                "The address leads outside the site folder, so it breaks once the site is copied.",
-                               {}, {}, {}};
-        case ReferenceKind::Local:
-            break;
+                               {},
+                               {},
+                               {}};
+        case ReferenceKind::Local: break;
         }
         const std::string path = PathText(target.parts);
         switch (Find(target.parts, actual)) {
-        case Presence::Exact:
-            return std::nullopt;
+        case Presence::Exact: return std::nullopt;
         case Presence::OtherCase:
-            return SiteFinding{FindingKind::LetterCase, {}, written,
+            return SiteFinding{FindingKind::LetterCase,
+                               {},
+                               written,
                                "The file is named " + Quoted(actual) +
                                    ": the letter case differs, which breaks on most web servers.",
-                               ImageVariableOf(actual), {}, {}};
-        case Presence::Missing:
-            break;
+                               ImageVariableOf(actual),
+                               {},
+                               {}};
+        case Presence::Missing: break;
         }
-        return SiteFinding{FindingKind::MissingFile, {}, written,
-                           "The file " + Quoted(path) + " is missing from the site folder.", ImageVariableOf(path),
-                           {}, {}};
+        return SiteFinding{
+            FindingKind::MissingFile, {}, written, "The file " + Quoted(path) + " is missing from the site folder.",
+            ImageVariableOf(path),    {}, {}};
     }
 
     std::string ImageVariableOf(const std::string& path) const {
@@ -147,8 +151,7 @@ private:
             const SiteReference target = ResolveSiteReference(written, folder);
             if (auto finding = Test(written, target))
                 Report(std::move(*finding), location, target);
-            else if (target.kind == ReferenceKind::Local && !target.parts.empty() &&
-                     EndsWithCss(target.parts.back()) &&
+            else if (target.kind == ReferenceKind::Local && !target.parts.empty() && EndsWithCss(target.parts.back()) &&
                      std::find(m_sheets.begin(), m_sheets.end(), target.parts) == m_sheets.end())
                 m_sheets.push_back(target.parts);
         }
@@ -179,9 +182,13 @@ private:
         const std::string link(TrimControls(fields.link));
         const std::string change = "Menu item " + Quoted(caption);
         if (link.empty() || link == "#") {
-            m_findings.push_back({FindingKind::MenuItemWithoutLink, menu.title, caption,
+            m_findings.push_back({FindingKind::MenuItemWithoutLink,
+                                  menu.title,
+                                  caption,
                                   "The menu item has no link target" + std::string(link.empty() ? "." : " (\"#\")."),
-                                  change, {}, {}});
+                                  change,
+                                  {},
+                                  {}});
         } else {
             const SiteReference target = ResolveSiteReference(link, {});
             if (auto finding = Test(link, target)) {

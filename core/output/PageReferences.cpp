@@ -40,8 +40,8 @@ std::string Unquoted(std::string_view text) {
 }
 
 std::string DecodeEntities(std::string_view text) {
-    static const std::pair<std::string_view, char> kEntities[] = {
-        {"&amp;", '&'}, {"&quot;", '"'}, {"&apos;", '\''}, {"&#39;", '\''}, {"&lt;", '<'}, {"&gt;", '>'}};
+    static const std::pair<std::string_view, char> kEntities[] = {{"&amp;", '&'},  {"&quot;", '"'}, {"&apos;", '\''},
+                                                                  {"&#39;", '\''}, {"&lt;", '<'},   {"&gt;", '>'}};
     std::string decoded;
     for (size_t i = 0; i < text.size();) {
         bool replaced = false;

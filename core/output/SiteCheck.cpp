@@ -54,14 +54,12 @@ std::vector<SiteFinding> SiteCheck::findings() const {
 
 std::string SiteCheck::StatusText() const {
     switch (m_state) {
-    case State::NotRun:
-        return {};
-    case State::Checking:
-        return "Checking...";
-    case State::Done:
-        break;
+    case State::NotRun: return {};
+    case State::Checking: return "Checking...";
+    case State::Done: break;
     }
-    std::string text = ProblemCount() == 0 ? "No problems found." : "The site check found " + Problems(ProblemCount()) + ".";
+    std::string text =
+        ProblemCount() == 0 ? "No problems found." : "The site check found " + Problems(ProblemCount()) + ".";
     if (m_colorsUnchecked)
         text += " The text colors could not be checked.";
     return text;

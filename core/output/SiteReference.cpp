@@ -23,7 +23,6 @@ size_t SchemeLength(std::string_view text) {
     return 0;
 }
 
-
 // Escapes stand for UTF-8 bytes, as browsers write them; a broken escape stays as written.
 std::string PercentDecoded(std::string_view text) {
     std::string decoded;

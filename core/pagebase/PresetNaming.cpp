@@ -4,9 +4,9 @@
 #include "util/FileLists.h"
 #include "util/PackagePath.h"
 #include "util/PathUtils.h"
+#include "workspace/TemplateWorkspace.h"
 
 #include <algorithm>
-#include "workspace/TemplateWorkspace.h"
 
 namespace quorlex {
 
@@ -15,9 +15,8 @@ std::string NameFieldOnFocus(const std::string& text) {
 }
 
 bool IsSafePresetName(const std::string& name) {
-    const bool controls = std::any_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 32 || c == 127;
-    });
+    const bool controls =
+        std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
     return !controls && name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
 }
 

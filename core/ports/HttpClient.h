@@ -21,9 +21,9 @@ struct HttpRequest {
 };
 
 struct HttpResult {
-    bool ok = false;  // the transfer ended and the status is below 400
-    long status = 0;  // 0 when no response came
-    std::string error; // why it failed, in the HTTP library's words
+    bool ok = false;                  // the transfer ended and the status is below 400
+    long status = 0;                  // 0 when no response came
+    std::string error;                // why it failed, in the HTTP library's words
     std::vector<std::string> headers; // of the last response, "Name: value", in the order sent
     std::string body;
 };

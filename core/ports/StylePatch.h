@@ -13,7 +13,7 @@ struct StyleBlockChange {
 
 // How a shown page becomes the next one by replacing the text of its style blocks alone.
 struct StylePatch {
-    size_t blockCount = 0; // style blocks in either page
+    size_t blockCount = 0;                 // style blocks in either page
     std::vector<StyleBlockChange> changes; // empty when the pages are the same
 };
 

@@ -6,7 +6,11 @@ namespace quorlex {
 
 void BuildWorkingPage(const TemplateWorkspace& ws, std::string& page, std::string& scratch) {
     TableSubstitution tables;
-    tables.AddLayouts(ws).AddColors(ws).AddFonts(ws, FontDeclaration).AddImages(ws).AddMenus(ws, MissingMenuTree::Empty);
+    tables.AddLayouts(ws)
+        .AddColors(ws)
+        .AddFonts(ws, FontDeclaration)
+        .AddImages(ws)
+        .AddMenus(ws, MissingMenuTree::Empty);
     page.assign(ws.templatePage);
     tables.Apply(page, scratch);
 }

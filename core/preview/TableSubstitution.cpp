@@ -88,8 +88,9 @@ std::string FontDeclaration(const FontVariable& font) {
 }
 
 std::string FullFontDeclaration(const FontVariable& font) {
-    return "font-family:" + font.family + ";" + "font-size:" + font.size + font.measure + ";" + "font-weight:" +
-           font.weight + ";" + "font-style:" + font.style + ";" + "text-decoration:" + font.decoration + ";";
+    return "font-family:" + font.family + ";" + "font-size:" + font.size + font.measure + ";" +
+           "font-weight:" + font.weight + ";" + "font-style:" + font.style + ";" +
+           "text-decoration:" + font.decoration + ";";
 }
 
 } // namespace quorlex

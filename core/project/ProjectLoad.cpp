@@ -1,11 +1,11 @@
 #include "project/ProjectLoad.h"
 
 #include "menus/MenuTreeText.h"
-#include "util/UserMessage.h"
 #include "project/ProjectFormat.h"
 #include "util/Error.h"
 #include "util/PackagePath.h"
 #include "util/TextFile.h"
+#include "util/UserMessage.h"
 #include "workspace/XmlDocument.h"
 
 #include <map>
@@ -39,7 +39,8 @@ std::vector<ItemValues> XmlItems(const TemplateWorkspace& ws, const Lines& conte
         throw Error(project::kTempFileFailed);
     }
     std::vector<ItemValues> items;
-    XmlDocument::Load(scratch).ForEachItem(fields, [&](const ItemValues& values) { items.push_back(values); }, true);
+    XmlDocument::Load(scratch).ForEachItem(
+        fields, [&](const ItemValues& values) { items.push_back(values); }, true);
     return items;
 }
 

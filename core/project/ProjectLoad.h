@@ -12,9 +12,9 @@ namespace quorlex {
 
 // A project file read and checked against a workspace, ready to be applied.
 struct ProjectChanges {
-    std::optional<VariableTables> tables;   // the tables with the project's values
+    std::optional<VariableTables> tables;       // the tables with the project's values
     std::vector<std::optional<MenuTree>> menus; // per menu row; nothing when its block is absent or bad
-    size_t badMenuBlocks = 0;               // blocks that could not be read
+    size_t badMenuBlocks = 0;                   // blocks that could not be read
 };
 
 // Reads every section of the project before anything changes. Throws Error on the other-template

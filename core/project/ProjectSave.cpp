@@ -1,10 +1,10 @@
 #include "project/ProjectSave.h"
 
 #include "menus/MenuTreeText.h"
-#include "util/UserMessage.h"
 #include "project/ProjectFormat.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
+#include "util/UserMessage.h"
 #include "workspace/XmlDocument.h"
 
 #include <algorithm>
@@ -18,7 +18,8 @@ bool HasMarkerLine(const std::vector<std::string>& lines) {
 }
 
 // Writes `bytes` to the scratch file and reads it back as lines.
-std::vector<std::string> ThroughScratch(const TemplateWorkspace& ws, const std::string& name, const std::string& bytes) {
+std::vector<std::string> ThroughScratch(const TemplateWorkspace& ws, const std::string& name,
+                                        const std::string& bytes) {
     const fs::path scratch = ProjectScratchFile(ws, name);
     WriteFileAtomic(scratch, bytes);
     return ReadLines(scratch);
@@ -73,7 +74,8 @@ void AddFonts(std::vector<std::string>& out, const TemplateWorkspace& ws) {
         const FontVariable& font = ws.tables.fonts[i];
         out.push_back(project::kFontBlock);
         out.push_back(std::to_string(i));
-        for (const std::string* value : {&font.family, &font.size, &font.measure, &font.weight, &font.style, &font.decoration}) {
+        for (const std::string* value :
+             {&font.family, &font.size, &font.measure, &font.weight, &font.style, &font.decoration}) {
             if (IsProjectMarker(*value) || value->find_first_of("\r\n") != std::string::npos)
                 throw Error("Error Saving Fonts! Cannot Save Project");
             out.push_back(*value);
@@ -116,15 +118,24 @@ void AddMenus(std::vector<std::string>& out, const TemplateWorkspace& ws, Notice
 std::string BuildProject(const TemplateWorkspace& ws, Notices& problems) {
     const VariableTables& t = ws.tables;
     std::vector<std::string> lines{ws.templateId};
-    AddXmlSection(lines, ws, TableKind::Colors, project::kColorFields, t.colors,
-                  [](const ColorVariable& r) { return ItemValues{r.title, r.var, r.value}; }, project::kColors,
-                  project::kColorsEnd, "Error Saving Colors! Cannot Save Project");
-    AddXmlSection(lines, ws, TableKind::Images, project::kImageFields, t.images,
-                  [](const ImageVariable& r) { return ItemValues{r.title, r.url, r.folder}; }, project::kImages,
-                  project::kImagesEnd, "Error Saving Images! Cannot Save Project");
-    AddXmlSection(lines, ws, TableKind::Layouts, project::kLayoutFields, t.layouts,
-                  [](const LayoutVariable& r) { return ItemValues{r.title, r.choice, r.folder}; }, project::kLayouts,
-                  project::kLayoutsEnd, "Error Saving Layouts! Cannot Save Project");
+    AddXmlSection(
+        lines, ws, TableKind::Colors, project::kColorFields, t.colors,
+        [](const ColorVariable& r) {
+            return ItemValues{r.title, r.var, r.value};
+        },
+        project::kColors, project::kColorsEnd, "Error Saving Colors! Cannot Save Project");
+    AddXmlSection(
+        lines, ws, TableKind::Images, project::kImageFields, t.images,
+        [](const ImageVariable& r) {
+            return ItemValues{r.title, r.url, r.folder};
+        },
+        project::kImages, project::kImagesEnd, "Error Saving Images! Cannot Save Project");
+    AddXmlSection(
+        lines, ws, TableKind::Layouts, project::kLayoutFields, t.layouts,
+        [](const LayoutVariable& r) {
+            return ItemValues{r.title, r.choice, r.folder};
+        },
+        project::kLayouts, project::kLayoutsEnd, "Error Saving Layouts! Cannot Save Project");
     AddFonts(lines, ws);
     AddMenus(lines, ws, problems);
     return JoinLines(lines);

@@ -19,8 +19,8 @@ bool MatchFrom(std::string_view name, std::string_view mask) {
     }
     if (name.empty())
         return false;
-    const bool same = mask.front() == '?' ||
-        FoldCase(static_cast<unsigned char>(mask.front())) == FoldCase(static_cast<unsigned char>(name.front()));
+    const bool same = mask.front() == '?' || FoldCase(static_cast<unsigned char>(mask.front())) ==
+                                                 FoldCase(static_cast<unsigned char>(name.front()));
     return same && MatchFrom(name.substr(1), mask.substr(1));
 }
 

@@ -92,8 +92,8 @@ bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const Fol
             continue;
         }
         if (fs::exists(item.target, ec) && !overwriteAll) {
-            const OverwriteAnswer answer = questions.askOverwrite ? questions.askOverwrite(item.target)
-                                                                  : OverwriteAnswer::No;
+            const OverwriteAnswer answer =
+                questions.askOverwrite ? questions.askOverwrite(item.target) : OverwriteAnswer::No;
             if (answer == OverwriteAnswer::Cancel)
                 return false;
             if (answer == OverwriteAnswer::No)

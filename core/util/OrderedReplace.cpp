@@ -126,7 +126,7 @@ private:
 struct Span {
     size_t begin;
     size_t end;
-    size_t row; // of an occurrence: its row; of a region: the index of its first occurrence
+    size_t row;       // of an occurrence: its row; of a region: the index of its first occurrence
     size_t count = 1; // of a region: how many occurrences it holds
 };
 
@@ -158,8 +158,8 @@ std::vector<Span> Regions(const std::vector<Span>& occurrences, size_t margin, s
 
 // Replaces every occurrence of one row in `region` into `out`, noting where each inserted
 // text starts in `out`. `outside` is the size of the text around the region, for the limit.
-bool ReplaceRow(const std::string& region, const Replacement& row, const CaseInsensitiveFinder& finder,
-                size_t margin, bool startsText, bool endsText, size_t outside, size_t limit, std::string& out,
+bool ReplaceRow(const std::string& region, const Replacement& row, const CaseInsensitiveFinder& finder, size_t margin,
+                bool startsText, bool endsText, size_t outside, size_t limit, std::string& out,
                 std::vector<size_t>& inserted) {
     out.clear();
     inserted.clear();
@@ -233,7 +233,10 @@ void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replac
     // Where placeholders crowd the text, regions save nothing: one scan per row is quicker.
     const size_t crowded = text.size() / 64 + 64;
     index.Scan(
-        text, [&](size_t pos, size_t row) { occurrences.push_back({pos, pos + replacements[row].pattern.size(), row}); },
+        text,
+        [&](size_t pos, size_t row) {
+            occurrences.push_back({pos, pos + replacements[row].pattern.size(), row});
+        },
         [&] { return occurrences.size() > crowded; });
     if (occurrences.empty())
         return;
@@ -256,8 +259,8 @@ void ReplaceAllInOrder(std::string& text, const std::vector<Replacement>& replac
         for (size_t i = r.row; i < r.row + r.count; ++i)
             present[occurrences[i].row] = true;
         const size_t outside = out.size() + (r.begin - copied) + (text.size() - r.end);
-        if (!ReplaceInRegion(region, replacements, index, present, margin, r.begin == 0, r.end == text.size(),
-                             outside, limit)) {
+        if (!ReplaceInRegion(region, replacements, index, present, margin, r.begin == 0, r.end == text.size(), outside,
+                             limit)) {
             // A chain of replacements reached past its region: take the plain road.
             ReplaceEachInTurn(text, replacements, limit);
             return;

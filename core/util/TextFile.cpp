@@ -99,7 +99,8 @@ int PutInPlace(const fs::path& temp, const fs::path& path, bool replace) {
 
 // Writes through `fill` into a temporary file, then puts it in place of `path`.
 template <typename Fill>
-void SaveAtomically(const fs::path& path, Fill&& fill, bool replace = true, Durability durability = Durability::Synced) {
+void SaveAtomically(const fs::path& path, Fill&& fill, bool replace = true,
+                    Durability durability = Durability::Synced) {
     const bool synced = durability == Durability::Synced;
     struct stat old {};
     const bool exists = ::lstat(path.c_str(), &old) == 0;
@@ -216,11 +217,13 @@ std::string NormalizeLineEnds(std::string_view text) {
 }
 
 void WriteFileAtomic(const fs::path& path, std::string_view bytes, Durability durability) {
-    SaveAtomically(path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); }, true, durability);
+    SaveAtomically(
+        path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); }, true, durability);
 }
 
 void WriteNewFile(const fs::path& path, std::string_view bytes) {
-    SaveAtomically(path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); }, false);
+    SaveAtomically(
+        path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); }, false);
 }
 
 void CopyFileAtomic(const fs::path& from, const fs::path& to) {

@@ -33,9 +33,7 @@ constexpr Table MakeCaseTable(bool fold) {
     return t;
 }
 
-bool HasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
 } // namespace
 
@@ -97,8 +95,7 @@ size_t CaseInsensitiveFinder::FindIn(std::string_view text, size_t from) const {
         const __m128i mid = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + m_middle));
         const __m128i midHit = _mm_or_si128(_mm_cmpeq_epi8(mid, middle0), _mm_cmpeq_epi8(mid, middle1));
         const __m128i hits = _mm_and_si128(_mm_and_si128(headHit, tailHit), midHit);
-        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask;
-             mask &= mask - 1) {
+        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask; mask &= mask - 1) {
             const size_t at = pos + static_cast<size_t>(__builtin_ctz(mask));
             if (MatchesAt(data + at))
                 return at;

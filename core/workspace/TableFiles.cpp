@@ -15,8 +15,8 @@ const char* TableFileName(TableKind kind) {
 
 const std::vector<std::string>& TableFields(TableKind kind) {
     static const std::vector<std::string> colors{"title", "var", "default"};
-    static const std::vector<std::string> fonts{"title", "font-family", "font-size", "font-measure",
-                                                "font-weight", "font-style", "font-decoration", "var"};
+    static const std::vector<std::string> fonts{"title",       "font-family", "font-size",       "font-measure",
+                                                "font-weight", "font-style",  "font-decoration", "var"};
     static const std::vector<std::string> images{"image", "url", "folder", "var"};
     static const std::vector<std::string> layouts{"title", "default", "folder", "var"};
     static const std::vector<std::string> menus{"title", "default", "folder", "var", "menuClass"};

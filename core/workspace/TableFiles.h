@@ -29,8 +29,7 @@ ItemValues ItemFromLayout(const LayoutVariable& row);
 
 // Reads one table file into `rows`, appending as it goes: rows read before a fault stay.
 template <typename Row>
-void ReadTableFile(const fs::path& file, TableKind kind, Row (*fromItem)(const ItemValues&),
-                   std::vector<Row>& rows) {
+void ReadTableFile(const fs::path& file, TableKind kind, Row (*fromItem)(const ItemValues&), std::vector<Row>& rows) {
     XmlDocument::Load(file).ForEachItem(TableFields(kind),
                                         [&](const ItemValues& values) { rows.push_back(fromItem(values)); });
 }

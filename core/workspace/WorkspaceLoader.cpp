@@ -16,8 +16,8 @@ bool Exists(const fs::path& path) {
 // The table is read in full before it replaces the one in memory: a file that fails to read
 // leaves the current rows, presets and tab as they were.
 template <typename Row>
-void LoadTable(TemplateWorkspace& ws, TableKind kind, std::vector<Row>& rows,
-               Row (*fromItem)(const ItemValues&), bool listsPresets) {
+void LoadTable(TemplateWorkspace& ws, TableKind kind, std::vector<Row>& rows, Row (*fromItem)(const ItemValues&),
+               bool listsPresets) {
     const fs::path file = ws.PackageFile(TableFileName(kind));
     std::vector<Row> read;
     std::vector<std::string> presets;
@@ -62,23 +62,19 @@ void LoadStyleSheets(TemplateWorkspace& ws, Notices& notices) {
         notices.push_back("Missing configuration file (\"style_files.xml\")");
         return;
     }
-    XmlDocument::Load(file).ForEachItem(
-        {"title", "filename", "folder", "var", "description", "media"}, [&](const ItemValues& v) {
-            ws.stylesheets.push_back({v[0], v[1], v[2], v[3], v[4], v[5]});
-        });
+    XmlDocument::Load(file).ForEachItem({"title", "filename", "folder", "var", "description", "media"},
+                                        [&](const ItemValues& v) {
+                                            ws.stylesheets.push_back({v[0], v[1], v[2], v[3], v[4], v[5]});
+                                        });
 }
 
 void LoadColors(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Colors, ws.tables.colors, ColorFromItem, true); }
 
-void LoadFonts(TemplateWorkspace& ws) {
-    LoadTable(ws, TableKind::Fonts, ws.tables.fonts, FontFromItem, false);
-}
+void LoadFonts(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Fonts, ws.tables.fonts, FontFromItem, false); }
 
 void LoadImages(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Images, ws.tables.images, ImageFromItem, true); }
 
-void LodaLayouts(TemplateWorkspace& ws) {
-    LoadTable(ws, TableKind::Layouts, ws.tables.layouts, LayoutFromItem, true);
-}
+void LodaLayouts(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Layouts, ws.tables.layouts, LayoutFromItem, true); }
 
 void LoadMenus(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Menus, ws.tables.menus, MenuFromItem, true); }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "workspace/TemplateWorkspace.h"
-
 #include "util/Notices.h"
+#include "workspace/TemplateWorkspace.h"
 
 #include <string>
 

@@ -5,11 +5,10 @@
 #include "util/TextFile.h"
 #include "workspace/XmlEncoding.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <pugixml.hpp>
 #include <sstream>
 
 namespace quorlex {
@@ -18,7 +17,7 @@ struct XmlDocument::Impl {
     pugi::xml_document doc;
     std::string fileName;
     XmlEncoding encoding = XmlEncoding::Utf8; // the file's own, kept when saving
-    std::string lineEnd = "\n"; // between top-level nodes when saving
+    std::string lineEnd = "\n";               // between top-level nodes when saving
 
     std::string ToText(const char* utf8) const { return Utf8ToCp1252(utf8); }
     std::string FromText(const std::string& text) const { return Cp1252ToUtf8(text); }
@@ -103,8 +102,7 @@ XmlDocument XmlDocument::Load(const fs::path& file, bool keepLayout) {
         if (bytes.find("\r\n") != std::string::npos)
             impl->lineEnd = "\r\n";
     }
-    const pugi::xml_parse_result result =
-        impl->doc.load_buffer(bytes.data(), bytes.size(), flags, pugi::encoding_utf8);
+    const pugi::xml_parse_result result = impl->doc.load_buffer(bytes.data(), bytes.size(), flags, pugi::encoding_utf8);
     if (!result)
         impl->Fail(std::string(result.description()) + " at offset " + std::to_string(result.offset) + ".");
     if (!impl->doc.document_element())
@@ -113,8 +111,7 @@ XmlDocument XmlDocument::Load(const fs::path& file, bool keepLayout) {
 }
 
 void XmlDocument::ForEachItem(const std::vector<std::string>& fields,
-                              const std::function<void(const ItemValues&)>& onItem,
-                              bool itemsOptional) const {
+                              const std::function<void(const ItemValues&)>& onItem, bool itemsOptional) const {
     const pugi::xml_node item = m_impl->Container().child("item");
     if (!item) {
         if (itemsOptional)
@@ -176,8 +173,8 @@ std::string XmlDocument::Serialize() const {
     return EncodeXmlFromUtf8(out.str(), m_impl->encoding);
 }
 
-void WriteItemsFile(const fs::path& skeleton, const fs::path& target,
-                    const std::vector<std::string>& fields, const std::vector<ItemValues>& rows) {
+void WriteItemsFile(const fs::path& skeleton, const fs::path& target, const std::vector<std::string>& fields,
+                    const std::vector<ItemValues>& rows) {
     XmlDocument doc = XmlDocument::Load(skeleton, true);
     doc.SetItems(fields, rows);
     WriteFileAtomic(target, doc.Serialize());

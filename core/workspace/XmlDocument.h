@@ -29,8 +29,7 @@ public:
     // Error when the container is missing, holds no item (unless `itemsOptional`), or a
     // field holds anything other than one text or character-data section; items before
     // the fault have been handed over.
-    void ForEachItem(const std::vector<std::string>& fields,
-                     const std::function<void(const ItemValues&)>& onItem,
+    void ForEachItem(const std::vector<std::string>& fields, const std::function<void(const ItemValues&)>& onItem,
                      bool itemsOptional = false) const;
 
     // Sets the fields of item n to row n; a missing field element is added to its item.
@@ -50,7 +49,7 @@ private:
 
 // The written form of a table-shaped file: the skeleton file with each item's fields set
 // from the rows, saved atomically under `target`. The skeleton itself is not changed.
-void WriteItemsFile(const fs::path& skeleton, const fs::path& target,
-                    const std::vector<std::string>& fields, const std::vector<ItemValues>& rows);
+void WriteItemsFile(const fs::path& skeleton, const fs::path& target, const std::vector<std::string>& fields,
+                    const std::vector<ItemValues>& rows);
 
 } // namespace quorlex

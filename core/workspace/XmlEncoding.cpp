@@ -32,13 +32,15 @@ std::string DeclaredEncoding(const std::string& bytes) {
 
 bool IsCp1252Family(const std::string& name) {
     static const char* const names[] = {"windows-1252", "cp1252", "x-cp1252", "cp-1252", "iso-8859-1", "iso8859-1",
-                                        "iso_8859-1", "latin1", "latin-1", "l1", "cp819", "ibm819"};
+                                        "iso_8859-1",   "latin1", "latin-1",  "l1",      "cp819",      "ibm819"};
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
 std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian) {
     const size_t skip = bytes.size() >= 2 && (static_cast<unsigned char>(bytes[0]) == 0xFF ||
-                                              static_cast<unsigned char>(bytes[0]) == 0xFE) ? 2 : 0;
+                                              static_cast<unsigned char>(bytes[0]) == 0xFE)
+                            ? 2
+                            : 0;
     auto unit = [&](size_t i) {
         const auto a = static_cast<unsigned char>(bytes[i]);
         const auto b = static_cast<unsigned char>(bytes[i + 1]);

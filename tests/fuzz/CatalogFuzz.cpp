@@ -1,6 +1,5 @@
 // The catalog file as the program reads it back.
 #include "FuzzScratch.h"
-
 #include "catalog/TemplateCatalog.h"
 #include "util/Error.h"
 

@@ -1,14 +1,12 @@
 // The catalog built from templates.tps and three packages' settings.tps: whatever they hold,
 // every listed folder becomes an entry.
 #include "FuzzScratch.h"
-
 #include "catalog/TemplateCatalog.h"
 #include "util/TextFile.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdint>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 
 using namespace quorlex;
 

@@ -2,10 +2,9 @@
 #include "output/PageReferences.h"
 #include "output/SiteReference.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdint>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 
 using namespace quorlex;
 

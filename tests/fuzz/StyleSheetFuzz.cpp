@@ -1,13 +1,11 @@
 // Stylesheet inlining: a page and up to four stylesheets, each with its variable and media.
 #include "FuzzScratch.h"
-
 #include "util/Error.h"
 #include "workspace/WorkspaceLoader.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdint>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 
 using namespace quorlex;
 

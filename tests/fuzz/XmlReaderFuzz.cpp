@@ -1,6 +1,5 @@
 // Package XML files: read for their items, then written back and read again.
 #include "FuzzScratch.h"
-
 #include "util/Error.h"
 #include "workspace/XmlDocument.h"
 
@@ -17,14 +16,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::vector<ItemValues> rows;
         try {
             XmlDocument doc = XmlDocument::Load(file, keepLayout);
-            doc.ForEachItem(fields, [&rows](const ItemValues& values) { rows.push_back(values); }, true);
+            doc.ForEachItem(
+                fields, [&rows](const ItemValues& values) { rows.push_back(values); }, true);
             if (!keepLayout)
                 continue;
             // What was read can be saved, and the saved file reads again.
             doc.SetItems(fields, rows);
             const fs::path saved = fuzz::WriteScratchFile("saved.xml", doc.Serialize());
             size_t count = 0;
-            XmlDocument::Load(saved, true).ForEachItem(fields, [&count](const ItemValues&) { ++count; }, true);
+            XmlDocument::Load(saved, true)
+                .ForEachItem(
+                    fields, [&count](const ItemValues&) { ++count; }, true);
             if (count < rows.size())
                 std::abort();
         } catch (const Error&) {

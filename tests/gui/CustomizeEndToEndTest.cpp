@@ -40,8 +40,8 @@ bool FitsIn(QWidget* widget, QWidget* page) {
 } // namespace
 
 // The text of every style element of a page, in order.
-const QString kStyleText =
-    QStringLiteral("Array.from(document.querySelectorAll('style')).map(function (s) { return s.textContent; }).join('|')");
+const QString kStyleText = QStringLiteral(
+    "Array.from(document.querySelectorAll('style')).map(function (s) { return s.textContent; }).join('|')");
 
 class CustomizeEndToEndTest : public QObject {
     Q_OBJECT
@@ -53,7 +53,9 @@ private slots:
         PreviewBrowser* preview = window.customizeView()->preview();
         QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
         const fs::path previewFile = f.folder().path() / "templates/harbor/index_temp.html";
-        auto background = [&] { return RunScript(preview, QStringLiteral("getComputedStyle(document.body).backgroundColor")); };
+        auto background = [&] {
+            return RunScript(preview, QStringLiteral("getComputedStyle(document.body).backgroundColor"));
+        };
 
         ColorsPanel* colors = window.customizeView()->colorsPanel();
         ClickRow(colors->titleList(), 0);
@@ -129,7 +131,9 @@ private slots:
         GuiFixture f;
         QVERIFY(f.CustomizeFirstTemplate());
         PreviewBrowser* preview = f.window().customizeView()->preview();
-        auto background = [&] { return RunScript(preview, QStringLiteral("getComputedStyle(document.body).backgroundColor")); };
+        auto background = [&] {
+            return RunScript(preview, QStringLiteral("getComputedStyle(document.body).backgroundColor"));
+        };
         ColorsPanel* colors = f.window().customizeView()->colorsPanel();
         ClickRow(colors->titleList(), 0);
 
@@ -146,7 +150,9 @@ private slots:
         QVERIFY(f.CustomizeFirstTemplate());
         CustomizeView* view = f.window().customizeView();
         PreviewBrowser* preview = view->preview();
-        auto pageWidth = [&] { return RunScript(preview, QStringLiteral("String(document.documentElement.clientWidth)")); };
+        auto pageWidth = [&] {
+            return RunScript(preview, QStringLiteral("String(document.documentElement.clientWidth)"));
+        };
         QComboBox* widths = view->deviceWidths();
         widths->setCurrentIndex(2);
         emit widths->activated(2);

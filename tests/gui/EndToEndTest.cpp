@@ -21,7 +21,8 @@ private slots:
         GuiFixture f;
         f.Start();
         MainWindow& window = f.window();
-        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window.catalogView()->infoBrowser(), QStringLiteral("document.body ? document.body.innerText : ''"))
+        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window.catalogView()->infoBrowser(),
+                                           QStringLiteral("document.body ? document.body.innerText : ''"))
                                      .startsWith(QStringLiteral("Please, select menu template from the list above")),
                                  30000);
         window.resize(1280, 900);
@@ -33,7 +34,8 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
         QVERIFY(window.catalogView()->customizeButton()->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(!readmeLoaded.isEmpty(), 30000);
-        QVERIFY(window.catalogView()->infoBrowser()->url().toLocalFile().endsWith(QStringLiteral("harbor/readme.html")));
+        QVERIFY(
+            window.catalogView()->infoBrowser()->url().toLocalFile().endsWith(QStringLiteral("harbor/readme.html")));
         SaveScreenshot(window, QStringLiteral("catalog.png"));
 
         PreviewBrowser* preview = window.customizeView()->preview();

@@ -6,7 +6,6 @@
 #include "GuiFixture.h"
 #include "QtText.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,12 +17,12 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <Qsci/qsciscintilla.h>
 
 using namespace quorlex;
 using namespace quorlex::test;
 
 namespace {
-
 
 QStringList Items(QListWidget* list) {
     QStringList items;

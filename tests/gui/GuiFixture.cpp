@@ -17,7 +17,6 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-
 namespace quorlex::test {
 
 GuiFixture::GuiFixture() {
@@ -68,14 +67,16 @@ QImage SettledPicture(QWidget& widget) {
     QImage last;
     QElapsedTimer still;
     still.start();
-    [[maybe_unused]] const bool settled = QTest::qWaitFor([&] {
-        QImage now = widget.grab().toImage();
-        if (now != last) {
-            last = std::move(now);
-            still.restart();
-        }
-        return still.elapsed() >= 250;
-    }, 3000);
+    [[maybe_unused]] const bool settled = QTest::qWaitFor(
+        [&] {
+            QImage now = widget.grab().toImage();
+            if (now != last) {
+                last = std::move(now);
+                still.restart();
+            }
+            return still.elapsed() >= 250;
+        },
+        3000);
     return last;
 }
 

@@ -5,10 +5,10 @@
 #include "FilesView.h"
 #include "GuiFixture.h"
 #include "HeaderCheckWindow.h"
+#include "QtText.h"
 #include "Tabout.h"
 #include "ThelpDialog.h"
 #include "UpdateCheckWindow.h"
-#include "QtText.h"
 #include "help/WebSite.h"
 #include "support/LoopbackServer.h"
 
@@ -123,7 +123,8 @@ private slots:
         CloseHelp(f);
         MenuAction(window, QStringLiteral("Help"), QStringLiteral("Contact Us"))->trigger();
         MenuAction(window, QStringLiteral("Help"), QStringLiteral("www.quorlex.example"))->trigger();
-        QCOMPARE(f.platform().openedUrls, (std::vector<std::string>{WebSiteAddress("/contact.html"), WebSiteAddress("/")}));
+        QCOMPARE(f.platform().openedUrls,
+                 (std::vector<std::string>{WebSiteAddress("/contact.html"), WebSiteAddress("/")}));
 
         MenuAction(window, QStringLiteral("Help"), QStringLiteral("About"))->trigger();
         QVERIFY(window.aboutBox()->isVisible());

@@ -50,7 +50,9 @@ void ClickEntry(QListWidget* list, const QString& text) {
     ClickRow(list, list->row(found.first()));
 }
 
-QPushButton* Child(QWidget* parent, const char* name) { return parent->findChild<QPushButton*>(QString::fromLatin1(name)); }
+QPushButton* Child(QWidget* parent, const char* name) {
+    return parent->findChild<QPushButton*>(QString::fromLatin1(name));
+}
 
 // The help page the viewer was opened on; the viewer is closed again.
 QString ShownHelp(GuiFixture& f) {
@@ -135,7 +137,8 @@ private slots:
                 QCOMPARE(save->nameField()->text(), QStringLiteral("photo_dinghies_1.jpg"));
                 save->nameField()->setText(QStringLiteral("PHOTO_CAFE"));
                 QTest::mouseClick(save->saveButton(), Qt::LeftButton);
-                QCOMPARE(f.ui().messages.back(), std::string("Such image already exists. Please, change the file name."));
+                QCOMPARE(f.ui().messages.back(),
+                         std::string("Such image already exists. Please, change the file name."));
                 QVERIFY(save->isVisible());
                 QCOMPARE(save->nameField()->selectedText(), QStringLiteral("PHOTO_CAFE.jpg"));
                 save->nameField()->setText(QStringLiteral("gray"));

@@ -27,7 +27,9 @@ void ClickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
-QPushButton* Child(QWidget* parent, const char* name) { return parent->findChild<QPushButton*>(QString::fromLatin1(name)); }
+QPushButton* Child(QWidget* parent, const char* name) {
+    return parent->findChild<QPushButton*>(QString::fromLatin1(name));
+}
 
 } // namespace
 
@@ -43,9 +45,10 @@ private slots:
         window.customizeView()->subPages()->setCurrentIndex(1);
         ImagesPanel* panel = window.customizeView()->imagesPanel();
         auto source = [&](const char* selector) {
-            return RunScript(preview, QStringLiteral("(function(){var i=document.querySelector('%1');"
-                                                     "return i.complete && i.naturalWidth > 0 ? i.src : 'not shown';})()")
-                                          .arg(QString::fromLatin1(selector)));
+            return RunScript(preview,
+                             QStringLiteral("(function(){var i=document.querySelector('%1');"
+                                            "return i.complete && i.naturalWidth > 0 ? i.src : 'not shown';})()")
+                                 .arg(QString::fromLatin1(selector)));
         };
 
         // The header picture, picked in the browser.
@@ -86,12 +89,13 @@ private slots:
         QCOMPARE(panel->fileList()->currentItem()->text(), QStringLiteral("photo_dinghies_1.jpg"));
         QVERIFY(source("img.feature").endsWith(QStringLiteral("/images/photo_dinghies_1.jpg")));
         QVERIFY(source("img.banner").endsWith(QStringLiteral("/images/banner_evening.jpg")));
-        QCOMPARE(RunScript(preview, QStringLiteral("(function(){var c=document.createElement('canvas');"
-                                                   "var i=document.querySelector('img.feature');c.width=i.naturalWidth;"
-                                                   "c.height=i.naturalHeight;var g=c.getContext('2d');g.drawImage(i,0,0);"
-                                                   "var d=g.getImageData(140,95,1,1).data;"
-                                                   "return Math.abs(d[0]-d[1])<=2 && Math.abs(d[1]-d[2])<=2;})()")),
-                 QStringLiteral("true"));
+        QCOMPARE(
+            RunScript(preview, QStringLiteral("(function(){var c=document.createElement('canvas');"
+                                              "var i=document.querySelector('img.feature');c.width=i.naturalWidth;"
+                                              "c.height=i.naturalHeight;var g=c.getContext('2d');g.drawImage(i,0,0);"
+                                              "var d=g.getImageData(140,95,1,1).data;"
+                                              "return Math.abs(d[0]-d[1])<=2 && Math.abs(d[1]-d[2])<=2;})()")),
+            QStringLiteral("true"));
         SaveScreenshot(window, QStringLiteral("images-saved.png"));
         QVERIFY(f.ui().errors.empty());
     }

@@ -1,20 +1,19 @@
 #include "CatalogView.h"
+#include "CodePage.h"
 #include "ColorsPanel.h"
 #include "CustomizeView.h"
 #include "DropDownComboBox.h"
+#include "ExportPage.h"
 #include "FilesView.h"
 #include "FontsPanel.h"
-#include "LayoutsPanel.h"
-#include "PresetPanel.h"
-#include "SwatchList.h"
-#include "CodePage.h"
-#include "ExportPage.h"
 #include "GuardedCall.h"
 #include "GuiFixture.h"
+#include "LayoutsPanel.h"
+#include "PresetPanel.h"
 #include "QtText.h"
+#include "SwatchList.h"
 #include "util/Error.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -28,6 +27,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <Qsci/qsciscintilla.h>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -161,7 +161,8 @@ private slots:
         f.window().workflowPages()->setCurrentIndex(2);
         QCOMPARE(f.window().filesView()->outputPages()->currentIndex(), 0);
         ExportPage* exportPage = f.window().filesView()->exportPage();
-        QCOMPARE(exportPage->fileList()->item(exportPage->fileList()->count() - 1)->text(), QStringLiteral("index.html"));
+        QCOMPARE(exportPage->fileList()->item(exportPage->fileList()->count() - 1)->text(),
+                 QStringLiteral("index.html"));
         QCOMPARE(exportPage->targetText(), PathToQt(f.folder().path()));
 
         exportPage->dreamweaverBox()->click();
@@ -327,14 +328,16 @@ private slots:
         const fs::path project = f.folder().path() / "saved.tpp";
         f.ui().savePaths.push_back(project);
         f.window().customizeView()->findChild<QAction*>(QStringLiteral("SaveProject"))->trigger();
-        QCOMPARE(QString::fromStdString(f.ui().saveRequests.back().title), QStringLiteral("Save All Settings (Project)"));
+        QCOMPARE(QString::fromStdString(f.ui().saveRequests.back().title),
+                 QStringLiteral("Save All Settings (Project)"));
         QVERIFY(f.folder().Exists("saved.tpp"));
 
         colors[2].value = "#FFFFFF";
         ClickRow(panel->titleList(), 2);
         f.ui().openPaths.push_back(project);
         f.window().customizeView()->findChild<QAction*>(QStringLiteral("LoadProject"))->trigger();
-        QCOMPARE(QString::fromStdString(f.ui().openRequests.back().title), QStringLiteral("Load Saved Settings (Project)"));
+        QCOMPARE(QString::fromStdString(f.ui().openRequests.back().title),
+                 QStringLiteral("Load Saved Settings (Project)"));
         QCOMPARE(colors[2].value, std::string("#010101"));
         QVERIFY(panel->titleList()->selectedItems().isEmpty());
         QCOMPARE(panel->titleList()->count(), static_cast<int>(colors.size()));

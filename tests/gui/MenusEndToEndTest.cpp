@@ -92,8 +92,9 @@ private slots:
 
         const std::string menu = ReadFileBytes(f.folder().path() / "templates/harbor/menus/main/menu.lyo");
         QVERIFY(menu.rfind("harbor_menu\r\n\tAlpha|#|\r\n\tHome|index.html|\r\n", 0) == 0);
-        QVERIFY(menu.find("\tFind Us|#|\r\n\t\tGetting Here|#|\r\n\t\tTide Tables|http://www.example.com/tides/|_blank\r\n"
-                          "\tGamma|#|\r\n\tBeta|#|\r\n") != std::string::npos);
+        QVERIFY(
+            menu.find("\tFind Us|#|\r\n\t\tGetting Here|#|\r\n\t\tTide Tables|http://www.example.com/tides/|_blank\r\n"
+                      "\tGamma|#|\r\n\tBeta|#|\r\n") != std::string::npos);
         QCOMPARE(TopCaptions(preview),
                  QStringLiteral("Alpha,Home,The Cafe,Sailing School,Boat Hire,Events,Find Us,Gamma,Beta"));
 

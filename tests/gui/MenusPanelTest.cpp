@@ -1,3 +1,5 @@
+#include "MenusPanel.h"
+
 #include "CatalogView.h"
 #include "ClassNameDialog.h"
 #include "CustomizeView.h"
@@ -5,7 +7,6 @@
 #include "MenuItemDialog.h"
 #include "MenuTreeDrop.h"
 #include "MenuTreeView.h"
-#include "MenusPanel.h"
 #include "ThelpDialog.h"
 #include "menus/MenusPage.h"
 #include "support/FakeMenuDialogs.h"
@@ -42,7 +43,9 @@ void OpenMenus(GuiFixture& f, MenusPanel*& panel) {
     QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, titles->visualItemRect(titles->item(0)).center());
 }
 
-std::string MenuFile(GuiFixture& f) { return ReadFileBytes(f.folder().path() / "templates/harbor/menus/main/menu.lyo"); }
+std::string MenuFile(GuiFixture& f) {
+    return ReadFileBytes(f.folder().path() / "templates/harbor/menus/main/menu.lyo");
+}
 
 void ClickItem(MenuTreeView* tree, QTreeWidgetItem* item) {
     tree->scrollToItem(item);

@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 

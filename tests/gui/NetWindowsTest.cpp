@@ -57,7 +57,8 @@ private slots:
         window->whatsNewButton()->click();
         ThelpDialog* viewer = f.window().helpViewer();
         QVERIFY(viewer->isVisible());
-        QCOMPARE(viewer->address().toString(), QString::fromStdString(server.server.Url() + "/quorlex/whatsnew_free.html"));
+        QCOMPARE(viewer->address().toString(),
+                 QString::fromStdString(server.server.Url() + "/quorlex/whatsnew_free.html"));
         server.version = "41";
         viewer->accept();
         window->activateWindow();

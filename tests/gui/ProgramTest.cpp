@@ -3,9 +3,8 @@
 #include "support/TestFolder.h"
 #include "util/TextFile.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <map>
 
 using namespace quorlex;
@@ -54,7 +53,8 @@ TEST(ProgramTest, GenerateWithAProjectWritesWhatTheWindowWrites) {
     window.Write("templates/harbor/menus/main/menu.lyo", "cli_menu\r\n\tScripted|built.html|\r\n");
     const fs::path project = window.path() / "harbor.tpp";
     ASSERT_TRUE(session.SaveProjectTo(project));
-    window.Write("templates/harbor/menus/main/menu.lyo", ReadFileBytes(window.path() / "templates/harbor/menus/main/default.lyo"));
+    window.Write("templates/harbor/menus/main/menu.lyo",
+                 ReadFileBytes(window.path() / "templates/harbor/menus/main/default.lyo"));
     session.RecalculateTemplate();
     ASSERT_TRUE(session.LoadProjectFrom(project));
     session.filesPage().SetTemplateOptions({true, true});

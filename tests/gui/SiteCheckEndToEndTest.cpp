@@ -17,7 +17,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-
 #include <functional>
 
 using namespace quorlex;
@@ -85,7 +84,8 @@ private slots:
     // the probe is still done with the last page. None of them may be lost.
     void requestsRightAfterAnAnswerAreAllAnswered() {
         TestFolder folder;
-        const fs::path page = folder.Write("page/index.html", "<html><body><p style=\"color:#777777\">Text</p></body></html>");
+        const fs::path page =
+            folder.Write("page/index.html", "<html><body><p style=\"color:#777777\">Text</p></body></html>");
         TextColorProbe probe;
         int measured = 0;
         bool done = false;

@@ -25,7 +25,8 @@ void AnswerDialog(const QString& title, const QString& shot, const QString& file
             return;
         }
         *checked = dialog->windowTitle() == title &&
-                   dialog->nameFilters() == QStringList{QStringLiteral("Tamblor Project (*.tpp)"), QStringLiteral("All Files (*.*)")};
+                   dialog->nameFilters() ==
+                       QStringList{QStringLiteral("Tamblor Project (*.tpp)"), QStringLiteral("All Files (*.*)")};
         const QString shots = qEnvironmentVariable("QUORLEX_SCREENSHOT_DIR");
         if (!shots.isEmpty())
             dialog->grab().save(shots + QStringLiteral("/") + shot);
@@ -39,8 +40,8 @@ void AnswerDialog(const QString& title, const QString& shot, const QString& file
 // A session over the real dialogs with the first sample template loaded.
 struct DialogSession {
     DialogSession() {
-        std::filesystem::copy(qEnvironmentVariable("QUORLEX_SAMPLE_TEMPLATES").toStdString(), folder.path() / "templates",
-                              std::filesystem::copy_options::recursive);
+        std::filesystem::copy(qEnvironmentVariable("QUORLEX_SAMPLE_TEMPLATES").toStdString(),
+                              folder.path() / "templates", std::filesystem::copy_options::recursive);
         session.FormCreate(folder.path());
         session.catalogPage().ListView1SelectItem(0, true);
         session.RecalculateTemplate();

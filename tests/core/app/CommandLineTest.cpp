@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
+
 #include "support/PackageBuilder.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 using namespace quorlex;
@@ -42,19 +42,22 @@ TEST(CommandLineTest, RunsReportFailuresOnStandardErrorWithAFailingStatus) {
     EXPECT_EQ(out.str(), "pkg\tSmall\tTester\n");
 
     EXPECT_EQ(RunCommandLine(ParseCommandLine({"--generate", "none", "--out", (app.path() / "o").string()}),
-                             ProgramFolders::InPlace(app.path()), out, err), 1);
+                             ProgramFolders::InPlace(app.path()), out, err),
+              1);
     EXPECT_NE(err.str().find("\"none\""), std::string::npos);
 
     app.Write("bad.tpp", "other\r\n");
     err.str("");
     EXPECT_EQ(RunCommandLine(ParseCommandLine({"--generate", "pkg", "--out", (app.path() / "o").string(), "--project",
                                                (app.path() / "bad.tpp").string()}),
-                             ProgramFolders::InPlace(app.path()), out, err), 1);
+                             ProgramFolders::InPlace(app.path()), out, err),
+              1);
     EXPECT_NE(err.str().find("Required template for this project: other"), std::string::npos);
     EXPECT_FALSE(app.Exists("o"));
 
     EXPECT_EQ(RunCommandLine(ParseCommandLine({"--generate", "pkg", "--out", (app.path() / "o").string(), "--dwt-mx"}),
-                             ProgramFolders::InPlace(app.path()), out, err), 0);
+                             ProgramFolders::InPlace(app.path()), out, err),
+              0);
     EXPECT_TRUE(app.Exists("o/index.html"));
     EXPECT_TRUE(app.Exists("o/index_dw_mx.dwt"));
     EXPECT_FALSE(app.Exists("templates_tmp.xml"));

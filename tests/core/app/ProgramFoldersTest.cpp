@@ -1,4 +1,5 @@
 #include "app/ProgramFolders.h"
+
 #include "app/Session.h"
 #include "app/ShippedTemplates.h"
 #include "support/Fakes.h"
@@ -6,7 +7,6 @@
 #include "util/Error.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 using namespace quorlex;

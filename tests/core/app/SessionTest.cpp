@@ -1,7 +1,8 @@
-#include "customize/FontChoices.h"
-#include "app/RowStyle.h"
 #include "app/Session.h"
+
+#include "app/RowStyle.h"
 #include "app/Texts.h"
+#include "customize/FontChoices.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 
@@ -13,7 +14,9 @@ using namespace quorlex::test;
 namespace {
 
 struct SessionTest : ::testing::Test {
-    void Start() { session.FormCreate(app.path(), [&] { ++steps; }); }
+    void Start() {
+        session.FormCreate(app.path(), [&] { ++steps; });
+    }
     void Select(size_t row) {
         session.catalogPage().ListView1SelectItem(row, true);
         session.catalogPage().ListView1Click(true);

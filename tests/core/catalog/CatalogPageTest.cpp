@@ -1,5 +1,6 @@
-#include "app/Texts.h"
 #include "catalog/CatalogPage.h"
+
+#include "app/Texts.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 

@@ -1,4 +1,5 @@
 #include "catalog/TemplateCatalog.h"
+
 #include "support/TestFolder.h"
 #include "util/Error.h"
 
@@ -28,11 +29,12 @@ TEST(TemplateCatalog, WritesTheCatalogFileByteForByte) {
     app.Write("templates/blue/settings.tps", "Blue &amp; Green\r\nAnn\r\n1.0\r\n");
     TemplateCatalog catalog;
     catalog.Reload_template_list(app.path());
-    EXPECT_EQ(app.Read("templates_tmp.xml"),
-              "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><settings><channel>\r\n"
-              "<item>\r\n<title>Blue &amp; Green</title>\r\n<author>Ann</author>\r\n<folder>blue</folder>\r\n</item>\r\n"
-              "<item>\r\n<title>missing</title>\r\n<author></author>\r\n<folder>missing</folder>\r\n</item>\r\n"
-              "</channel></settings>\r\n");
+    EXPECT_EQ(
+        app.Read("templates_tmp.xml"),
+        "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><settings><channel>\r\n"
+        "<item>\r\n<title>Blue &amp; Green</title>\r\n<author>Ann</author>\r\n<folder>blue</folder>\r\n</item>\r\n"
+        "<item>\r\n<title>missing</title>\r\n<author></author>\r\n<folder>missing</folder>\r\n</item>\r\n"
+        "</channel></settings>\r\n");
     ASSERT_EQ(catalog.entries().size(), 2u);
     EXPECT_EQ(catalog.entries()[0], (TemplateEntry{"Blue & Green", "Ann", "blue"}));
     EXPECT_EQ(catalog.entries()[1], (TemplateEntry{"missing", "", "missing"}));
@@ -75,7 +77,9 @@ TEST(TemplateCatalog, ABadEntryNeverHidesTheOthers) {
     app.Write("templates/templates.tps", "fish\r\nR&D\r\nnul\r\nok\r\n");
     app.Write("templates/fish/settings.tps", "Fish & Chips <2>\r\nMe\r\nx\r\n");
     app.Write("templates/R&D/settings.tps", "Lab\r\nBo\r\nx\r\n");
-    app.Write("templates/nul/settings.tps", std::string("Bin\0\x01" "ary\r\nX\r\nx\r\n", 16));
+    app.Write("templates/nul/settings.tps", std::string("Bin\0\x01"
+                                                        "ary\r\nX\r\nx\r\n",
+                                                        16));
     app.Write("templates/ok/settings.tps", "Fine &#233;\r\nAl\r\nx\r\n");
     TemplateCatalog catalog;
     catalog.Reload_template_list(app.path());

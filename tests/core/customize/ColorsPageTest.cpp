@@ -1,6 +1,6 @@
-#include "CustomizeFixture.h"
-
 #include "customize/ColorsPage.h"
+
+#include "CustomizeFixture.h"
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -154,7 +154,8 @@ TEST_F(ColorsPageTest, DefaultRestoresEveryColorAndClearsTheSelection) {
 }
 
 TEST_F(ColorsPageTest, AnAppliedPresetShowsTheSelectedVariablesNewValue) {
-    WritePkg("presets/colors/Warm.xml", TableXml({"<title>Head</title><var>%%c_head%%</var><default>#FFFBF0</default>"}));
+    WritePkg("presets/colors/Warm.xml",
+             TableXml({"<title>Head</title><var>%%c_head%%</var><default>#FFFBF0</default>"}));
     Open();
     page().TitleClicked(1);
     page().presets().Select(0);

@@ -5,9 +5,8 @@
 #include "support/PackageBuilder.h"
 #include "util/TextFile.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace quorlex::test {
@@ -33,8 +32,9 @@ struct CustomizeFixture : ::testing::Test {
 
     // How often the live preview was pointed at a rebuilt page.
     size_t Rebuilds() const {
-        return static_cast<size_t>(std::count_if(browsers.log.begin(), browsers.log.end(),
-                                                 [](const auto& entry) { return entry.first == BrowserId::LivePreview; }));
+        return static_cast<size_t>(std::count_if(browsers.log.begin(), browsers.log.end(), [](const auto& entry) {
+            return entry.first == BrowserId::LivePreview;
+        }));
     }
 
     TestFolder app;

@@ -1,6 +1,6 @@
-#include "CustomizeFixture.h"
-
 #include "customize/FontsPage.h"
+
+#include "CustomizeFixture.h"
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -9,12 +9,13 @@ namespace {
 
 struct FontsPageTest : CustomizeFixture {
     FontsPageTest() {
-        WritePkg("fonts.xml",
-                 TableXml({"<title>Body</title><font-family>Verdana, Arial, Helvetica, sans-serif</font-family>"
-                           "<font-size>12</font-size><font-measure/><font-weight>Bold</font-weight>"
-                           "<font-style>normal</font-style><font-decoration>none</font-decoration><var>%%f_body%%</var>",
-                           "<title>Head</title><font-family>Georgia</font-family><font-size>20</font-size>"
-                           "<font-measure>px</font-measure><var>%%f_head%%</var>"}));
+        WritePkg(
+            "fonts.xml",
+            TableXml({"<title>Body</title><font-family>Verdana, Arial, Helvetica, sans-serif</font-family>"
+                      "<font-size>12</font-size><font-measure/><font-weight>Bold</font-weight>"
+                      "<font-style>normal</font-style><font-decoration>none</font-decoration><var>%%f_body%%</var>",
+                      "<title>Head</title><font-family>Georgia</font-family><font-size>20</font-size>"
+                      "<font-measure>px</font-measure><var>%%f_head%%</var>"}));
         WritePkg("css/main.css", "body { %%f_body%% }\nh1 { %%f_head%% }\n");
     }
     FontsPage& page() { return session.fontsPage(); }

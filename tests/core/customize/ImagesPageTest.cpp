@@ -1,6 +1,6 @@
-#include "CustomizeFixture.h"
-
 #include "customize/ImagesPage.h"
+
+#include "CustomizeFixture.h"
 #include "imagetools/JpegCodec.h"
 #include "support/JpegSamples.h"
 
@@ -11,8 +11,10 @@ namespace {
 
 struct ImagesPageTest : CustomizeFixture {
     ImagesPageTest() {
-        WritePkg("images.xml", TableXml({"<image>Logo</image><url>logo.gif</url><folder>images/</folder><var>%%img_logo%%</var>",
-                                         "<image>Photo</image><url>photo.jpg</url><folder>images\\</folder><var>%%img_photo%%</var>"}));
+        WritePkg(
+            "images.xml",
+            TableXml({"<image>Logo</image><url>logo.gif</url><folder>images/</folder><var>%%img_logo%%</var>",
+                      "<image>Photo</image><url>photo.jpg</url><folder>images\\</folder><var>%%img_photo%%</var>"}));
         WritePkg("index.html", "<html><head>\n%%STYLE%%\n</head><body>\n<img src=\"%%img_logo%%\">\n"
                                "<img src=\"%%img_photo%%\">\n%%layout_top%%\n%%menu_main%%\n</body></html>\n");
         WritePkg("images/photo.jpg", EncodeJpeg(GradientImage(20, 10)));

@@ -1,6 +1,6 @@
-#include "CustomizeFixture.h"
-
 #include "customize/LayoutsPage.h"
+
+#include "CustomizeFixture.h"
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -9,9 +9,11 @@ namespace {
 
 struct LayoutsPageTest : CustomizeFixture {
     LayoutsPageTest() {
-        WritePkg("layouts.xml",
-                 TableXml({"<title>Top</title><default>wide</default><folder>layouts\\top\\</folder><var>%%layout_top%%</var>",
-                           "<title>Side</title><default>header1</default><folder>side/</folder><var>%%layout_side%%</var>"}));
+        WritePkg(
+            "layouts.xml",
+            TableXml(
+                {"<title>Top</title><default>wide</default><folder>layouts\\top\\</folder><var>%%layout_top%%</var>",
+                 "<title>Side</title><default>header1</default><folder>side/</folder><var>%%layout_side%%</var>"}));
         WritePkg("side/header1.lyo", "<p>one</p>");
         WritePkg("side/Header2.lyo", "<p>two</p>");
         WritePkg("side/notes.txt", "not an option");

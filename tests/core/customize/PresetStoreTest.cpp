@@ -1,6 +1,6 @@
-#include "CustomizeFixture.h"
-
 #include "customize/PresetStore.h"
+
+#include "CustomizeFixture.h"
 #include "workspace/XmlDocument.h"
 
 using namespace quorlex;
@@ -97,8 +97,9 @@ TEST_F(PresetStoreTest, AFileTheSystemRefusesIsReportedAndNotListed) {
 }
 
 TEST_F(PresetStoreTest, EachKindWritesItsElementsIntoACopyOfTheTemplateFile) {
-    WritePkg("colors.xml", TableXml({"<title>Text</title><note>kept</note><var>%%c_text%%</var><default>#112233</default>",
-                                     "<title>Head</title><var>%%c_head%%</var>"}));
+    WritePkg("colors.xml",
+             TableXml({"<title>Text</title><note>kept</note><var>%%c_text%%</var><default>#112233</default>",
+                       "<title>Head</title><var>%%c_head%%</var>"}));
     Open();
     const std::string colorsXml = app.Read("templates/pkg/colors.xml");
     ws().tables.colors[1].value = "transparent";
@@ -122,11 +123,10 @@ TEST_F(PresetStoreTest, ApplyChangesEveryRowWithTheTitleAndTheLaterItemWins) {
     WritePkg("colors.xml", TableXml({"<title>Text</title><var>%%c_text%%</var><default>#112233</default>",
                                      "<title>Head</title><var>%%c_head%%</var><default>#445566</default>",
                                      "<title>Text</title><var>%%c_other%%</var><default>#778899</default>"}));
-    WritePkg("presets/colors/P.xml",
-             TableXml({"<title>Text</title><var>%%c_text%%</var><default>#AAAAAA</default>",
-                       "<title>text</title><var>%%c_head%%</var><default>#000000</default>",
-                       "<title>Nobody</title><var>x</var><default>#000001</default>",
-                       "<title>Text</title><var>%%c_text%%</var><default>#BBBBBB</default>"}));
+    WritePkg("presets/colors/P.xml", TableXml({"<title>Text</title><var>%%c_text%%</var><default>#AAAAAA</default>",
+                                               "<title>text</title><var>%%c_head%%</var><default>#000000</default>",
+                                               "<title>Nobody</title><var>x</var><default>#000001</default>",
+                                               "<title>Text</title><var>%%c_text%%</var><default>#BBBBBB</default>"}));
     Open();
     WritePkg("presets/colors/Later.xml", TableXml({"<title>Head</title><var>v</var><default>d</default>"}));
     const size_t before = Rebuilds();

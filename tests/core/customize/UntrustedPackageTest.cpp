@@ -24,7 +24,9 @@ struct UntrustedPackageTest : CustomizeFixture {
         const auto& names = colors().names();
         colors().Select(static_cast<size_t>(std::find(names.begin(), names.end(), name) - names.begin()));
     }
-    fs::path Outside(const std::string& relative, const std::string& bytes) { return app.Write("home/" + relative, bytes); }
+    fs::path Outside(const std::string& relative, const std::string& bytes) {
+        return app.Write("home/" + relative, bytes);
+    }
 };
 
 } // namespace

@@ -4,20 +4,20 @@
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 using namespace quorlex;
 using namespace quorlex::test;
 
 TEST(HelpTopicsTest, EveryTopicOpensItsPageAndOtherNumbersTheIndex) {
     const std::pair<int, const char*> table[] = {
-        {1, "select_colors.html"}, {2, "presets.html"},        {3, "fonts.html"},        {7, "images.html"},
-        {8, "layouts.html"},       {10, "export.html"},        {11, "select_template.html"}, {12, "tweak.html"},
-        {13, "deleteimage.html"},  {14, "tweak_editor.html"},  {16, "imagebrowser.html"},   {17, "menus.html"},
-        {18, "menus_presets.html"}, {19, "toolbar.html"},      {20, "csshover.html"},    {21, "cssfile.html"},
-        {22, "htmlfile.html"}};
+        {1, "select_colors.html"},    {2, "presets.html"},       {3, "fonts.html"},
+        {7, "images.html"},           {8, "layouts.html"},       {10, "export.html"},
+        {11, "select_template.html"}, {12, "tweak.html"},        {13, "deleteimage.html"},
+        {14, "tweak_editor.html"},    {16, "imagebrowser.html"}, {17, "menus.html"},
+        {18, "menus_presets.html"},   {19, "toolbar.html"},      {20, "csshover.html"},
+        {21, "cssfile.html"},         {22, "htmlfile.html"}};
     for (const auto& [topic, page] : table)
         EXPECT_STREQ(HelpPageOf(topic), page) << topic;
     for (int topic : {0, 4, 5, 6, 9, 15, 23, -1, 1000})
@@ -58,7 +58,7 @@ TEST_F(SessionHelpTest, EachRequestSetsItsOwnAddress) {
     session.HelpRequested(5);
     session.ShowHelpPage(kMenuItemHelpPage);
     EXPECT_EQ(viewer.shown, (std::vector<std::string>{Page("select_template.html"), Page("export.html"),
-                                                       Page("index.html"), Page("menus2.html")}));
+                                                      Page("index.html"), Page("menus2.html")}));
 }
 
 TEST_F(SessionHelpTest, PageHelpButtonsOpenTheirTopics) {
@@ -72,10 +72,9 @@ TEST_F(SessionHelpTest, PageHelpButtonsOpenTheirTopics) {
     session.imagesPage().EditorHelp();
     session.imagesPage().BrowserHelp();
     EXPECT_EQ(viewer.shown, (std::vector<std::string>{Page("select_colors.html"), Page("fonts.html"),
-                                                       Page("presets.html"), Page("images.html"),
-                                                       Page("layouts.html"), Page("tweak.html"),
-                                                       Page("deleteimage.html"), Page("tweak_editor.html"),
-                                                       Page("imagebrowser.html")}));
+                                                      Page("presets.html"), Page("images.html"), Page("layouts.html"),
+                                                      Page("tweak.html"), Page("deleteimage.html"),
+                                                      Page("tweak_editor.html"), Page("imagebrowser.html")}));
 }
 
 TEST_F(SessionHelpTest, WebLinksOpenTheSiteAndReportABrowserThatFails) {

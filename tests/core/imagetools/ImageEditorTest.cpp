@@ -1,8 +1,9 @@
 #include "imagetools/ImageEditor.h"
+
 #include "imagetools/JpegCodec.h"
-#include "util/Error.h"
 #include "support/JpegSamples.h"
 #include "support/TestFolder.h"
+#include "util/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "imagetools/JpegCodec.h"
+
 #include "support/JpegSamples.h"
 #include "util/Error.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -36,7 +36,8 @@ size_t FindMarker(const std::string& bytes, unsigned char code) {
 // The first scan with its entropy-coded data, up to the next marker.
 std::string FirstScan(const std::string& bytes) {
     const size_t start = FindMarker(bytes, 0xDA);
-    size_t i = start + 2 + (static_cast<unsigned char>(bytes[start + 2]) << 8 | static_cast<unsigned char>(bytes[start + 3]));
+    size_t i =
+        start + 2 + (static_cast<unsigned char>(bytes[start + 2]) << 8 | static_cast<unsigned char>(bytes[start + 3]));
     while (!(static_cast<unsigned char>(bytes[i]) == 0xFF && bytes[i + 1] != 0 &&
              (static_cast<unsigned char>(bytes[i + 1]) < 0xD0 || static_cast<unsigned char>(bytes[i + 1]) > 0xD7)))
         ++i;

@@ -1,4 +1,5 @@
 #include "menus/MenuHtml.h"
+
 #include "menus/MenuItem.h"
 #include "menus/MenuTreeText.h"
 
@@ -51,12 +52,11 @@ TEST(RenderMenuHtml, RootWithoutChildrenAndEmptyTreeGiveAnEmptyList) {
 
 TEST(RenderMenuHtml, TwoTopLevelNodesKeepTheInnerClosingLine) {
     const MenuTree tree{{"first", {{"a|#|", {}}}}, {"second|s.html|", {{"b|#|", {}}}}};
-    const std::string expected =
-        "<ul>\r\n"
-        "      <li class=\"li_nc\"><a href=\"#\"  >a</a></li>\r\n"
-        "   </ul></li>\r\n"
-        "   <li class=\"li_hc\"><a href=\"s.html\"  >second</a><ul class=\"ul_ch\">\r\n"
-        "      <li class=\"li_nc\"><a href=\"#\"  >b</a></li>\r\n"
-        "</ul>\r\n";
+    const std::string expected = "<ul>\r\n"
+                                 "      <li class=\"li_nc\"><a href=\"#\"  >a</a></li>\r\n"
+                                 "   </ul></li>\r\n"
+                                 "   <li class=\"li_hc\"><a href=\"s.html\"  >second</a><ul class=\"ul_ch\">\r\n"
+                                 "      <li class=\"li_nc\"><a href=\"#\"  >b</a></li>\r\n"
+                                 "</ul>\r\n";
     EXPECT_EQ(RenderMenuHtml(tree), expected);
 }

@@ -1,17 +1,14 @@
 #include "menus/MenuTreeEdit.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace quorlex;
 
 namespace {
 
 // root { a { a1 a2 } b c }
-MenuTree Sample() {
-    return {{"root", {{"a", {{"a1", {}}, {"a2", {}}}}, {"b", {}}, {"c", {}}}}};
-}
+MenuTree Sample() { return {{"root", {{"a", {{"a1", {}}, {"a2", {}}}}, {"b", {}}, {"c", {}}}}}; }
 
 // The texts in display order with one "." per level, to compare shapes at a glance.
 std::string Shape(const MenuTree& tree) {

@@ -1,4 +1,5 @@
 #include "menus/MenuTreeText.h"
+
 #include "support/TestFolder.h"
 #include "util/Error.h"
 
@@ -12,8 +13,7 @@ namespace {
 const char* kExample = "pd_menu_01\r\n\tHome|index.html|\r\n\tProducts|#|\r\n\t\tWidgets|widgets.html|_blank\r\n";
 
 MenuTree ExampleTree() {
-    return {{"pd_menu_01",
-             {{"Home|index.html|", {}}, {"Products|#|", {{"Widgets|widgets.html|_blank", {}}}}}}};
+    return {{"pd_menu_01", {{"Home|index.html|", {}}, {"Products|#|", {{"Widgets|widgets.html|_blank", {}}}}}}};
 }
 
 std::string InvalidLevelMessage(const std::string& text) {

@@ -1,6 +1,7 @@
+#include "menus/MenusPage.h"
+
 #include "customize/CustomizeFixture.h"
 #include "menus/MenuTexts.h"
-#include "menus/MenusPage.h"
 #include "support/FakeMenuDialogs.h"
 
 using namespace quorlex;
@@ -26,7 +27,8 @@ struct MenusPageTest : CustomizeFixture {
         Open();
         page().onMenuSelected(0);
     }
-    static MenuItemFields Item(const std::string& caption, const std::string& link = "#", const std::string& target = "") {
+    static MenuItemFields Item(const std::string& caption, const std::string& link = "#",
+                               const std::string& target = "") {
         return {caption, link, target};
     }
 

@@ -6,9 +6,8 @@
 #include "support/LoopbackServer.h"
 #include "support/TestFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 using namespace quorlex;
 using namespace quorlex::test;

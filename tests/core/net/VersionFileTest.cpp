@@ -1,5 +1,6 @@
-#include "net/HeaderCheck.h"
 #include "net/VersionFile.h"
+
+#include "net/HeaderCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,9 @@ TEST(VersionFileTest, TheFirstLineIsTheNumber) {
     EXPECT_EQ(PublishedVersion("42\r\nrelease notes\r\n43"), 42.0);
     EXPECT_EQ(PublishedVersion("42\nmore"), 42.0);
     EXPECT_EQ(PublishedVersion("41.5"), 41.5);
-    EXPECT_EQ(PublishedVersion("\xEF\xBB\xBF" "42"), 42.0);
+    EXPECT_EQ(PublishedVersion("\xEF\xBB\xBF"
+                               "42"),
+              42.0);
 }
 
 TEST(VersionFileTest, AnythingElseIsNoNumber) {

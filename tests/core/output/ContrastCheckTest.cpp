@@ -35,7 +35,8 @@ TEST(CheckContrast, ThresholdDependsOnTextSize) {
 }
 
 TEST(CheckContrast, FindingShowsTextColorsAndTheVariablesToChange) {
-    const auto findings = CheckContrast({Sample("Welcome aboard", "rgb(119, 119, 119)", {kClear, kWhiteLayer})}, kColors);
+    const auto findings =
+        CheckContrast({Sample("Welcome aboard", "rgb(119, 119, 119)", {kClear, kWhiteLayer})}, kColors);
     ASSERT_EQ(findings.size(), 1u);
     const SiteFinding& f = findings[0];
     EXPECT_EQ(f.kind, FindingKind::LowContrast);
@@ -65,20 +66,20 @@ TEST(CheckContrast, BackgroundIsTheFirstOpaqueLayerWithTranslucentOnesBlended) {
 }
 
 TEST(CheckContrast, TextThatCannotBeJudgedIsLeftOut) {
-    EXPECT_TRUE(CheckContrast({Sample("over a picture", "rgb(250, 250, 250)", {{"rgba(0, 0, 0, 0)", true}, kWhiteLayer}),
-                               Sample("unknown color", "color(display-p3 1 1 1)", {kWhiteLayer}),
-                               Sample("invisible", "rgba(255, 255, 255, 0)", {kWhiteLayer})},
-                              {})
-                    .empty());
+    EXPECT_TRUE(
+        CheckContrast({Sample("over a picture", "rgb(250, 250, 250)", {{"rgba(0, 0, 0, 0)", true}, kWhiteLayer}),
+                       Sample("unknown color", "color(display-p3 1 1 1)", {kWhiteLayer}),
+                       Sample("invisible", "rgba(255, 255, 255, 0)", {kWhiteLayer})},
+                      {})
+            .empty());
 }
 
 TEST(CheckContrast, SameColorsMakeOneFindingWithACount) {
     const std::string longText(80, 'a');
-    const auto findings = CheckContrast({Sample(longText, "rgb(200, 200, 200)", {kWhiteLayer}),
-                                         Sample("two", "rgb(200, 200, 200)", {kWhiteLayer}),
-                                         Sample("big", "rgb(200, 200, 200)", {kWhiteLayer}, 30),
-                                         Sample("other", "rgb(210, 210, 210)", {kWhiteLayer})},
-                                        {});
+    const auto findings = CheckContrast(
+        {Sample(longText, "rgb(200, 200, 200)", {kWhiteLayer}), Sample("two", "rgb(200, 200, 200)", {kWhiteLayer}),
+         Sample("big", "rgb(200, 200, 200)", {kWhiteLayer}, 30), Sample("other", "rgb(210, 210, 210)", {kWhiteLayer})},
+        {});
     ASSERT_EQ(findings.size(), 3u);
     EXPECT_EQ(findings[0].subject, std::string(57, 'a') + "... (and 1 more)");
     EXPECT_EQ(findings[1].subject, "big");

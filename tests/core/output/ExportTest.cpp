@@ -1,5 +1,6 @@
-#include "output/CodeFiles.h"
 #include "output/Export.h"
+
+#include "output/CodeFiles.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 

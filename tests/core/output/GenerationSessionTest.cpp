@@ -76,7 +76,8 @@ struct RecordingExportView : ExportView {
 TEST_F(GenerationSessionTest, ExportGoesIntoFoldersWithNonAsciiNames) {
     session.WorkflowPageChanged(WorkflowPage::Files);
     RecordingExportView view;
-    for (const char* name : {"\xC3\x89t\xC3\xA9", "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B"}) {
+    for (const char* name :
+         {"\xC3\x89t\xC3\xA9", "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B"}) {
         fs::create_directories(app.path() / name);
         EXPECT_EQ(session.filesPage().ExportTemplate(app.path() / name, view), ExportOutcome::Copied);
         EXPECT_EQ(app.Read(std::string(name) + "/template/index.html"), Output("index.html"));

@@ -1,5 +1,6 @@
-#include "output/EditorTemplates.h"
 #include "output/Generation.h"
+
+#include "output/EditorTemplates.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 #include "util/Error.h"
@@ -65,8 +66,8 @@ TEST_F(GenerationTest, StaticFilesComeFirstNormalizedAndSkipBlankLines) {
     app.Write("templates/pkg/scripts/menu.js", "js");
     app.Write("templates/pkg/favicon.ico", "ico");
     Generate();
-    EXPECT_EQ(result.files,
-              (Names{"scripts\\menu.js", "favicon.ico", "missing.txt", "images/logo.gif", "css/main.css", "index.html"}));
+    EXPECT_EQ(result.files, (Names{"scripts\\menu.js", "favicon.ico", "missing.txt", "images/logo.gif", "css/main.css",
+                                   "index.html"}));
     EXPECT_EQ(Output("scripts/menu.js"), "js");
     EXPECT_EQ(Output("favicon.ico"), "ico");
     EXPECT_EQ(result.notCopied, Names{"missing.txt"});
@@ -129,7 +130,8 @@ TEST_F(GenerationTest, EditorTemplatesAreWrittenOnlyWhenAskedFor) {
               "<!--BEGIN_EDITABLE-->c<!--END_EDITABLE-->\n");
     options = {true, true};
     Generate();
-    EXPECT_EQ(Names(result.files.end() - 3, result.files.end()), (Names{"index.html", "index_dw_mx.dwt", "index_ms_ew.dwt"}));
+    EXPECT_EQ(Names(result.files.end() - 3, result.files.end()),
+              (Names{"index.html", "index_dw_mx.dwt", "index_ms_ew.dwt"}));
     EXPECT_TRUE(Contains(Output("index.html"), "<!--BEGIN_EDITABLE_TITLE-->T<!--END_EDITABLE_TITLE-->"));
     EXPECT_EQ(Output("index_dw_mx.dwt"),
               "<title><!-- TemplateBeginEditable name=\"doctitle\" -->T<!-- TemplateEndEditable --></title>\r\n"
@@ -137,12 +139,11 @@ TEST_F(GenerationTest, EditorTemplatesAreWrittenOnlyWhenAskedFor) {
               "<!-- TemplateBeginEditable name=\"Region_1\" -->a<!-- TemplateEndEditable -->"
               "<!-- TemplateBeginEditable name=\"Region_2\" -->b<!-- TemplateEndEditable -->\r\n"
               "<!-- TemplateBeginEditable name=\"Region_3\" -->c<!-- TemplateEndEditable -->\r\n");
-    EXPECT_EQ(Output("index_ms_ew.dwt"),
-              "<title><!-- #BeginEditable \"doctitle\" -->T<!-- #EndEditable --></title>\r\n"
-              "<!-- #BeginEditable \"head\" --><!-- #EndEditable -->\r\n"
-              "<!-- #BeginEditable \"Region_1\" -->a<!-- #EndEditable -->"
-              "<!-- #BeginEditable \"Region_2\" -->b<!-- #EndEditable -->\r\n"
-              "<!-- #BeginEditable \"Region_3\" -->c<!-- #EndEditable -->\r\n");
+    EXPECT_EQ(Output("index_ms_ew.dwt"), "<title><!-- #BeginEditable \"doctitle\" -->T<!-- #EndEditable --></title>\r\n"
+                                         "<!-- #BeginEditable \"head\" --><!-- #EndEditable -->\r\n"
+                                         "<!-- #BeginEditable \"Region_1\" -->a<!-- #EndEditable -->"
+                                         "<!-- #BeginEditable \"Region_2\" -->b<!-- #EndEditable -->\r\n"
+                                         "<!-- #BeginEditable \"Region_3\" -->c<!-- #EndEditable -->\r\n");
 
     options = {false, true};
     Generate();

@@ -21,18 +21,20 @@ using Names = std::vector<std::string>;
 void WriteFaultyPackage(const TestFolder& app) {
     WriteSmallPackage(app);
     const std::string p = "templates/pkg/";
-    app.Write(p + "index.html",
-              "<html><head>\n%%STYLE%%\n<link rel=\"stylesheet\" href=\"css/missing.css\">\n"
-              "<style>p { background: url( 'images/paper.png' ) }</style>\n"
-              "<!-- <img src=\"commented.gif\"> -->\n<script>var s = '<img src=\"scripted.gif\">';</script>\n"
-              "</head>\n<body class=\"%%MENUCLASS%%\" background=\"images/logo.gif\">\n%%menu_main%%\n"
-              "<img src=\"%%img_logo%%\"><img SRC=images/gone.gif><img src=\"Images/LOGO.gif\">\n"
-              "<img src=\"images/my%20logo.gif?v=2#top\"><img src=\"images/logo.gif\">\n"
-              "<a href=\"#top\">top</a><a href=\"\">self</a><a href=\"http://example.com/x.gif\">x</a>\n"
-              "<a href=\"mailto:a@b.c\">m</a><a href=\"//cdn.example.com/a.js\">c</a><a href=\"javascript:void(0)\">j</a>\n"
-              "<img src=\"data:image/gif;base64,R0lG\"><a href=\"../outside.html\">o</a><a href=\"file:///etc/passwd\">f</a>\n"
-              "<a href=\"css/../images/%2E%2E/%2E%2E/x.html\">e</a><a href=\"a.html?x=1&amp;y=2\">q</a>\n"
-              "</body></html>\n");
+    app.Write(
+        p + "index.html",
+        "<html><head>\n%%STYLE%%\n<link rel=\"stylesheet\" href=\"css/missing.css\">\n"
+        "<style>p { background: url( 'images/paper.png' ) }</style>\n"
+        "<!-- <img src=\"commented.gif\"> -->\n<script>var s = '<img src=\"scripted.gif\">';</script>\n"
+        "</head>\n<body class=\"%%MENUCLASS%%\" background=\"images/logo.gif\">\n%%menu_main%%\n"
+        "<img src=\"%%img_logo%%\"><img SRC=images/gone.gif><img src=\"Images/LOGO.gif\">\n"
+        "<img src=\"images/my%20logo.gif?v=2#top\"><img src=\"images/logo.gif\">\n"
+        "<a href=\"#top\">top</a><a href=\"\">self</a><a href=\"http://example.com/x.gif\">x</a>\n"
+        "<a href=\"mailto:a@b.c\">m</a><a href=\"//cdn.example.com/a.js\">c</a><a href=\"javascript:void(0)\">j</a>\n"
+        "<img src=\"data:image/gif;base64,R0lG\"><a href=\"../outside.html\">o</a><a "
+        "href=\"file:///etc/passwd\">f</a>\n"
+        "<a href=\"css/../images/%2E%2E/%2E%2E/x.html\">e</a><a href=\"a.html?x=1&amp;y=2\">q</a>\n"
+        "</body></html>\n");
     app.Write(p + "css/main.css", "@import \"more.css\";\nbody { color: %%c_text%%; %%f_body%% }\n"
                                   "/* url(old.png) */ h1 { background: URL(../images/logo.gif) }\n");
     app.Write(p + "css/more.css", "div { background: url(\"bg/tile.png\") }\n");
@@ -76,9 +78,9 @@ TEST_F(LinkCheckTest, FindsEveryBrokenAddressOnceAndLeavesTheRestAlone) {
     for (const auto& finding : findings)
         subjects.push_back(finding.subject);
     // Menu items first, in tree order; then the page, then its stylesheets as they are met.
-    EXPECT_EQ(subjects, (Names{"about.html", "Boat Hire", "Nowhere", "a.html", "css/missing.css",
-                               "images/paper.png", "images/gone.gif", "Images/LOGO.gif", "../outside.html",
-                               "file:///etc/passwd", "css/../images/%2E%2E/%2E%2E/x.html", "bg/tile.png"}));
+    EXPECT_EQ(subjects, (Names{"about.html", "Boat Hire", "Nowhere", "a.html", "css/missing.css", "images/paper.png",
+                               "images/gone.gif", "Images/LOGO.gif", "../outside.html", "file:///etc/passwd",
+                               "css/../images/%2E%2E/%2E%2E/x.html", "bg/tile.png"}));
 
     const SiteFinding* about = Find(findings, "about.html");
     EXPECT_EQ(about->kind, FindingKind::MissingFile);
@@ -141,15 +143,15 @@ TEST(SiteReference, ResolvesAsABrowserDoes) {
     EXPECT_EQ(local(" ./a%20b.gif?x#y "), (Names{"css", "a b.gif"}));
     EXPECT_EQ(local("caf%C3%A9.gif"), (Names{"css", "caf\xC3\xA9.gif"}));
     EXPECT_EQ(local("caf\xE9.gif"), (Names{"css", "caf\xC3\xA9.gif"})); // program text is Windows-1252
-    EXPECT_EQ(local("a%2Fb.gif"), (Names{"css", "a/b.gif"}));          // an escaped "/" is part of the name
+    EXPECT_EQ(local("a%2Fb.gif"), (Names{"css", "a/b.gif"}));           // an escaped "/" is part of the name
     EXPECT_EQ(local("bad%zz.gif"), (Names{"css", "bad%zz.gif"}));
     for (const char* written : {"", "  ", "#", "#top", "?q"})
         EXPECT_EQ(ResolveSiteReference(written, css).kind, ReferenceKind::SamePage) << written;
     for (const char* written : {"https://a.b/c", "HTTP://a", "mailto:x@y", "javascript:go()", "data:,x", "//host/a",
                                 "\\\\server\\share", "tel:123"})
         EXPECT_EQ(ResolveSiteReference(written, css).kind, ReferenceKind::External) << written;
-    for (const char* written : {"../../a.gif", "%2e%2e/%2e%2e/a.gif", "C:\\site\\a.gif", "c:/a.gif", "FILE:///a.gif",
-                                "/../a.gif"})
+    for (const char* written :
+         {"../../a.gif", "%2e%2e/%2e%2e/a.gif", "C:\\site\\a.gif", "c:/a.gif", "FILE:///a.gif", "/../a.gif"})
         EXPECT_EQ(ResolveSiteReference(written, css).kind, ReferenceKind::Outside) << written;
 }
 

@@ -1,4 +1,5 @@
 #include "preview/LivePreview.h"
+
 #include "preview/Rebuild.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"

@@ -1,4 +1,5 @@
 #include "preview/Rebuild.h"
+
 #include "preview/TableSubstitution.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"

@@ -58,16 +58,22 @@ TEST_F(ProjectTest, SaveWritesEverySectionByteForByte) {
     const std::string tail = "</list>\r\n</root>\r\n";
     const std::string expected =
         "pkg\r\n"
-        "<$[---COLORS---]$>\r\n" + head +
+        "<$[---COLORS---]$>\r\n" +
+        head +
         "<item><title>Text</title><var>%%c_text%%</var><default>#112233</default></item>\r\n"
-        "<item><title>Head</title><var>%%c_head%%</var><default>#ABCDEF</default></item>\r\n" + tail +
+        "<item><title>Head</title><var>%%c_head%%</var><default>#ABCDEF</default></item>\r\n" +
+        tail +
         "<$[---COLORS---END---]$>\r\n"
-        "<$[---IMAGES---]$>\r\n" + head +
-        "<item><image>Logo</image><url>other.gif</url><folder>images/</folder><var>images/</var></item>\r\n" + tail +
+        "<$[---IMAGES---]$>\r\n" +
+        head + "<item><image>Logo</image><url>other.gif</url><folder>images/</folder><var>images/</var></item>\r\n" +
+        tail +
         "<$[---IMAGES---END---]$>\r\n"
-        "<$[---LAYOUTS---]$>\r\n" + head +
-        "<item><title>Top</title><default>narrow</default><folder>layouts\\top\\</folder><var>layouts\\top\\</var></item>\r\n" +
-        tail + "<$[---LAYOUTS---END---]$>\r\n"
+        "<$[---LAYOUTS---]$>\r\n" +
+        head +
+        "<item><title>Top</title><default>narrow</default><folder>layouts\\top\\</folder><var>layouts\\top\\</var></"
+        "item>\r\n" +
+        tail +
+        "<$[---LAYOUTS---END---]$>\r\n"
         "<$[---FONTS---]$>\r\n<$[---FONTS---SUB---]$>\r\n0\r\nCaf\xE9 Sans\r\n12\r\npx\r\nbold\r\n\r\nnone\r\n"
         "<$[---FONTS---SUB---END---]$>\r\n<$[---FONTS---END---]$>\r\n"
         "<$[---MENUS---]$>\r\n<$[---MENUS---SUB---]$>\r\nMain\r\npd_menu_01\r\n\tHome|index.html|\r\n"
@@ -108,7 +114,9 @@ TEST_F(ProjectTest, TemplateWithoutFontsAndMenusKeepsThemOutAndUntouched) {
     EXPECT_EQ(saved.find("FONTS"), std::string::npos);
     EXPECT_EQ(saved.find("MENUS"), std::string::npos);
     EXPECT_NE(saved.find("<$[---LAYOUTS---END---]$>\r\n"), std::string::npos);
-    const std::string fonts = Block("<$[---FONTS---]$>", "<$[---FONTS---SUB---]$>\r\n0\r\nA\r\nB\r\nC\r\nD\r\nE\r\nF\r\n", "<$[---FONTS---END---]$>");
+    const std::string fonts =
+        Block("<$[---FONTS---]$>", "<$[---FONTS---SUB---]$>\r\n0\r\nA\r\nB\r\nC\r\nD\r\nE\r\nF\r\n",
+              "<$[---FONTS---END---]$>");
     EXPECT_TRUE(Load(saved + fonts));
     EXPECT_TRUE(tables().fonts.empty());
     EXPECT_EQ(app.Read(kPkg + "menus/main/menu.lyo"), "pd_menu_01\r\n\tHome|index.html|\r\n");
@@ -156,8 +164,10 @@ TEST_F(ProjectTest, FontsAndMenusMatchByPositionAndExtraBlocksAreIgnored) {
     Open();
     const std::string font = "<$[---FONTS---SUB---]$>\r\n7\r\nArial\r\n9\r\npt\r\nnormal\r\nitalic\r\nunderline\r\n"
                              "<$[---FONTS---SUB---END---]$>\r\n";
-    const std::string extra = "<$[---FONTS---SUB---]$>\r\n1\r\nX\r\nX\r\nX\r\nX\r\nX\r\nX\r\n<$[---FONTS---SUB---END---]$>\r\n";
-    const std::string menu = "<$[---MENUS---SUB---]$>\r\nIgnored title\r\nroot_class\r\n\tA|a.html|\r\n<$[---MENUS---SUB---END---]$>\r\n";
+    const std::string extra =
+        "<$[---FONTS---SUB---]$>\r\n1\r\nX\r\nX\r\nX\r\nX\r\nX\r\nX\r\n<$[---FONTS---SUB---END---]$>\r\n";
+    const std::string menu =
+        "<$[---MENUS---SUB---]$>\r\nIgnored title\r\nroot_class\r\n\tA|a.html|\r\n<$[---MENUS---SUB---END---]$>\r\n";
     const std::string more = "<$[---MENUS---SUB---]$>\r\nMore\r\nx\r\n<$[---MENUS---SUB---END---]$>\r\n";
     ASSERT_TRUE(Load("pkg\r\n" + Block("<$[---FONTS---]$>", font + extra, "<$[---FONTS---END---]$>") +
                      Block("<$[---MENUS---]$>", menu + more, "<$[---MENUS---END---]$>")));
@@ -171,8 +181,10 @@ TEST_F(ProjectTest, FontsAndMenusMatchByPositionAndExtraBlocksAreIgnored) {
 TEST_F(ProjectTest, UnreadableMenuBlockKeepsItsMenuFile) {
     WriteSmallPackage(app);
     Open();
-    const std::string bad = "<$[---MENUS---SUB---]$>\r\nMain\r\nroot\r\n\t\t\tToo deep|x|\r\n<$[---MENUS---SUB---END---]$>\r\n";
-    const std::string colors = ColorsXml("<item><title>Text</title><var>%%c_text%%</var><default>#0A0B0C</default></item>");
+    const std::string bad =
+        "<$[---MENUS---SUB---]$>\r\nMain\r\nroot\r\n\t\t\tToo deep|x|\r\n<$[---MENUS---SUB---END---]$>\r\n";
+    const std::string colors =
+        ColorsXml("<item><title>Text</title><var>%%c_text%%</var><default>#0A0B0C</default></item>");
     EXPECT_TRUE(Load("pkg\r\n" + Block("<$[---COLORS---]$>", colors, "<$[---COLORS---END---]$>") +
                      Block("<$[---MENUS---]$>", bad, "<$[---MENUS---END---]$>")));
     EXPECT_EQ(ui.errors, std::vector<std::string>{" Error Loading Menu .... "});
@@ -185,15 +197,18 @@ TEST_F(ProjectTest, DamagedProjectChangesNothing) {
     Open();
     const VariableTables before = tables();
     const std::string menuFile = app.Read(kPkg + "menus/main/menu.lyo");
-    const std::string colors = Block("<$[---COLORS---]$>", ColorsXml("<item><title>Text</title><var>v</var><default>#999999</default></item>"),
-                                     "<$[---COLORS---END---]$>");
-    const std::string menus = Block("<$[---MENUS---]$>", "<$[---MENUS---SUB---]$>\r\nMain\r\nnew_root\r\n<$[---MENUS---SUB---END---]$>\r\n",
-                                    "<$[---MENUS---END---]$>");
+    const std::string colors =
+        Block("<$[---COLORS---]$>", ColorsXml("<item><title>Text</title><var>v</var><default>#999999</default></item>"),
+              "<$[---COLORS---END---]$>");
+    const std::string menus =
+        Block("<$[---MENUS---]$>", "<$[---MENUS---SUB---]$>\r\nMain\r\nnew_root\r\n<$[---MENUS---SUB---END---]$>\r\n",
+              "<$[---MENUS---END---]$>");
     const std::string badXml = Block("<$[---LAYOUTS---]$>", "<root><list><item>\r\n", "<$[---LAYOUTS---END---]$>");
-    const std::string outside = Block("<$[---IMAGES---]$>",
-                                      ColorsXml("<item><image>Logo</image><url>x.gif</url><var>..\\..\\</var></item>"),
-                                      "<$[---IMAGES---END---]$>");
-    const std::string truncatedFont = Block("<$[---FONTS---]$>", "<$[---FONTS---SUB---]$>\r\n0\r\nArial\r\n", "<$[---FONTS---END---]$>");
+    const std::string outside =
+        Block("<$[---IMAGES---]$>", ColorsXml("<item><image>Logo</image><url>x.gif</url><var>..\\..\\</var></item>"),
+              "<$[---IMAGES---END---]$>");
+    const std::string truncatedFont =
+        Block("<$[---FONTS---]$>", "<$[---FONTS---SUB---]$>\r\n0\r\nArial\r\n", "<$[---FONTS---END---]$>");
     for (const std::string& damage : {badXml, outside, truncatedFont, std::string("<$[---LAYOUTS---]$>\r\n")}) {
         ui.errors.clear();
         EXPECT_FALSE(Load("pkg\r\n" + colors + damage + menus));
@@ -208,8 +223,10 @@ TEST_F(ProjectTest, DamagedProjectChangesNothing) {
 TEST_F(ProjectTest, MarkerLinesInsideThePackageXmlAreEscaped) {
     WriteSmallPackage(app);
     app.Write(kPkg + "colors.xml",
-              "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n<root>\r\n<!--\r\n<$[---COLORS---END---]$>\r\n-->\r\n<list>\r\n"
-              "<item><title>Text</title><var>%%c_text%%</var><default>#1</default><note><![CDATA[\r\n<$[---MENUS---]$>\r\n]]></note></item>\r\n"
+              "<?xml version=\"1.0\" "
+              "encoding=\"iso-8859-1\"?>\r\n<root>\r\n<!--\r\n<$[---COLORS---END---]$>\r\n-->\r\n<list>\r\n"
+              "<item><title>Text</title><var>%%c_text%%</var><default>#1</"
+              "default><note><![CDATA[\r\n<$[---MENUS---]$>\r\n]]></note></item>\r\n"
               "</list>\r\n</root>\r\n");
     Open();
     tables().colors[0].var = "%%c_changed%%";

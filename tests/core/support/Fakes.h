@@ -3,8 +3,8 @@
 #include "ports/Browsers.h"
 #include "ports/FilesystemPlatform.h"
 #include "ports/HelpViewer.h"
-#include "util/FolderCopy.h"
 #include "ports/Ui.h"
+#include "util/FolderCopy.h"
 
 #include <deque>
 #include <string>
@@ -22,7 +22,10 @@ public:
     std::optional<Color> ChooseColor(Color initial, const std::function<void(Color)>& preview) override;
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) override;
     std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest& request) override;
-    void SuspendUpdates() override { ++suspended; ++suspendCount; }
+    void SuspendUpdates() override {
+        ++suspended;
+        ++suspendCount;
+    }
     void ResumeUpdates() override { --suspended; }
 
     std::vector<std::string> messages;
@@ -31,13 +34,13 @@ public:
     std::deque<Answer> answers; // scripted; Yes when empty
     std::vector<Color> colorOffers;
     std::deque<std::optional<Color>> chosenColors; // scripted; cancel when empty
-    std::vector<Color> pointedColors; // shown to the preview by every chooser before it closes
+    std::vector<Color> pointedColors;              // shown to the preview by every chooser before it closes
     std::vector<SaveFileRequest> saveRequests;
     std::deque<std::optional<std::filesystem::path>> savePaths; // scripted; cancel when empty
     std::vector<OpenFileRequest> openRequests;
     std::deque<std::optional<std::filesystem::path>> openPaths; // scripted; cancel when empty
-    int suspended = 0;    // open suspensions; 0 when balanced
-    int suspendCount = 0; // suspensions ever made
+    int suspended = 0;                                          // open suspensions; 0 when balanced
+    int suspendCount = 0;                                       // suspensions ever made
 };
 
 // The line each message starts with, before the cause a page adds under it.

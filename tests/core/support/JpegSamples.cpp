@@ -1,9 +1,8 @@
 #include "support/JpegSamples.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
-
 #include <jpeglib.h>
 
 namespace quorlex::test {

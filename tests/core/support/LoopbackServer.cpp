@@ -1,12 +1,11 @@
 #include "support/LoopbackServer.h"
 
 #include <arpa/inet.h>
+#include <chrono>
 #include <netinet/in.h>
+#include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <stdexcept>
 
 namespace quorlex::test {
 

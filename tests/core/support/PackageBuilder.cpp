@@ -13,9 +13,8 @@ void WriteSmallPackage(const TestFolder& app, const std::string& folder) {
     const std::string p = "templates/" + folder + "/";
     app.Write("templates/templates.tps", folder + "\r\n");
     app.Write(p + "settings.tps", "Small\r\nTester\r\n1.0\r\n");
-    app.Write(p + "index.html",
-              "<html><head>\n%%STYLE%%\n</head>\n<body class=\"%%MENUCLASS%%\">\n%%layout_top%%\n"
-              "<img src=\"%%img_logo%%\">\n%%menu_main%%\n</body></html>\n");
+    app.Write(p + "index.html", "<html><head>\n%%STYLE%%\n</head>\n<body class=\"%%MENUCLASS%%\">\n%%layout_top%%\n"
+                                "<img src=\"%%img_logo%%\">\n%%menu_main%%\n</body></html>\n");
     app.Write(p + "style_files.xml",
               TableXml({"<title>Main</title><filename>main.css</filename><folder>css/</folder>"
                         "<var>%%style%%</var><description>d</description><media>screen</media>"}));

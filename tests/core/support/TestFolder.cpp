@@ -9,8 +9,7 @@ namespace quorlex::test {
 
 TestFolder::TestFolder() {
     static std::atomic<int> counter{0};
-    m_path = fs::temp_directory_path() /
-             ("quorlex-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    m_path = fs::temp_directory_path() / ("quorlex-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(m_path);
     fs::create_directories(m_path);
 }

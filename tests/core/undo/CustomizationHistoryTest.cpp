@@ -18,8 +18,8 @@ struct Snapshot {
     std::optional<std::string> menu;
 
     bool operator==(const Snapshot& o) const {
-        return t.colors == o.t.colors && t.fonts == o.t.fonts && t.images == o.t.images &&
-               t.layouts == o.t.layouts && menu == o.menu;
+        return t.colors == o.t.colors && t.fonts == o.t.fonts && t.images == o.t.images && t.layouts == o.t.layouts &&
+               menu == o.menu;
     }
 };
 
@@ -63,7 +63,11 @@ TEST_F(CustomizationHistoryTest, EveryKindOfStepIsUndoneAndRedoneExactly) {
 
     const std::vector<std::pair<std::string, std::function<void()>>> steps{
         {"color Text", [&] { session.colorsPage().SwatchClicked(kNavy); }},
-        {"font Body", [&] { fonts.EditBox(FontBox::Family, "Arial"); fonts.Store(FontBox::Family); }},
+        {"font Body",
+         [&] {
+             fonts.EditBox(FontBox::Family, "Arial");
+             fonts.Store(FontBox::Family);
+         }},
         // size and unit: one step
         {"font Body",
          [&] {
@@ -73,15 +77,27 @@ TEST_F(CustomizationHistoryTest, EveryKindOfStepIsUndoneAndRedoneExactly) {
          }},
         {"layout Top", [&] { session.layoutsPage().OptionClicked(0); }},
         {"image Logo", [&] { session.imagesPage().FileClicked(0); }},
-        {"colors preset Dark", [&] { colorPresets.Select(0); colorPresets.Apply(); }},
+        {"colors preset Dark",
+         [&] {
+             colorPresets.Select(0);
+             colorPresets.Apply();
+         }},
         {"colors default", [&] { colorPresets.Default(); }},
         {"add menu item Events", [&] { menus.Add(); }},
-        {"edit menu item Gigs", [&] { menus.SelectNode(NodePath{0, 1}); menus.Edit(); }},
+        {"edit menu item Gigs",
+         [&] {
+             menus.SelectNode(NodePath{0, 1});
+             menus.Edit();
+         }},
         {"move menu item Gigs", [&] { menus.Move(OutlineMove::Up); }},
         {"delete menu item Gigs", [&] { menus.Delete(); }},
         {"menu class name", [&] { menus.ClassName(); }},
         {"menu structure side.tms", [&] { menus.OpenStructure(); }},
-        {"menu preset Short", [&] { menus.presets().Select(0); menus.presets().Load(); }},
+        {"menu preset Short",
+         [&] {
+             menus.presets().Select(0);
+             menus.presets().Load();
+         }},
         {"menu default", [&] { menus.Default(); }},
         {"project p.tpp", [&] { session.LoadProjectFrom(app.path() / "p.tpp"); }},
         {"fonts default", [&] { fonts.Default(); }},

@@ -1,6 +1,7 @@
+#include "undo/UndoController.h"
+
 #include "support/PackageBuilder.h"
 #include "support/TestFolder.h"
-#include "undo/UndoController.h"
 #include "util/TextFile.h"
 #include "workspace/WorkspaceLoader.h"
 

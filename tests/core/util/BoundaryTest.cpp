@@ -9,7 +9,6 @@
 #include "workspace/XmlDocument.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

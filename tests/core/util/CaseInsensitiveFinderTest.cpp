@@ -1,7 +1,6 @@
 #include "util/TextSearch.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 #include <vector>
@@ -30,8 +29,8 @@ size_t RefFind(std::string_view text, std::string_view pattern, size_t from) {
         return std::string_view::npos;
     for (size_t pos = from; pos <= text.size() && text.size() - pos >= pattern.size(); ++pos) {
         size_t i = 0;
-        while (i < pattern.size() && RefLower(static_cast<unsigned char>(text[pos + i])) ==
-                                         RefLower(static_cast<unsigned char>(pattern[i])))
+        while (i < pattern.size() &&
+               RefLower(static_cast<unsigned char>(text[pos + i])) == RefLower(static_cast<unsigned char>(pattern[i])))
             ++i;
         if (i == pattern.size())
             return pos;

@@ -1,8 +1,8 @@
-#include "util/OrderedReplace.h"
 #include "util/TextSearch.h"
 
-#include <gtest/gtest.h>
+#include "util/OrderedReplace.h"
 
+#include <gtest/gtest.h>
 #include <random>
 
 using namespace quorlex;

@@ -1,8 +1,9 @@
+#include "workspace/WorkspaceLoader.h"
+
 #include "preview/Rebuild.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 #include "util/Error.h"
-#include "workspace/WorkspaceLoader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
+#include "workspace/XmlDocument.h"
+
 #include "support/PackageBuilder.h"
 #include "util/Error.h"
 #include "workspace/TableFiles.h"
-#include "workspace/XmlDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -46,9 +47,9 @@ TEST(PackageXml, ReadsFieldsByNameInAnyOrderMissingOnesEmpty) {
 
 TEST(PackageXml, EveryElementAfterTheFirstItemIsAnItem) {
     TestFolder dir;
-    const auto rows = ReadColors(
-        dir, "<r><list><note>before</note><item><title>A</title></item><note><title>N</title></note></list>"
-             "<other><item><title>outside</title></item></other></r>");
+    const auto rows =
+        ReadColors(dir, "<r><list><note>before</note><item><title>A</title></item><note><title>N</title></note></list>"
+                        "<other><item><title>outside</title></item></other></r>");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].title, "N");
 }
@@ -56,10 +57,12 @@ TEST(PackageXml, EveryElementAfterTheFirstItemIsAnItem) {
 TEST(PackageXml, DecodesLatin1AndUtf8IntoWindows1252) {
     TestFolder dir;
     EXPECT_EQ(ReadColors(dir, "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><r><l><item><title>Caf\xE9</title>"
-                              "</item></l></r>")[0].title,
+                              "</item></l></r>")[0]
+                  .title,
               "Caf\xE9");
     EXPECT_EQ(ReadColors(dir, "<?xml version=\"1.0\" encoding=\"utf-8\"?><r><l><item><title>\xE2\x82\xAC"
-                              "</title></item></l></r>")[0].title,
+                              "</title></item></l></r>")[0]
+                  .title,
               "\x80");
 }
 
