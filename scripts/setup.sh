@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev qt6-declarative-dev qt6-webengine-dev libqscintilla2-qt6-dev libgl-dev
   libpugixml-dev libjpeg-dev libcurl4-openssl-dev
-  libgtest-dev libbenchmark-dev libcpp-httplib-dev clang libclang-rt-14-dev libjpeg-turbo-progs
+  libgtest-dev libbenchmark-dev libcpp-httplib-dev clang clang-tidy clang-format libclang-rt-14-dev libjpeg-turbo-progs
   xvfb xauth fonts-dejavu-core
   librsvg2-bin desktop-file-utils appstream lintian file
 )

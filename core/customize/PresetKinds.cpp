@@ -10,6 +10,7 @@ namespace {
 template <typename Row, typename Carried, typename Value>
 std::vector<PresetRow> RowsOf(std::vector<Row>& rows, Carried carried, Value value) {
     std::vector<PresetRow> result;
+    result.reserve(rows.size());
     for (Row& row : rows)
         result.push_back({&row.title, &(row.*carried), &(row.*value)});
     return result;

@@ -14,7 +14,7 @@ namespace quorlex {
 namespace {
 
 // The version file is a line or two; anything much longer is not one.
-constexpr std::size_t kMaxVersionFileBytes = 64 * 1024;
+constexpr std::size_t kMaxVersionFileBytes = std::size_t{64} * 1024;
 
 } // namespace
 
@@ -77,14 +77,14 @@ void UpdateCheck::Conclude(const HttpResult& result) {
 }
 
 fs::path UpdateCheck::StoreAnswer(const std::string& body) const {
-    const fs::path inProgram = m_appFolder / nettexts::kVersionFileName;
+    fs::path inProgram = m_appFolder / nettexts::kVersionFileName;
     try {
         WriteFileAtomic(inProgram, body);
         return inProgram;
     } catch (const Error&) {
         std::error_code ignored;
         fs::create_directories(m_cacheFolder, ignored);
-        const fs::path inCache = m_cacheFolder / nettexts::kVersionFileName;
+        fs::path inCache = m_cacheFolder / nettexts::kVersionFileName;
         WriteFileAtomic(inCache, body);
         return inCache;
     }

@@ -21,7 +21,7 @@ void SiteCheck::Start(const fs::path& siteFolder, const TemplateWorkspace& ws) {
     if (m_probe) {
         const unsigned run = m_run;
         m_probe->MeasureText(siteFolder / "index.html",
-                             [this, run](std::optional<std::vector<TextSample>> samples) { Measured(run, samples); });
+                             [this, run](const std::optional<std::vector<TextSample>>& samples) { Measured(run, samples); });
     }
 }
 

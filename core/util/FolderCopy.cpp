@@ -38,7 +38,8 @@ fs::path FreeCopyName(const fs::path& target) {
     const std::string ext = target.extension().string();
     for (int n = 1;; ++n) {
         const std::string suffix = n == 1 ? " (copy)" : " (copy " + std::to_string(n) + ")";
-        fs::path candidate = folder / (stem + suffix + ext);
+        fs::path candidate = folder / (stem + suffix);
+        candidate += ext;
         if (!fs::exists(candidate, ec))
             return candidate;
     }
