@@ -108,10 +108,10 @@ QToolBar* CustomizeView::BuildPreviewToolbar() {
     auto* toolbar = new QToolBar;
     QAction* load = toolbar->addAction(QStringLiteral("Load Project"));
     load->setObjectName(QStringLiteral("LoadProject"));
-    connect(load, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.LoadProject(); }));
+    connect(load, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.projectFiles().LoadProject(); }));
     QAction* save = toolbar->addAction(QStringLiteral("Save Project"));
     save->setObjectName(QStringLiteral("SaveProject"));
-    connect(save, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.SaveProject(); }));
+    connect(save, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.projectFiles().SaveProject(); }));
     QAction* external = toolbar->addAction(QStringLiteral("Preview in IE"));
     external->setObjectName(QStringLiteral("PreviewInIE"));
     connect(external, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.PreviewInIE(); }));

@@ -59,7 +59,7 @@ int Generate(const CommandLine& command, Session& session, const StreamUi& ui, s
     session.RecalculateTemplate();
     if (ui.errors() || !session.workspace())
         return 1;
-    if (command.project && !session.LoadProjectFrom(*command.project))
+    if (command.project && !session.projectFiles().LoadProjectFrom(*command.project))
         return 1;
     session.filesPage().SetTemplateOptions(command.options);
     if (ui.errors())

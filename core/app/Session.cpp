@@ -4,25 +4,15 @@
 #include "app/Texts.h"
 #include "help/HelpTopics.h"
 #include "help/WebSite.h"
-#include "pagebase/CustomizationStep.h"
 #include "ports/Browsers.h"
 #include "ports/HelpViewer.h"
 #include "ports/Platform.h"
 #include "ports/Ui.h"
 #include "preview/Rebuild.h"
-#include "preview/StyleDiff.h"
-#include "project/ProjectLoad.h"
-#include "project/ProjectSave.h"
-#include "util/Error.h"
-#include "util/FileLists.h"
 #include "util/NativeNames.h"
 #include "util/PackagePath.h"
-#include "util/PathUtils.h"
-#include "util/TextFile.h"
 #include "util/UserMessage.h"
 #include "workspace/WorkspaceLoader.h"
-
-#include <utility>
 
 namespace quorlex {
 
@@ -159,73 +149,6 @@ void Session::OpenInBrowser(const std::string& url) {
 void Session::OpenWebSite() { OpenInBrowser(WebSiteAddress("/")); }
 
 void Session::ContactUs() { OpenInBrowser(WebSiteAddress("/contact.html")); }
-
-namespace {
-
-const std::vector<std::string> kProjectFilters{"Tamblor Project (*.tpp)", "All Files (*.*)"};
-
-} // namespace
-
-void Session::SaveProject() {
-    if (!m_workspace)
-        return;
-    const auto file = m_ui.AskSaveFile({"Save All Settings (Project)", kProjectFilters, "", "tpp"});
-    if (file)
-        SaveProjectTo(*file);
-}
-
-void Session::LoadProject() {
-    if (!m_workspace)
-        return;
-    const auto file = m_ui.AskOpenFile({"Load Saved Settings (Project)", kProjectFilters});
-    if (file)
-        LoadProjectFrom(*file);
-}
-
-bool Session::SaveProjectTo(const fs::path& file) {
-    if (!m_workspace)
-        return false;
-    Notices problems;
-    try {
-        const std::string project = BuildProject(*m_workspace, problems);
-        ShowErrors(m_ui, std::exchange(problems, {}));
-        WriteFileAtomic(file, project);
-        return true;
-    } catch (const std::exception& error) {
-        ShowErrors(m_ui, problems);
-        m_ui.ShowError(UserMessage(error));
-        return false;
-    }
-}
-
-bool Session::LoadProjectFrom(const fs::path& file) {
-    if (!m_workspace)
-        return false;
-    UpdatesSuspended suspended(m_ui);
-    CustomizationStep step(*this, "project " + PathToProgramText(file.filename()));
-    ProjectChanges changes;
-    try {
-        changes = ReadProject(ReadFileBytes(file), *m_workspace);
-    } catch (const std::exception& error) {
-        m_ui.ShowError(UserMessage(error));
-        return false;
-    }
-    Notices problems;
-    ApplyProject(changes, *m_workspace, problems);
-    ShowErrors(m_ui, problems);
-    m_pages.Reset();
-    try {
-        for (TableKind kind : {TableKind::Colors, TableKind::Images, TableKind::Layouts})
-            if (m_workspace->TabVisible(kind))
-                m_workspace->Presets(kind) = ListFileTitles(m_workspace->PresetFolder(kind), "*.xml");
-        Notify(Aspect::Workspace);
-        m_preview.Update(*m_workspace);
-    } catch (const std::exception& error) {
-        m_ui.ShowError(UserMessage(error));
-        return false;
-    }
-    return true;
-}
 
 void Session::BeginStep(StepReach reach) { m_undo.BeginStep(workspace(), reach); }
 

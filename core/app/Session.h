@@ -2,6 +2,7 @@
 
 #include "app/CustomizePages.h"
 #include "app/ProgramFolders.h"
+#include "app/ProjectFiles.h"
 #include "app/SessionListener.h"
 #include "app/WorkflowState.h"
 #include "catalog/CatalogPage.h"
@@ -60,14 +61,6 @@ public:
     void OpenWebSite();
     void ContactUs();
 
-    // "Save Project" and "Load Project": the dialogs, then the file.
-    void SaveProject();
-    void LoadProject();
-    // Writes the project of the loaded template, or applies one to it, and rebuilds; false
-    // after a failure, which has been shown to the user.
-    bool SaveProjectTo(const fs::path& file);
-    bool LoadProjectFrom(const fs::path& file);
-
     // Undo and redo of the last customization step, or the next: tables and menu files as
     // they were, the pages that show them refreshed, one rebuild, and the finished files
     // generated again when their page is open. Nothing while a step runs.
@@ -102,6 +95,7 @@ public:
     ImagesPage& imagesPage() { return m_pages.images; }
     MenusPage& menusPage() { return m_pages.menus; }
     FilesPage& filesPage() { return m_filesPage; }
+    ProjectFiles& projectFiles() { return m_projectFiles; }
     Ui& ui() override { return m_ui; }
     Platform& platform() { return m_platform; }
 
@@ -125,6 +119,7 @@ private:
     FilesPage m_filesPage{*this, m_platform, [this] { Notify(Aspect::Output); }};
     LivePreview m_preview{m_browsers};
     UndoController m_undo;
+    ProjectFiles m_projectFiles{*this, m_pages, m_preview, [this] { Notify(Aspect::Workspace); }};
 };
 
 } // namespace quorlex

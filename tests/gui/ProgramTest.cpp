@@ -52,11 +52,11 @@ TEST(ProgramTest, GenerateWithAProjectWritesWhatTheWindowWrites) {
     ws.tables.layouts[0].choice = "compact";
     window.Write("templates/harbor/menus/main/menu.lyo", "cli_menu\r\n\tScripted|built.html|\r\n");
     const fs::path project = window.path() / "harbor.tpp";
-    ASSERT_TRUE(session.SaveProjectTo(project));
+    ASSERT_TRUE(session.projectFiles().SaveProjectTo(project));
     window.Write("templates/harbor/menus/main/menu.lyo",
                  ReadFileBytes(window.path() / "templates/harbor/menus/main/default.lyo"));
     session.RecalculateTemplate();
-    ASSERT_TRUE(session.LoadProjectFrom(project));
+    ASSERT_TRUE(session.projectFiles().LoadProjectFrom(project));
     session.filesPage().SetTemplateOptions({true, true});
     ASSERT_TRUE(ui.errors.empty()) << ui.errors.front();
 

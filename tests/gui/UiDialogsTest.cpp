@@ -88,7 +88,7 @@ private slots:
         bool checked = false;
         AnswerDialog(QStringLiteral("Save All Settings (Project)"), QStringLiteral("project-save-dialog.png"),
                      ToQt((folder.path() / "mine").string()), &checked);
-        session.SaveProject();
+        session.projectFiles().SaveProject();
         QVERIFY(checked);
         QVERIFY(folder.Exists("mine.tpp"));
 
@@ -96,7 +96,7 @@ private slots:
         checked = false;
         AnswerDialog(QStringLiteral("Load Saved Settings (Project)"), QStringLiteral("project-load-dialog.png"),
                      ToQt((folder.path() / "mine.tpp").string()), &checked);
-        session.LoadProject();
+        session.projectFiles().LoadProject();
         QVERIFY(checked);
         QVERIFY(session.workspace()->tables.colors[0].value != "#000000");
     }

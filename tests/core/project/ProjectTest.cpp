@@ -22,12 +22,12 @@ struct ProjectTest : ::testing::Test {
     }
     VariableTables& tables() { return session.workspace()->tables; }
     std::string Save() {
-        EXPECT_TRUE(session.SaveProjectTo(app.path() / "p.tpp"));
+        EXPECT_TRUE(session.projectFiles().SaveProjectTo(app.path() / "p.tpp"));
         return app.Read("p.tpp");
     }
     bool Load(const std::string& project) {
         app.Write("q.tpp", project);
-        return session.LoadProjectFrom(app.path() / "q.tpp");
+        return session.projectFiles().LoadProjectFrom(app.path() / "q.tpp");
     }
 
     TestFolder app;
@@ -99,7 +99,7 @@ TEST_F(ProjectTest, RoundTripBringsBackTheSamePreview) {
     app.Write(kPkg + "menus/main/menu.lyo", app.Read(kPkg + "menus/main/default.lyo"));
     session.RecalculateTemplate();
     ASSERT_NE(app.Read(kPkg + "index_temp.html"), before);
-    ASSERT_TRUE(session.LoadProjectFrom(app.path() / "p.tpp"));
+    ASSERT_TRUE(session.projectFiles().LoadProjectFrom(app.path() / "p.tpp"));
     EXPECT_EQ(app.Read(kPkg + "index_temp.html"), before);
     EXPECT_EQ(app.Read(kPkg + "menus/main/menu.lyo"), "pd_menu_01\r\n\tShop|shop.html|_blank\r\n\t\tSub|s.html|\r\n");
     EXPECT_TRUE(ui.errors.empty());
@@ -244,7 +244,7 @@ TEST_F(ProjectTest, FailedSaveNamesItsSectionAndKeepsTheOldFile) {
     Open();
     app.Write("p.tpp", "old project");
     app.Write(kPkg + "temp", "a file where the scratch folder belongs");
-    EXPECT_FALSE(session.SaveProjectTo(app.path() / "p.tpp"));
+    EXPECT_FALSE(session.projectFiles().SaveProjectTo(app.path() / "p.tpp"));
     EXPECT_EQ(ui.errors, std::vector<std::string>{"Error Saving Colors! Cannot Save Project"});
     EXPECT_EQ(app.Read("p.tpp"), "old project");
     EXPECT_FALSE(Load("pkg\r\n" + Block("<$[---COLORS---]$>", ColorsXml(""), "<$[---COLORS---END---]$>")));
@@ -255,17 +255,17 @@ TEST_F(ProjectTest, DialogsCarryTheirTitlesAndFilters) {
     WriteSmallPackage(app);
     Open();
     ui.savePaths.push_back(app.path() / "d.tpp");
-    session.SaveProject();
+    session.projectFiles().SaveProject();
     ASSERT_EQ(ui.saveRequests.size(), 1u);
     EXPECT_EQ(ui.saveRequests[0].title, "Save All Settings (Project)");
     EXPECT_EQ(ui.saveRequests[0].filters, (std::vector<std::string>{"Tamblor Project (*.tpp)", "All Files (*.*)"}));
     EXPECT_EQ(ui.saveRequests[0].defaultSuffix, "tpp");
     EXPECT_TRUE(app.Exists("d.tpp"));
     tables().colors[0].value = "#FEFEFE";
-    session.LoadProject(); // cancelled
+    session.projectFiles().LoadProject(); // cancelled
     EXPECT_EQ(tables().colors[0].value, "#FEFEFE");
     ui.openPaths.push_back(app.path() / "d.tpp");
-    session.LoadProject();
+    session.projectFiles().LoadProject();
     EXPECT_EQ(ui.openRequests.back().title, "Load Saved Settings (Project)");
     EXPECT_EQ(tables().colors[0].value, "#112233");
 }

@@ -99,7 +99,7 @@ TEST_F(CustomizationHistoryTest, EveryKindOfStepIsUndoneAndRedoneExactly) {
              menus.presets().Load();
          }},
         {"menu default", [&] { menus.Default(); }},
-        {"project p.tpp", [&] { session.LoadProjectFrom(app.path() / "p.tpp"); }},
+        {"project p.tpp", [&] { session.projectFiles().LoadProjectFrom(app.path() / "p.tpp"); }},
         {"fonts default", [&] { fonts.Default(); }},
     };
     const std::string firstPreview = Preview();
