@@ -1,4 +1,5 @@
 #include "GuardedApplication.h"
+#include "GuardedCall.h"
 #include "MainWindow.h"
 #include "QtBrowsers.h"
 #include "QtPlatform.h"
@@ -54,6 +55,10 @@ int main(int argc, char* argv[]) {
     // Without a window manager a maximize request does nothing: fill the screen ourselves.
     window.setGeometry(window.screen()->availableGeometry());
     window.showMaximized();
+    if (command.project)
+        QTimer::singleShot(0, &window, [&session, file = *command.project] {
+            GuardedCall(session.ui(), [&] { session.OpenProject(std::filesystem::absolute(file)); });
+        });
     // For install checks: end once start-up is done.
     if (qEnvironmentVariableIsSet("QUORLEX_QUIT_AFTER_START"))
         QTimer::singleShot(0, &app, &QApplication::quit);

@@ -1,22 +1,32 @@
 #include "app/CommandLine.h"
 
+#include "app/ScratchPackage.h"
 #include "app/Session.h"
 #include "ports/FilesystemPlatform.h"
 #include "ports/NullBrowsers.h"
 #include "ports/StreamUi.h"
 #include "util/Cp1252.h"
+#include "util/FolderCopy.h"
 #include "util/NativeNames.h"
+#include "util/PackagePath.h"
 #include "util/TextFile.h"
+#include "util/UserMessage.h"
+
+#include <algorithm>
 
 namespace quorlex {
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: quorlex [--help | --list | --generate TEMPLATE_ID --out DIR [--project FILE.tpp] [--dwt-mx] [--dwt-ew]]\n"
+    "Usage: quorlex [FILE.tpp | --help | --version | --list |\n"
+    "                --generate TEMPLATE_ID --out DIR [--project FILE.tpp] [--dwt-mx] [--dwt-ew]]\n"
     "Without options the program opens its window.\n"
     "  --help                 show this list of options\n"
+    "  FILE.tpp               open the window on the project's template with the project loaded\n"
+    "  --version              print the program's version\n"
     "  --list                 print the installed templates: ID, title and author, TAB separated\n"
+    "                         (a TAB, line end or backslash in them written as \\t, \\n, \\r, \\\\)\n"
     "  --generate TEMPLATE_ID load the template of that ID and generate its finished files\n"
     "  --out DIR              the folder the finished files are copied into (created when missing)\n"
     "  --project FILE.tpp     apply the settings of a project file before generating\n"
@@ -30,32 +40,47 @@ CommandLine Invalid(const std::string& why) {
     return command;
 }
 
-// Copies every file of the output folder into `target`, replacing files of the same name.
-void CopyOutput(const fs::path& from, const fs::path& target) {
-    fs::create_directories(target);
-    for (auto it = fs::recursive_directory_iterator(from); it != fs::recursive_directory_iterator(); ++it) {
-        const fs::path to = target / fs::relative(it->path(), from);
-        if (it->is_symlink())
-            continue;
-        if (it->is_directory())
-            fs::create_directories(to);
-        else if (it->is_regular_file())
-            CopyFileAtomic(it->path(), to);
+// Messages of a run on a scratch copy, with the copy's paths written as the package's own.
+class PackagePathsUi : public Ui {
+public:
+    PackagePathsUi(Ui& ui, const ScratchPackage& scratch) : m_ui(ui), m_scratch(scratch) {}
+    void Inform(const std::string& text) override { m_ui.Inform(m_scratch.AsPackagePaths(text)); }
+    void ShowError(const std::string& text) override { m_ui.ShowError(m_scratch.AsPackagePaths(text)); }
+    Answer Confirm(const std::string& question) override { return m_ui.Confirm(question); }
+    std::optional<Color> ChooseColor(Color initial, const std::function<void(Color)>& preview) override {
+        return m_ui.ChooseColor(initial, preview);
     }
+    std::optional<fs::path> AskSaveFile(const SaveFileRequest& request) override { return m_ui.AskSaveFile(request); }
+    std::optional<fs::path> AskOpenFile(const OpenFileRequest& request) override { return m_ui.AskOpenFile(request); }
+    void SuspendUpdates() override {}
+    void ResumeUpdates() override {}
+
+private:
+    Ui& m_ui;
+    const ScratchPackage& m_scratch;
+};
+
+// Why the finished files may not go into `target`, or nothing.
+std::optional<std::string> TargetRefusal(const fs::path& target, const fs::path& templatesFolder) {
+    if (IsInsideFolder(target, templatesFolder))
+        return "the folder \"" + PathToProgramText(target) +
+               "\" is inside the templates folder; the finished files never go into a template.";
+    return std::nullopt;
 }
 
-int Generate(const CommandLine& command, Session& session, const StreamUi& ui, std::ostream& err) {
-    if (ui.errors())
+// Loads the template into a session over its scratch copy, applies the project, generates and
+// copies the finished files out. The package itself is only read.
+int GenerateOnCopy(const CommandLine& command, const fs::path& package, const std::string& folder, StreamUi& ui,
+                   std::ostream& err) {
+    const ScratchPackage scratch(package, folder);
+    PackagePathsUi mapped(ui, scratch);
+    FilesystemPlatform platform;
+    NullBrowsers browsers;
+    Session session(mapped, platform, browsers);
+    session.FormCreate(ProgramFolders::InPlace(scratch.appFolder()));
+    if (session.catalogPage().rows().empty())
         return 1;
-    const auto& rows = session.catalogPage().rows();
-    size_t row = 0;
-    while (row < rows.size() && NativeNameFromPackageText(rows[row].folder) != command.templateId)
-        ++row;
-    if (row == rows.size()) {
-        err << "Error: no installed template has the ID \"" << command.templateId << "\".\n";
-        return 1;
-    }
-    session.catalogPage().ListView1SelectItem(row, true);
+    session.catalogPage().ListView1SelectItem(0, true);
     session.RecalculateTemplate();
     if (ui.errors() || !session.workspace())
         return 1;
@@ -65,7 +90,8 @@ int Generate(const CommandLine& command, Session& session, const StreamUi& ui, s
     if (ui.errors())
         return 1;
     try {
-        CopyOutput(OutputFolder(*session.workspace()), command.outFolder);
+        CopyFolderContents(OutputFolder(*session.workspace()), command.outFolder,
+                           {[](const fs::path&) { return OverwriteAnswer::YesToAll; }, nullptr});
     } catch (const std::exception& error) {
         err << "Error: cannot copy the finished files into \"" << command.outFolder.string() << "\": " << error.what()
             << "\n";
@@ -74,22 +100,110 @@ int Generate(const CommandLine& command, Session& session, const StreamUi& ui, s
     return 0;
 }
 
+int Generate(const CommandLine& command, Session& session, StreamUi& ui, std::ostream& err) {
+    if (ui.errors())
+        return 1;
+    const fs::path templates = session.AppFolder() / "templates";
+    if (const auto refusal = TargetRefusal(command.outFolder, templates)) {
+        err << "Error: " << *refusal << "\n";
+        return 2;
+    }
+    const auto& rows = session.catalogPage().rows();
+    size_t row = 0;
+    while (row < rows.size() && NativeNameFromPackageText(rows[row].folder) != command.templateId)
+        ++row;
+    if (row == rows.size()) {
+        err << "Error: no installed template has the ID \"" << command.templateId << "\".\n";
+        return 1;
+    }
+    try {
+        return GenerateOnCopy(command, ResolvePackagePath(templates, rows[row].folder), rows[row].folder, ui, err);
+    } catch (const std::exception& error) {
+        err << "Error: " << UserMessage(error) << "\n";
+        return 1;
+    }
+}
+
+// A catalog field on one line of the list: TAB, line ends and the backslash are escaped.
+std::string ListField(const std::string& text) {
+    std::string field;
+    for (const char c : Cp1252ToUtf8(text)) {
+        switch (c) {
+        case '\t': field += "\\t"; break;
+        case '\n': field += "\\n"; break;
+        case '\r': field += "\\r"; break;
+        case '\\': field += "\\\\"; break;
+        default: field += c;
+        }
+    }
+    return field;
+}
+
+// The toolkit's own options, which the window leaves to it, and whether each takes a value.
+const std::vector<std::pair<std::string, bool>> kToolkitOptions{{"-platform", true},
+                                                                {"-platformpluginpath", true},
+                                                                {"-platformtheme", true},
+                                                                {"-plugin", true},
+                                                                {"-qwindowgeometry", true},
+                                                                {"-qwindowicon", true},
+                                                                {"-qwindowtitle", true},
+                                                                {"-session", true},
+                                                                {"-display", true},
+                                                                {"-geometry", true},
+                                                                {"-style", true},
+                                                                {"-stylesheet", true},
+                                                                {"-name", true},
+                                                                {"-title", true},
+                                                                {"-visual", true},
+                                                                {"-qmljsdebugger", true},
+                                                                {"-reverse", false},
+                                                                {"-widgetcount", false},
+                                                                {"-nograb", false},
+                                                                {"-dograb", false},
+                                                                {"-sync", false}};
+
+// The arguments of a window: toolkit options, the browser engine's arguments after
+// "--webEngineArgs", and at most one project file to open.
+CommandLine ParseWindowArguments(const std::vector<std::string>& args) {
+    CommandLine command;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--webEngineArgs")
+            break;
+        if (arg.empty() || arg[0] != '-') {
+            if (command.project)
+                return Invalid("Only one project file can be opened.");
+            command.project = fs::path(arg);
+            continue;
+        }
+        const std::string name = arg.rfind("--", 0) == 0 ? arg.substr(1) : arg;
+        const auto known = std::find_if(kToolkitOptions.begin(), kToolkitOptions.end(),
+                                        [&](const auto& option) { return option.first == name; });
+        if (known == kToolkitOptions.end())
+            return Invalid("Unknown option \"" + arg + "\".");
+        if (known->second && ++i == args.size())
+            return Invalid("\"" + arg + "\" needs a value.");
+    }
+    return command;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine command;
     if (args.empty())
         return command;
-    if (args.front() == "--help" || args.front() == "-h")
-        command.mode = args.size() == 1 ? CommandMode::Help : CommandMode::Invalid;
-    else if (args.front() == "--list")
-        command.mode = args.size() == 1 ? CommandMode::List : CommandMode::Invalid;
-    else if (args.front() != "--generate")
-        return command;
-    if (command.mode == CommandMode::Invalid)
-        return Invalid("\"" + args.front() + "\" takes no further arguments.");
+    const std::string& first = args.front();
+    if (first == "--help" || first == "-h")
+        command.mode = CommandMode::Help;
+    else if (first == "--version")
+        command.mode = CommandMode::Version;
+    else if (first == "--list")
+        command.mode = CommandMode::List;
+    else if (first != "--generate")
+        return ParseWindowArguments(args);
     if (command.mode != CommandMode::Window)
-        return command;
+        return args.size() == 1 ? command : Invalid("\"" + first + "\" takes no further arguments.");
     command.mode = CommandMode::Generate;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
@@ -117,6 +231,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 int RunCommandLine(const CommandLine& command, const ProgramFolders& folders, std::ostream& out, std::ostream& err) {
     switch (command.mode) {
     case CommandMode::Help: out << kUsage; return 0;
+    case CommandMode::Version: out << "Quorlex " << QUORLEX_VERSION << "\n"; return 0;
     case CommandMode::List:
     case CommandMode::Generate: {
         StreamUi ui(err);
@@ -129,8 +244,8 @@ int RunCommandLine(const CommandLine& command, const ProgramFolders& folders, st
             status = Generate(command, session, ui, err);
         else
             for (const TemplateEntry& entry : session.catalogPage().rows())
-                out << Cp1252ToUtf8(entry.folder) << '\t' << Cp1252ToUtf8(entry.title) << '\t'
-                    << Cp1252ToUtf8(entry.author) << '\n';
+                out << ListField(entry.folder) << '\t' << ListField(entry.title) << '\t' << ListField(entry.author)
+                    << '\n';
         session.FormClose();
         return status;
     }

@@ -13,20 +13,21 @@ namespace quorlex {
 
 namespace fs = std::filesystem;
 
-enum class CommandMode { Window, Help, List, Generate, Invalid };
+enum class CommandMode { Window, Help, Version, List, Generate, Invalid };
 
 // What the program was asked to do from the command line.
 struct CommandLine {
     CommandMode mode = CommandMode::Window;
     std::string templateId;
     fs::path outFolder;
-    std::optional<fs::path> project;
+    std::optional<fs::path> project; // with --generate, or the file a window opens
     TemplateOptions options;
     std::string error; // why the arguments were refused
 };
 
 // The arguments after the program name. Without one of the program's own options first the
-// window opens, and the arguments are left to the toolkit.
+// window opens: the toolkit's options are left to it, a project file is opened, anything else
+// is refused.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // Runs a command without a window: the option list, the catalog, or a generation whose

@@ -9,10 +9,14 @@
 #include "ports/Platform.h"
 #include "ports/Ui.h"
 #include "preview/Rebuild.h"
+#include "project/ProjectFormat.h"
 #include "util/NativeNames.h"
 #include "util/PackagePath.h"
+#include "util/TextFile.h"
 #include "util/UserMessage.h"
 #include "workspace/WorkspaceLoader.h"
+
+#include <algorithm>
 
 namespace quorlex {
 
@@ -88,7 +92,8 @@ void Session::RecalculateTemplate() {
     Notices notices;
     try {
         ws.templateId = m_catalogPage.templateId();
-        LoadPackage(ws, ResolvePackagePath(m_appFolder, m_catalogPage.TemplateRoot()), notices);
+        // The templates folder is the root a package must stay in, also when it is a link.
+        LoadPackage(ws, ResolvePackagePath(m_appFolder / "templates", m_catalogPage.templateId()), notices);
         LoadPackageExtras(ws);
         m_preview.Write(ws);
     } catch (const std::exception& error) {
@@ -109,6 +114,30 @@ void Session::RecalculateTemplate() {
     Notify(Aspect::History);
     m_preview.Show(*m_workspace);
     m_browsers.ShowFile(BrowserId::TemplateHelp, m_workspace->PackageFile("template_info.html"));
+}
+
+bool Session::OpenProject(const fs::path& file) {
+    std::string templateId;
+    try {
+        const std::vector<std::string> lines = SplitLines(ReadFileBytes(file));
+        templateId = lines.empty() ? std::string() : lines.front();
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+        return false;
+    }
+    const auto& rows = m_catalogPage.rows();
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const TemplateEntry& e) { return e.folder == templateId; });
+    if (row == rows.end()) {
+        m_ui.ShowError(project::kOtherTemplate + templateId);
+        return false;
+    }
+    m_catalogPage.ListView1SelectItem(static_cast<size_t>(row - rows.begin()), true);
+    Notify(Aspect::Catalog);
+    RecalculateTemplate();
+    if (!m_workspace || m_workspace->templateId != templateId)
+        return false;
+    return m_projectFiles.LoadProjectFrom(file);
 }
 
 void Session::Rebuildtemplate(ViewUpdate how) {

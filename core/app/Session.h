@@ -45,6 +45,9 @@ public:
 
     // Loads the package of the catalog selection; nothing happens without a selection.
     void RecalculateTemplate();
+    // A project file opened with the program: its template is selected and loaded, then the
+    // project applied. False after a failure, which has been shown to the user.
+    bool OpenProject(const fs::path& file);
     // Rebuilds the page from the tables and brings the live preview up to date; a failure is
     // shown to the user. The toolbar's "Refresh" loads the page again whatever changed.
     void Rebuildtemplate() override { Rebuildtemplate(ViewUpdate::PatchWhenPossible); }

@@ -1,5 +1,6 @@
 #include "imagetools/JpegCodec.h"
 
+#include "imagetools/ThumbnailGrid.h"
 #include "util/Error.h"
 
 #include <algorithm>
@@ -20,6 +21,7 @@ struct ErrorManager {
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
     int maxScans;
+    const std::atomic<bool>* cancel;
 };
 
 ErrorManager& ManagerOf(j_common_ptr info) { return *reinterpret_cast<ErrorManager*>(info->err); }
@@ -30,22 +32,26 @@ ErrorManager& ManagerOf(j_common_ptr info) { return *reinterpret_cast<ErrorManag
     std::longjmp(err.jump, 1);
 }
 
+// Warnings are the decoder's word for damage it worked around: data running out, a segment
+// cut short by a marker, bad codes. It fills what is missing with gray, so fail instead.
 void EmitMessage(j_common_ptr info, int level) {
-    // Running out of data is a truncated file: fail rather than paint the rest gray.
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
-        ErrorExit(info);
     if (level < 0)
-        ++info->err->num_warnings;
+        ErrorExit(info);
 }
 
 void OutputMessage(j_common_ptr) {}
 
-// Called between the passes over the data; a progressive file can claim any number of scans,
-// each of which costs a pass over the whole image.
+// Called for every row of blocks while the scans are read and every batch of rows written
+// out; a progressive file can claim any number of scans, each of which costs a pass over the
+// whole image.
 void MonitorProgress(j_common_ptr info) {
     if (!info->is_decompressor)
         return;
     ErrorManager& err = ManagerOf(info);
+    if (err.cancel && err.cancel->load(std::memory_order_relaxed)) {
+        std::snprintf(err.message, sizeof err.message, "The decoding was stopped.");
+        std::longjmp(err.jump, 1);
+    }
     const int scan = reinterpret_cast<j_decompress_ptr>(info)->input_scan_number;
     if (scan > err.maxScans) {
         std::snprintf(err.message, sizeof err.message, "The JPEG file has more than %d scans.", err.maxScans);
@@ -53,13 +59,14 @@ void MonitorProgress(j_common_ptr info) {
     }
 }
 
-jpeg_error_mgr* Install(ErrorManager& err, int maxScans) {
+jpeg_error_mgr* Install(ErrorManager& err, int maxScans, const std::atomic<bool>* cancel = nullptr) {
     jpeg_std_error(&err.pub);
     err.pub.error_exit = ErrorExit;
     err.pub.emit_message = EmitMessage;
     err.pub.output_message = OutputMessage;
     err.message[0] = '\0';
     err.maxScans = maxScans;
+    err.cancel = cancel;
     return &err.pub;
 }
 
@@ -94,9 +101,22 @@ void InkRowsToRgb(const std::uint8_t* ink, std::uint8_t* rgb, size_t pixels, boo
     }
 }
 
+// The smallest scale n/8 whose picture still covers the thumbnail's size.
+void ChooseThumbnailScale(jpeg_decompress_struct& info, PixelSize cell) {
+    const PixelSize wanted =
+        ThumbnailGrid::Fit({static_cast<int>(info.image_width), static_cast<int>(info.image_height)}, cell);
+    info.scale_denom = 8;
+    for (info.scale_num = 1; info.scale_num < 8; ++info.scale_num) {
+        jpeg_calc_output_dimensions(&info);
+        if (static_cast<int>(info.output_width) >= wanted.width &&
+            static_cast<int>(info.output_height) >= wanted.height)
+            return;
+    }
+}
+
 // Everything the library may jump out of runs here; this frame owns no object with a
-// destructor, and what it fills belongs to the caller.
-bool RunDecode(Decoder& d, std::string_view bytes, const JpegLimits& limits, RgbImage& image,
+// destructor, and what it fills belongs to the caller. A thumbnail `cell` scales the decode.
+bool RunDecode(Decoder& d, std::string_view bytes, const JpegLimits& limits, const PixelSize* cell, RgbImage& image,
                std::vector<std::uint8_t>& inkRows) {
     if (setjmp(d.err.jump))
         return false;
@@ -115,6 +135,8 @@ bool RunDecode(Decoder& d, std::string_view bytes, const JpegLimits& limits, Rgb
                       static_cast<unsigned long long>(limits.maxPixels / 1'000'000));
         return false;
     }
+    if (cell)
+        ChooseThumbnailScale(d.info, *cell);
     const bool ink = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
     d.info.out_color_space = ink ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&d.info);
@@ -169,7 +191,7 @@ void DecodeJpegInto(std::string_view bytes, RgbImage& image, const JpegLimits& l
     Decoder decoder;
     decoder.info.err = Install(decoder.err, limits.maxScans);
     std::vector<std::uint8_t> inkRows;
-    if (!RunDecode(decoder, bytes, limits, image, inkRows))
+    if (!RunDecode(decoder, bytes, limits, nullptr, image, inkRows))
         throw Error(decoder.err.message);
 }
 
@@ -178,6 +200,19 @@ RgbImage DecodeJpeg(std::string_view bytes, const JpegLimits& limits) {
     DecodeJpegInto(bytes, image, limits);
     return image;
 }
+
+RgbImage DecodeJpegThumbnail(std::string_view bytes, PixelSize cell, const std::atomic<bool>& cancel,
+                             const JpegLimits& limits) {
+    Decoder decoder;
+    decoder.info.err = Install(decoder.err, limits.maxScans, &cancel);
+    RgbImage image;
+    std::vector<std::uint8_t> inkRows;
+    if (!RunDecode(decoder, bytes, limits, &cell, image, inkRows))
+        throw Error(decoder.err.message);
+    return image;
+}
+
+bool IsJpegData(std::string_view bytes) { return bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xD8'; }
 
 std::string EncodeJpeg(const RgbImage& image, int quality) {
     Encoder encoder;

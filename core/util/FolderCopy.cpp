@@ -1,13 +1,29 @@
 #include "util/FolderCopy.h"
 
+#include "util/Error.h"
+#include "util/NativeNames.h"
 #include "util/PackagePath.h"
 #include "util/TextFile.h"
 
+#include <optional>
 #include <vector>
 
 namespace quorlex {
 
-void CopyFolderTree(const fs::path& from, const fs::path& to, const std::function<void()>& pump) {
+namespace {
+
+bool IsLink(const fs::path& path) {
+    std::error_code ignored;
+    return fs::is_symlink(fs::symlink_status(path, ignored));
+}
+
+[[noreturn]] void RefuseLink(const fs::path& link) {
+    throw Error("Cannot copy into \"" + PathToProgramText(link) +
+                "\". It is a symbolic link, and nothing is written through one.");
+}
+
+void CopyTreeInto(const fs::path& from, const fs::path& to, const std::function<void()>& pump,
+                  std::optional<fs::path>& refused) {
     std::error_code ec;
     for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
         if (pump)
@@ -17,8 +33,12 @@ void CopyFolderTree(const fs::path& from, const fs::path& to, const std::functio
         if (!IsInsideFolder(it->path(), from))
             continue; // a link that leads out of the folder
         if (it->is_directory(ignored)) {
+            if (IsLink(target)) {
+                refused = refused ? refused : target;
+                continue;
+            }
             fs::create_directory(target, ignored);
-            CopyFolderTree(it->path(), target, pump);
+            CopyTreeInto(it->path(), target, pump, refused);
         } else if (!fs::exists(fs::symlink_status(target, ignored))) {
             try {
                 CopyFileAtomic(it->path(), target);
@@ -27,6 +47,15 @@ void CopyFolderTree(const fs::path& from, const fs::path& to, const std::functio
             }
         }
     }
+}
+
+} // namespace
+
+void CopyFolderTree(const fs::path& from, const fs::path& to, const std::function<void()>& pump) {
+    std::optional<fs::path> refused;
+    CopyTreeInto(from, to, pump, refused);
+    if (refused)
+        RefuseLink(*refused);
 }
 
 fs::path FreeCopyName(const fs::path& target) {
@@ -78,9 +107,23 @@ bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const Fol
     std::error_code ec;
     if (!fs::is_directory(from, ec))
         return false;
-    const fs::path root = fs::is_directory(to, ec) ? to / from.filename() : to;
+    if (!fs::is_directory(to, ec))
+        return CopyFolderContents(from, to, questions);
+    const fs::path root = to / from.filename();
+    if (IsLink(root))
+        RefuseLink(root);
+    return CopyFolderContents(from, root, questions);
+}
+
+bool CopyFolderContents(const fs::path& from, const fs::path& root, const FolderCopyQuestions& questions) {
     std::vector<CopyItem> items;
     CollectItems(from, root, items);
+    // The user's folder is checked whole before anything is written into it; `root` itself is
+    // the one the user chose.
+    for (size_t i = 1; i < items.size(); ++i)
+        if (IsLink(items[i].target))
+            RefuseLink(items[i].target);
+    std::error_code ec;
     bool overwriteAll = false;
     for (size_t i = 0; i < items.size(); ++i) {
         if (questions.progress && !questions.progress(i, items.size()))
@@ -90,6 +133,7 @@ bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const Fol
             fs::create_directories(item.target, ec);
             if (ec)
                 return false;
+            RemoveStaleTemporaries(item.target);
             continue;
         }
         if (fs::exists(item.target, ec) && !overwriteAll) {
@@ -101,12 +145,9 @@ bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const Fol
                 continue;
             overwriteAll = answer == OverwriteAnswer::YesToAll;
         }
-        try {
-            CopyFileAtomic(item.source, item.target);
-        } catch (const std::exception&) {
-            return false;
-        }
+        CopyFileAtomic(item.source, item.target, Durability::Remade);
     }
+    SyncFileSystemOf(root);
     if (questions.progress)
         questions.progress(items.size(), items.size());
     return true;

@@ -8,8 +8,9 @@ namespace quorlex {
 namespace fs = std::filesystem;
 
 // Copies the content of `from` into `to`, down into subfolders. Existing files are never
-// replaced; files that cannot be copied and folders that cannot be created are skipped.
-// `pump` runs before each entry so the window stays responsive.
+// replaced; files that cannot be copied and folders that cannot be created are skipped. A
+// folder of `to` that is a symbolic link is not copied into: the rest is copied, then Error
+// names it. `pump` runs before each entry so the window stays responsive.
 void CopyFolderTree(const fs::path& from, const fs::path& to, const std::function<void()>& pump = nullptr);
 
 // "name (copy).ext", "name (copy 2).ext", ... : the first that does not exist in the folder.
@@ -27,7 +28,14 @@ struct FolderCopyQuestions {
 };
 
 // Copies folder `from` as a shell does: into `to`/<name of from> when `to` is an existing
-// folder, otherwise to `to` itself. Returns false when a copy failed or the user cancelled.
+// folder, otherwise to `to` itself, with CopyFolderContents.
 bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const FolderCopyQuestions& questions);
+
+// Copies the content of `from` into the folder `root` of the user's, made when missing: an
+// existing file is replaced only after the question, the program's stale temporary files go,
+// and the file system is synced once at the end. Returns false when the user cancelled or a
+// folder could not be made. Throws Error, before anything is written, when a folder or file
+// below `root` is a symbolic link, and when a file cannot be copied.
+bool CopyFolderContents(const fs::path& from, const fs::path& root, const FolderCopyQuestions& questions);
 
 } // namespace quorlex

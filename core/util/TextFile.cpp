@@ -62,18 +62,53 @@ void WriteAll(int fd, const char* data, size_t size, const fs::path& path) {
     }
 }
 
-// A new file beside `target` that no one else has opened: a random name, created exclusively.
-FileHandle CreateTemporary(const fs::path& target, fs::path& temp) {
+constexpr const char* kTemporaryPrefix = ".quorlex-";
+constexpr const char* kTemporarySuffix = ".tmp";
+
+fs::path RandomTemporaryName(const fs::path& target) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = target.parent_path() / (".quorlex-" + std::to_string(random() % 1000000000000ull) + ".tmp");
-        FileHandle fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+    return target.parent_path() / (kTemporaryPrefix + std::to_string(random() % 1000000000000ull) + kTemporarySuffix);
+}
+
+// A file being written before it takes its name. `name` is empty while it has none.
+struct Temporary {
+    FileHandle fd;
+    fs::path name;
+};
+
+// Unnamed files can be given a name through /proc; without it, named temporaries are used.
+bool UnnamedFilesCanBeNamed() {
+    static const bool available = ::access("/proc/self/fd", X_OK) == 0;
+    return available;
+}
+
+// A new file in the folder of `target` that no one else has opened: unnamed where the file
+// system allows it, so that a crash leaves nothing behind, else a random name of the
+// program's own pattern, created exclusively.
+Temporary CreateTemporary(const fs::path& target) {
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    if (UnnamedFilesCanBeNamed()) {
+        FileHandle fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
         if (fd.get() >= 0)
-            return fd;
+            return {std::move(fd), {}};
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            Fail(target, "create", errno);
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::path name = RandomTemporaryName(target);
+        FileHandle fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+        if (fd.get() >= 0)
+            return {std::move(fd), std::move(name)};
         if (errno != EEXIST)
             Fail(target, "create", errno);
     }
     Fail(target, "create", EEXIST);
+}
+
+// Gives an unnamed file the name `path`, which must be free.
+int NameUnnamed(int fd, const fs::path& path) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
 }
 
 void SyncFolder(const fs::path& folder) {
@@ -82,8 +117,8 @@ void SyncFolder(const fs::path& folder) {
         ::fsync(fd.get());
 }
 
-// Gives the temporary file the name `path`; without `replace` only when nothing has that name,
-// by a rename that refuses to replace or, where the file system cannot, a hard link.
+// Gives the named temporary file the name `path`; without `replace` only when nothing has that
+// name, by a rename that refuses to replace or, where the file system cannot, a hard link.
 int PutInPlace(const fs::path& temp, const fs::path& path, bool replace) {
     if (replace)
         return ::rename(temp.c_str(), path.c_str());
@@ -97,6 +132,38 @@ int PutInPlace(const fs::path& temp, const fs::path& path, bool replace) {
     return 0;
 }
 
+// Gives the written temporary file the name `path`. An unnamed one takes the name directly while
+// nothing has it; one that replaces another gets a name of its own first, since rename is what
+// replaces atomically.
+void Place(Temporary& temp, const fs::path& path, bool replace, bool exists) {
+    if (temp.name.empty()) {
+        if (!exists) {
+            if (NameUnnamed(temp.fd.get(), path) == 0) {
+                if (temp.fd.Close() != 0) {
+                    const int code = errno;
+                    ::unlink(path.c_str());
+                    Fail(path, "write", code);
+                }
+                return;
+            }
+            if (errno != EEXIST)
+                Fail(path, "create", errno);
+        }
+        if (!replace)
+            Fail(path, "create", EEXIST);
+        temp.name = RandomTemporaryName(path);
+        if (NameUnnamed(temp.fd.get(), temp.name) != 0) {
+            const int code = errno;
+            temp.name.clear();
+            Fail(path, "write", code);
+        }
+    }
+    if (temp.fd.Close() != 0)
+        Fail(path, "write", errno);
+    if (PutInPlace(temp.name, path, replace) != 0)
+        Fail(path, replace ? "write" : "create", errno);
+}
+
 // Writes through `fill` into a temporary file, then puts it in place of `path`.
 template <typename Fill>
 void SaveAtomically(const fs::path& path, Fill&& fill, bool replace = true,
@@ -108,21 +175,18 @@ void SaveAtomically(const fs::path& path, Fill&& fill, bool replace = true,
         throw Error("Cannot write file \"" + PathToProgramText(path) + "\". It is a symbolic link.");
     if (exists && !S_ISREG(old.st_mode))
         throw Error("Cannot write file \"" + PathToProgramText(path) + "\". It is not a regular file.");
-    fs::path temp;
-    FileHandle fd = CreateTemporary(path, temp);
+    Temporary temp = CreateTemporary(path);
     try {
-        fill(fd.get());
-        if (exists && ::fchmod(fd.get(), old.st_mode & 07777) != 0)
+        fill(temp.fd.get());
+        if (exists && ::fchmod(temp.fd.get(), old.st_mode & 07777) != 0)
             Fail(path, "write", errno);
-        if (synced && ::fsync(fd.get()) != 0)
+        if (synced && ::fsync(temp.fd.get()) != 0)
             Fail(path, "write", errno);
-        if (fd.Close() != 0)
-            Fail(path, "write", errno);
-        if (PutInPlace(temp, path, replace) != 0)
-            Fail(path, replace ? "write" : "create", errno);
+        Place(temp, path, replace, exists);
     } catch (...) {
-        fd.Close();
-        ::unlink(temp.c_str());
+        temp.fd.Close();
+        if (!temp.name.empty())
+            ::unlink(temp.name.c_str());
         throw;
     }
     if (synced)
@@ -226,11 +290,17 @@ void WriteNewFile(const fs::path& path, std::string_view bytes) {
         path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); }, false);
 }
 
-void CopyFileAtomic(const fs::path& from, const fs::path& to) {
-    struct stat info {};
-    FileHandle source = OpenRegular(from, info);
-    SaveAtomically(to, [&](int fd) {
+void CopyFileAtomic(const fs::path& from, const fs::path& to, Durability durability) {
+    struct stat before {};
+    FileHandle source = OpenRegular(from, before);
+    const auto changed = [&](off_t copied) {
+        struct stat after {};
+        return ::fstat(source.get(), &after) != 0 || copied != before.st_size || after.st_size != before.st_size ||
+               after.st_mtim.tv_sec != before.st_mtim.tv_sec || after.st_mtim.tv_nsec != before.st_mtim.tv_nsec;
+    };
+    const auto copy = [&](int fd) {
         char buffer[1 << 16];
+        off_t copied = 0;
         for (;;) {
             const ssize_t got = ::read(source.get(), buffer, sizeof buffer);
             if (got < 0 && errno == EINTR)
@@ -240,8 +310,37 @@ void CopyFileAtomic(const fs::path& from, const fs::path& to) {
             if (got == 0)
                 break;
             WriteAll(fd, buffer, static_cast<size_t>(got), to);
+            copied += got;
         }
-    });
+        if (changed(copied))
+            throw Error("Cannot copy file \"" + PathToProgramText(from) + "\". It changed while it was copied.");
+    };
+    SaveAtomically(to, copy, true, durability);
+}
+
+bool IsProgramTemporary(const std::string& name) {
+    const std::string prefix = kTemporaryPrefix;
+    const std::string suffix = kTemporarySuffix;
+    if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    return digits.find_first_not_of("0123456789") == std::string::npos;
+}
+
+void RemoveStaleTemporaries(const fs::path& folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ignored;
+        if (IsProgramTemporary(it->path().filename().string()) && it->is_regular_file(ignored))
+            fs::remove(it->path(), ignored);
+    }
+}
+
+void SyncFileSystemOf(const fs::path& folder) {
+    FileHandle fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 || ::syncfs(fd.get()) != 0)
+        Fail(folder, "write", errno);
 }
 
 } // namespace quorlex

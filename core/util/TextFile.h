@@ -38,8 +38,9 @@ std::string NormalizeLineEnds(std::string_view text);
 enum class Durability { Synced, Remade };
 
 // Saves a file so that it is either the old file or the new one, never a mix: a fresh
-// temporary file in the same folder is written, synced and renamed over the target, and the
-// folder is synced. An existing file keeps its permissions. Refuses to write through a
+// temporary file in the same folder (unnamed where the file system allows it, so that a crash
+// leaves nothing behind) is written, synced and renamed over the target, and the folder is
+// synced. An existing file keeps its permissions. Refuses to write through a
 // symbolic link. On failure the temporary file is gone, the old file whole, and Error says why.
 void WriteFileAtomic(const fs::path& path, std::string_view bytes, Durability durability = Durability::Synced);
 
@@ -48,7 +49,15 @@ void WriteFileAtomic(const fs::path& path, std::string_view bytes, Durability du
 void WriteNewFile(const fs::path& path, std::string_view bytes);
 
 // Copies a regular file into `to` the same way, replacing what is there.
-void CopyFileAtomic(const fs::path& from, const fs::path& to);
+// Throws Error when the source changes (size or modification time) while it is copied.
+void CopyFileAtomic(const fs::path& from, const fs::path& to, Durability durability = Durability::Synced);
+
+// Whether a file name is of the program's own temporary files (".quorlex-<digits>.tmp").
+bool IsProgramTemporary(const std::string& name);
+// Removes the program's temporary files that a crash left in `folder`.
+void RemoveStaleTemporaries(const fs::path& folder);
+// Waits until everything written to the file system of `folder` is on the disk.
+void SyncFileSystemOf(const fs::path& folder);
 
 // The message of a failed file operation, in the form users see it.
 std::string FileErrorText(const fs::path& path, const std::string& action, int errorCode);

@@ -11,10 +11,12 @@
 #include "ThelpDialog.h"
 #include "ThumbnailView.h"
 #include "imagetools/JpegCodec.h"
+#include "support/JpegSamples.h"
 #include "util/TextFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -187,6 +189,39 @@ private slots:
         QVERIFY(!browser->isVisible());
         QCOMPARE(f.session().workspace()->tables.images[1].url, std::string("banner_evening.jpg"));
         QCOMPARE(panel->fileList()->currentItem()->text(), QStringLiteral("banner_evening.jpg"));
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void closingTheBrowserDoesNotWaitForADecode() {
+        GuiFixture f;
+        OpenHarborImages(f);
+        ImagesPanel* panel = f.window().customizeView()->imagesPanel();
+        ImageBrowserDialog* browser = panel->browserDialog();
+        ThumbnailView* view = browser->view();
+        // Read to the end, each would take minutes; they come first in the folder.
+        const std::string scans = ManyScanJpeg(4096, 4096, 200'000);
+        for (int i = 0; i < 4; ++i)
+            f.folder().Write("templates/harbor/images/a_scans_" + std::to_string(i) + ".jpg", scans);
+        ClickRow(panel->titleList(), 1);
+        QElapsedTimer closing;
+        WhenShown(browser, [&] {
+            QCOMPARE(view->count(), 10);
+            closing.start();
+            QTest::mouseClick(Child(browser, "Cancel"), Qt::LeftButton);
+        });
+        QTest::mouseClick(panel->button(QStringLiteral("SelectImage")), Qt::LeftButton);
+        QVERIFY(closing.isValid());
+        QVERIFY2(closing.elapsed() < 2000, qPrintable(QStringLiteral("closing took %1 ms").arg(closing.elapsed())));
+
+        // Opened again, the files beyond the decoder's limits are empty frames beside the pictures.
+        WhenShown(browser, [&] {
+            QTRY_COMPARE(view->loadedCount(), 10);
+            for (int i = 0; i < 10; ++i)
+                QCOMPARE(view->thumbnail(i).isNull(), i < 4);
+            QTest::mouseClick(Child(browser, "Cancel"), Qt::LeftButton);
+        });
+        QTest::mouseClick(panel->button(QStringLiteral("SelectImage")), Qt::LeftButton);
+        QVERIFY(!browser->isVisible());
         QVERIFY(f.ui().errors.empty());
     }
 };

@@ -2,7 +2,11 @@
 
 #include "support/PackageBuilder.h"
 
+#include "support/TestFolder.h"
+#include "util/TextFile.h"
+
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 
 using namespace quorlex;
@@ -61,4 +65,87 @@ TEST(CommandLineTest, RunsReportFailuresOnStandardErrorWithAFailingStatus) {
     EXPECT_TRUE(app.Exists("o/index.html"));
     EXPECT_TRUE(app.Exists("o/index_dw_mx.dwt"));
     EXPECT_FALSE(app.Exists("templates_tmp.xml"));
+}
+
+namespace {
+
+// Every file below `folder` with its bytes.
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), folder).string()] = ReadFileBytes(entry.path());
+    return files;
+}
+
+int RunWith(const TestFolder& app, const std::vector<std::string>& args, std::ostringstream& out,
+        std::ostringstream& err) {
+    out.str("");
+    err.str("");
+    return RunCommandLine(ParseCommandLine(args), ProgramFolders::InPlace(app.path()), out, err);
+}
+
+} // namespace
+
+TEST(CommandLineTest, AProjectAppliesToThisRunOnlyAndThePackageIsNeverWritten) {
+    TestFolder app;
+    WriteSmallPackage(app);
+    app.Write("mine.tpp", "pkg\r\n<$[---MENUS---]$>\r\n<$[---MENUS---SUB---]$>\r\nMain\r\npd_menu_01\r\n"
+                          "\tShop|shop.html|\r\n<$[---MENUS---SUB---END---]$>\r\n<$[---MENUS---END---]$>\r\n");
+    const auto before = Snapshot(app.path() / "templates");
+    std::ostringstream out, err;
+    ASSERT_EQ(RunWith(app, {"--generate", "pkg", "--out", (app.path() / "o").string(), "--project",
+                        (app.path() / "mine.tpp").string()},
+                  out, err),
+              0)
+        << err.str();
+    EXPECT_NE(app.Read("o/index.html").find("shop.html"), std::string::npos);
+    EXPECT_EQ(Snapshot(app.path() / "templates"), before);
+
+    ASSERT_EQ(RunWith(app, {"--generate", "pkg", "--out", (app.path() / "plain").string()}, out, err), 0);
+    EXPECT_EQ(app.Read("plain/index.html").find("shop.html"), std::string::npos);
+    EXPECT_EQ(Snapshot(app.path() / "templates"), before);
+}
+
+TEST(CommandLineTest, TheTemplatesFolderIsNoTargetAndLinksInTheTargetAreNotFollowed) {
+    TestFolder app;
+    WriteSmallPackage(app);
+    const auto before = Snapshot(app.path() / "templates");
+    std::ostringstream out, err;
+    for (const std::string target : {"templates/pkg", "templates", "templates/pkg/template/deeper"}) {
+        EXPECT_EQ(RunWith(app, {"--generate", "pkg", "--out", (app.path() / target).string()}, out, err), 2) << target;
+        EXPECT_NE(err.str().find("inside the templates folder"), std::string::npos) << err.str();
+    }
+    EXPECT_EQ(Snapshot(app.path() / "templates"), before);
+
+    const fs::path victim = app.Write("elsewhere/logo.gif", "the user's own");
+    fs::create_directories(app.path() / "site");
+    fs::create_symlink(victim.parent_path(), app.path() / "site/images");
+    EXPECT_EQ(RunWith(app, {"--generate", "pkg", "--out", (app.path() / "site").string()}, out, err), 1);
+    EXPECT_NE(err.str().find("site/images\". It is a symbolic link"), std::string::npos) << err.str();
+    EXPECT_EQ(app.Read("elsewhere/logo.gif"), "the user's own");
+    EXPECT_FALSE(app.Exists("site/index.html"));
+}
+
+TEST(CommandLineTest, UnknownOptionsAreRefusedAndTheListEscapesItsSeparators) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--bogus"}, {"-platform"}, {"a.tpp", "b.tpp"}, {"--version", "x"}}) {
+        const CommandLine refused = ParseCommandLine(args);
+        EXPECT_EQ(refused.mode, CommandMode::Invalid) << args.front();
+    }
+    const CommandLine window = ParseCommandLine({"-platform", "xcb", "my.tpp", "--webEngineArgs", "--anything"});
+    EXPECT_EQ(window.mode, CommandMode::Window);
+    EXPECT_EQ(window.project, fs::path("my.tpp"));
+
+    TestFolder app;
+    WriteSmallPackage(app);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunWith(app, {"--bogus"}, out, err), 2);
+    EXPECT_NE(err.str().find("Unknown option \"--bogus\""), std::string::npos);
+    EXPECT_EQ(RunWith(app, {"--version"}, out, err), 0);
+    EXPECT_EQ(out.str().rfind("Quorlex ", 0), 0u);
+
+    app.Write("templates/pkg/settings.tps", "Tab\there\r\nMe\\You\r\n1.0\r\n");
+    EXPECT_EQ(RunWith(app, {"--list"}, out, err), 0);
+    EXPECT_EQ(out.str(), "pkg\tTab\\there\tMe\\\\You\n");
 }

@@ -9,10 +9,10 @@ namespace quorlex::test {
 
 namespace {
 
-// Encodes rows of `components` bytes per pixel; the library's default error handling is
-// good enough for samples that are always valid.
+// Encodes rows of `components` bytes per pixel, progressive when there is a scan script; the
+// library's default error handling is good enough for samples that are always valid.
 std::string Encode(int w, int h, int components, J_COLOR_SPACE space, bool adobe, bool progressive,
-                   const std::uint8_t* pixels) {
+                   const std::uint8_t* pixels, const std::vector<jpeg_scan_info>& script = {}) {
     jpeg_compress_struct info{};
     jpeg_error_mgr err{};
     info.err = jpeg_std_error(&err);
@@ -30,6 +30,10 @@ std::string Encode(int w, int h, int components, J_COLOR_SPACE space, bool adobe
     jpeg_set_quality(&info, 100, TRUE);
     if (progressive)
         jpeg_simple_progression(&info);
+    if (!script.empty()) {
+        info.scan_info = script.data();
+        info.num_scans = static_cast<int>(script.size());
+    }
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(pixels + static_cast<size_t>(info.next_scanline) * w * components);
@@ -40,6 +44,24 @@ std::string Encode(int w, int h, int components, J_COLOR_SPACE space, bool adobe
     std::string bytes(reinterpret_cast<const char*>(buffer), size);
     std::free(buffer);
     return bytes;
+}
+
+size_t SegmentEnd(const std::string& bytes, size_t marker) {
+    return marker + 2 +
+           (static_cast<unsigned char>(bytes[marker + 2]) << 8 | static_cast<unsigned char>(bytes[marker + 3]));
+}
+
+// Where the entropy-coded data that starts at `from` ends: at the next marker that is neither a
+// stuffed zero nor a restart.
+size_t DataEnd(const std::string& bytes, size_t from) {
+    size_t i = from;
+    while (i + 1 < bytes.size()) {
+        const auto next = static_cast<unsigned char>(bytes[i + 1]);
+        if (static_cast<unsigned char>(bytes[i]) == 0xFF && next != 0 && (next < 0xD0 || next > 0xD7))
+            break;
+        ++i;
+    }
+    return i;
 }
 
 } // namespace
@@ -60,6 +82,39 @@ std::string SolidJpeg(int w, int h, SampleSpace space, const std::vector<std::ui
 
 std::string ProgressiveJpeg(int w, int h) {
     return Encode(w, h, 3, JCS_RGB, false, true, GradientImage(w, h).pixels.data());
+}
+
+std::string ManyScanJpeg(int w, int h, int scans) {
+    // The DC of all components, then each component's AC at full precision: four scans that a
+    // decoder takes without complaint when any of them comes again.
+    std::vector<jpeg_scan_info> script(4);
+    script[0].comps_in_scan = 3;
+    for (int c = 0; c < 3; ++c) {
+        script[0].component_index[c] = c;
+        script[c + 1].comps_in_scan = 1;
+        script[c + 1].component_index[0] = c;
+        script[c + 1].Ss = 1;
+        script[c + 1].Se = 63;
+    }
+    const std::vector<std::uint8_t> gray(static_cast<size_t>(w) * static_cast<size_t>(h) * 3, 128);
+    std::string file = Encode(w, h, 3, JCS_RGB, false, false, gray.data(), script);
+    // The luminance AC scan is the second scan; its copies go right behind it, where its
+    // Huffman table still holds.
+    size_t sos = 2;
+    for (int seen = 0;;) {
+        const bool scan = static_cast<unsigned char>(file[sos + 1]) == 0xDA;
+        if (scan && ++seen == 2)
+            break;
+        sos = scan ? DataEnd(file, SegmentEnd(file, sos)) : SegmentEnd(file, sos);
+    }
+    const size_t end = DataEnd(file, SegmentEnd(file, sos));
+    const std::string scan = file.substr(sos, end - sos);
+    std::string copies;
+    copies.reserve(scan.size() * static_cast<size_t>(std::max(0, scans - 4)));
+    for (int i = 4; i < scans; ++i)
+        copies += scan;
+    file.insert(end, copies);
+    return file;
 }
 
 RgbImage GradientImage(int w, int h) {

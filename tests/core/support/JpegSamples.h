@@ -17,6 +17,10 @@ std::string SolidJpeg(int w, int h, SampleSpace space, const std::vector<std::ui
 // A progressive JPEG of a smooth gradient.
 std::string ProgressiveJpeg(int w, int h);
 
+// A flat gray progressive JPEG of `scans` scans (at least 4), the luminance AC scan repeated:
+// each scan is a few bytes but costs the decoder a pass over every block.
+std::string ManyScanJpeg(int w, int h, int scans);
+
 // A gradient with some texture, so that every operation changes it visibly.
 RgbImage GradientImage(int w, int h);
 

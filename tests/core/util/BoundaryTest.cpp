@@ -8,10 +8,15 @@
 #include "util/UserMessage.h"
 #include "workspace/XmlDocument.h"
 
+#include <algorithm>
+#include <atomic>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace quorlex;
@@ -173,4 +178,51 @@ TEST(Messages, EveryExceptionBecomesTheUsersMessage) {
     EXPECT_EQ(UserMessage(Error("Cannot read file \"a\".")), "Cannot read file \"a\".");
     EXPECT_NE(UserMessage(std::bad_alloc()).find("not enough memory"), std::string::npos);
     EXPECT_NE(UserMessage(std::out_of_range("vector")).find("vector"), std::string::npos);
+}
+
+TEST(Writes, ANewFileShowsOnlyUnderItsOwnNameAndStaleTemporariesAreRemoved) {
+    TestFolder dir;
+    const fs::path source = dir.Write("source.gif", std::string(1 << 20, 'g'));
+    fs::create_directory(dir.path() / "site");
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, (dir.path() / "site").c_str(), IN_CREATE | IN_MOVED_TO), 0);
+    CopyFileAtomic(source, dir.path() / "site/logo.gif", Durability::Remade);
+    WriteNewFile(dir.path() / "site/index.html", "page");
+    std::vector<std::string> created;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t got = read(watch, events, sizeof events); got > 0; got = read(watch, events, sizeof events))
+        for (char* at = events; at < events + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            created.emplace_back(event->len ? event->name : "");
+            at += sizeof(inotify_event) + event->len;
+        }
+    close(watch);
+    EXPECT_EQ(created, (std::vector<std::string>{"logo.gif", "index.html"}));
+
+    dir.Write("site/.quorlex-123456.tmp", "left by a crash");
+    dir.Write("site/.quorlex-notes.tmp", "the user's");
+    dir.Write("site/draft.tmp", "the user's");
+    RemoveStaleTemporaries(dir.path() / "site");
+    std::vector<std::string> left = Leftovers(dir.path() / "site");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".quorlex-notes.tmp", "draft.tmp", "index.html", "logo.gif"}));
+}
+
+TEST(Writes, ACopyOfAFileThatChangesMeanwhileFailsAndShipsNothing) {
+    TestFolder dir;
+    const fs::path source = dir.Write("vendor.js", std::string(64 << 20, 'v'));
+    std::atomic<bool> copying{true};
+    std::thread writer([&] {
+        std::ofstream out(source, std::ios::app);
+        while (copying) {
+            out << "more";
+            out.flush();
+        }
+    });
+    const std::string message = Message([&] { CopyFileAtomic(source, dir.path() / "copy.js", Durability::Remade); });
+    copying = false;
+    writer.join();
+    EXPECT_NE(message.find("vendor.js\". It changed while it was copied."), std::string::npos) << message;
+    EXPECT_FALSE(fs::exists(dir.path() / "copy.js"));
 }
