@@ -1,12 +1,22 @@
 #include "ThumbnailView.h"
 
+#include "QtText.h"
+#include "imagetools/JpegCodec.h"
 #include "imagetools/ThumbnailGrid.h"
+#include "util/TextFile.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QThreadPool>
+#include <QTransform>
+#include <atomic>
+#include <cstring>
+#include <exception>
+#include <mutex>
 
 namespace quorlex {
 
@@ -14,8 +24,47 @@ namespace {
 
 const QColor kSelection(0, 0, 128);
 
-// Runs on a pool thread: reads the picture at the size it is shown, not larger.
-QImage ReadThumbnail(const QString& path, PixelSize cell) {
+// The pool the thumbnails are decoded on. It outlives the views, so that no view waits for a
+// decode it has given up.
+QThreadPool& DecodePool() {
+    static QThreadPool pool;
+    return pool;
+}
+
+bool IsJpegFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(2);
+    return IsJpegData(std::string_view(head.constData(), static_cast<size_t>(head.size())));
+}
+
+// The stored picture turned as its Exif orientation says, as Qt's readers do it.
+QImage Oriented(QImage image, QImageIOHandler::Transformations turn) {
+    image = std::move(image).mirrored(turn.testFlag(QImageIOHandler::TransformationMirror),
+                                      turn.testFlag(QImageIOHandler::TransformationFlip));
+    if (turn.testFlag(QImageIOHandler::TransformationRotate90))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+// JPEG files go through the editor's decoder, with its limits, and `cancel` can stop them.
+QImage ReadJpegThumbnail(const QString& path, PixelSize cell, const std::atomic<bool>& cancel) {
+    const QImageIOHandler::Transformations turn = QImageReader(path).transformation();
+    if (turn.testFlag(QImageIOHandler::TransformationRotate90))
+        cell = {cell.height, cell.width};
+    try {
+        const RgbImage decoded = DecodeJpegThumbnail(ReadFileBytes(PathFromQt(path)), cell, cancel);
+        QImage image(decoded.width, decoded.height, QImage::Format_RGB888);
+        for (int y = 0; y < decoded.height; ++y)
+            std::memcpy(image.scanLine(y), decoded.row(y), decoded.rowBytes());
+        return Oriented(std::move(image), turn);
+    } catch (const std::exception&) {
+        return {}; // an empty frame
+    }
+}
+
+QImage ReadOtherThumbnail(const QString& path, PixelSize cell) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize full = reader.size();
@@ -24,7 +73,12 @@ QImage ReadThumbnail(const QString& path, PixelSize cell) {
         if (fitted.width < full.width() || fitted.height < full.height())
             reader.setScaledSize(QSize(fitted.width, fitted.height));
     }
-    QImage image = reader.read();
+    return reader.read();
+}
+
+// Runs on a pool thread: reads the picture at the size it is shown, not larger.
+QImage ReadThumbnail(const QString& path, PixelSize cell, const std::atomic<bool>& cancel) {
+    QImage image = IsJpegFile(path) ? ReadJpegThumbnail(path, cell, cancel) : ReadOtherThumbnail(path, cell);
     if (image.isNull())
         return image;
     const PixelSize fitted = ThumbnailGrid::Fit({image.width(), image.height()}, cell);
@@ -34,6 +88,14 @@ QImage ReadThumbnail(const QString& path, PixelSize cell) {
 }
 
 } // namespace
+
+// The decodes of one loading. Stop() sets `cancel` under the lock, and a decode hands its
+// picture to the view only under the lock and while `cancel` is clear, so nothing reaches a
+// view that has stopped, or is gone.
+struct ThumbnailBatch {
+    std::atomic<bool> cancel{false};
+    std::mutex mutex;
+};
 
 ThumbnailView::ThumbnailView(QWidget* parent) : QAbstractScrollArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -45,9 +107,13 @@ ThumbnailView::ThumbnailView(QWidget* parent) : QAbstractScrollArea(parent) {
 ThumbnailView::~ThumbnailView() { Stop(); }
 
 void ThumbnailView::Stop() {
-    ++*m_generation;
-    m_pool.clear();
-    m_pool.waitForDone();
+    if (!m_batch)
+        return;
+    {
+        const std::lock_guard<std::mutex> lock(m_batch->mutex);
+        m_batch->cancel = true;
+    }
+    m_batch.reset();
 }
 
 void ThumbnailView::SetFiles(const QStringList& paths, PixelSize cell, std::optional<int> selected) {
@@ -106,24 +172,26 @@ void ThumbnailView::StartLoading() {
     m_pendingStart = false;
     if (m_selected)
         ScrollTo(*m_selected);
-    const int generation = *m_generation;
+    m_batch = std::make_shared<ThumbnailBatch>();
     const int total = count();
     // The cells on screen come first, then the rest from the top.
     const auto first = IndexAt(QPoint(0, 0)).value_or(0) / Grid().columns() * Grid().columns();
     for (int n = 0; n < total; ++n) {
         const int index = (first + n) % total;
-        m_pool.start([this, generation, index, path = m_paths[index], cell = m_cell, current = m_generation] {
-            if (*current != generation)
+        DecodePool().start([this, batch = m_batch, index, path = m_paths[index], cell = m_cell] {
+            if (batch->cancel)
                 return;
-            const QImage image = ReadThumbnail(path, cell);
-            QMetaObject::invokeMethod(
-                this, [this, generation, index, image] { Deliver(generation, index, image); }, Qt::QueuedConnection);
+            const QImage image = ReadThumbnail(path, cell, batch->cancel);
+            const std::lock_guard<std::mutex> lock(batch->mutex);
+            if (!batch->cancel)
+                QMetaObject::invokeMethod(
+                    this, [this, batch, index, image] { Deliver(batch, index, image); }, Qt::QueuedConnection);
         });
     }
 }
 
-void ThumbnailView::Deliver(int generation, int index, const QImage& image) {
-    if (generation != *m_generation || index >= m_thumbnails.size())
+void ThumbnailView::Deliver(const std::shared_ptr<ThumbnailBatch>& batch, int index, const QImage& image) {
+    if (batch != m_batch || index >= m_thumbnails.size())
         return;
     m_thumbnails[index] = image;
     ++m_loaded;

@@ -5,18 +5,18 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QStringList>
-#include <QThreadPool>
 #include <QVector>
-#include <atomic>
 #include <memory>
 #include <optional>
 
 namespace quorlex {
 
 class ThumbnailGrid;
+struct ThumbnailBatch;
 
 // Thumbnails of image files in cells of one size, rows centred. The pictures are decoded at
-// their thumbnail size on a thread pool, the visible ones first, and painted as they arrive.
+// their thumbnail size on a thread pool, the visible ones first, and painted as they arrive; a
+// file that cannot be decoded within the JPEG decoder's limits stays an empty frame.
 class ThumbnailView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -26,7 +26,8 @@ public:
     // The files to show and the one selected; loading starts once the view is shown.
     void SetFiles(const QStringList& paths, PixelSize cell, std::optional<int> selected);
     void SetCellSize(PixelSize cell);
-    // Drops the pictures still waiting to be decoded.
+    // Drops the pictures not decoded yet without waiting: running decodes stop at their next
+    // scan or rows, and what they still produce is thrown away.
     void Stop();
 
     std::optional<int> selected() const { return m_selected; }
@@ -55,7 +56,7 @@ private:
     void Relayout();
     void ScrollTo(int index);
     void StartLoading();
-    void Deliver(int generation, int index, const QImage& image);
+    void Deliver(const std::shared_ptr<ThumbnailBatch>& batch, int index, const QImage& image);
 
     QStringList m_paths;
     QVector<QImage> m_thumbnails;
@@ -63,8 +64,7 @@ private:
     std::optional<int> m_selected;
     bool m_pendingStart = false;
     int m_loaded = 0;
-    QThreadPool m_pool;
-    std::shared_ptr<std::atomic<int>> m_generation = std::make_shared<std::atomic<int>>(0);
+    std::shared_ptr<ThumbnailBatch> m_batch; // the decodes under way, if any
 };
 
 } // namespace quorlex
