@@ -48,6 +48,7 @@ void Session::FormCreate(const ProgramFolders& folders, const std::function<void
     m_appFolder = folders.data();
     m_programFolder = folders.program();
     m_catalogPage.SetAppFolder(m_appFolder);
+    m_filesPage.SetTemplatesFolder(m_appFolder / "templates");
     if (folders.perUser()) {
         try {
             AddShippedTemplates(m_programFolder, m_appFolder);

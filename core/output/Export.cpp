@@ -11,7 +11,8 @@
 
 namespace quorlex {
 
-ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& target, Platform& platform, Ui& ui) {
+ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& target, const fs::path& templatesFolder,
+                                 Platform& platform, Ui& ui) {
     if (TrimControls(target.string()).empty()) {
         ui.Inform("No target Folder Selected!");
         return ExportOutcome::NoTarget;
@@ -20,6 +21,11 @@ ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& t
     // A copy into itself would never end; a missing target would take the output's place.
     if (!fs::is_directory(outputFolder, ec) || !fs::is_directory(target, ec) || IsInsideFolder(target, outputFolder)) {
         ui.ShowError("Error: Cannot Copy Files.");
+        return ExportOutcome::Failed;
+    }
+    if (IsInsideFolder(target, templatesFolder)) {
+        ui.ShowError("Error: Cannot Copy Files.\r\nThe folder \"" + PathToProgramText(target) +
+                     "\" is inside the templates folder; the finished files never go into a template.");
         return ExportOutcome::Failed;
     }
     return ShellCopyFolder(platform, ui, outputFolder, target) ? ExportOutcome::Copied : ExportOutcome::Aborted;

@@ -21,8 +21,10 @@ public:
 };
 
 // Copies the output folder into the target folder (target/<output folder name>), with the
-// platform's progress and overwrite questions. Tells the user about every outcome but success.
-ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& target, Platform& platform, Ui& ui);
+// platform's progress and overwrite questions. A target inside the output folder or the
+// templates folder is refused. Tells the user about every outcome but success.
+ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& target, const fs::path& templatesFolder,
+                                 Platform& platform, Ui& ui);
 
 enum class NewFolderOutcome { EmptyName, NoBase, Created, Failed };
 

@@ -59,7 +59,7 @@ ExportOutcome FilesPage::ExportTemplate(const fs::path& target, ExportView& view
     ExportOutcome outcome = ExportOutcome::Failed;
     view.SetBrowserVisible(false);
     try {
-        outcome = ExportOutputFolder(OutputFolder(*ws), target, m_platform, ui);
+        outcome = ExportOutputFolder(OutputFolder(*ws), target, m_templatesFolder, m_platform, ui);
         view.ShowFolder(target / NativeNameFromPackageText(ws->settings.tempfolder));
     } catch (const std::exception& error) {
         ui.ShowError(UserMessage(error));

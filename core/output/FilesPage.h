@@ -20,6 +20,9 @@ public:
     // `outputChanged` is told after every generation, successful or not.
     FilesPage(PageContext& context, Platform& platform, std::function<void()> outputChanged);
 
+    // The folder of the installed templates, which an export never goes into.
+    void SetTemplatesFolder(const fs::path& folder) { m_templatesFolder = folder; }
+
     // Writes the finished site into the output folder; failures are shown to the user.
     void GenerateTemplate();
     // The template check boxes: every change generates again.
@@ -42,6 +45,7 @@ private:
     PageContext& m_context;
     Platform& m_platform;
     std::function<void()> m_outputChanged;
+    fs::path m_templatesFolder;
     SiteGenerator m_generator;
     TemplateOptions m_options;
     GenerationResult m_generation;

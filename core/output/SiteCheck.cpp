@@ -20,8 +20,9 @@ void SiteCheck::Start(const fs::path& siteFolder, const TemplateWorkspace& ws) {
     Notify();
     if (m_probe) {
         const unsigned run = m_run;
-        m_probe->MeasureText(siteFolder / "index.html",
-                             [this, run](const std::optional<std::vector<TextSample>>& samples) { Measured(run, samples); });
+        m_probe->MeasureText(
+            siteFolder / "index.html",
+            [this, run](const std::optional<std::vector<TextSample>>& samples) { Measured(run, samples); });
     }
 }
 

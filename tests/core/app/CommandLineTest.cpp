@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 
 #include "support/PackageBuilder.h"
-
 #include "support/TestFolder.h"
 #include "util/TextFile.h"
 
@@ -79,7 +78,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& folder) {
 }
 
 int RunWith(const TestFolder& app, const std::vector<std::string>& args, std::ostringstream& out,
-        std::ostringstream& err) {
+            std::ostringstream& err) {
     out.str("");
     err.str("");
     return RunCommandLine(ParseCommandLine(args), ProgramFolders::InPlace(app.path()), out, err);
@@ -94,9 +93,10 @@ TEST(CommandLineTest, AProjectAppliesToThisRunOnlyAndThePackageIsNeverWritten) {
                           "\tShop|shop.html|\r\n<$[---MENUS---SUB---END---]$>\r\n<$[---MENUS---END---]$>\r\n");
     const auto before = Snapshot(app.path() / "templates");
     std::ostringstream out, err;
-    ASSERT_EQ(RunWith(app, {"--generate", "pkg", "--out", (app.path() / "o").string(), "--project",
-                        (app.path() / "mine.tpp").string()},
-                  out, err),
+    ASSERT_EQ(RunWith(app,
+                      {"--generate", "pkg", "--out", (app.path() / "o").string(), "--project",
+                       (app.path() / "mine.tpp").string()},
+                      out, err),
               0)
         << err.str();
     EXPECT_NE(app.Read("o/index.html").find("shop.html"), std::string::npos);
@@ -128,8 +128,8 @@ TEST(CommandLineTest, TheTemplatesFolderIsNoTargetAndLinksInTheTargetAreNotFollo
 }
 
 TEST(CommandLineTest, UnknownOptionsAreRefusedAndTheListEscapesItsSeparators) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--bogus"}, {"-platform"}, {"a.tpp", "b.tpp"}, {"--version", "x"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"--bogus"}, {"-platform"}, {"a.tpp", "b.tpp"}, {"--version", "x"}}) {
         const CommandLine refused = ParseCommandLine(args);
         EXPECT_EQ(refused.mode, CommandMode::Invalid) << args.front();
     }

@@ -5,6 +5,7 @@
 #include "customize/FontChoices.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
+#include "util/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,39 @@ TEST_F(SessionTest, CustomizeLoadsThePackageShowsPagesAndPreview) {
     EXPECT_EQ(ui.suspended, 0);
     EXPECT_GT(ui.suspendCount, 0);
     EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(SessionTest, TemplatesKeptOnAnotherDiskBehindALinkLoadAndStayContained) {
+    TestFolder disk;
+    WriteSmallPackage(disk);
+    fs::create_symlink(disk.path() / "templates", app.path() / "templates");
+    disk.Write("secret.txt", "outside");
+    Start();
+    Select(0);
+    session.RecalculateTemplate();
+    ASSERT_NE(session.workspace(), nullptr) << (ui.errors.empty() ? "" : ui.errors[0]);
+    EXPECT_THROW(session.workspace()->PackageFile("..\\..\\secret.txt"), Error);
+}
+
+TEST_F(SessionTest, AProjectFileOpensItsTemplateAndAppliesItself) {
+    WriteSmallPackage(app, "one");
+    WriteSmallPackage(app, "two");
+    app.Write("templates/templates.tps", "one\r\ntwo\r\n");
+    app.Write("other.tpp", "three\r\n");
+    Start();
+    Select(1);
+    session.RecalculateTemplate();
+    session.workspace()->tables.colors[0].value = "#ABCDEF";
+    ASSERT_TRUE(session.projectFiles().SaveProjectTo(app.path() / "p.tpp"));
+    Select(0);
+    session.RecalculateTemplate();
+    EXPECT_FALSE(session.OpenProject(app.path() / "other.tpp"));
+    EXPECT_NE(ui.errors.at(0).find("Required template for this project: three"), std::string::npos);
+    EXPECT_EQ(session.workspace()->templateId, "one");
+    ASSERT_TRUE(session.OpenProject(app.path() / "p.tpp")) << ui.errors.back();
+    EXPECT_EQ(session.workspace()->templateId, "two");
+    EXPECT_EQ(session.workspace()->tables.colors[0].value, "#ABCDEF");
+    EXPECT_TRUE(session.CanUndo());
 }
 
 TEST_F(SessionTest, AFailedLoadKeepsThePreviousPackage) {

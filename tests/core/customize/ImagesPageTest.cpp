@@ -165,6 +165,21 @@ TEST_F(ImagesPageTest, RestoreKeepingCustomImagesOnlyAddsTheMissingOnes) {
     EXPECT_TRUE(ui.errors.empty());
 }
 
+TEST_F(ImagesPageTest, RestoreKeepingCustomImagesNeverWritesThroughALinkInThePackage) {
+    WithBackup();
+    WritePkg("default_images/sub/inner.gif", "backup inner.gif");
+    TestFolder other;
+    other.Write("keep.txt", "elsewhere");
+    Open();
+    fs::create_symlink(other.path(), Pkg("images/sub"));
+    fs::remove(Pkg("images/photo.jpg"));
+    page().RestoreDefaults();
+    EXPECT_FALSE(other.Exists("inner.gif"));
+    EXPECT_EQ(ReadFileBytes(Pkg("images/photo.jpg")), "backup photo.jpg") << "the rest is restored";
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("images/sub\". It is a symbolic link"), std::string::npos) << ui.errors[0];
+}
+
 TEST_F(ImagesPageTest, RestoreWithoutKeepingReplacesTheImageFolderAndCancelChangesNothing) {
     WithBackup();
     Open();

@@ -3,6 +3,7 @@
 #include "output/CodeFiles.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
+#include "util/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ struct ExportTest : ::testing::Test {
         fs::create_directories(dir.path() / "target");
     }
     ExportOutcome Export(const std::string& target) {
-        return ExportOutputFolder(dir.path() / "pkg/template", target, platform, ui);
+        return ExportOutputFolder(dir.path() / "pkg/template", target, dir.path() / "templates", platform, ui);
     }
 
     TestFolder dir;
@@ -60,6 +61,33 @@ TEST_F(ExportTest, BlankMissingAndSelfContainedTargetsCopyNothing) {
     EXPECT_EQ(ui.errors, Names(3, "Error: Cannot Copy Files."));
     EXPECT_FALSE(dir.Exists("gone"));
     EXPECT_FALSE(dir.Exists("pkg/template/images/template"));
+}
+
+TEST_F(ExportTest, TheTemplatesFolderIsNoTargetAndALinkInTheTargetIsNeverWrittenThrough) {
+    dir.Write("templates/other/index.html", "another template");
+    EXPECT_EQ(Export((dir.path() / "templates/other").string()), ExportOutcome::Failed);
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("inside the templates folder"), std::string::npos) << ui.errors[0];
+    EXPECT_FALSE(dir.Exists("templates/other/template"));
+
+    for (const std::string link : {"target/template", "target/template/images"}) {
+        TestFolder other;
+        const fs::path victim = other.Write("logo.gif", "the user's own");
+        if (link == "target/template/images")
+            fs::create_directories(dir.path() / "target/template");
+        fs::remove_all(dir.path() / link);
+        fs::create_symlink(other.path(), dir.path() / link);
+        try {
+            Export((dir.path() / "target").string());
+            ADD_FAILURE() << "copied through " << link;
+        } catch (const Error& error) {
+            EXPECT_NE(std::string(error.what()).find(link + "\". It is a symbolic link"), std::string::npos)
+                << error.what();
+        }
+        EXPECT_EQ(other.Read("logo.gif"), "the user's own");
+        EXPECT_FALSE(dir.Exists("target/template/index.html"));
+        fs::remove(dir.path() / link);
+    }
 }
 
 TEST(CreateTargetFolder, NestsNamesAndReportsEveryFailure) {
