@@ -68,7 +68,7 @@ void WriteSiteFiles(const fs::path& folder, const StressShape& shape) {
         Write(folder, "css/" + name, StyleSheet(shape, i));
     }
     Write(folder, "style_files.xml", Table(sheets));
-    const std::string imageBytes(50 * 1024, 'i');
+    const std::string imageBytes(static_cast<size_t>(shape.imageBytes), 'i');
     for (int i = 0; i < shape.images; ++i)
         Write(folder, "images/img" + std::to_string(i) + ".gif", imageBytes);
     std::string list;

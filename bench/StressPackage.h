@@ -13,12 +13,15 @@ struct StressShape {
     int images;
     int menus;
     bool siteFiles;
+    int imageBytes = 50 * 1024;
 };
 
 // 300 variables over the five tables.
 constexpr StressShape kRebuildStress{20, 150, 50, 60, 20, false};
 // 300 variables, 200 of them images of 50 kB, 3 stylesheets and 100 static files.
 constexpr StressShape kGenerationStress{20, 50, 20, 200, 10, true};
+// A site of 10,000 images of 4 kB.
+constexpr StressShape kManyImagesStress{5, 20, 5, 10000, 2, true, 4 * 1024};
 
 // Writes a large package into `folder`: a page of over 1 MB with the placeholders of every
 // table and a menu of 500 items.

@@ -10,7 +10,7 @@
 namespace quorlex {
 
 FilesPage::FilesPage(PageContext& context, Platform& platform, std::function<void()> outputChanged)
-    : m_context(context), m_platform(platform), m_outputChanged(std::move(outputChanged)), m_generator(platform) {}
+    : m_context(context), m_platform(platform), m_outputChanged(std::move(outputChanged)) {}
 
 void FilesPage::GenerateTemplate() {
     const TemplateWorkspace* ws = m_context.workspace();

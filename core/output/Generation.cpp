@@ -1,9 +1,9 @@
 #include "output/Generation.h"
 
 #include "output/EditorTemplates.h"
-#include "ports/Platform.h"
 #include "preview/TableSubstitution.h"
 #include "util/Error.h"
+#include "util/FileLock.h"
 #include "util/NativeNames.h"
 #include "util/PackagePath.h"
 #include "util/PathUtils.h"
@@ -27,12 +27,24 @@ std::string LinkElement(const StyleSheetEntry& sheet) {
 }
 
 // One run over one workspace; keeps the lists of refused and uncopied files as it goes.
+constexpr const char* kStagingFolder = ".quorlex-staging";
+constexpr const char* kLockFile = ".quorlex-lock";
+constexpr const char* kBusy = "Another generation of this template is still running, in another window or a script. "
+                              "Try again when it has finished.";
+
 class GenerationRun {
 public:
-    GenerationRun(const TemplateWorkspace& ws, const TemplateOptions& options, Platform& platform,
-                  GenerationResult& result, std::string& scratch)
-        : m_ws(ws), m_options(options), m_platform(platform), m_result(result), m_scratch(scratch),
-          m_output(OutputFolder(ws)) {}
+    GenerationRun(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result,
+                  std::string& scratch, std::chrono::milliseconds lockPatience)
+        : m_ws(ws), m_options(options), m_result(result), m_scratch(scratch), m_lockPatience(lockPatience),
+          m_output(OutputFolder(ws)), m_staging(m_output.parent_path() / kStagingFolder),
+          m_build(m_staging / m_output.filename()) {}
+    ~GenerationRun() {
+        std::error_code ignored;
+        fs::remove_all(m_staging, ignored);
+    }
+    GenerationRun(const GenerationRun&) = delete;
+    GenerationRun& operator=(const GenerationRun&) = delete;
 
     void Run() {
         m_result.files.clear();
@@ -45,7 +57,9 @@ public:
         const std::vector<std::string> staticFiles = StaticFileList();
         std::string page = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile("index.html")));
         std::vector<std::string> sheets = ReadStyleSheets();
-        PrepareOutputFolder();
+        // One generation of a package at a time, in a window or from a script.
+        const FileLock lock(m_ws.TemplateFolder / kLockFile, m_lockPatience, kBusy);
+        PrepareBuildFolder();
         CopyStaticFiles(staticFiles);
         WritePage(std::move(page));
         std::string lastSheet;
@@ -58,24 +72,23 @@ public:
             WriteVariant(TemplateVariant::DreamweaverMx);
         if (m_options.expressionWeb)
             WriteVariant(TemplateVariant::ExpressionWeb);
+        ReplaceFolder(m_build, m_output);
     }
 
 private:
-    // The output folder starts empty: trashed, deleted if the trash failed, then created. A
-    // link in its place is removed itself, so nothing it points to is touched.
-    void PrepareOutputFolder() {
+    // The site is made in a folder of the program's own beside the output folder and takes its
+    // place once complete, so a failed run keeps the last good site. What a crash left there
+    // goes first.
+    void PrepareBuildFolder() {
         std::error_code ec;
-        if (fs::is_symlink(m_output, ec))
-            fs::remove(m_output, ec);
-        else if (fs::exists(m_output, ec) && !m_platform.RecycleFolder(m_output))
-            fs::remove_all(m_output, ec);
+        fs::remove_all(m_staging, ec);
         const std::error_code emptied = ec;
-        if (fs::exists(fs::symlink_status(m_output, ec)))
+        if (fs::exists(fs::symlink_status(m_staging, ec)))
             throw Error(OutputFolderError("empty", emptied));
-        if (!fs::create_directory(m_output, ec) || ec)
+        if (!fs::create_directories(m_build, ec) || ec)
             throw Error(OutputFolderError("create", ec));
         if (!m_ws.settings.imageroot.empty())
-            fs::create_directory(JoinPackagePath(m_output, m_ws.settings.imageroot), ec);
+            fs::create_directory(JoinInOwnFolder(m_build, m_ws.settings.imageroot), ec);
     }
 
     std::string OutputFolderError(const std::string& action, const std::error_code& ec) const {
@@ -102,13 +115,13 @@ private:
     // Copies a package file to the same place in the output. A file already there is this
     // run's copy of the same source, so it stays.
     void CopyIntoOutput(const std::string& relative) {
-        const fs::path to = JoinPackagePath(m_output, relative);
+        const fs::path to = JoinInOwnFolder(m_build, relative);
         CreateParentFolders(to);
         std::error_code ec;
         if (fs::exists(fs::symlink_status(to, ec)))
             return;
         try {
-            CopyFileAtomic(m_ws.PackageFile(relative), to);
+            CopyIntoOwnFolder(m_source.Resolve(relative), to);
         } catch (const Error&) {
             m_result.notCopied.push_back(relative);
         }
@@ -163,7 +176,7 @@ private:
             ReplaceFirst(page, sheet.var, LinkElement(sheet));
         m_tables.Apply(page, m_scratch);
         CopyImages();
-        WriteFileAtomic(m_output / "index.html", page);
+        WriteIntoOwnFolder(m_build / "index.html", page);
         m_page = std::move(page);
     }
 
@@ -172,26 +185,29 @@ private:
         if (!Admit(relative))
             return;
         m_tables.Apply(text, m_scratch);
-        const fs::path target = JoinPackagePath(m_output, relative);
+        const fs::path target = JoinInOwnFolder(m_build, relative);
         CreateParentFolders(target);
-        WriteFileAtomic(target, text);
+        WriteIntoOwnFolder(target, text);
         m_result.files.push_back(relative);
         lastSheet = std::move(text);
     }
 
     void WriteVariant(TemplateVariant variant) {
-        WriteFileAtomic(m_output / VariantFileName(variant), EditorTemplate(m_result.htmlCode, variant));
+        WriteIntoOwnFolder(m_build / VariantFileName(variant), EditorTemplate(m_result.htmlCode, variant));
         m_result.files.push_back(VariantFileName(variant));
     }
 
     const TemplateWorkspace& m_ws;
     const TemplateOptions& m_options;
-    Platform& m_platform;
     GenerationResult& m_result;
     std::string& m_scratch;
+    const std::chrono::milliseconds m_lockPatience;
     const fs::path m_output;
-    TableSubstitution m_tables; // built once, applied to the page and every stylesheet
-    std::string m_page;         // the finished page as written
+    const fs::path m_staging;
+    const fs::path m_build;
+    PackagePathResolver m_source{m_ws.TemplateFolder}; // one for the run, so folder listings are read once
+    TableSubstitution m_tables;                        // built once, applied to the page and every stylesheet
+    std::string m_page;                                // the finished page as written
     std::set<fs::path> m_madeFolders;
 };
 
@@ -212,10 +228,8 @@ fs::path OutputFolder(const TemplateWorkspace& ws) {
     return ws.PackageFile(ws.settings.tempfolder);
 }
 
-SiteGenerator::SiteGenerator(Platform& platform) : m_platform(platform) {}
-
 void SiteGenerator::Generate(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result) {
-    GenerationRun(ws, options, m_platform, result, m_scratch).Run();
+    GenerationRun(ws, options, result, m_scratch, m_lockPatience).Run();
 }
 
 std::string RefusedFilesMessage(const GenerationResult& result) {

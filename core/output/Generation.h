@@ -2,12 +2,11 @@
 
 #include "workspace/TemplateWorkspace.h"
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 namespace quorlex {
-
-class Platform;
 
 // The two template check boxes of the export page.
 struct TemplateOptions {
@@ -33,17 +32,20 @@ fs::path OutputFolder(const TemplateWorkspace& ws);
 // costs no fresh memory.
 class SiteGenerator {
 public:
-    explicit SiteGenerator(Platform& platform);
+    // `lockPatience`: how long a generation waits for another one of the same package.
+    explicit SiteGenerator(std::chrono::milliseconds lockPatience = std::chrono::seconds(3))
+        : m_lockPatience(lockPatience) {}
 
-    // Writes the finished site into the emptied output folder: static files, the page, the
-    // stylesheets with all variables applied, the images, and the editor templates asked for.
-    // Throws Error when a source cannot be read or a file cannot be written; `result` then
-    // holds what was produced so far. The code texts are set only once the page and
-    // stylesheets exist.
+    // Writes the finished site: static files, the page, the stylesheets with all variables
+    // applied, the images, and the editor templates asked for. The site is made beside the
+    // output folder and replaces it only when complete; the package is locked meanwhile, and a
+    // second generation of it waits a few seconds, then fails. Throws Error when a source
+    // cannot be read or a file cannot be written, and the last site stays; `result` then holds
+    // what was produced so far. The code texts are set only once the page and stylesheets exist.
     void Generate(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result);
 
 private:
-    Platform& m_platform;
+    std::chrono::milliseconds m_lockPatience;
     std::string m_scratch;
 };
 

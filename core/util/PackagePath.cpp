@@ -89,18 +89,24 @@ std::optional<fs::path> PackagePathResolver::ResolveIfInside(std::string_view re
     if (IsUnsafe(relative, parts))
         return std::nullopt;
     fs::path path = m_root;
+    // Without a link below the root the path cannot leave it: ".." was refused above.
+    bool throughLink = false;
     for (const auto& part : parts) {
         const std::string native = NativeNameFromPackageText(part);
         std::error_code ec;
-        if (fs::exists(fs::symlink_status(path / native, ec))) {
+        fs::file_status status = fs::symlink_status(path / native, ec);
+        if (fs::exists(status)) {
             path /= native;
-            continue;
+        } else {
+            const auto& listing = Listing(path);
+            const auto match = listing.find(FoldNativeName(native));
+            path /= match == listing.end() ? native : match->second;
+            if (match != listing.end())
+                status = fs::symlink_status(path, ec);
         }
-        const auto& listing = Listing(path);
-        const auto match = listing.find(FoldNativeName(native));
-        path /= match == listing.end() ? native : match->second;
+        throughLink = throughLink || fs::is_symlink(status);
     }
-    if (!StartsWith(Canonical(path), m_canonicalRoot))
+    if (throughLink && !StartsWith(Canonical(path), m_canonicalRoot))
         return std::nullopt;
     return path;
 }
@@ -119,6 +125,13 @@ fs::path JoinPackagePath(const fs::path& root, std::string_view relative) {
         path /= NativeNameFromPackageText(part);
     if (!IsInsideFolder(path, root))
         Refuse(relative);
+    return path;
+}
+
+fs::path JoinInOwnFolder(const fs::path& root, std::string_view relative) {
+    fs::path path = root;
+    for (const auto& part : SafeComponents(relative))
+        path /= NativeNameFromPackageText(part);
     return path;
 }
 

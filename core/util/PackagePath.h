@@ -43,6 +43,10 @@ std::optional<fs::path> ResolvePackagePathIfInside(const fs::path& root, std::st
 // is checked as for ResolvePackagePath.
 fs::path JoinPackagePath(const fs::path& root, std::string_view relative);
 
+// The same for a folder the program has just made for itself, which holds no link: the path is
+// checked for "..", drives and absolute names, but not resolved on the disk.
+fs::path JoinInOwnFolder(const fs::path& root, std::string_view relative);
+
 // False when a package path is absolute, names a drive or climbs out with "..".
 bool StaysInsideFolder(std::string_view relative);
 

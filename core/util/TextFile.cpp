@@ -290,32 +290,65 @@ void WriteNewFile(const fs::path& path, std::string_view bytes) {
         path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); }, false);
 }
 
+namespace {
+
+// Copies what `source` (opened as `from`, with its state `before`) holds into `target`; throws
+// Error when the source changed meanwhile, in size or modification time.
+void CopyContent(int source, const struct stat& before, int target, const fs::path& from, const fs::path& to) {
+    char buffer[1 << 16];
+    off_t copied = 0;
+    for (;;) {
+        const ssize_t got = ::read(source, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            Fail(from, "read", errno);
+        if (got == 0)
+            break;
+        WriteAll(target, buffer, static_cast<size_t>(got), to);
+        copied += got;
+    }
+    struct stat after {};
+    if (::fstat(source, &after) != 0 || copied != before.st_size || after.st_size != before.st_size ||
+        after.st_mtim.tv_sec != before.st_mtim.tv_sec || after.st_mtim.tv_nsec != before.st_mtim.tv_nsec)
+        throw Error("Cannot copy file \"" + PathToProgramText(from) + "\". It changed while it was copied.");
+}
+
+// Makes `path`, which must not exist, and fills it directly; on failure the file goes again.
+template <typename Fill>
+void FillNewFile(const fs::path& path, Fill&& fill) {
+    FileHandle fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+    if (fd.get() < 0)
+        Fail(path, "create", errno);
+    try {
+        fill(fd.get());
+        if (fd.Close() != 0)
+            Fail(path, "write", errno);
+    } catch (...) {
+        fd.Close();
+        ::unlink(path.c_str());
+        throw;
+    }
+}
+
+} // namespace
+
 void CopyFileAtomic(const fs::path& from, const fs::path& to, Durability durability) {
     struct stat before {};
     FileHandle source = OpenRegular(from, before);
-    const auto changed = [&](off_t copied) {
-        struct stat after {};
-        return ::fstat(source.get(), &after) != 0 || copied != before.st_size || after.st_size != before.st_size ||
-               after.st_mtim.tv_sec != before.st_mtim.tv_sec || after.st_mtim.tv_nsec != before.st_mtim.tv_nsec;
-    };
-    const auto copy = [&](int fd) {
-        char buffer[1 << 16];
-        off_t copied = 0;
-        for (;;) {
-            const ssize_t got = ::read(source.get(), buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0)
-                Fail(from, "read", errno);
-            if (got == 0)
-                break;
-            WriteAll(fd, buffer, static_cast<size_t>(got), to);
-            copied += got;
-        }
-        if (changed(copied))
-            throw Error("Cannot copy file \"" + PathToProgramText(from) + "\". It changed while it was copied.");
-    };
-    SaveAtomically(to, copy, true, durability);
+    SaveAtomically(
+        to, [&](int fd) { CopyContent(source.get(), before, fd, from, to); }, true, durability);
+}
+
+void WriteIntoOwnFolder(const fs::path& path, std::string_view bytes) {
+    ::unlink(path.c_str());
+    FillNewFile(path, [&](int fd) { WriteAll(fd, bytes.data(), bytes.size(), path); });
+}
+
+void CopyIntoOwnFolder(const fs::path& from, const fs::path& to) {
+    struct stat before {};
+    FileHandle source = OpenRegular(from, before);
+    FillNewFile(to, [&](int fd) { CopyContent(source.get(), before, fd, from, to); });
 }
 
 bool IsProgramTemporary(const std::string& name) {

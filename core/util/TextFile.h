@@ -52,6 +52,13 @@ void WriteNewFile(const fs::path& path, std::string_view bytes);
 // Throws Error when the source changes (size or modification time) while it is copied.
 void CopyFileAtomic(const fs::path& from, const fs::path& to, Durability durability = Durability::Synced);
 
+// Writes or copies a file into a folder the program has made for itself and that is seen only
+// once complete (a generated site before it takes its place): no temporary file and no sync,
+// since the folder as a whole is what appears or not. A write replaces what the folder has
+// under that name; a copy fails when the name exists.
+void WriteIntoOwnFolder(const fs::path& path, std::string_view bytes);
+void CopyIntoOwnFolder(const fs::path& from, const fs::path& to);
+
 // Whether a file name is of the program's own temporary files (".quorlex-<digits>.tmp").
 bool IsProgramTemporary(const std::string& name);
 // Removes the program's temporary files that a crash left in `folder`.

@@ -4,9 +4,12 @@
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 #include "util/Error.h"
+#include "util/FileLock.h"
 #include "workspace/WorkspaceLoader.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -28,11 +31,10 @@ struct GenerationTest : ::testing::Test {
 
     TestFolder app;
     Notices notices;
-    RecordingPlatform platform;
     TemplateWorkspace ws;
     TemplateOptions options;
     GenerationResult result;
-    SiteGenerator generator{platform};
+    SiteGenerator generator;
 };
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -209,4 +211,53 @@ TEST_F(GenerationTest, AnUnreadableSourceStopsBeforeTheLastSiteIsTouched) {
     ws.settings.tempfolder = " ";
     EXPECT_THROW(Generate(), Error);
     EXPECT_TRUE(app.Exists("templates/pkg/index.html"));
+}
+
+TEST_F(GenerationTest, ANewSiteTakesThePlaceOfTheOldOneWholeAndNothingGoesToTheTrash) {
+    Generate();
+    const fs::path output = app.path() / "templates/pkg/template";
+    app.Write("templates/pkg/.quorlex-staging/template/half.html", "left by a crash");
+    Generate();
+    EXPECT_FALSE(app.Exists("templates/pkg/.quorlex-staging"));
+    EXPECT_FALSE(OutputHas("half.html"));
+    EXPECT_TRUE(OutputHas("index.html"));
+
+    // A failed run leaves the last good site as it was.
+    app.Write("templates/pkg/template/mine.txt", "marks the old site");
+    fs::remove(app.path() / "templates/pkg/layouts/top/wide.lyo");
+    EXPECT_THROW(Generate(), Error);
+    EXPECT_EQ(Output("mine.txt"), "marks the old site");
+    EXPECT_FALSE(app.Exists("templates/pkg/.quorlex-staging"));
+    EXPECT_TRUE(fs::is_directory(output));
+}
+
+TEST_F(GenerationTest, TwoGenerationsOfOnePackageTakeTurnsAndABusyOneIsRefused) {
+    std::vector<std::thread> runs;
+    std::atomic<int> failures{0};
+    for (int i = 0; i < 4; ++i)
+        runs.emplace_back([&] {
+            SiteGenerator own;
+            GenerationResult mine;
+            try {
+                own.Generate(ws, options, mine);
+            } catch (const Error&) {
+                ++failures;
+            }
+        });
+    for (std::thread& run : runs)
+        run.join();
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(Output("images/logo.gif"), "GIF89a");
+    EXPECT_TRUE(OutputHas("css/main.css"));
+
+    const FileLock held(app.path() / "templates/pkg/.quorlex-lock", std::chrono::seconds(0), "held");
+    app.Write("templates/pkg/template/mine.txt", "marks the old site");
+    SiteGenerator impatient(std::chrono::milliseconds(100));
+    try {
+        impatient.Generate(ws, options, result);
+        ADD_FAILURE() << "generated while another generation held the package";
+    } catch (const Error& error) {
+        EXPECT_TRUE(Contains(error.what(), "Another generation of this template is still running")) << error.what();
+    }
+    EXPECT_EQ(Output("mine.txt"), "marks the old site");
 }

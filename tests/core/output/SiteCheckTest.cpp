@@ -55,10 +55,9 @@ struct LinkCheckTest : ::testing::Test {
 
     TestFolder app;
     Notices notices;
-    RecordingPlatform platform;
     TemplateWorkspace ws;
     GenerationResult result;
-    SiteGenerator generator{platform};
+    SiteGenerator generator;
 };
 
 const SiteFinding* Find(const std::vector<SiteFinding>& findings, const std::string& subject) {
