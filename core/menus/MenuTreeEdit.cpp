@@ -98,7 +98,8 @@ std::optional<NodePath> DropMenuNode(MenuTree& tree, const NodePath& moving, con
                                      DropDirection direction) {
     if (!NodeAt(tree, moving) || !NodeAt(tree, target) || IsInsideSubtree(target, moving))
         return std::nullopt;
-    if (direction == DropDirection::Up && IsRoot(target))
+    // Only the root lives at the top level: a drop beside it is refused.
+    if (target.size() == 1)
         return std::nullopt;
     MenuNode node = Take(tree, moving);
     const NodePath place = AfterRemoval(target, moving);
@@ -131,7 +132,8 @@ std::optional<NodePath> MoveMenuNode(MenuTree& tree, const NodePath& path, Outli
         return Move(tree, path, previous, NodeAt(tree, previous)->children.size());
     }
     case OutlineMove::Out: {
-        if (parent.empty())
+        // Beside the root a node would be no item of the menu.
+        if (parent.size() < 2)
             return std::nullopt;
         return Move(tree, path, ParentOf(parent), parent.back() + 1);
     }

@@ -33,13 +33,14 @@ DropDirection DropDirectionOf(int pressY, int dropY);
 // Moves `moving` with its subtree next to `target`, as its sibling: right after it when
 // moving down, right before it when moving up. Nothing moves when either node is missing,
 // when the target lies in the moving node's own subtree, or when moving up onto the very
-// first node. Returns the moved node's new path, or nothing.
+// first node, and when it would put the node at the top level beside the root. Returns the
+// moved node's new path, or nothing.
 std::optional<NodePath> DropMenuNode(MenuTree& tree, const NodePath& moving, const NodePath& target,
                                      DropDirection direction);
 
 // The keyboard moves: Up and Down swap with a sibling, In makes the node the last child of its
 // preceding sibling, Out the next sibling of its parent. The root (the first top-level node)
-// stays first: it does not move and nothing moves before it.
+// stays first and alone: it does not move, and nothing moves before or beside it.
 enum class OutlineMove { Up, Down, In, Out };
 
 // Returns the node's new path, or nothing when it cannot move that way.

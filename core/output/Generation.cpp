@@ -53,7 +53,7 @@ public:
         m_result.staticListFailure.clear();
         // Every source is read before the last good site goes, so a missing one destroys nothing.
         m_tables.AddLayouts(m_ws).AddColors(m_ws).AddFonts(m_ws, FullFontDeclaration);
-        m_tables.AddMenus(m_ws, MissingMenuTree::Fails).AddImages(m_ws);
+        m_tables.AddMenus(m_ws, UnreadableMenu::Fails).AddImages(m_ws);
         const std::vector<std::string> staticFiles = StaticFileList();
         std::string page = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile("index.html")));
         std::vector<std::string> sheets = ReadStyleSheets();

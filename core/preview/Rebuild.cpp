@@ -10,7 +10,7 @@ void BuildWorkingPage(const TemplateWorkspace& ws, std::string& page, std::strin
         .AddColors(ws)
         .AddFonts(ws, FontDeclaration)
         .AddImages(ws)
-        .AddMenus(ws, MissingMenuTree::Empty);
+        .AddMenus(ws, UnreadableMenu::ShownEmpty);
     page.assign(ws.templatePage);
     tables.Apply(page, scratch);
 }

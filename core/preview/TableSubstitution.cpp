@@ -2,6 +2,7 @@
 
 #include "menus/MenuHtml.h"
 #include "menus/MenuTreeText.h"
+#include "util/Error.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
 
@@ -10,12 +11,20 @@ namespace {
 
 bool Present(const std::string& field) { return !TrimControls(field).empty(); }
 
-MenuTree ReadMenu(const fs::path& file, MissingMenuTree missing) {
+MenuTree ReadMenu(const fs::path& file, UnreadableMenu missing) {
     MenuTree tree;
-    if (missing == MissingMenuTree::Empty)
-        ReadMenuTree(tree, file);
-    else
+    if (missing == UnreadableMenu::Fails) {
         ParseMenuTree(tree, ReadFileBytes(file));
+        return tree;
+    }
+    // A menu file that is missing or damaged shows as an empty menu; the Menus page says why
+    // and its "default" mends it.
+    try {
+        if (const std::optional<std::string> bytes = ReadFileIfPresent(file))
+            ParseMenuTree(tree, *bytes);
+    } catch (const Error&) {
+        tree.clear();
+    }
     return tree;
 }
 
@@ -55,7 +64,7 @@ TableSubstitution& TableSubstitution::AddImages(const TemplateWorkspace& ws) {
     return *this;
 }
 
-TableSubstitution& TableSubstitution::AddMenus(const TemplateWorkspace& ws, MissingMenuTree missing) {
+TableSubstitution& TableSubstitution::AddMenus(const TemplateWorkspace& ws, UnreadableMenu missing) {
     auto& rows = NewTable();
     for (const auto& menu : ws.tables.menus) {
         const MenuTree tree = ReadMenu(ws.PackageFile(menu.folder + "menu.lyo"), missing);

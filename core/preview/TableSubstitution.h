@@ -10,7 +10,7 @@
 namespace quorlex {
 
 // How a menu tree file that cannot be opened is treated.
-enum class MissingMenuTree { Empty, Fails };
+enum class UnreadableMenu { ShownEmpty, Fails };
 
 using FontDeclarationRule = std::string (*)(const FontVariable& font);
 
@@ -26,7 +26,7 @@ public:
     // Each image placeholder becomes folder + url.
     TableSubstitution& AddImages(const TemplateWorkspace& ws);
     // Each menu placeholder becomes the menu's list, then its class placeholder the class text.
-    TableSubstitution& AddMenus(const TemplateWorkspace& ws, MissingMenuTree missing);
+    TableSubstitution& AddMenus(const TemplateWorkspace& ws, UnreadableMenu missing);
 
     // `scratch` is a buffer the tables take turns writing into. Throws Error naming the
     // placeholder when the text would grow past 64 times its size plus 64 MB.

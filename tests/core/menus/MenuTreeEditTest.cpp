@@ -39,8 +39,8 @@ TEST(MenuTreeEdit, DropFollowsTheDirectionOfTheDrag) {
         {{0, 2}, {0, 0}, DropDirection::Up, NodePath{0, 0}, "root .c .a ..a1 ..a2 .b "},
         // down onto a node of another level
         {{0, 2}, {0, 0, 0}, DropDirection::Down, NodePath{0, 0, 1}, "root .a ..a1 ..c ..a2 .b "},
-        // down onto the root: a second top-level node
-        {{0, 1}, {0}, DropDirection::Down, NodePath{1}, "root .a ..a1 ..a2 .c b "},
+        // down onto the root: it would be a second top-level node, no item of the menu
+        {{0, 1}, {0}, DropDirection::Down, std::nullopt, "root .a ..a1 ..a2 .b .c "},
         // up onto the root, the very first node: nothing
         {{0, 1}, {0}, DropDirection::Up, std::nullopt, "root .a ..a1 ..a2 .b .c "},
         // onto its own child or itself: nothing
@@ -85,7 +85,7 @@ TEST(MenuTreeEdit, OutlineMovesStopAtTheEdgesAndKeepTheRootFirst) {
         {{0, 1}, OutlineMove::In, NodePath{0, 0, 2}, "root .a ..a1 ..a2 ..b .c "},
         {{0, 0}, OutlineMove::In, std::nullopt, unchanged},
         {{0, 0, 1}, OutlineMove::Out, NodePath{0, 1}, "root .a ..a1 .a2 .b .c "},
-        {{0, 0}, OutlineMove::Out, NodePath{1}, "root .b .c a .a1 .a2 "},
+        {{0, 0}, OutlineMove::Out, std::nullopt, unchanged},
         {{0}, OutlineMove::Down, std::nullopt, unchanged},
         {{0}, OutlineMove::Out, std::nullopt, unchanged},
     };

@@ -66,6 +66,23 @@ TEST_F(MenusPageTest, SelectingAMenuReadsItsTreeWithoutWriting) {
     EXPECT_EQ(Rebuilds(), before);
 }
 
+TEST_F(MenusPageTest, AMissingOrDamagedMenuFileLoadsTheTemplateAndDefaultMendsIt) {
+    for (const bool damaged : {false, true}) {
+        if (damaged)
+            WritePkg("menus/main/menu.lyo", "m\r\n\t\t\tdeep\r\n");
+        else
+            fs::remove(Pkg("menus/main/menu.lyo"));
+        Open();
+        EXPECT_TRUE(ui.errors.empty()) << ui.errors[0];
+        page().onMenuSelected(0);
+        EXPECT_EQ(FirstLines(ui.messages), std::vector<std::string>{menutexts::kLoadFailed});
+        page().Default();
+        EXPECT_EQ(MainFile(), ReadFileBytes(Pkg("menus/main/default.lyo")));
+        EXPECT_NE(ReadFileBytes(Pkg("index_temp.html")).find("index.html"), std::string::npos);
+        ui.messages.clear();
+    }
+}
+
 TEST_F(MenusPageTest, AMissingMenuFileStartsANewTreeOnAdd) {
     Open();
     fs::remove(Pkg("menus/main/menu.lyo"));
@@ -150,7 +167,8 @@ TEST_F(MenusPageTest, EveryDropWritesAndRebuildsEvenWhenNothingMoves) {
     EXPECT_EQ(MainFile(), "cls\r\n\tb\r\n\ta\r\n");
     EXPECT_EQ(Rebuilds(), before + 3);
     page().Drop(NodePath{0}, 10, 30);
-    EXPECT_EQ(MainFile(), "cls\r\n\tb\r\na\r\n");
+    EXPECT_EQ(MainFile(), "cls\r\n\tb\r\n\ta\r\n") << "nothing goes beside the root";
+    EXPECT_EQ(Rebuilds(), before + 4);
 }
 
 TEST_F(MenusPageTest, KeyboardMovesWriteOnlyWhenTheNodeMoves) {
@@ -163,10 +181,10 @@ TEST_F(MenusPageTest, KeyboardMovesWriteOnlyWhenTheNodeMoves) {
     page().Move(OutlineMove::Up);
     EXPECT_EQ(Rebuilds(), before + 1);
     page().Move(OutlineMove::Out);
+    EXPECT_EQ(MainFile(), "cls\r\n\ta\r\n\tb\r\n");
     page().Move(OutlineMove::Out);
-    EXPECT_EQ(MainFile(), "cls\r\n\ta\r\nb\r\n");
-    page().Move(OutlineMove::Out);
-    EXPECT_EQ(Rebuilds(), before + 3);
+    EXPECT_EQ(MainFile(), "cls\r\n\ta\r\n\tb\r\n") << "a first-level item stays under the root";
+    EXPECT_EQ(Rebuilds(), before + 2);
 }
 
 TEST_F(MenusPageTest, AMenuFolderOutsideThePackageIsNeitherReadNorWritten) {

@@ -68,7 +68,7 @@ TEST_F(RebuildTest, PlaceholdersInMenuCaptionsStayAsTyped) {
     EXPECT_NE(page.find("<a href=\"%%img_logo%%\"  >%%c_text%%</a>"), std::string::npos);
 }
 
-TEST_F(RebuildTest, MissingFragmentOrBadMenuFailsNamingTheFile) {
+TEST_F(RebuildTest, AMissingFragmentFailsNamingTheFileAndAnUnreadableMenuShowsEmpty) {
     ws.tables.layouts[0].choice = "gone";
     try {
         BuildWorkingPage(ws);
@@ -77,10 +77,15 @@ TEST_F(RebuildTest, MissingFragmentOrBadMenuFailsNamingTheFile) {
         EXPECT_NE(std::string(e.what()).find("gone.lyo"), std::string::npos);
     }
     ws.tables.layouts[0].choice = "wide";
-    app.Write("templates/pkg/menus/main/menu.lyo", "m\r\n\t\t\tdeep\r\n");
     std::string page = "the last good page", scratch;
+    ws.tables.layouts[0].choice = "gone";
     EXPECT_THROW(BuildWorkingPage(ws, page, scratch), Error);
     EXPECT_EQ(page, "the last good page");
+    ws.tables.layouts[0].choice = "wide";
+    app.Write("templates/pkg/menus/main/menu.lyo", "m\r\n\t\t\tdeep\r\n");
+    EXPECT_NE(BuildWorkingPage(ws).find("<body class=\"\">"), std::string::npos);
+    fs::remove(app.path() / "templates/pkg/menus/main/menu.lyo");
+    EXPECT_NE(BuildWorkingPage(ws).find("<ul>\r\n</ul>\r\n"), std::string::npos);
 }
 
 TEST_F(RebuildTest, ReusedBuffersGiveTheSamePage) {
