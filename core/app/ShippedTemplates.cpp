@@ -45,18 +45,21 @@ void CopyPackage(const fs::path& from, const fs::path& to) {
     }
 }
 
-// A copy cut short (a full disk, a crash) leaves no half package under the package's name.
-void CopyWhole(const fs::path& from, const fs::path& to) {
-    const fs::path partial = to.parent_path() / (to.filename().string() + ".partial");
-    fs::remove_all(partial);
+// A copy cut short (a full disk, a crash) leaves no half package under the package's name: it
+// is made in a folder of the program's own in the data folder, whose name no package has, and
+// renamed into place when complete.
+void CopyWhole(const fs::path& from, const fs::path& to, const fs::path& staging) {
+    const fs::path partial = staging / to.filename();
+    std::error_code ignored;
+    fs::remove_all(staging, ignored);
     try {
         CopyPackage(from, partial);
         fs::rename(partial, to);
     } catch (...) {
-        std::error_code ignored;
-        fs::remove_all(partial, ignored);
+        fs::remove_all(staging, ignored);
         throw;
     }
+    fs::remove_all(staging, ignored);
 }
 
 } // namespace
@@ -81,7 +84,7 @@ void AddShippedTemplates(const fs::path& programFolder, const fs::path& dataFold
         try {
             const fs::path target = JoinPackagePath(user, folder);
             if (!fs::exists(target, ec))
-                CopyWhole(ResolvePackagePath(shipped, folder), target);
+                CopyWhole(ResolvePackagePath(shipped, folder), target, dataFolder / ".quorlex-staging");
         } catch (const std::exception& error) {
             if (failure.empty())
                 failure = UserMessage(error);

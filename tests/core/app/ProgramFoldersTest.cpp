@@ -118,8 +118,17 @@ TEST_F(ShippedTemplatesTest, BadEntriesAreRefusedLeaveNothingBehindAndTheRestIsC
     EXPECT_EQ(data.Read("templates/templates.tps"), "pebble\r\n");
     EXPECT_FALSE(fs::exists(data.path().parent_path() / "etc"));
     EXPECT_FALSE(data.Exists("templates/notes.txt"));
-    EXPECT_FALSE(data.Exists("templates/notes.txt.partial"));
+    EXPECT_FALSE(data.Exists(".quorlex-staging"));
     EXPECT_TRUE(data.Exists("templates/pebble/index.html"));
+}
+
+TEST_F(ShippedTemplatesTest, AUserFolderWithTheNameOfAStagingCopyIsLeftAlone) {
+    data.Write("templates/harbor.partial/index.html", "the user's own work");
+    data.Write("templates/pebble.partial/index.html", "the user's own work");
+    Add();
+    EXPECT_EQ(data.Read("templates/harbor.partial/index.html"), "the user's own work");
+    EXPECT_EQ(data.Read("templates/pebble.partial/index.html"), "the user's own work");
+    EXPECT_TRUE(data.Exists("templates/harbor/index.html"));
 }
 
 namespace {
