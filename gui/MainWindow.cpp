@@ -113,6 +113,7 @@ QWidget* MainWindow::BuildBottomBar() {
     addButton(QStringLiteral("Check for Updates"), m_updateWindow, &QWidget::show);
     layout->addStretch();
     auto* exit = new QPushButton(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("Exit"));
     connect(exit, &QPushButton::clicked, this, &MainWindow::Exit);
     layout->addWidget(exit);
     return bar;
@@ -144,11 +145,24 @@ void MainWindow::ShowWorkflow() {
 }
 
 void MainWindow::Exit() {
+    bool leave = false;
+    GuardedCall(m_session.ui(), [&] { leave = m_session.ConfirmDiscard(); });
+    if (!leave)
+        return;
+    m_discardConfirmed = true;
     if (!close())
         m_session.ui().ShowError(texts::kCloseFailed);
+    m_discardConfirmed = false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    bool leave = m_discardConfirmed;
+    if (!leave)
+        GuardedCall(m_session.ui(), [&] { leave = m_session.ConfirmDiscard(); });
+    if (!leave) {
+        event->ignore();
+        return;
+    }
     m_session.FormClose();
     event->accept();
 }

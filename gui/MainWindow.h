@@ -64,6 +64,7 @@ private:
     UpdateCheckWindow* m_updateWindow;
     HeaderCheckWindow* m_headerWindow;
     bool m_applying = false;
+    bool m_discardConfirmed = false; // Exit asked already; the close event does not ask again
 };
 
 } // namespace quorlex

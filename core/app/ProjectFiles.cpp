@@ -29,12 +29,11 @@ void RelistPresets(TemplateWorkspace& ws) {
 
 } // namespace
 
-void ProjectFiles::SaveProject() {
+bool ProjectFiles::SaveProject() {
     if (!m_context.workspace())
-        return;
+        return false;
     const auto file = m_context.ui().AskSaveFile({"Save All Settings (Project)", kProjectFilters, "", "tpp"});
-    if (file)
-        SaveProjectTo(*file);
+    return file && SaveProjectTo(*file);
 }
 
 void ProjectFiles::LoadProject() {
@@ -55,6 +54,7 @@ bool ProjectFiles::SaveProjectTo(const fs::path& file) {
         const std::string project = BuildProject(*ws, problems);
         ShowErrors(ui, std::exchange(problems, {}));
         WriteFileAtomic(file, project);
+        m_kept();
         return true;
     } catch (const std::exception& error) {
         ShowErrors(ui, problems);
@@ -64,6 +64,14 @@ bool ProjectFiles::SaveProjectTo(const fs::path& file) {
 }
 
 bool ProjectFiles::LoadProjectFrom(const fs::path& file) {
+    if (!Apply(file))
+        return false;
+    m_kept();
+    return true;
+}
+
+// The load as one undo step, closed before the customization counts as kept.
+bool ProjectFiles::Apply(const fs::path& file) {
     TemplateWorkspace* ws = m_context.workspace();
     if (!ws)
         return false;

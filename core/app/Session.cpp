@@ -82,7 +82,7 @@ void Session::FormClose() {
 }
 
 void Session::RecalculateTemplate() {
-    if (m_catalogPage.TemplateRoot().empty())
+    if (m_catalogPage.TemplateRoot().empty() || !ConfirmDiscard())
         return;
     UpdatesSuspended suspended(m_ui);
     // A new workspace replaces the old one only when the whole load succeeds, so a failed
@@ -105,6 +105,7 @@ void Session::RecalculateTemplate() {
     ShowInformation(m_ui, notices);
     m_workspace = std::move(ws);
     m_undo.Clear();
+    m_keptState = m_undo.history().State();
     m_pages.Reset();
     m_workflow.ShowLoadedTemplate();
     m_workflow.hoverTabVisible = m_workspace->hoverFile.has_value();
@@ -139,6 +140,19 @@ bool Session::OpenProject(const fs::path& file) {
     if (!m_workspace || m_workspace->templateId != templateId)
         return false;
     return m_projectFiles.LoadProjectFrom(file);
+}
+
+bool Session::HasUnsavedChanges() const { return m_workspace && m_undo.history().State() != m_keptState; }
+
+bool Session::ConfirmDiscard() {
+    if (!HasUnsavedChanges())
+        return true;
+    switch (m_ui.Confirm(texts::kSaveFirst)) {
+    case Answer::Yes: return m_projectFiles.SaveProject();
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+    }
+    return false;
 }
 
 void Session::Rebuildtemplate(ViewUpdate how) {

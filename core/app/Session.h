@@ -12,6 +12,7 @@
 #include "undo/UndoController.h"
 #include "workspace/TemplateWorkspace.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -48,6 +49,11 @@ public:
     // A project file opened with the program: its template is selected and loaded, then the
     // project applied. False after a failure, which has been shown to the user.
     bool OpenProject(const fs::path& file);
+    // Whether the customization changed since the template or a project was loaded or saved.
+    bool HasUnsavedChanges() const;
+    // Before work is dropped (exit, closing, another load): with unsaved changes the user is
+    // asked to save them first. False when the user chose to stay (Cancel, or no file saved).
+    bool ConfirmDiscard();
     // Rebuilds the page from the tables and brings the live preview up to date; a failure is
     // shown to the user. The toolbar's "Refresh" loads the page again whatever changed.
     void Rebuildtemplate() override { Rebuildtemplate(ViewUpdate::PatchWhenPossible); }
@@ -122,7 +128,9 @@ private:
     FilesPage m_filesPage{*this, m_platform, [this] { Notify(Aspect::Output); }};
     LivePreview m_preview{m_browsers};
     UndoController m_undo;
-    ProjectFiles m_projectFiles{*this, m_pages, m_preview, [this] { Notify(Aspect::Workspace); }};
+    ProjectFiles m_projectFiles{*this, m_pages, m_preview, [this] { Notify(Aspect::Workspace); },
+                                [this] { m_keptState = m_undo.history().State(); }};
+    std::uint64_t m_keptState = 0; // the undo state last loaded or saved
 };
 
 } // namespace quorlex

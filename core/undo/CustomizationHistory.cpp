@@ -61,17 +61,23 @@ void CustomizationHistory::Record(const std::string& label, const CustomizationS
     }
     if (!changed && step.files.empty())
         return;
+    step.state = m_nextState++;
     m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_done), m_steps.end());
     m_steps.push_back(std::move(step));
-    if (m_steps.size() > kCapacity)
+    if (m_steps.size() > kCapacity) {
+        m_firstState = m_steps.front().state;
         m_steps.pop_front();
+    }
     m_done = m_steps.size();
 }
 
 void CustomizationHistory::Clear() {
     m_steps.clear();
     m_done = 0;
+    m_firstState = m_nextState++;
 }
+
+std::uint64_t CustomizationHistory::State() const { return m_done > 0 ? m_steps[m_done - 1].state : m_firstState; }
 
 std::string CustomizationHistory::UndoCaption() const {
     return CanUndo() ? "Undo: " + m_steps[m_done - 1].label : "Undo";

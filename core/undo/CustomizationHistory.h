@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ public:
     std::string UndoCaption() const;
     std::string RedoCaption() const;
     size_t size() const { return m_steps.size(); }
+    // A number for the customization as the steps have left it: the same after an undo and
+    // redo back to it, another after any other step or a clear.
+    std::uint64_t State() const;
 
     // Puts the tables and menu files back as they were before the last step, or after the
     // next one. The menu files are written first: when one cannot be written, Error says why,
@@ -56,12 +60,15 @@ private:
         std::array<bool, kTableKindCount> visibleBefore{};
         std::array<bool, kTableKindCount> visibleAfter{};
         std::vector<FileChange> files;
+        std::uint64_t state = 0; // the State() once this step is applied
     };
 
     static RestoredParts Apply(const Step& step, bool undo, TemplateWorkspace& ws);
 
     std::deque<Step> m_steps;
-    size_t m_done = 0; // steps currently applied; the next undo is m_steps[m_done - 1]
+    size_t m_done = 0;              // steps currently applied; the next undo is m_steps[m_done - 1]
+    std::uint64_t m_firstState = 0; // the State() with no step applied
+    std::uint64_t m_nextState = 1;
 };
 
 } // namespace quorlex

@@ -407,6 +407,33 @@ private slots:
         QCOMPARE(aroundBar.count, 0);
     }
 
+    void exitAndTheCloseBoxAskBeforeUnsavedWorkIsDropped() {
+        GuiFixture f;
+        OpenHarbor(f);
+        f.window().show();
+        ColorsPanel* panel = f.window().customizeView()->colorsPanel();
+        ClickRow(panel->titleList(), 2);
+        ClickRow(panel->swatchList(), 10);
+        QVERIFY(f.session().HasUnsavedChanges());
+
+        QPushButton* exit = f.window().findChild<QPushButton*>(QStringLiteral("Exit"));
+        QVERIFY(exit);
+        f.ui().answers = {Answer::Cancel};
+        exit->click();
+        QVERIFY(f.window().isVisible());
+        QCOMPARE(f.ui().questions.back(), std::string("Save the changes to a project first?"));
+        QVERIFY(f.ui().errors.empty());
+        f.ui().answers = {Answer::Cancel};
+        QVERIFY(!f.window().close());
+        QVERIFY(f.window().isVisible());
+
+        const size_t asked = f.ui().questions.size();
+        f.ui().answers = {Answer::No};
+        exit->click();
+        QVERIFY(!f.window().isVisible());
+        QCOMPARE(f.ui().questions.size(), asked + 1); // once: the close event does not ask again
+    }
+
     void titleBarCloseRemovesTheCatalogFile() {
         GuiFixture f;
         f.Start();

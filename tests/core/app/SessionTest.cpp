@@ -197,3 +197,43 @@ TEST(RowStyle, ZebraRowsAndNavySelection) {
     EXPECT_TRUE(RowStyle::WhiteText(true));
     EXPECT_FALSE(RowStyle::WhiteText(false));
 }
+
+TEST_F(SessionTest, UnsavedChangesAreOfferedForSavingBeforeTheyAreDropped) {
+    WriteSmallPackage(app);
+    Start();
+    Select(0);
+    session.RecalculateTemplate();
+    EXPECT_FALSE(session.HasUnsavedChanges());
+    EXPECT_TRUE(session.ConfirmDiscard());
+    session.RecalculateTemplate();
+    EXPECT_TRUE(ui.questions.empty()) << "a load without changes asks nothing";
+
+    session.colorsPage().TitleClicked(0);
+    session.colorsPage().SwatchClicked(5);
+    ASSERT_TRUE(session.HasUnsavedChanges());
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(session.ConfirmDiscard());
+    EXPECT_EQ(ui.questions.back(), "Save the changes to a project first?");
+    ui.answers = {Answer::Yes};
+    EXPECT_FALSE(session.ConfirmDiscard()) << "the save dialog was cancelled: stay";
+    ui.answers = {Answer::Yes};
+    ui.savePaths = {app.path() / "kept.tpp"};
+    EXPECT_TRUE(session.ConfirmDiscard());
+    EXPECT_TRUE(app.Exists("kept.tpp"));
+    EXPECT_FALSE(session.HasUnsavedChanges());
+
+    session.Undo();
+    EXPECT_TRUE(session.HasUnsavedChanges());
+    session.Redo();
+    EXPECT_FALSE(session.HasUnsavedChanges()) << "back where the project was saved";
+    session.Undo();
+    ui.answers = {Answer::Cancel};
+    const std::string value = session.workspace()->tables.colors[0].value;
+    session.RecalculateTemplate();
+    EXPECT_EQ(session.workspace()->tables.colors[0].value, value) << "Cancel keeps the work";
+    EXPECT_TRUE(session.CanRedo());
+    ui.answers = {Answer::No};
+    session.RecalculateTemplate();
+    EXPECT_FALSE(session.CanRedo());
+    EXPECT_FALSE(session.HasUnsavedChanges());
+}

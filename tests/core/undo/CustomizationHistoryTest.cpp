@@ -172,6 +172,7 @@ TEST_F(CustomizationHistoryTest, TheOldestStepsGoBeyondTwoHundredAndALoadForgets
     session.Undo();
     EXPECT_NE(app.Read("templates/pkg/template/css/main.css").find("#000080"), std::string::npos);
 
+    ui.answers = {Answer::No}; // do not save the changes first
     session.RecalculateTemplate();
     EXPECT_FALSE(session.CanUndo());
     EXPECT_FALSE(session.CanRedo());
