@@ -39,10 +39,13 @@ bool QtPlatform::CopyFolderInteractive(const fs::path& from, const fs::path& to)
         return !progress.wasCanceled();
     };
     questions.askOverwrite = [&](const fs::path& target) {
-        const auto answer =
-            QMessageBox::question(m_window, QApplication::applicationName(),
-                                  QObject::tr("\"%1\" already exists. Replace it?").arg(PathToQt(target)),
-                                  QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel);
+        // The question belongs to the progress box, which blocks the main window: only on top of
+        // it does the question take clicks and keys.
+        progress.show();
+        const auto answer = QMessageBox::question(
+            &progress, QApplication::applicationName(),
+            QObject::tr("\"%1\" already exists. Replace it?").arg(PathToQt(target)),
+            QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
         switch (answer) {
         case QMessageBox::Yes: return OverwriteAnswer::Yes;
         case QMessageBox::YesToAll: return OverwriteAnswer::YesToAll;

@@ -28,6 +28,26 @@ MenuTree ReadMenu(const fs::path& file, UnreadableMenu missing) {
     return tree;
 }
 
+size_t CountItems(const MenuTree& tree) {
+    size_t count = 0;
+    for (const MenuNode& node : tree)
+        count += 1 + CountItems(node.children);
+    return count;
+}
+
+// The largest menu a page takes; beyond it the substitution would fail later with a message
+// about the page, not the menu.
+constexpr size_t kMaxMenuHtml = size_t{16} << 20;
+
+std::string MenuHtmlOf(const MenuVariable& menu, const MenuTree& tree) {
+    std::string html = RenderMenuHtml(tree);
+    if (html.size() > kMaxMenuHtml)
+        throw Error("The menu \"" + menu.title + "\" is too large: its " + std::to_string(CountItems(tree)) +
+                    " items make " + std::to_string(html.size() >> 20) + " MB of page text, more than " +
+                    std::to_string(kMaxMenuHtml >> 20) + " MB.");
+    return html;
+}
+
 } // namespace
 
 std::vector<Replacement>& TableSubstitution::NewTable() { return m_tables.emplace_back(); }
@@ -68,7 +88,7 @@ TableSubstitution& TableSubstitution::AddMenus(const TemplateWorkspace& ws, Unre
     auto& rows = NewTable();
     for (const auto& menu : ws.tables.menus) {
         const MenuTree tree = ReadMenu(ws.PackageFile(menu.folder + "menu.lyo"), missing);
-        rows.push_back({menu.var, Keep(RenderMenuHtml(tree))});
+        rows.push_back({menu.var, Keep(MenuHtmlOf(menu, tree))});
         rows.push_back({menu.menuClass, Keep(MenuClassText(tree))});
     }
     return *this;

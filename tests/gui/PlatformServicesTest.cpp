@@ -5,7 +5,10 @@
 #include "support/TestFolder.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -43,6 +46,35 @@ private slots:
         QVERIFY(platform.RecycleFolder(m_home.path() / "pkg/template"));
         QVERIFY(!m_home.Exists("pkg/template"));
         QCOMPARE(m_home.Read("site/index.html"), std::string("my site"));
+    }
+
+    // A second export into the same folder: the overwrite question comes on top of the progress
+    // box, takes the keyboard, and "Yes to all" replaces every file.
+    void theOverwriteQuestionOfASecondCopyIsAnsweredByKeyboard() {
+        m_home.Write("out/template/index.html", "new page");
+        m_home.Write("out/template/css/main.css", "new css");
+        m_home.Write("target/template/index.html", "old page");
+        m_home.Write("target/template/css/main.css", "old css");
+        QWidget window;
+        window.resize(640, 480);
+        window.show();
+        QtPlatform platform;
+        platform.SetWindow(&window);
+        bool onTop = false;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            answer.stop();
+            onTop = qobject_cast<QProgressDialog*>(box->parentWidget()) != nullptr;
+            QTest::keyClick(box, Qt::Key_A, Qt::AltModifier); // "Yes to &All"
+        });
+        answer.start(10);
+        QVERIFY(platform.CopyFolderInteractive(m_home.path() / "out/template", m_home.path() / "target"));
+        QVERIFY(onTop);
+        QCOMPARE(m_home.Read("target/template/index.html"), std::string("new page"));
+        QCOMPARE(m_home.Read("target/template/css/main.css"), std::string("new css"));
     }
 
     void aLocalPageLoadsOnlyFromItsOwnFolder() {

@@ -237,3 +237,20 @@ TEST_F(SessionTest, UnsavedChangesAreOfferedForSavingBeforeTheyAreDropped) {
     EXPECT_FALSE(session.CanRedo());
     EXPECT_FALSE(session.HasUnsavedChanges());
 }
+
+TEST_F(SessionTest, AMenuTooLargeForAPageIsNamedWithItsSizeUnderTheLoadMessage) {
+    WriteSmallPackage(app);
+    std::string menu = "pd_menu_01\r\n";
+    const std::string caption(1000, 'x');
+    for (int i = 0; i < 20000; ++i)
+        menu += "\t" + caption + "|#|\r\n";
+    app.Write("templates/pkg/menus/main/menu.lyo", menu);
+    Start();
+    Select(0);
+    session.RecalculateTemplate();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(FirstLines(ui.errors).front(), texts::kLoadFailed);
+    EXPECT_NE(ui.errors[0].find("The menu \"Main\" is too large: its 20001 items make 20 MB of page text"),
+              std::string::npos)
+        << ui.errors[0];
+}
