@@ -83,6 +83,13 @@ private slots:
         QTest::keyClick(tree, Qt::Key_Up, Qt::AltModifier);
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
 
+        // A first-level item stays under the root: Alt+Left changes nothing.
+        const std::string before = ReadFileBytes(f.folder().path() / "templates/harbor/menus/main/menu.lyo");
+        ClickItem(tree, tree->ItemAt({0, 7}));
+        QTest::keyClick(tree, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QCOMPARE(ReadFileBytes(f.folder().path() / "templates/harbor/menus/main/menu.lyo"), before);
+
         // Alpha is dragged up onto "Home" and lands right before it.
         ClickItem(tree, tree->ItemAt({0, 6}));
         QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Alpha|#|"));
