@@ -11,7 +11,9 @@
 #include "util/TextSearch.h"
 
 #include <algorithm>
+#include <atomic>
 #include <set>
+#include <unistd.h>
 
 namespace quorlex {
 namespace {
@@ -29,6 +31,7 @@ std::string LinkElement(const StyleSheetEntry& sheet) {
 // One run over one workspace; keeps the lists of refused and uncopied files as it goes.
 constexpr const char* kStagingFolder = ".quorlex-staging";
 constexpr const char* kLockFile = ".quorlex-lock";
+constexpr const char* kDiscardPrefix = ".quorlex-discard-";
 constexpr const char* kBusy = "Another generation of this template is still running, in another window or a script. "
                               "Try again when it has finished.";
 
@@ -41,7 +44,8 @@ public:
           m_build(m_staging / m_output.filename()) {}
     ~GenerationRun() {
         std::error_code ignored;
-        fs::remove_all(m_staging, ignored);
+        if (m_discard.empty())
+            fs::remove_all(m_staging, ignored);
     }
     GenerationRun(const GenerationRun&) = delete;
     GenerationRun& operator=(const GenerationRun&) = delete;
@@ -73,7 +77,17 @@ public:
         if (m_options.expressionWeb)
             WriteVariant(TemplateVariant::ExpressionWeb);
         ReplaceFolder(m_build, m_output);
+        // The old site goes with the staging folder, under a name no other run uses.
+        static std::atomic<unsigned> runs{0};
+        const fs::path discard = m_staging.parent_path() / (std::string(kDiscardPrefix) + std::to_string(::getpid()) +
+                                                            "-" + std::to_string(++runs));
+        std::error_code ec;
+        fs::rename(m_staging, discard, ec);
+        m_discard = ec ? m_staging : discard;
     }
+
+    // The folder with the old site, to delete once the run is over.
+    const fs::path& discard() const { return m_discard; }
 
 private:
     // The site is made in a folder of the program's own beside the output folder and takes its
@@ -81,6 +95,9 @@ private:
     // goes first.
     void PrepareBuildFolder() {
         std::error_code ec;
+        for (fs::directory_iterator it(m_staging.parent_path(), ec), end; !ec && it != end; it.increment(ec))
+            if (it->path().filename().string().rfind(kDiscardPrefix, 0) == 0)
+                fs::remove_all(it->path(), ec);
         fs::remove_all(m_staging, ec);
         const std::error_code emptied = ec;
         if (fs::exists(fs::symlink_status(m_staging, ec)))
@@ -205,6 +222,7 @@ private:
     const fs::path m_output;
     const fs::path m_staging;
     const fs::path m_build;
+    fs::path m_discard;
     PackagePathResolver m_source{m_ws.TemplateFolder}; // one for the run, so folder listings are read once
     TableSubstitution m_tables;                        // built once, applied to the page and every stylesheet
     std::string m_page;                                // the finished page as written
@@ -229,7 +247,15 @@ fs::path OutputFolder(const TemplateWorkspace& ws) {
 }
 
 void SiteGenerator::Generate(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result) {
-    GenerationRun(ws, options, result, m_scratch, m_lockPatience).Run();
+    if (m_cleanup.valid())
+        m_cleanup.wait();
+    GenerationRun run(ws, options, result, m_scratch, m_lockPatience);
+    run.Run();
+    // The old site is deleted while the caller goes on.
+    m_cleanup = std::async(std::launch::async, [old = run.discard()] {
+        std::error_code ignored;
+        fs::remove_all(old, ignored);
+    });
 }
 
 std::string RefusedFilesMessage(const GenerationResult& result) {

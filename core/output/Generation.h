@@ -3,6 +3,7 @@
 #include "workspace/TemplateWorkspace.h"
 
 #include <chrono>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -42,11 +43,13 @@ public:
     // second generation of it waits a few seconds, then fails. Throws Error when a source
     // cannot be read or a file cannot be written, and the last site stays; `result` then holds
     // what was produced so far. The code texts are set only once the page and stylesheets exist.
+    // The old site is deleted in the background; the next run and the destructor wait for it.
     void Generate(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result);
 
 private:
     std::chrono::milliseconds m_lockPatience;
     std::string m_scratch;
+    std::future<void> m_cleanup; // deletes the last run's old site; waited for by the next run
 };
 
 // The messages naming refused and uncopied files; empty text when there are none.

@@ -34,7 +34,7 @@ FileLock::FileLock(const fs::path& file, std::chrono::milliseconds patience, con
 
 FileLock::~FileLock() { ::close(m_fd); }
 
-void ReplaceFolder(const fs::path& fresh, const fs::path& target) {
+fs::path ReplaceFolder(const fs::path& fresh, const fs::path& target) {
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(target, ec);
     if (fs::is_symlink(status))
@@ -42,7 +42,7 @@ void ReplaceFolder(const fs::path& fresh, const fs::path& target) {
     if (!fs::exists(fs::symlink_status(target, ec))) {
         if (::rename(fresh.c_str(), target.c_str()) != 0)
             throw Error(FileErrorText(target, "create", errno));
-        return;
+        return {};
     }
     if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0) {
         if (errno != EINVAL && errno != ENOSYS)
@@ -56,10 +56,9 @@ void ReplaceFolder(const fs::path& fresh, const fs::path& target) {
             ::rename(old.c_str(), target.c_str());
             throw Error(FileErrorText(target, "replace", code));
         }
-        fs::remove_all(old, ec);
-        return;
+        return old;
     }
-    fs::remove_all(fresh, ec); // the old folder, now under the fresh one's name
+    return fresh; // the old folder, now under the fresh one's name
 }
 
 } // namespace quorlex
