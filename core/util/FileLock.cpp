@@ -48,7 +48,7 @@ fs::path ReplaceFolder(const fs::path& fresh, const fs::path& target) {
         if (errno != EINVAL && errno != ENOSYS)
             throw Error(FileErrorText(target, "replace", errno));
         // Without an exchange the old folder steps aside first.
-        const fs::path old = fresh.string() + "-old";
+        fs::path old = fresh.string() + "-old";
         if (::rename(target.c_str(), old.c_str()) != 0)
             throw Error(FileErrorText(target, "replace", errno));
         if (::rename(fresh.c_str(), target.c_str()) != 0) {
