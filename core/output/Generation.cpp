@@ -247,8 +247,7 @@ fs::path OutputFolder(const TemplateWorkspace& ws) {
 }
 
 void SiteGenerator::Generate(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result) {
-    if (m_cleanup.valid())
-        m_cleanup.wait();
+    WaitForCleanup();
     GenerationRun run(ws, options, result, m_scratch, m_lockPatience);
     run.Run();
     // The old site is deleted while the caller goes on.
@@ -256,6 +255,11 @@ void SiteGenerator::Generate(const TemplateWorkspace& ws, const TemplateOptions&
         std::error_code ignored;
         fs::remove_all(old, ignored);
     });
+}
+
+void SiteGenerator::WaitForCleanup() {
+    if (m_cleanup.valid())
+        m_cleanup.wait();
 }
 
 std::string RefusedFilesMessage(const GenerationResult& result) {

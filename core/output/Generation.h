@@ -45,6 +45,8 @@ public:
     // what was produced so far. The code texts are set only once the page and stylesheets exist.
     // The old site is deleted in the background; the next run and the destructor wait for it.
     void Generate(const TemplateWorkspace& ws, const TemplateOptions& options, GenerationResult& result);
+    // Waits until the last run's old site is deleted.
+    void WaitForCleanup();
 
 private:
     std::chrono::milliseconds m_lockPatience;
