@@ -4,6 +4,7 @@
 #include "preview/TableSubstitution.h"
 #include "util/Error.h"
 #include "util/FileLock.h"
+#include "util/FolderCopy.h"
 #include "util/NativeNames.h"
 #include "util/PackagePath.h"
 #include "util/PathUtils.h"

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <stdio.h>
 #include <sys/file.h>
 #include <thread>
 #include <unistd.h>
@@ -33,32 +32,5 @@ FileLock::FileLock(const fs::path& file, std::chrono::milliseconds patience, con
 }
 
 FileLock::~FileLock() { ::close(m_fd); }
-
-fs::path ReplaceFolder(const fs::path& fresh, const fs::path& target) {
-    std::error_code ec;
-    const fs::file_status status = fs::symlink_status(target, ec);
-    if (fs::is_symlink(status))
-        fs::remove(target, ec); // the link itself, never what it points to
-    if (!fs::exists(fs::symlink_status(target, ec))) {
-        if (::rename(fresh.c_str(), target.c_str()) != 0)
-            throw Error(FileErrorText(target, "create", errno));
-        return {};
-    }
-    if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0) {
-        if (errno != EINVAL && errno != ENOSYS)
-            throw Error(FileErrorText(target, "replace", errno));
-        // Without an exchange the old folder steps aside first.
-        fs::path old = fresh.string() + "-old";
-        if (::rename(target.c_str(), old.c_str()) != 0)
-            throw Error(FileErrorText(target, "replace", errno));
-        if (::rename(fresh.c_str(), target.c_str()) != 0) {
-            const int code = errno;
-            ::rename(old.c_str(), target.c_str());
-            throw Error(FileErrorText(target, "replace", code));
-        }
-        return old;
-    }
-    return fresh; // the old folder, now under the fresh one's name
-}
 
 } // namespace quorlex

@@ -5,6 +5,9 @@
 #include "util/PackagePath.h"
 #include "util/TextFile.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <optional>
 #include <vector>
 
@@ -151,6 +154,33 @@ bool CopyFolderContents(const fs::path& from, const fs::path& root, const Folder
     if (questions.progress)
         questions.progress(items.size(), items.size());
     return true;
+}
+
+fs::path ReplaceFolder(const fs::path& fresh, const fs::path& target) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(target, ec);
+    if (fs::is_symlink(status))
+        fs::remove(target, ec); // the link itself, never what it points to
+    if (!fs::exists(fs::symlink_status(target, ec))) {
+        if (::rename(fresh.c_str(), target.c_str()) != 0)
+            throw Error(FileErrorText(target, "create", errno));
+        return {};
+    }
+    if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS)
+            throw Error(FileErrorText(target, "replace", errno));
+        // Without an exchange the old folder steps aside first.
+        fs::path old = fresh.string() + "-old";
+        if (::rename(target.c_str(), old.c_str()) != 0)
+            throw Error(FileErrorText(target, "replace", errno));
+        if (::rename(fresh.c_str(), target.c_str()) != 0) {
+            const int code = errno;
+            ::rename(old.c_str(), target.c_str());
+            throw Error(FileErrorText(target, "replace", code));
+        }
+        return old;
+    }
+    return fresh; // the old folder, now under the fresh one's name
 }
 
 } // namespace quorlex

@@ -38,4 +38,11 @@ bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const Fol
 // below `root` is a symbolic link, and when a file cannot be copied.
 bool CopyFolderContents(const fs::path& from, const fs::path& root, const FolderCopyQuestions& questions);
 
+// Puts the complete folder `fresh` in the place of `target` in one step where the file system
+// can exchange the two (a reader sees the old folder or the new one, never a half). `fresh`
+// must be on the same file system. Returns where the old folder is now, for the caller to
+// delete (empty when there was none). Throws Error when the new folder cannot take the place;
+// the old one then stays.
+fs::path ReplaceFolder(const fs::path& fresh, const fs::path& target);
+
 } // namespace quorlex
