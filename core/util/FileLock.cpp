@@ -1,7 +1,6 @@
 #include "util/FileLock.h"
 
 #include "util/Error.h"
-#include "util/NativeNames.h"
 #include "util/TextFile.h"
 
 #include <cerrno>
