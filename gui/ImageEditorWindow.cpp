@@ -126,10 +126,10 @@ QWidget* ImageEditorWindow::BuildToolBar() {
         m_channels[i] = new QCheckBox(captions[i]);
         m_channels[i]->setObjectName(captions[i].mid(1));
         adjustments->addWidget(m_channels[i]);
-        connect(m_channels[i], &QCheckBox::toggled, this, Guarded(m_session.ui(), [this, i](bool on) {
-                    GuardedCall(m_session.ui(), [&] { m_page.editor().SetChannel(static_cast<Channel>(i), on); });
-                    ShowState();
-                }));
+        connect(m_channels[i], &QCheckBox::toggled, this, [this, i](bool on) {
+            GuardedCall(m_session.ui(), [&] { m_page.editor().SetChannel(static_cast<Channel>(i), on); });
+            ShowState();
+        });
     }
     adjustments->addSpacing(20);
     adjustments->addWidget(new QLabel(QStringLiteral("Brightness:")));
@@ -144,10 +144,10 @@ QWidget* ImageEditorWindow::BuildToolBar() {
     m_value->setMinimumWidth(40);
     adjustments->addWidget(m_value);
     adjustments->addStretch();
-    connect(m_brightness, &QSlider::valueChanged, this, Guarded(m_session.ui(), [this](int value) {
-                GuardedCall(m_session.ui(), [&] { m_page.editor().SetBrightness(value); });
-                ShowState();
-            }));
+    connect(m_brightness, &QSlider::valueChanged, this, [this](int value) {
+        GuardedCall(m_session.ui(), [&] { m_page.editor().SetBrightness(value); });
+        ShowState();
+    });
 
     auto* layout = new QVBoxLayout(bar);
     layout->setContentsMargins(6, 4, 6, 4);

@@ -39,10 +39,11 @@ ImagesPanel::ImagesPanel(Session& session, QWidget* parent)
     connect(m_titles, &QListWidget::itemSelectionChanged, this, select);
     connect(m_titles, &QListWidget::itemClicked, this, select);
     connect(m_titles, &QListWidget::itemDoubleClicked, this, &ImagesPanel::OpenBrowser);
-    connect(m_files, &QListWidget::itemClicked, this, Guarded(m_session.ui(), [this](QListWidgetItem* item) {
-                GuardedCall(m_session.ui(), [&] { m_page.FileClicked(static_cast<size_t>(m_files->row(item))); });
-                Render();
-            }));
+    // The list shows the row's file again also after a failed click.
+    connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        GuardedCall(m_session.ui(), [&] { m_page.FileClicked(static_cast<size_t>(m_files->row(item))); });
+        Render();
+    });
     connect(m_presets, &PresetPanel::valuesChanged, this, &ImagesPanel::Render);
     connect(m_editor, &ImageEditorWindow::imageSaved, this, &ImagesPanel::Render);
     Render();
