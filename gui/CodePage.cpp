@@ -93,7 +93,7 @@ void CodePage::CopyToClipboard(CodeTab tab) {
     editor(tab)->copy();
 }
 
-void CodePage::SaveFile(CodeTab tab) { SaveCodeFile(tab, FromQt(editor(tab)->text()), m_session.ui()); }
+void CodePage::SaveFile(CodeTab tab) { SaveCodeFile(tab, FromQt(editor(tab)->text()), m_session.PackageEncoding(), m_session.ui()); }
 
 void CodePage::ShowGeneration() {
     editor(CodeTab::Html)->setText(ToQt(m_session.filesPage().generation().htmlCode));

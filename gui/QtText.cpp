@@ -1,15 +1,14 @@
 #include "QtText.h"
 
-#include "util/Cp1252.h"
 
 #include <QFile>
 #include <QTextDocument>
 
 namespace quorlex {
 
-QString ToQt(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
+QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
-std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
+std::string FromQt(const QString& text) { return text.toStdString(); }
 
 QString PlainToolTip(const QString& text) {
     return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;

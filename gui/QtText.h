@@ -6,7 +6,7 @@
 
 namespace quorlex {
 
-// Program text (Windows-1252 bytes) to and from Qt strings.
+// Program text (UTF-8) to and from Qt strings.
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 

@@ -5,7 +5,6 @@
 #include "ports/FilesystemPlatform.h"
 #include "ports/NullBrowsers.h"
 #include "ports/StreamUi.h"
-#include "util/Cp1252.h"
 #include "util/FolderCopy.h"
 #include "util/NativeNames.h"
 #include "util/PackagePath.h"
@@ -127,7 +126,7 @@ int Generate(const CommandLine& command, Session& session, StreamUi& ui, std::os
 // A catalog field on one line of the list: TAB, line ends and the backslash are escaped.
 std::string ListField(const std::string& text) {
     std::string field;
-    for (const char c : Cp1252ToUtf8(text)) {
+    for (const char c : text) {
         switch (c) {
         case '\t': field += "\\t"; break;
         case '\n': field += "\\n"; break;

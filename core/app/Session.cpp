@@ -122,7 +122,8 @@ bool Session::OpenProject(const fs::path& file) {
     std::string templateId;
     try {
         const std::vector<std::string> lines = SplitLines(ReadFileBytes(file));
-        templateId = lines.empty() ? std::string() : lines.front();
+        // The package, and so its encoding, is not known yet: UTF-8 when the line is valid UTF-8.
+        templateId = lines.empty() ? std::string() : DecodeOwnText(lines.front(), TextEncoding::Utf8);
     } catch (const std::exception& error) {
         m_ui.ShowError(UserMessage(error));
         return false;

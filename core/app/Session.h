@@ -98,6 +98,8 @@ public:
     // The loaded package, if any load has succeeded.
     const TemplateWorkspace* workspace() const override { return m_workspace ? &*m_workspace : nullptr; }
     TemplateWorkspace* workspace() override { return m_workspace ? &*m_workspace : nullptr; }
+    // The loaded package's encoding, for files written for it; UTF-8 without a package.
+    TextEncoding PackageEncoding() const { return m_workspace ? m_workspace->encoding : TextEncoding::Utf8; }
     ColorsPage& colorsPage() { return m_pages.colors; }
     FontsPage& fontsPage() { return m_pages.fonts; }
     LayoutsPage& layoutsPage() { return m_pages.layouts; }

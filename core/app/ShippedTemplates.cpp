@@ -1,5 +1,6 @@
 #include "app/ShippedTemplates.h"
 
+#include "util/PackageText.h"
 #include "util/Error.h"
 #include "util/PackagePath.h"
 #include "util/TextFile.h"
@@ -21,7 +22,7 @@ std::vector<std::string> ListedFolders(const fs::path& file) {
     if (!fs::exists(file, ec))
         return {};
     std::vector<std::string> folders;
-    for (const auto& line : ReadLines(file))
+    for (const auto& line : ReadTextLines(file))
         if (!line.empty())
             folders.push_back(line);
     return folders;

@@ -2,6 +2,7 @@
 
 #include "util/Error.h"
 #include "util/PackagePath.h"
+#include "util/PackageText.h"
 #include "util/TextFile.h"
 #include "workspace/XmlDocument.h"
 #include "workspace/XmlEncoding.h"
@@ -44,7 +45,7 @@ TemplateEntry Repaired(const TemplateEntry& entry, bool& damaged) {
 
 TemplateEntry TemplateCatalog::ReadEntry(PackagePathResolver& templatesFolder, const std::string& folder) {
     try {
-        const auto lines = ReadLines(templatesFolder.Resolve(folder + "\\settings.tps"));
+        const auto lines = ReadTextLines(templatesFolder.Resolve(folder + "\\settings.tps"));
         if (lines.size() >= 3)
             return {lines[0], lines[1], folder};
     } catch (const Error&) {
@@ -63,7 +64,7 @@ std::string TemplateCatalog::CatalogXml(const std::vector<TemplateEntry>& entrie
         xml += "</item>\r\n";
     }
     xml += "</channel></settings>\r\n";
-    return xml;
+    return EncodeText(xml, TextEncoding::Cp1252, Escapes::Xml);
 }
 
 std::vector<TemplateEntry> TemplateCatalog::ParseCatalogXml(const fs::path& file) {
@@ -92,7 +93,7 @@ void TemplateCatalog::Reload_template_list(const fs::path& appFolder) {
     m_damaged.clear();
     const fs::path templatesFolder = appFolder / "templates";
     PackagePathResolver resolver(templatesFolder);
-    const auto folders = ReadLines(resolver.Resolve("templates.tps"));
+    const auto folders = ReadTextLines(resolver.Resolve("templates.tps"));
     std::vector<TemplateEntry> entries;
     std::vector<std::string> damaged;
     for (const auto& folder : folders) {

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "util/TextSearch.h"
+
 #include <string>
 #include <vector>
 
 namespace quorlex {
 
-// Ascending order without regard to letter case; digits come before letters and numbers
-// compare as text ("72" before "9").
-bool LessNoCase(const std::string& a, const std::string& b);
-
-// The entries in that order, each exact text once.
+// The entries in ascending order without regard to letter case (LessNoCase: digits before
+// letters, numbers compared as text, "72" before "9"), each exact text once.
 std::vector<std::string> SortedDistinct(const std::vector<std::string>& entries);
 
 // Inserts the text at its place in a list kept in that order; returns its index.

@@ -16,15 +16,6 @@ std::string ExtensionOf(const std::string& name) {
 
 } // namespace
 
-bool SameTextNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 bool IsJpegName(const std::string& name) {
     const std::string ext = ExtensionOf(name);
     return SameTextNoCase(ext, ".jpg") || SameTextNoCase(ext, ".jpeg");

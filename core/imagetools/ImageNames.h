@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/TextSearch.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,8 +19,6 @@ constexpr const char* kPlainImageName =
     "The name of the image cannot contain \"/\" or \"\\\" or be \"..\": it is saved beside the edited image.";
 } // namespace imagetexts
 
-// Equal program texts, letter case not counted.
-bool SameTextNoCase(std::string_view a, std::string_view b);
 
 // True for names ending in ".jpg" or ".jpeg" in any letter case.
 bool IsJpegName(const std::string& name);

@@ -23,7 +23,7 @@ void MenuPresets::Save() {
         return;
     }
     if (const std::optional<fs::path> file = NewPresetFile(*ws))
-        SaveNew(*ws, [&] { WriteMenuTree(m_page.tree(), *file); });
+        SaveNew(*ws, [&] { WriteMenuTree(m_page.tree(), *file, ws->encoding); });
 }
 
 void MenuPresets::Load() {

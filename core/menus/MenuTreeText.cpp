@@ -54,9 +54,9 @@ void ParseMenuTree(MenuTree& tree, std::string_view text) {
     }
 }
 
-void ReadMenuTree(MenuTree& tree, const fs::path& file) {
+void ReadMenuTree(MenuTree& tree, const fs::path& file, TextEncoding encoding) {
     const std::string bytes = ReadFileBytes(file);
-    ParseMenuTree(tree, bytes);
+    ParseMenuTree(tree, DecodeOwnText(bytes, encoding));
 }
 
 std::string MenuTreeToText(const MenuTree& tree) {
@@ -66,6 +66,8 @@ std::string MenuTreeToText(const MenuTree& tree) {
     return text;
 }
 
-void WriteMenuTree(const MenuTree& tree, const fs::path& file) { WriteFileAtomic(file, MenuTreeToText(tree)); }
+void WriteMenuTree(const MenuTree& tree, const fs::path& file, TextEncoding encoding) {
+    WriteFileAtomic(file, EncodeOwnText(MenuTreeToText(tree), encoding));
+}
 
 } // namespace quorlex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menus/MenuNode.h"
+#include "util/TextEncoding.h"
 
 #include <filesystem>
 #include <string>
@@ -15,13 +16,14 @@ namespace fs = std::filesystem;
 // one level deeper than the line before; the tree then holds the nodes read so far.
 void ParseMenuTree(MenuTree& tree, std::string_view text);
 
-// Reads a menu tree file; when the file cannot be opened the tree is left unchanged.
-void ReadMenuTree(MenuTree& tree, const fs::path& file);
+// Reads a menu tree file of a package in `encoding`; when the file cannot be opened the tree
+// is left unchanged.
+void ReadMenuTree(MenuTree& tree, const fs::path& file, TextEncoding encoding);
 
 // The menu tree text: pre-order, one TAB per level, CR LF after every line.
 std::string MenuTreeToText(const MenuTree& tree);
 
-// Writes the menu tree text, replacing the file atomically.
-void WriteMenuTree(const MenuTree& tree, const fs::path& file);
+// Writes the menu tree text in `encoding`, replacing the file atomically.
+void WriteMenuTree(const MenuTree& tree, const fs::path& file, TextEncoding encoding);
 
 } // namespace quorlex

@@ -32,6 +32,8 @@ fs::path MenusPage::MenuFile(const std::string& name) const {
     return m_context.workspace()->PackageFile(SelectedRow()->folder + name);
 }
 
+TextEncoding MenusPage::Encoding() const { return m_context.workspace()->encoding; }
+
 void MenusPage::SelectFirst() { m_selectedNode = m_tree.empty() ? std::nullopt : std::optional<NodePath>(NodePath{0}); }
 
 void MenusPage::lvMenuselected() {
@@ -40,7 +42,7 @@ void MenusPage::lvMenuselected() {
     m_tree.clear();
     m_selectedNode.reset();
     RunPageAction(m_context.ui(), menutexts::kLoadFailed, FailureBox::Information,
-                  [&] { ParseMenuTree(m_tree, ReadFileBytes(MenuFile("menu.lyo"))); });
+                  [&] { ReadMenuTree(m_tree, MenuFile("menu.lyo"), Encoding()); });
     ++m_loads;
     SelectFirst();
 }
@@ -52,7 +54,7 @@ void MenusPage::ShowSelectedRow() {
     // A file the undo removed leaves the tree empty, as it was before the step.
     RunPageAction(m_context.ui(), menutexts::kLoadFailed, FailureBox::Information, [&] {
         if (const std::optional<std::string> bytes = ReadFileIfPresent(MenuFile("menu.lyo")))
-            ParseMenuTree(m_tree, *bytes);
+            ParseMenuTree(m_tree, DecodeOwnText(*bytes, Encoding()));
     });
     ++m_loads;
     if (!m_selectedNode || !NodeAt(m_tree, *m_selectedNode))
@@ -150,7 +152,7 @@ void MenusPage::Move(OutlineMove move) {
 void MenusPage::SaveMenuState() {
     if (SelectedRow())
         RunPageAction(m_context.ui(), menutexts::kSaveFailed, FailureBox::Information,
-                      [&] { WriteMenuTree(m_tree, MenuFile("menu.lyo")); });
+                      [&] { WriteMenuTree(m_tree, MenuFile("menu.lyo"), Encoding()); });
     else
         m_context.ui().Inform(menutexts::kSaveFailed);
     m_context.Rebuildtemplate();
@@ -160,7 +162,7 @@ bool MenusPage::LoadTreeFile(const std::function<fs::path()>& file, const char* 
     // Read in full first: a damaged file leaves the tree and menu.lyo as they are.
     MenuTree tree;
     if (!RunPageAction(m_context.ui(), failure, FailureBox::Information,
-                       [&] { ParseMenuTree(tree, ReadFileBytes(file())); }))
+                       [&] { ReadMenuTree(tree, file(), Encoding()); }))
         return false;
     m_tree = std::move(tree);
     ++m_loads;
@@ -199,7 +201,7 @@ void MenusPage::SaveStructure() {
         return;
     }
     RunPageAction(m_context.ui(), menutexts::kStructureSaveFailed, FailureBox::Information,
-                  [&] { WriteMenuTree(m_tree, *file); });
+                  [&] { WriteMenuTree(m_tree, *file, Encoding()); });
 }
 
 void MenusPage::Default() {

@@ -75,6 +75,7 @@ public:
 
 private:
     fs::path MenuFile(const std::string& name) const;
+    TextEncoding Encoding() const;
     void SelectFirst();
 
     MenuDialogs* m_dialogs = nullptr;

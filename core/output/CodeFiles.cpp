@@ -25,12 +25,13 @@ SaveFileRequest CodeSaveRequest(CodeTab tab) {
             suffixes[index]};
 }
 
-bool SaveCodeFile(CodeTab tab, const std::string& text, Ui& ui) {
+bool SaveCodeFile(CodeTab tab, const std::string& text, TextEncoding encoding, Ui& ui) {
     const auto path = ui.AskSaveFile(CodeSaveRequest(tab));
     if (!path)
         return false;
     try {
-        WriteFileAtomic(*path, text.empty() ? std::string() : NormalizeLineEnds(text));
+        const Escapes escapes = tab == CodeTab::Css ? Escapes::Css : Escapes::Markup;
+        WriteFileAtomic(*path, text.empty() ? std::string() : EncodeText(NormalizeLineEnds(text), encoding, escapes));
         return true;
     } catch (const Error& error) {
         ui.ShowError(error.what());

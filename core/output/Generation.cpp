@@ -7,6 +7,7 @@
 #include "util/FolderCopy.h"
 #include "util/NativeNames.h"
 #include "util/PackagePath.h"
+#include "util/PackageText.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
 #include "util/TextSearch.h"
@@ -60,13 +61,13 @@ public:
         m_tables.AddLayouts(m_ws).AddColors(m_ws).AddFonts(m_ws, FullFontDeclaration);
         m_tables.AddMenus(m_ws, UnreadableMenu::Fails).AddImages(m_ws);
         const std::vector<std::string> staticFiles = StaticFileList();
-        std::string page = NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile("index.html")));
-        std::vector<std::string> sheets = ReadStyleSheets();
+        DecodedText page = ReadPageText(m_ws.PackageFile("index.html"));
+        std::vector<DecodedText> sheets = ReadStyleSheets();
         // One generation of a package at a time, in a window or from a script.
         const FileLock lock(m_ws.TemplateFolder / kLockFile, m_lockPatience, kBusy);
         PrepareBuildFolder();
         CopyStaticFiles(staticFiles);
-        WritePage(std::move(page));
+        WritePage(std::move(page.text), page.encoding);
         std::string lastSheet;
         for (size_t i = 0; i < m_ws.stylesheets.size(); ++i)
             WriteStyleSheet(m_ws.stylesheets[i], sheets[i], lastSheet);
@@ -74,9 +75,9 @@ public:
         m_result.cssCode = lastSheet;
         m_result.files.push_back("index.html");
         if (m_options.dreamweaverMx)
-            WriteVariant(TemplateVariant::DreamweaverMx);
+            WriteVariant(TemplateVariant::DreamweaverMx, page.encoding);
         if (m_options.expressionWeb)
-            WriteVariant(TemplateVariant::ExpressionWeb);
+            WriteVariant(TemplateVariant::ExpressionWeb, page.encoding);
         ReplaceFolder(m_build, m_output);
         // The old site goes with the staging folder, under a name no other run uses.
         static std::atomic<unsigned> runs{0};
@@ -151,7 +152,7 @@ private:
         if (!fs::exists(list, ec))
             return {};
         try {
-            return ReadLines(list);
+            return ReadTextLines(list);
         } catch (const Error& cause) {
             m_result.staticListFailure = std::string("Error Loading Static Files List...\r\n") + cause.what();
             return {};
@@ -178,40 +179,42 @@ private:
         }
     }
 
-    std::vector<std::string> ReadStyleSheets() {
-        std::vector<std::string> texts;
+    std::vector<DecodedText> ReadStyleSheets() {
+        std::vector<DecodedText> texts;
         for (const auto& sheet : m_ws.stylesheets) {
             const std::string relative = sheet.folder + sheet.filename;
-            texts.push_back(StaysInsideFolder(relative) ? NormalizeLineEnds(ReadFileBytes(m_ws.PackageFile(relative)))
-                                                        : std::string());
+            texts.push_back(StaysInsideFolder(relative) ? ReadStyleSheetText(m_ws.PackageFile(relative))
+                                                        : DecodedText{{}, TextEncoding::Utf8});
         }
         return texts;
     }
 
-    // The page links its stylesheets; its pass also copies the images.
-    void WritePage(std::string page) {
+    // The page links its stylesheets; its pass also copies the images. Each file is written in
+    // the encoding it was read in.
+    void WritePage(std::string page, TextEncoding encoding) {
         for (const auto& sheet : m_ws.stylesheets)
             ReplaceFirst(page, sheet.var, LinkElement(sheet));
         m_tables.Apply(page, m_scratch);
         CopyImages();
-        WriteIntoOwnFolder(m_build / "index.html", page);
+        WriteIntoOwnFolder(m_build / "index.html", EncodeText(page, encoding, Escapes::Markup));
         m_page = std::move(page);
     }
 
-    void WriteStyleSheet(const StyleSheetEntry& sheet, std::string& text, std::string& lastSheet) {
+    void WriteStyleSheet(const StyleSheetEntry& sheet, DecodedText& read, std::string& lastSheet) {
         const std::string relative = sheet.folder + sheet.filename;
         if (!Admit(relative))
             return;
-        m_tables.Apply(text, m_scratch);
+        m_tables.Apply(read.text, m_scratch);
         const fs::path target = JoinInOwnFolder(m_build, relative);
         CreateParentFolders(target);
-        WriteIntoOwnFolder(target, text);
+        WriteIntoOwnFolder(target, EncodeText(read.text, read.encoding, Escapes::Css));
         m_result.files.push_back(relative);
-        lastSheet = std::move(text);
+        lastSheet = std::move(read.text);
     }
 
-    void WriteVariant(TemplateVariant variant) {
-        WriteIntoOwnFolder(m_build / VariantFileName(variant), EditorTemplate(m_result.htmlCode, variant));
+    void WriteVariant(TemplateVariant variant, TextEncoding encoding) {
+        WriteIntoOwnFolder(m_build / VariantFileName(variant),
+                           EncodeText(EditorTemplate(m_result.htmlCode, variant), encoding, Escapes::Markup));
         m_result.files.push_back(VariantFileName(variant));
     }
 

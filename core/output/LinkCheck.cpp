@@ -33,9 +33,7 @@ std::string PathText(const std::vector<std::string>& parts) {
 // A path to compare without regard to letter case or the kind of slash.
 std::string Folded(std::string text) {
     std::replace(text.begin(), text.end(), '\\', '/');
-    for (char& c : text)
-        c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
-    return text;
+    return FoldText(text);
 }
 
 bool EndsWithCss(const std::string& name) {
@@ -162,7 +160,7 @@ private:
         for (const auto& menu : m_ws.tables.menus) {
             MenuTree tree;
             try {
-                ReadMenuTree(tree, m_ws.PackageFile(menu.folder + "menu.lyo"));
+                ReadMenuTree(tree, m_ws.PackageFile(menu.folder + "menu.lyo"), m_ws.encoding);
             } catch (const std::exception&) {
                 continue;
             }

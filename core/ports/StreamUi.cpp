@@ -1,11 +1,9 @@
 #include "ports/StreamUi.h"
 
-#include "util/Cp1252.h"
-
 namespace quorlex {
 
 void StreamUi::Write(const std::string& text) {
-    std::string line = Cp1252ToUtf8(text);
+    std::string line(text);
     for (size_t at = 0; (at = line.find("\r\n", at)) != std::string::npos;)
         line.erase(at, 1);
     m_out << line << '\n';

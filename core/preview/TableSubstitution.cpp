@@ -3,6 +3,7 @@
 #include "menus/MenuHtml.h"
 #include "menus/MenuTreeText.h"
 #include "util/Error.h"
+#include "util/PackageText.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
 
@@ -11,17 +12,17 @@ namespace {
 
 bool Present(const std::string& field) { return !TrimControls(field).empty(); }
 
-MenuTree ReadMenu(const fs::path& file, UnreadableMenu missing) {
+MenuTree ReadMenu(const fs::path& file, TextEncoding encoding, UnreadableMenu missing) {
     MenuTree tree;
     if (missing == UnreadableMenu::Fails) {
-        ParseMenuTree(tree, ReadFileBytes(file));
+        ReadMenuTree(tree, file, encoding);
         return tree;
     }
     // A menu file that is missing or damaged shows as an empty menu; the Menus page says why
     // and its "default" mends it.
     try {
         if (const std::optional<std::string> bytes = ReadFileIfPresent(file))
-            ParseMenuTree(tree, *bytes);
+            ParseMenuTree(tree, DecodeOwnText(*bytes, encoding));
     } catch (const Error&) {
         tree.clear();
     }
@@ -58,7 +59,7 @@ TableSubstitution& TableSubstitution::AddLayouts(const TemplateWorkspace& ws) {
     auto& rows = NewTable();
     for (const auto& layout : ws.tables.layouts) {
         const fs::path file = ws.PackageFile(layout.folder + layout.choice + ".lyo");
-        rows.push_back({layout.var, Keep(NormalizeLineEnds(ReadFileBytes(file)))});
+        rows.push_back({layout.var, Keep(ReadPackageText(file))});
     }
     return *this;
 }
@@ -87,7 +88,7 @@ TableSubstitution& TableSubstitution::AddImages(const TemplateWorkspace& ws) {
 TableSubstitution& TableSubstitution::AddMenus(const TemplateWorkspace& ws, UnreadableMenu missing) {
     auto& rows = NewTable();
     for (const auto& menu : ws.tables.menus) {
-        const MenuTree tree = ReadMenu(ws.PackageFile(menu.folder + "menu.lyo"), missing);
+        const MenuTree tree = ReadMenu(ws.PackageFile(menu.folder + "menu.lyo"), ws.encoding, missing);
         rows.push_back({menu.var, Keep(MenuHtmlOf(menu, tree))});
         rows.push_back({menu.menuClass, Keep(MenuClassText(tree))});
     }

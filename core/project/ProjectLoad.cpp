@@ -49,7 +49,7 @@ void CheckFolder(const std::string& folder) {
         throw Error("The project names the folder \"" + folder + "\", which lies outside the template's folder.");
 }
 
-void ReadFonts(const Lines& content, std::vector<FontVariable>& fonts) {
+void ReadFonts(const Lines& content, TextEncoding encoding, std::vector<FontVariable>& fonts) {
     size_t block = 0;
     for (size_t i = 0; i < content.size(); ++i) {
         if (content[i] != project::kFontBlock)
@@ -58,12 +58,10 @@ void ReadFonts(const Lines& content, std::vector<FontVariable>& fonts) {
             if (i + 7 >= content.size())
                 throw Error("The project file is damaged: a font block is incomplete.");
             FontVariable& font = fonts[block];
-            font.family = content[i + 2];
-            font.size = content[i + 3];
-            font.measure = content[i + 4];
-            font.weight = content[i + 5];
-            font.style = content[i + 6];
-            font.decoration = content[i + 7];
+            std::string* values[] = {&font.family, &font.size,  &font.measure,
+                                     &font.weight, &font.style, &font.decoration};
+            for (size_t k = 0; k < 6; ++k)
+                *values[k] = DecodeOwnText(content[i + 2 + k], encoding);
         }
         ++block;
     }
@@ -83,7 +81,7 @@ void ReadMenus(const TemplateWorkspace& ws, const Lines& content, ProjectChanges
             const fs::path scratch = ProjectScratchFile(ws, "menus.xml");
             WriteFileAtomic(scratch, JoinLines(tree));
             MenuTree read;
-            ParseMenuTree(read, ReadFileBytes(scratch));
+            ParseMenuTree(read, DecodeOwnText(ReadFileBytes(scratch), ws.encoding));
             changes.menus[block] = std::move(read);
         } catch (const std::exception&) {
             ++changes.badMenuBlocks;
@@ -96,7 +94,7 @@ void ReadMenus(const TemplateWorkspace& ws, const Lines& content, ProjectChanges
 
 ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws) {
     const Lines lines = SplitLines(bytes);
-    const std::string id = lines.empty() ? std::string() : lines.front();
+    const std::string id = lines.empty() ? std::string() : DecodeOwnText(lines.front(), ws.encoding);
     if (id != ws.templateId)
         throw Error(project::kOtherTemplate + id);
     std::map<std::string, size_t> last;
@@ -139,7 +137,7 @@ ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws
                 }
         }
     if (fonts)
-        ReadFonts(*fonts, t.fonts);
+        ReadFonts(*fonts, ws.encoding, t.fonts);
     if (menus)
         ReadMenus(ws, *menus, changes);
     return changes;
@@ -152,7 +150,7 @@ void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Notices& probl
         if (!changes.menus[i])
             continue;
         try {
-            WriteMenuTree(*changes.menus[i], MenuTreeFile(ws, ws.tables.menus[i]));
+            WriteMenuTree(*changes.menus[i], MenuTreeFile(ws, ws.tables.menus[i]), ws.encoding);
         } catch (const std::exception& cause) {
             problems.push_back(std::string(project::kMenuNotSaved) + "\r\n" + UserMessage(cause));
         }

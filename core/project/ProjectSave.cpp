@@ -78,7 +78,7 @@ void AddFonts(std::vector<std::string>& out, const TemplateWorkspace& ws) {
              {&font.family, &font.size, &font.measure, &font.weight, &font.style, &font.decoration}) {
             if (IsProjectMarker(*value) || value->find_first_of("\r\n") != std::string::npos)
                 throw Error("Error Saving Fonts! Cannot Save Project");
-            out.push_back(*value);
+            out.push_back(EncodeOwnText(*value, ws.encoding));
         }
         out.push_back(project::kFontBlockEnd);
     }
@@ -92,21 +92,21 @@ void AddMenus(std::vector<std::string>& out, const TemplateWorkspace& ws, Notice
     for (const MenuVariable& menu : ws.tables.menus) {
         MenuTree tree;
         try {
-            ReadMenuTree(tree, MenuTreeFile(ws, menu));
+            ReadMenuTree(tree, MenuTreeFile(ws, menu), ws.encoding);
         } catch (const std::exception& cause) {
             tree.clear();
             problems.push_back(std::string(project::kMenuNotRead) + "\r\n" + UserMessage(cause));
         }
         std::vector<std::string> lines;
         try {
-            lines = ThroughScratch(ws, "menus.xml", MenuTreeToText(tree));
+            lines = ThroughScratch(ws, "menus.xml", EncodeOwnText(MenuTreeToText(tree), ws.encoding));
         } catch (const std::exception&) {
             throw Error("Error Saving Menus! Cannot Save Project");
         }
         if (HasMarkerLine(lines) || IsProjectMarker(menu.title))
             throw Error("Error Saving Menus! Cannot Save Project");
         out.push_back(project::kMenuBlock);
-        out.push_back(menu.title);
+        out.push_back(EncodeOwnText(menu.title, ws.encoding));
         out.insert(out.end(), lines.begin(), lines.end());
         out.push_back(project::kMenuBlockEnd);
     }
@@ -117,7 +117,8 @@ void AddMenus(std::vector<std::string>& out, const TemplateWorkspace& ws, Notice
 
 std::string BuildProject(const TemplateWorkspace& ws, Notices& problems) {
     const VariableTables& t = ws.tables;
-    std::vector<std::string> lines{ws.templateId};
+    // The project is in the package's encoding; its table sections in their files' own.
+    std::vector<std::string> lines{EncodeOwnText(ws.templateId, ws.encoding)};
     AddXmlSection(
         lines, ws, TableKind::Colors, project::kColorFields, t.colors,
         [](const ColorVariable& r) {

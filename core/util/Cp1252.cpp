@@ -1,7 +1,5 @@
 #include "util/Cp1252.h"
 
-#include <cstdint>
-
 namespace quorlex {
 namespace {
 
@@ -11,22 +9,23 @@ constexpr char32_t kHighTable[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2
                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char ByteForCodePoint(char32_t cp) {
+} // namespace
+
+int Cp1252ByteOf(char32_t cp) {
     // C1 code points come from files declared iso-8859-1 but written in Windows-1252.
     if (cp <= 0xFF)
-        return static_cast<char>(cp);
+        return static_cast<int>(cp);
     for (int i = 0; i < 32; ++i)
         if (kHighTable[i] == cp)
-            return static_cast<char>(0x80 + i);
-    return '?';
+            return 0x80 + i;
+    return -1;
 }
 
-// Decodes one UTF-8 sequence at text[i]; advances i. Malformed bytes decode as U+FFFD.
 char32_t DecodeUtf8(std::string_view text, size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
     if (lead < 0x80)
         return lead;
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    const int extra = lead >= 0xF8 ? -1 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
     if (extra < 0)
         return 0xFFFD;
     char32_t cp = lead & (0x3F >> extra);
@@ -35,10 +34,11 @@ char32_t DecodeUtf8(std::string_view text, size_t& i) {
             return 0xFFFD;
         cp = (cp << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
     }
+    static constexpr char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000))
+        return 0xFFFD;
     return cp;
 }
-
-} // namespace
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -58,21 +58,13 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-std::string Cp1252ToUtf8(std::string_view text) {
+std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char c : text) {
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighTable[byte - 0x80] : byte);
     }
-    return out;
-}
-
-std::string Utf8ToCp1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size();)
-        out += ByteForCodePoint(DecodeUtf8(text, i));
     return out;
 }
 

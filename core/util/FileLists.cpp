@@ -19,15 +19,13 @@ bool MatchFrom(std::string_view name, std::string_view mask) {
     }
     if (name.empty())
         return false;
-    const bool same = mask.front() == '?' || FoldCase(static_cast<unsigned char>(mask.front())) ==
-                                                 FoldCase(static_cast<unsigned char>(name.front()));
-    return same && MatchFrom(name.substr(1), mask.substr(1));
-}
-
-bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return FoldCase(static_cast<unsigned char>(x)) < FoldCase(static_cast<unsigned char>(y));
-    });
+    if (mask.front() == '?') {
+        size_t next = 1; // one character, with all the bytes of its UTF-8 sequence
+        while (next < name.size() && (static_cast<unsigned char>(name[next]) & 0xC0) == 0x80)
+            ++next;
+        return MatchFrom(name.substr(next), mask.substr(1));
+    }
+    return mask.front() == name.front() && MatchFrom(name.substr(1), mask.substr(1));
 }
 
 std::vector<std::string> MatchingNames(const fs::path& folder, std::string_view mask) {
@@ -38,7 +36,8 @@ std::vector<std::string> MatchingNames(const fs::path& folder, std::string_view 
         if (MatchesMask(name, mask))
             names.push_back(std::move(name));
     }
-    std::sort(names.begin(), names.end(), LessNoCase);
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
     return names;
 }
 
@@ -47,7 +46,7 @@ std::vector<std::string> MatchingNames(const fs::path& folder, std::string_view 
 bool MatchesMask(std::string_view name, std::string_view mask) {
     if (mask == "*.*")
         return true;
-    return MatchFrom(name, mask);
+    return MatchFrom(FoldText(name), FoldText(mask));
 }
 
 std::vector<std::string> ListFileTitles(const fs::path& folder, std::string_view mask) {

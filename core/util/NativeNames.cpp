@@ -1,7 +1,5 @@
 #include "util/NativeNames.h"
 
-#include "util/Cp1252.h"
-
 #include <cwctype>
 #include <locale.h>
 
@@ -41,11 +39,11 @@ char32_t NextCodePoint(std::string_view name, size_t& i) {
 
 } // namespace
 
-std::string NativeNameFromPackageText(std::string_view text) { return Cp1252ToUtf8(text); }
+std::string NativeNameFromPackageText(std::string_view text) { return std::string(text); }
 
-std::string PackageTextFromNativeName(std::string_view name) { return Utf8ToCp1252(name); }
+std::string PackageTextFromNativeName(std::string_view name) { return std::string(name); }
 
-std::string PathToProgramText(const fs::path& path) { return Utf8ToCp1252(path.string()); }
+std::string PathToProgramText(const fs::path& path) { return path.string(); }
 
 std::u32string FoldNativeName(std::string_view name) {
     std::u32string folded;

@@ -8,13 +8,13 @@ namespace quorlex {
 
 namespace fs = std::filesystem;
 
-// Names on this system are UTF-8; the program's text is Windows-1252. These are the only
-// crossings between the two.
+// Names on this system are UTF-8, and so is the program's text. These are the only crossings
+// between the two, so a system with other names changes only here.
 
 // A name written in a package file or typed as program text, as the native file name.
 std::string NativeNameFromPackageText(std::string_view text);
 
-// A native file name as program text (characters outside Windows-1252 become '?').
+// A native file name as program text.
 std::string PackageTextFromNativeName(std::string_view name);
 
 // A path for a message shown to the user.

@@ -15,7 +15,17 @@
 namespace quorlex {
 namespace {
 
-unsigned Fold(char c) { return FoldCase(static_cast<unsigned char>(c)); }
+// Calls f with each byte of the text's folded form.
+template <typename F>
+void ForEachFolded(std::string_view text, F&& f) {
+    unsigned char folded[2];
+    for (size_t i = 0; i < text.size();) {
+        const size_t n = FoldAt(text, i, folded);
+        for (size_t k = 0; k < n; ++k)
+            f(folded[k]);
+        i += n;
+    }
+}
 
 bool Searchable(std::string_view pattern) {
     return !pattern.empty() && pattern.find_first_of("\r\n") == std::string_view::npos;
@@ -85,15 +95,20 @@ private:
     // FNV-1a over the folded bytes.
     static std::uint64_t Hash(std::string_view text) {
         std::uint64_t h = 1469598103934665603ull;
-        for (char c : text)
-            h = (h ^ Fold(c)) * 1099511628211ull;
+        ForEachFolded(text, [&h](unsigned char c) { h = (h ^ c) * 1099511628211ull; });
         return h;
     }
 
     static bool MatchesAt(std::string_view text, size_t pos, std::string_view pattern) {
-        for (size_t i = 0; i < pattern.size(); ++i)
-            if (Fold(text[pos + i]) != Fold(pattern[i]))
+        const std::string_view here = text.substr(pos, pattern.size());
+        unsigned char a[2];
+        unsigned char b[2];
+        for (size_t i = 0; i < pattern.size();) {
+            const size_t n = FoldAt(here, i, a);
+            if (FoldAt(pattern, i, b) != n || a[0] != b[0] || (n == 2 && a[1] != b[1]))
                 return false;
+            i += n;
+        }
         return true;
     }
 

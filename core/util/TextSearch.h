@@ -6,7 +6,7 @@
 
 namespace quorlex {
 
-// Placeholder search: letters compare without regard to case (Windows-1252), a match never
+// Placeholder search: letters compare without regard to case (see FoldText), a match never
 // spans a line break, and the scan runs forward once from the given position.
 class CaseInsensitiveFinder {
 public:
@@ -19,7 +19,9 @@ public:
 private:
     bool MatchesAt(const unsigned char* at) const;
 
-    std::string m_pattern; // case-folded
+    std::string m_pattern;  // case-folded
+    bool m_ascii = true;    // then bytes compare one by one
+    bool m_filtered = true; // the first, middle and last bytes pick the candidates
     unsigned char m_firstCases[2] = {};
     unsigned char m_lastCases[2] = {};
     unsigned char m_middleCases[2] = {};
@@ -38,9 +40,22 @@ extern const std::array<unsigned char, 256> kFold;
 extern const std::array<unsigned char, 256> kOtherCase;
 } // namespace detail
 
-// The lower-case form of a Windows-1252 byte.
+// The lower-case form of an ASCII byte; other bytes stay.
 inline unsigned char FoldCase(unsigned char c) { return detail::kFold[c]; }
-// The other letter case of a byte, or the byte itself.
+// The other letter case of an ASCII byte; the lead bytes 0xC3 and 0xC5 stand for each other,
+// since a folded letter may change between them. Other bytes stay.
 inline unsigned char OtherCase(unsigned char c) { return detail::kOtherCase[c]; }
+
+// Folds the character at text[i] into out and returns its length (1 or 2, the same as the
+// folded form): ASCII letters, the letters of Latin-1 and Š Œ Ž Ÿ, the letters Windows-1252
+// has both cases of. Other bytes stay.
+size_t FoldAt(std::string_view text, size_t i, unsigned char out[2]);
+
+// The whole text folded, as long as the text.
+std::string FoldText(std::string_view text);
+
+// Ordering and equality without regard to letter case.
+bool LessNoCase(std::string_view a, std::string_view b);
+bool SameTextNoCase(std::string_view a, std::string_view b);
 
 } // namespace quorlex

@@ -4,6 +4,7 @@
 #include "workspace/StyleSheetEntry.h"
 #include "workspace/TableFiles.h"
 #include "workspace/VariableTables.h"
+#include "util/TextEncoding.h"
 
 #include <array>
 #include <filesystem>
@@ -17,11 +18,12 @@ namespace fs = std::filesystem;
 
 constexpr size_t kTableKindCount = 5;
 
-// The loaded package. Texts hold lines ended by CR LF.
+// The loaded package. Texts are program text (UTF-8) with lines ended by CR LF.
 struct TemplateWorkspace {
     fs::path TemplateFolder; // native, no trailing separator
     std::string templateId;  // the catalog ID the package was loaded under
     PackageSettings settings;
+    TextEncoding encoding = TextEncoding::Utf8; // the page's, and of the files written for the package
     std::vector<StyleSheetEntry> stylesheets;
     std::string templatePage;      // index.html with the stylesheets inlined
     std::string workingPage;       // the last rebuilt page

@@ -1,8 +1,10 @@
 #include "workspace/WorkspaceLoader.h"
 
 #include "util/FileLists.h"
+#include "util/PackageText.h"
 #include "util/TextFile.h"
 #include "util/TextSearch.h"
+#include "workspace/StyleRebase.h"
 
 namespace quorlex {
 
@@ -38,7 +40,7 @@ void LoadHoverFile(TemplateWorkspace& ws) {
     if (!Exists(file))
         return;
     ws.hoverFile.emplace(); // the tab shows even when reading fails
-    ws.hoverFile = NormalizeLineEnds(ReadFileBytes(file));
+    ws.hoverFile = ReadPackageText(file);
 }
 
 } // namespace
@@ -78,6 +80,13 @@ void LodaLayouts(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Layouts, ws.t
 
 void LoadMenus(TemplateWorkspace& ws) { LoadTable(ws, TableKind::Menus, ws.tables.menus, MenuFromItem, true); }
 
+std::string InlinedStyleSheet(std::string_view css, std::string_view folder) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (css.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        css.remove_prefix(kByteOrderMark.size());
+    return RebaseStyleSheet(css, folder);
+}
+
 std::string StyleBlock(const std::string& media, const std::string& cssText) {
     return "<style type=\"text/css\" media=\"" + media + "\">" + cssText + "</style>";
 }
@@ -85,7 +94,8 @@ std::string StyleBlock(const std::string& media, const std::string& cssText) {
 void InlineStyleSheets(TemplateWorkspace& ws, std::string& page) {
     ws.stylesheetScratch.clear();
     for (const auto& sheet : ws.stylesheets) {
-        ws.stylesheetScratch = NormalizeLineEnds(ReadFileBytes(ws.PackageFile(sheet.folder + sheet.filename)));
+        ws.stylesheetScratch =
+            InlinedStyleSheet(ReadStyleSheetText(ws.PackageFile(sheet.folder + sheet.filename)).text, sheet.folder);
         ReplaceFirst(page, sheet.var, StyleBlock(sheet.media, ws.stylesheetScratch));
     }
 }
@@ -96,7 +106,9 @@ void LoadPackage(TemplateWorkspace& ws, const fs::path& folder, Notices& notices
         std::error_code ec;
         fs::remove(ws.PackageFile(ws.settings.tempfile), ec);
     }
-    std::string page = NormalizeLineEnds(ReadFileBytes(ws.PackageFile("index.html")));
+    DecodedText read = ReadPageText(ws.PackageFile("index.html"));
+    std::string page = std::move(read.text);
+    ws.encoding = read.encoding;
     ws.workingPage = page;
     LoadStyleSheets(ws, notices);
     GetImageSettings(ws);

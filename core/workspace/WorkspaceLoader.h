@@ -21,6 +21,10 @@ void LoadImages(TemplateWorkspace& ws);
 void LodaLayouts(TemplateWorkspace& ws);
 void LoadMenus(TemplateWorkspace& ws);
 
+// A stylesheet of `folder` as the preview page at the package root holds it: without a byte
+// order mark, its addresses rebased onto the root.
+std::string InlinedStyleSheet(std::string_view css, std::string_view folder);
+
 // `<style type="text/css" media="...">` + the stylesheet + `</style>`.
 std::string StyleBlock(const std::string& media, const std::string& cssText);
 

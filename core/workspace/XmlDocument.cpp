@@ -1,6 +1,5 @@
 #include "workspace/XmlDocument.h"
 
-#include "util/Cp1252.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
 #include "workspace/XmlEncoding.h"
@@ -13,14 +12,22 @@
 
 namespace quorlex {
 
+namespace {
+
+// The line, counted from 1, of a position in the document.
+std::string LineOf(const std::string& bytes, size_t offset) {
+    offset = std::min(offset, bytes.size());
+    return std::to_string(1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+}
+
+} // namespace
+
 struct XmlDocument::Impl {
     pugi::xml_document doc;
     std::string fileName;
+    std::string source;                       // as parsed, for the line of a finding
     XmlEncoding encoding = XmlEncoding::Utf8; // the file's own, kept when saving
     std::string lineEnd = "\n";               // between top-level nodes when saving
-
-    std::string ToText(const char* utf8) const { return Utf8ToCp1252(utf8); }
-    std::string FromText(const std::string& text) const { return Cp1252ToUtf8(text); }
 
     [[noreturn]] void Fail(const std::string& what) const {
         throw Error("Error reading \"" + fileName + "\": " + what);
@@ -53,8 +60,9 @@ struct XmlDocument::Impl {
             return {};
         const bool plain = text.type() == pugi::node_pcdata || text.type() == pugi::node_cdata;
         if (!plain || text.next_sibling())
-            Fail("the element \"" + field + "\" holds more than text.");
-        return ToText(text.value());
+            Fail("line " + LineOf(source, static_cast<size_t>(std::max<std::ptrdiff_t>(0, element.offset_debug()))) +
+                 ": the element \"" + field + "\" holds more than text.");
+        return text.value();
     }
 };
 
@@ -91,10 +99,12 @@ XmlDocument XmlDocument::Load(const fs::path& file, bool keepLayout) {
     impl->fileName = file.string();
     std::string raw = ReadFileBytes(file);
     impl->encoding = DetectXmlEncoding(raw);
-    const std::string bytes = DecodeXmlToUtf8(std::move(raw), impl->encoding);
+    impl->source = DecodeXmlToUtf8(std::move(raw), impl->encoding);
+    const std::string& bytes = impl->source;
     const size_t ampersand = FindBareAmpersand(bytes);
     if (ampersand != std::string::npos)
-        impl->Fail("a \"&\" that starts no entity reference at offset " + std::to_string(ampersand) + ".");
+        impl->Fail("line " + LineOf(bytes, ampersand) +
+                   ": a \"&\" that starts no entity reference. Write it as \"&amp;\".");
     unsigned flags = pugi::parse_default | pugi::parse_declaration;
     if (keepLayout) {
         flags |= pugi::parse_comments | pugi::parse_pi | pugi::parse_ws_pcdata | pugi::parse_doctype;
@@ -104,7 +114,7 @@ XmlDocument XmlDocument::Load(const fs::path& file, bool keepLayout) {
     }
     const pugi::xml_parse_result result = impl->doc.load_buffer(bytes.data(), bytes.size(), flags, pugi::encoding_utf8);
     if (!result)
-        impl->Fail(std::string(result.description()) + " at offset " + std::to_string(result.offset) + ".");
+        impl->Fail("line " + LineOf(bytes, static_cast<size_t>(result.offset)) + ": " + result.description() + ".");
     if (!impl->doc.document_element())
         impl->Fail("no document element.");
     return XmlDocument(std::move(impl));
@@ -139,7 +149,7 @@ void XmlDocument::SetItems(const std::vector<std::string>& fields, const std::ve
                 element = node.append_child(fields[i].c_str());
             while (element.first_child())
                 element.remove_child(element.first_child());
-            element.append_child(pugi::node_pcdata).set_value(m_impl->FromText(rows[row][i]).c_str());
+            element.append_child(pugi::node_pcdata).set_value(rows[row][i].c_str());
         }
         ++row;
     }

@@ -1,6 +1,7 @@
 #include "workspace/XmlEncoding.h"
 
 #include "util/Cp1252.h"
+#include "util/TextEncoding.h"
 
 #include <algorithm>
 #include <cctype>
@@ -130,7 +131,7 @@ std::string EncodeXmlFromUtf8(const std::string& utf8, XmlEncoding encoding) {
     switch (encoding) {
     case XmlEncoding::Utf8: return utf8;
     case XmlEncoding::Utf8WithBom: return "\xEF\xBB\xBF" + utf8;
-    case XmlEncoding::Cp1252: return Utf8ToCp1252(utf8);
+    case XmlEncoding::Cp1252: return EncodeText(utf8, TextEncoding::Cp1252, Escapes::Xml);
     case XmlEncoding::Utf16LE: return Utf8ToUtf16(utf8, false);
     case XmlEncoding::Utf16BE: return Utf8ToUtf16(utf8, true);
     }

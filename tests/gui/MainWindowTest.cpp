@@ -74,8 +74,10 @@ private slots:
         QVERIFY(!pages->isTabVisible(2));
         QCOMPARE(pages->tabText(0), QStringLiteral("1) Select Template"));
         QVERIFY(!f.window().catalogView()->customizeButton()->isEnabled());
-        QCOMPARE(f.window().catalogView()->list()->topLevelItemCount(), 2);
+        QCOMPARE(f.window().catalogView()->list()->topLevelItemCount(), 3);
         QCOMPARE(f.window().catalogView()->list()->topLevelItem(0)->text(0), QStringLiteral("Harbor Cafe & Sailing"));
+        QCOMPARE(f.window().catalogView()->list()->topLevelItem(2)->text(0),
+                 QStringLiteral(u"Piekarnia Łąkowa – Łódź"));
         QCOMPARE(f.window().windowTitle(), QStringLiteral("Quorlex"));
         QVERIFY(f.ui().errors.empty());
     }

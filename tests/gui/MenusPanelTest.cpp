@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(focused, dialog.captionField());
         QCOMPARE(link, QStringLiteral("#"));
         QVERIFY(fields.has_value());
-        QCOMPARE(fields->caption, std::string("Caf\xE9"));
+        QCOMPARE(fields->caption, std::string("Caf\xC3\xA9"));
         QCOMPARE(fields->target, std::string("frame2"));
         QTimer::singleShot(0, &dialog, &QDialog::reject);
         QVERIFY(!dialog.Ask({"a", "b", "c"}).has_value());

@@ -87,7 +87,7 @@ TEST(TemplateCatalog, ABadEntryNeverHidesTheOthers) {
     EXPECT_EQ(catalog.entries()[0], (TemplateEntry{"Fish & Chips <2>", "Me", "fish"}));
     EXPECT_EQ(catalog.entries()[1], (TemplateEntry{"Lab", "Bo", "R&D"}));
     EXPECT_EQ(catalog.entries()[2], (TemplateEntry{"nul", "", "nul"}));
-    EXPECT_EQ(catalog.entries()[3].title, "Fine \xE9");
+    EXPECT_EQ(catalog.entries()[3].title, "Fine \xC3\xA9");
     EXPECT_NE(app.Read("templates_tmp.xml").find("<title>Fine &#233;</title>"), std::string::npos);
     EXPECT_EQ(catalog.damaged(), std::vector<std::string>{"nul"});
     EXPECT_NE(catalog.DamagedEntriesMessage().find("\r\nnul"), std::string::npos);

@@ -73,15 +73,34 @@ TEST(MenuTreeText, OddLinesAndTheEndOfText) {
 TEST(MenuTreeFile, MissingFileLeavesTheTreeAndWritingRoundTrips) {
     TestFolder dir;
     MenuTree tree = ExampleTree();
-    EXPECT_THROW(ReadMenuTree(tree, dir.path() / "missing.lyo"), Error);
+    EXPECT_THROW(ReadMenuTree(tree, dir.path() / "missing.lyo", TextEncoding::Cp1252), Error);
     EXPECT_EQ(tree, ExampleTree());
-    WriteMenuTree(tree, dir.path() / "menu.lyo");
+    WriteMenuTree(tree, dir.path() / "menu.lyo", TextEncoding::Cp1252);
     EXPECT_EQ(dir.Read("menu.lyo"), kExample);
     MenuTree back;
-    ReadMenuTree(back, dir.path() / "menu.lyo");
+    ReadMenuTree(back, dir.path() / "menu.lyo", TextEncoding::Cp1252);
     EXPECT_EQ(back, tree);
-    WriteMenuTree({}, dir.path() / "menu.lyo");
+    WriteMenuTree({}, dir.path() / "menu.lyo", TextEncoding::Cp1252);
     EXPECT_EQ(dir.Read("menu.lyo"), "");
+}
+
+TEST(MenuTreeFile, CaptionsInEveryScriptKeepThePackagesEncoding) {
+    TestFolder dir;
+    const std::string caption = "Caf\xC3\xA9 \xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1 "
+                                "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE \xE6\x97\xA5\xE6\x9C\xAC|kontakt.html|";
+    const MenuTree tree{{caption, {}}};
+    WriteMenuTree(tree, dir.path() / "utf8.lyo", TextEncoding::Utf8);
+    EXPECT_EQ(dir.Read("utf8.lyo"), caption + "\r\n");
+    WriteMenuTree(tree, dir.path() / "cp1252.lyo", TextEncoding::Cp1252);
+    EXPECT_EQ(dir.Read("cp1252.lyo"),
+              "Caf\xE9 &#x395;&#x3BB;&#x3BB;&#x3AC;&#x3B4;&#x3B1; &#x424;&#x43E;&#x442;&#x43E; &#x65E5;&#x672C;"
+              "|kontakt.html|\r\n");
+    for (const auto& [file, encoding] :
+         {std::pair{"utf8.lyo", TextEncoding::Utf8}, std::pair{"cp1252.lyo", TextEncoding::Cp1252}}) {
+        MenuTree back;
+        ReadMenuTree(back, dir.path() / file, encoding);
+        EXPECT_EQ(back, tree) << file;
+    }
 }
 
 TEST(MenuTreeFile, BinaryJunkReadsWithoutCrashing) {

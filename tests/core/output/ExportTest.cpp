@@ -118,12 +118,16 @@ TEST(CodeFiles, SaveDialogOffersTheTabsNameAndWritesCrLfLines) {
     EXPECT_EQ(css.defaultSuffix, "css");
     EXPECT_EQ(CodeSaveRequest(CodeTab::Hover).proposedName, "csshover2.htc");
 
-    EXPECT_FALSE(SaveCodeFile(CodeTab::Html, "x", ui)); // cancelled
-    ui.savePaths = {dir.path() / "out.html", dir.path() / "no/such/folder/out.html"};
-    EXPECT_TRUE(SaveCodeFile(CodeTab::Html, "<p>\nedited\r\nlast", ui));
-    EXPECT_EQ(dir.Read("out.html"), "<p>\r\nedited\r\nlast\r\n");
-    EXPECT_FALSE(SaveCodeFile(CodeTab::Html, "x", ui));
+    const TextEncoding cp1252 = TextEncoding::Cp1252;
+    EXPECT_FALSE(SaveCodeFile(CodeTab::Html, "x", cp1252, ui)); // cancelled
+    ui.savePaths = {dir.path() / "out.html", dir.path() / "no/such/folder/out.html", dir.path() / "out.css"};
+    EXPECT_TRUE(SaveCodeFile(CodeTab::Html, "<p>\nedited\r\nlast \xE2\x86\x92", cp1252, ui));
+    EXPECT_EQ(dir.Read("out.html"), "<p>\r\nedited\r\nlast &#x2192;\r\n");
+    EXPECT_FALSE(SaveCodeFile(CodeTab::Html, "x", cp1252, ui));
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_NE(ui.errors[0].find("out.html"), std::string::npos);
     EXPECT_EQ(ui.saveRequests[1].proposedName, "index.html");
+    // The package's encoding, with the escapes of the file's language.
+    EXPECT_TRUE(SaveCodeFile(CodeTab::Css, "b{content:\"\xE2\x86\x92 \xC3\xA9\"}", cp1252, ui));
+    EXPECT_EQ(dir.Read("out.css"), "b{content:\"\\2192  \xE9\"}\r\n");
 }

@@ -95,7 +95,7 @@ TEST_F(GenerationSessionTest, MessagesShowPathsInTheProgramsText) {
     platform.openSucceeds = false;
     session.filesPage().OpenInExplorer(app.path() / "\xC3\x89t\xC3\xA9");
     ASSERT_EQ(ui.errors.size(), 1u);
-    EXPECT_NE(ui.errors[0].find("\xC9t\xE9\""), std::string::npos);
+    EXPECT_NE(ui.errors[0].find("\xC3\x89t\xC3\xA9\""), std::string::npos);
 }
 
 TEST_F(GenerationSessionTest, ExportAndTheExternalViewersGoThroughThePlatform) {

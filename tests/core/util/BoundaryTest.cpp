@@ -45,10 +45,12 @@ std::vector<std::string> Leftovers(const fs::path& folder) {
 TEST(Paths, TableNamesAreConvertedAndMatchedWithoutRegardToCase) {
     TestFolder dir;
     dir.Write("images/Caf\xC3\xA9.jpg", "jpeg");
-    // "café.jpg" as a Windows-1252 table holds it.
-    EXPECT_EQ(ResolvePackagePath(dir.path(), "IMAGES\\caf\xE9.jpg"), dir.path() / "images/Caf\xC3\xA9.jpg");
+    EXPECT_EQ(ResolvePackagePath(dir.path(), "IMAGES\\caf\xC3\xA9.jpg"), dir.path() / "images/Caf\xC3\xA9.jpg");
     // Letters beyond ASCII fold as whole characters, not as bytes.
-    EXPECT_EQ(ResolvePackagePath(dir.path(), "images\\CAF\xC9.JPG").filename(), "Caf\xC3\xA9.jpg");
+    EXPECT_EQ(ResolvePackagePath(dir.path(), "images\\CAF\xC3\x89.JPG").filename(), "Caf\xC3\xA9.jpg");
+    dir.Write("images/\xD1\x84\xD0\xBE\xD1\x82\xD0\xBE.jpg", "jpeg");
+    EXPECT_EQ(ResolvePackagePath(dir.path(), "images/\xD0\xA4\xD0\x9E\xD0\xA2\xD0\x9E.JPG").filename(),
+              "\xD1\x84\xD0\xBE\xD1\x82\xD0\xBE.jpg");
     EXPECT_EQ(FoldNativeName("\xD0\x94\xD0\xBE\xD0\xBA"), FoldNativeName("\xD0\xB4\xD0\x9E\xD0\x9A"));
 }
 
@@ -68,9 +70,11 @@ TEST(Encodings, SingleByteDeclarationsReadAndWriteWindows1252) {
         const fs::path file = dir.Write("t.xml", xml);
         std::vector<std::string> read;
         XmlDocument::Load(file).ForEachItem({"t"}, [&](const ItemValues& v) { read.push_back(v[0]); });
-        EXPECT_EQ(read, std::vector<std::string>{"Caf\xE9 \x80"}) << declared;
-        WriteItemsFile(file, dir.path() / "out.xml", {"t"}, {{"\xC0 la \xE9t\xE9"}});
-        EXPECT_NE(dir.Read("out.xml").find("<t>\xC0 la \xE9t\xE9</t>"), std::string::npos) << declared;
+        EXPECT_EQ(read, std::vector<std::string>{"Caf\xC3\xA9 \xE2\x82\xAC"}) << declared;
+        // What the file's encoding has no byte for is written as a character reference.
+        WriteItemsFile(file, dir.path() / "out.xml", {"t"}, {{"\xC3\x80 la \xC3\xA9t\xC3\xA9 \xC5\x81\xC3\xB3" "d\xC5\xBA"}});
+        EXPECT_NE(dir.Read("out.xml").find("<t>\xC0 la \xE9t\xE9 &#x141;\xF3" "d&#x17A;</t>"), std::string::npos)
+            << declared;
     }
 }
 

@@ -1,5 +1,4 @@
 #include "util/Color.h"
-#include "util/Cp1252.h"
 #include "util/Number.h"
 #include "util/PathUtils.h"
 #include "util/TextFile.h"
@@ -70,16 +69,6 @@ TEST(IsNumber, AcceptsLocaleFloatsOnly) {
     EXPECT_FALSE(IsNumber("12px"));
     EXPECT_FALSE(IsNumber("1e"));
     EXPECT_FALSE(IsNumber("x-large"));
-}
-
-TEST(Cp1252, RoundTripsEveryByteThroughUtf8) {
-    std::string all;
-    for (int c = 1; c < 256; ++c)
-        all += static_cast<char>(c);
-    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
-    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");
-    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");
 }
 
 TEST(TextLines, SplitsAtEveryKindOfLineEnd) {

@@ -11,8 +11,8 @@ TEST(ReplaceAll, IgnoresLetterCaseIncludingAccentedLetters) {
     std::string text = "a %%Color1%% b %%COLOR1%% c %%color1%%";
     EXPECT_EQ(ReplaceAll(text, "%%color1%%", "#FFF"), 3u);
     EXPECT_EQ(text, "a #FFF b #FFF c #FFF");
-    std::string accented = "\xC9t\xC9 \xE9t\xE9";
-    EXPECT_EQ(ReplaceAll(accented, "\xE9t\xE9", "x"), 2u);
+    std::string accented = "\xC3\x89t\xC3\x89 \xC3\xA9t\xC3\xA9";
+    EXPECT_EQ(ReplaceAll(accented, "\xC3\xA9t\xC3\xA9", "x"), 2u);
     EXPECT_EQ(accented, "x x");
 }
 

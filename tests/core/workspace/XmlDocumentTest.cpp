@@ -54,16 +54,16 @@ TEST(PackageXml, EveryElementAfterTheFirstItemIsAnItem) {
     EXPECT_EQ(rows[1].title, "N");
 }
 
-TEST(PackageXml, DecodesLatin1AndUtf8IntoWindows1252) {
+TEST(PackageXml, DecodesLatin1AndUtf8IntoProgramText) {
     TestFolder dir;
     EXPECT_EQ(ReadColors(dir, "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><r><l><item><title>Caf\xE9</title>"
                               "</item></l></r>")[0]
                   .title,
-              "Caf\xE9");
+              "Caf\xC3\xA9");
     EXPECT_EQ(ReadColors(dir, "<?xml version=\"1.0\" encoding=\"utf-8\"?><r><l><item><title>\xE2\x82\xAC"
                               "</title></item></l></r>")[0]
                   .title,
-              "\x80");
+              "\xE2\x82\xAC");
 }
 
 TEST(PackageXml, MalformedShapesFailWithAMessage) {
@@ -100,16 +100,16 @@ TEST(WriteItemsFile, KeepsTheSkeletonAndSetsTheNthItem) {
                                  "    <item><title>B</title></item>\r\n  </list>\r\n  <tail/>\r\n</colors>\r\n";
     const auto skeletonFile = dir.Write("colors.xml", skeleton);
     const std::vector<ItemValues> rows{ItemFromColor({"A", "%%a%%", "#FF0000"}),
-                                       ItemFromColor({"B", "%%b%%", "a & <b> \xE9"})};
+                                       ItemFromColor({"B", "%%b%%", "a & <b> \xC3\xA9 \xE2\x86\x92"})};
     WriteItemsFile(skeletonFile, dir.path() / "preset.xml", TableFields(TableKind::Colors), rows);
     EXPECT_EQ(dir.Read("colors.xml"), skeleton);
     EXPECT_EQ(dir.Read("preset.xml"),
               "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n<!-- kept -->\r\n"
               "<colors version=\"2\">\r\n  <list>\r\n"
               "    <item><title>A</title><var>%%a%%</var><extra>keep</extra><default>#FF0000</default></item>\r\n"
-              "    <item><title>B</title><var>%%b%%</var><default>a &amp; &lt;b&gt; \xE9</default></item>\r\n"
+              "    <item><title>B</title><var>%%b%%</var><default>a &amp; &lt;b&gt; \xE9 &#x2192;</default></item>\r\n"
               "  </list>\r\n  <tail/>\r\n</colors>\r\n");
     std::vector<ColorVariable> back;
     ReadTableFile(dir.path() / "preset.xml", TableKind::Colors, ColorFromItem, back);
-    EXPECT_EQ(back[1].value, "a & <b> \xE9");
+    EXPECT_EQ(back[1].value, "a & <b> \xC3\xA9 \xE2\x86\x92");
 }
