@@ -1,2 +1,3 @@
 harbor
 pebble
+lakowa
