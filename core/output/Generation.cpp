@@ -62,7 +62,7 @@ public:
         m_tables.AddMenus(m_ws, UnreadableMenu::Fails).AddImages(m_ws);
         const std::vector<std::string> staticFiles = StaticFileList();
         DecodedText page = ReadPageText(m_ws.PackageFile("index.html"));
-        std::vector<DecodedText> sheets = ReadStyleSheets();
+        std::vector<DecodedText> sheets = ReadStyleSheets(page.encoding);
         // One generation of a package at a time, in a window or from a script.
         const FileLock lock(m_ws.TemplateFolder / kLockFile, m_lockPatience, kBusy);
         PrepareBuildFolder();
@@ -164,9 +164,30 @@ private:
             const std::string relative = StripBadSlashes(Slashed(line));
             if (relative.empty() || !Admit(relative))
                 continue;
+            std::set<fs::path> folders;
+            CopyStaticEntry(relative, folders);
+        }
+    }
+
+    // A file, or a folder with everything below it. A link that leads out of the package is
+    // not copied, as for a file line; a folder reached a second time through a link is skipped.
+    void CopyStaticEntry(const std::string& relative, std::set<fs::path>& folders) {
+        const std::optional<fs::path> source = m_source.ResolveIfInside(relative);
+        std::error_code ec;
+        if (!source || !fs::is_directory(*source, ec)) {
             CopyIntoOutput(relative);
             m_result.files.push_back(relative);
+            return;
         }
+        if (!folders.insert(fs::canonical(*source, ec)).second)
+            return;
+        fs::create_directories(JoinInOwnFolder(m_build, relative), ec);
+        std::vector<std::string> names;
+        for (fs::directory_iterator it(*source, ec), end; !ec && it != end; it.increment(ec))
+            names.push_back(PackageTextFromNativeName(it->path().filename().string()));
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names)
+            CopyStaticEntry(relative + "\\" + name, folders);
     }
 
     void CopyImages() {
@@ -179,11 +200,11 @@ private:
         }
     }
 
-    std::vector<DecodedText> ReadStyleSheets() {
+    std::vector<DecodedText> ReadStyleSheets(TextEncoding pageEncoding) {
         std::vector<DecodedText> texts;
         for (const auto& sheet : m_ws.stylesheets) {
             const std::string relative = sheet.folder + sheet.filename;
-            texts.push_back(StaysInsideFolder(relative) ? ReadStyleSheetText(m_ws.PackageFile(relative))
+            texts.push_back(StaysInsideFolder(relative) ? ReadStyleSheetText(m_ws.PackageFile(relative), pageEncoding)
                                                         : DecodedText{{}, TextEncoding::Utf8});
         }
         return texts;
@@ -237,7 +258,7 @@ std::string NamedList(const std::string& heading, const std::vector<std::string>
     if (names.empty())
         return {};
     std::string text = heading;
-    for (const auto& name : names)
+    for (const std::string& name : names)
         text += "\r\n" + name;
     return text;
 }
@@ -273,7 +294,11 @@ std::string RefusedFilesMessage(const GenerationResult& result) {
 }
 
 std::string NotCopiedMessage(const GenerationResult& result) {
-    return NamedList("These files could not be copied into the finished site:", result.notCopied);
+    // The package's own files, with this system's separator; refused paths stay as written.
+    std::vector<std::string> names = result.notCopied;
+    for (std::string& name : names)
+        std::replace(name.begin(), name.end(), '\\', '/');
+    return NamedList("These files could not be copied into the finished site:", names);
 }
 
 } // namespace quorlex

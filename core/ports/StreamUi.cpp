@@ -13,7 +13,8 @@ void StreamUi::Inform(const std::string& text) { Write(text); }
 
 void StreamUi::ShowError(const std::string& text) {
     ++m_errors;
-    Write("Error: " + text);
+    // Messages that begin with the word already are not given it twice.
+    Write(text.rfind("Error", 0) == 0 ? text : "Error: " + text);
 }
 
 Answer StreamUi::Confirm(const std::string& question) {

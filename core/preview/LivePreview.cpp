@@ -6,9 +6,18 @@
 
 namespace quorlex {
 
+namespace {
+
+// The preview file holds the page in the package's encoding, as the finished page does.
+void WritePreviewFile(const TemplateWorkspace& ws) {
+    WriteFileAtomic(PreviewFile(ws), EncodeText(ws.workingPage, ws.encoding, Escapes::Markup), Durability::Remade);
+}
+
+} // namespace
+
 void LivePreview::Write(TemplateWorkspace& ws) {
     BuildWorkingPage(ws, ws.workingPage, m_scratch);
-    WriteFileAtomic(PreviewFile(ws), ws.workingPage, Durability::Remade);
+    WritePreviewFile(ws);
 }
 
 void LivePreview::Show(const TemplateWorkspace& ws) {
@@ -25,7 +34,7 @@ void LivePreview::Update(TemplateWorkspace& ws, ViewUpdate how) {
     const auto patch = StyleOnlyChanges(m_shownPage, ws.workingPage);
     const bool patched = patch && m_browsers.PatchStyles(BrowserId::LivePreview, PreviewFile(ws), *patch);
     m_shownPage.clear(); // until the file is written, the view's page is not known for sure
-    WriteFileAtomic(PreviewFile(ws), ws.workingPage, Durability::Remade);
+    WritePreviewFile(ws);
     if (!patched)
         m_browsers.ShowFile(BrowserId::LivePreview, PreviewFile(ws));
     m_shownPage = ws.workingPage;

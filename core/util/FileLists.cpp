@@ -36,8 +36,7 @@ std::vector<std::string> MatchingNames(const fs::path& folder, std::string_view 
         if (MatchesMask(name, mask))
             names.push_back(std::move(name));
     }
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
     return names;
 }
 

@@ -17,9 +17,9 @@ DecodedText ReadPageText(const fs::path& file) {
     return {NormalizeLineEnds(DecodeText(bytes, encoding)), encoding};
 }
 
-DecodedText ReadStyleSheetText(const fs::path& file) {
+DecodedText ReadStyleSheetText(const fs::path& file, TextEncoding page) {
     const std::string bytes = ReadFileBytes(file);
-    const TextEncoding encoding = StyleSheetEncoding(bytes);
+    const TextEncoding encoding = StyleSheetEncoding(bytes, page);
     return {NormalizeLineEnds(DecodeText(bytes, encoding)), encoding};
 }
 

@@ -229,7 +229,7 @@ TextEncoding PageEncoding(std::string_view page) {
                 "declare that.");
 }
 
-TextEncoding StyleSheetEncoding(std::string_view css) {
+TextEncoding StyleSheetEncoding(std::string_view css, TextEncoding page) {
     if (css.substr(0, 3) == kByteOrderMark)
         return TextEncoding::Utf8;
     constexpr std::string_view kCharset = "@charset \"";
@@ -239,7 +239,8 @@ TextEncoding StyleSheetEncoding(std::string_view css) {
             if (const auto known = EncodingFromName(css.substr(kCharset.size(), close - kCharset.size())))
                 return *known;
     }
-    return DetectEncoding(css);
+    const bool ascii = std::all_of(css.begin(), css.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? page : DetectEncoding(css);
 }
 
 std::string DecodeText(std::string_view bytes, TextEncoding encoding) {

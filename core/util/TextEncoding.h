@@ -32,8 +32,9 @@ TextEncoding DetectEncoding(std::string_view bytes);
 // type, else as detected. Throws Error for a declared name this program cannot read.
 TextEncoding PageEncoding(std::string_view page);
 
-// A stylesheet's encoding: a byte order mark, else its "@charset", else as detected.
-TextEncoding StyleSheetEncoding(std::string_view css);
+// A stylesheet's encoding: a byte order mark, else its "@charset", else the page's when it is
+// plain ASCII (a browser reads it in the page's encoding), else as detected.
+TextEncoding StyleSheetEncoding(std::string_view css, TextEncoding page);
 
 std::string DecodeText(std::string_view bytes, TextEncoding encoding);
 std::string EncodeText(std::string_view text, TextEncoding encoding, Escapes escapes);

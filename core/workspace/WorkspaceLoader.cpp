@@ -1,7 +1,10 @@
 #include "workspace/WorkspaceLoader.h"
 
+#include "util/Error.h"
 #include "util/FileLists.h"
+#include "util/PackagePath.h"
 #include "util/PackageText.h"
+#include "util/PathUtils.h"
 #include "util/TextFile.h"
 #include "util/TextSearch.h"
 #include "workspace/StyleRebase.h"
@@ -43,6 +46,18 @@ void LoadHoverFile(TemplateWorkspace& ws) {
     ws.hoverFile = ReadPackageText(file);
 }
 
+// A folder named in tamblor_settings.xml, when the field is filled; one that leaves the package
+// is refused.
+void TakeFolder(std::string& setting, const std::string& value, const char* field) {
+    const std::string folder = StripBadSlashes(value);
+    if (folder.empty())
+        return;
+    if (!StaysInsideFolder(folder))
+        throw Error("\"tamblor_settings.xml\": the folder \"" + value + "\" of <" + field +
+                    "> lies outside the template's folder.");
+    setting = folder;
+}
+
 } // namespace
 
 void GetImageSettings(TemplateWorkspace& ws) {
@@ -53,8 +68,12 @@ void GetImageSettings(TemplateWorkspace& ws) {
         ws.settings.imagebackup.clear();
         return;
     }
-    // Only checked: the values in the file are not taken over.
-    XmlDocument::Load(file).ForEachItem({}, [](const ItemValues&) {});
+    // The picture folders are the package's to name; the preview file and the output folder
+    // keep the program's names, since generation replaces the output folder whole.
+    XmlDocument::Load(file).ForEachItem({"imageroot", "imagebackup"}, [&](const ItemValues& v) {
+        TakeFolder(ws.settings.imageroot, v[0], "imageroot");
+        TakeFolder(ws.settings.imagebackup, v[1], "imagebackup");
+    });
 }
 
 void LoadStyleSheets(TemplateWorkspace& ws, Notices& notices) {
@@ -94,8 +113,8 @@ std::string StyleBlock(const std::string& media, const std::string& cssText) {
 void InlineStyleSheets(TemplateWorkspace& ws, std::string& page) {
     ws.stylesheetScratch.clear();
     for (const auto& sheet : ws.stylesheets) {
-        ws.stylesheetScratch =
-            InlinedStyleSheet(ReadStyleSheetText(ws.PackageFile(sheet.folder + sheet.filename)).text, sheet.folder);
+        ws.stylesheetScratch = InlinedStyleSheet(
+            ReadStyleSheetText(ws.PackageFile(sheet.folder + sheet.filename), ws.encoding).text, sheet.folder);
         ReplaceFirst(page, sheet.var, StyleBlock(sheet.media, ws.stylesheetScratch));
     }
 }

@@ -149,3 +149,26 @@ TEST(CommandLineTest, UnknownOptionsAreRefusedAndTheListEscapesItsSeparators) {
     EXPECT_EQ(RunWith(app, {"--list"}, out, err), 0);
     EXPECT_EQ(out.str(), "pkg\tTab\\there\tMe\\\\You\n");
 }
+
+TEST(CommandLineTest, TitlesInEveryEncodingArePrintedAsUtf8AndPackageErrorsNameFileAndLine) {
+    TestFolder app;
+    WriteSmallPackage(app, "utf");
+    WriteSmallPackage(app, "latin");
+    app.Write("templates/templates.tps", "utf\r\nlatin\r\n");
+    app.Write("templates/utf/settings.tps", "Caf\xC3\xA9 starter \xE6\x97\xA5\r\n\xC5\x81ucja\r\n1.0\r\n");
+    app.Write("templates/latin/settings.tps", "Caf\xE9 classic\r\nMe\r\n1.0\r\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunWith(app, {"--list"}, out, err), 0);
+    EXPECT_EQ(out.str(), "utf\tCaf\xC3\xA9 starter \xE6\x97\xA5\t\xC5\x81ucja\nlatin\tCaf\xC3\xA9 classic\tMe\n");
+
+    app.Write("templates/latin/colors.xml", "<?xml version=\"1.0\"?>\r\n<r><l>\r\n<item><title>Fish & Chips</title>"
+                                           "</item></l></r>\r\n");
+    EXPECT_EQ(RunWith(app, {"--generate", "latin", "--out", (app.path() / "o").string()}, out, err), 1);
+    const std::string message = err.str();
+    EXPECT_EQ(message.rfind("Error: Cannot Load Template Settings. You may need to reinstall Quorlex.\n", 0), 0u)
+        << message;
+    EXPECT_EQ(message.find("Error: Error"), std::string::npos) << message;
+    EXPECT_NE(message.find((app.path() / "templates/latin/colors.xml").string() + "\": line 3: a \"&\""),
+              std::string::npos)
+        << message;
+}

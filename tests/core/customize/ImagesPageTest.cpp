@@ -197,6 +197,53 @@ TEST_F(ImagesPageTest, RestoreWithoutKeepingReplacesTheImageFolderAndCancelChang
     EXPECT_TRUE(ui.errors.empty());
 }
 
+TEST_F(ImagesPageTest, FileNamesInEveryScriptAreListedChosenAddedSavedAndDeleted) {
+    const std::string greek = "\xCE\xB5\xCE\xB9\xCE\xBA\xCF\x8C\xCE\xBD\xCE\xB1.jpg";   // εικόνα
+    const std::string polish = "\xC5\xBC\xC3\xB3\xC5\x82w.jpg";                              // żółw
+    const std::string cyrillic = "\xD1\x84\xD0\xBE\xD1\x82\xD0\xBE.jpg";                    // фото
+    const std::string japanese = "\xE5\x86\x99\xE7\x9C\x9F";                                  // 写真
+    WritePkg("images/" + greek, "g");
+    WritePkg("images/" + polish, "p");
+    const fs::path outside = app.Write("pictures/" + cyrillic, "c");
+    Open();
+    page().onImageSelected(0);
+    ClickFile(greek);
+    EXPECT_EQ(Row(0).url, greek);
+    EXPECT_NE(Preview().find("images/" + greek), std::string::npos);
+    ui.openPaths = {outside};
+    page().Add();
+    ClickFile(cyrillic);
+    EXPECT_EQ(ReadFileBytes(Pkg("images/" + cyrillic)), "c");
+    page().onImageSelected(1);
+    ASSERT_TRUE(page().Tweak());
+    ASSERT_TRUE(page().LoadEditorImage());
+    std::string name = japanese;
+    ASSERT_EQ(page().SaveEditedImage(name), ImageSaveOutcome::Saved);
+    EXPECT_EQ(name, japanese + ".jpg");
+    EXPECT_TRUE(fs::exists(Pkg("images/" + japanese + ".jpg")));
+    page().onImageSelected(0);
+    ClickFile(polish);
+    page().Delete();
+    EXPECT_EQ(ui.questions.back(), "Do you really want to delete the image \"" + polish + "\"?");
+    EXPECT_FALSE(fs::exists(Pkg("images/" + polish)));
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(ImagesPageTest, ThePackageNamesItsOwnPictureFoldersAndTheirBackup) {
+    WritePkg("tamblor_settings.xml",
+             TableXml({"<imageroot>assets/img</imageroot><imagebackup>assets/img_default</imagebackup>"}));
+    WritePkg("images.xml", TableXml({"<image>Logo</image><url>logo.gif</url><folder>assets/img/</folder>"
+                                     "<var>%%img_logo%%</var>"}));
+    WritePkg("assets/img/logo.gif", "mine");
+    WritePkg("assets/img_default/logo.gif", "default");
+    Open();
+    page().onImageSelected(0);
+    ui.answers = {Answer::Yes, Answer::No};
+    page().RestoreDefaults();
+    EXPECT_EQ(ui.messages.back(), "Operation Complete.");
+    EXPECT_EQ(ReadFileBytes(Pkg("assets/img/logo.gif")), "default");
+}
+
 TEST_F(ImagesPageTest, TweakTakesTheSelectedFileAndOpensOnlyJpegs) {
     WritePkg("images/shot.JPEG", EncodeJpeg(GradientImage(4, 4)));
     Open();

@@ -76,6 +76,41 @@ TEST_F(GenerationTest, StaticFilesComeFirstNormalizedAndSkipBlankLines) {
     EXPECT_TRUE(Contains(NotCopiedMessage(result), "missing.txt"));
 }
 
+TEST_F(GenerationTest, AFolderLineCopiesTheFolderWholeButNoLinkOutOfThePackage) {
+    app.Write("outside/secret.txt", "secret");
+    app.Write("templates/pkg/static_files.tps", "vendor\r\nfonts/\r\n");
+    app.Write("templates/pkg/vendor/js/a.js", "a");
+    app.Write("templates/pkg/vendor/css/\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x8E.css", "m");
+    app.Write("templates/pkg/vendor/README", "r");
+    app.Write("templates/pkg/fonts/f.ttf", "font");
+    fs::create_directories(app.path() / "templates/pkg/vendor/empty");
+    fs::create_directory_symlink(app.path() / "outside", app.path() / "templates/pkg/vendor/out");
+    fs::create_symlink(app.path() / "outside/secret.txt", app.path() / "templates/pkg/vendor/secret.txt");
+    fs::create_directory_symlink(app.path() / "templates/pkg/vendor", app.path() / "templates/pkg/vendor/loop");
+    Generate();
+    EXPECT_EQ(Output("vendor/js/a.js"), "a");
+    EXPECT_EQ(Output("vendor/css/\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x8E.css"), "m");
+    EXPECT_EQ(Output("vendor/README"), "r");
+    EXPECT_EQ(Output("fonts/f.ttf"), "font");
+    EXPECT_TRUE(OutputHas("vendor/empty"));
+    EXPECT_FALSE(OutputHas("vendor/out/secret.txt"));
+    EXPECT_FALSE(OutputHas("vendor/secret.txt"));
+    EXPECT_FALSE(OutputHas("vendor/loop/README"));
+    EXPECT_EQ(result.notCopied, (Names{"vendor\\out", "vendor\\secret.txt"}));
+    EXPECT_TRUE(Contains(NotCopiedMessage(result), "\r\nvendor/out\r\n"));
+    EXPECT_EQ(result.files.front(), "vendor\\README");
+}
+
+TEST_F(GenerationTest, ThePreviewRebasesAStylesheetsAddressesAndTheSiteKeepsItsText) {
+    const std::string css = "@import \"more.css\";\nbody { background: url(\"../%%img_logo%%\") }\n";
+    app.Write("templates/pkg/css/main.css", css);
+    Load();
+    EXPECT_TRUE(Contains(ws.templatePage, "@import \"css/more.css\";\r\nbody { background: url(\"%%img_logo%%\") }"))
+        << ws.templatePage;
+    Generate();
+    EXPECT_EQ(Output("css/main.css"), "@import \"more.css\";\r\nbody { background: url(\"../images/logo.gif\") }\r\n");
+}
+
 TEST_F(GenerationTest, UnreadableStaticListIsReportedAndGenerationGoesOn) {
     fs::create_directories(app.path() / "templates/pkg/static_files.tps");
     Generate();

@@ -43,13 +43,17 @@ TEST(TextEncoding, APageDeclaresItsEncodingOrIsJudgedByItsBytes) {
     }
 }
 
-TEST(TextEncoding, AStyleSheetDeclaresWithCharsetOrAByteOrderMark) {
-    EXPECT_EQ(StyleSheetEncoding("@charset \"UTF-8\";\nb{content:\"\xE9\"}"), TextEncoding::Utf8);
-    EXPECT_EQ(StyleSheetEncoding("@charset \"iso-8859-1\";\nb{content:\"\xC3\xA9\"}"), TextEncoding::Cp1252);
-    EXPECT_EQ(StyleSheetEncoding("\xEF\xBB\xBF"
-                                 "b{}"),
-              TextEncoding::Utf8);
-    EXPECT_EQ(StyleSheetEncoding("b{content:\"\xE9\"}"), TextEncoding::Cp1252);
+TEST(TextEncoding, AStyleSheetDeclaresWithCharsetOrAByteOrderMarkOrFollowsThePage) {
+    const TextEncoding utf8 = TextEncoding::Utf8;
+    const TextEncoding cp1252 = TextEncoding::Cp1252;
+    EXPECT_EQ(StyleSheetEncoding("@charset \"UTF-8\";\nb{content:\"\xE9\"}", cp1252), utf8);
+    EXPECT_EQ(StyleSheetEncoding("@charset \"iso-8859-1\";\nb{content:\"\xC3\xA9\"}", utf8), cp1252);
+    EXPECT_EQ(StyleSheetEncoding("\xEF\xBB\xBF" "b{}", cp1252), utf8);
+    EXPECT_EQ(StyleSheetEncoding("b{content:\"\xE9\"}", utf8), cp1252);
+    EXPECT_EQ(StyleSheetEncoding("b{content:\"\xC3\xA9\"}", cp1252), utf8);
+    // Plain ASCII is read by the browser in the page's encoding, so it is written in it too.
+    EXPECT_EQ(StyleSheetEncoding("b{}", cp1252), cp1252);
+    EXPECT_EQ(StyleSheetEncoding("b{}", utf8), utf8);
 }
 
 TEST(TextEncoding, Windows1252FilesComeBackByteForByte) {

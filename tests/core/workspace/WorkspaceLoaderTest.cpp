@@ -53,17 +53,31 @@ TEST_F(LoaderTest, TwoStylesheetsOnOnePlaceholderFillItsOccurrencesInTurn) {
     EXPECT_EQ(ws.templatePage.find("media=\"all\""), std::string::npos);
 }
 
+TEST_F(LoaderTest, APictureFolderOutsideThePackageIsRefused) {
+    Write("tamblor_settings.xml", TableXml({"<imagebackup>../../elsewhere</imagebackup>"}));
+    try {
+        Load();
+        FAIL() << "a backup outside the package was taken";
+    } catch (const Error& error) {
+        EXPECT_NE(std::string(error.what()).find("\"../../elsewhere\" of <imagebackup>"), std::string::npos);
+    }
+}
+
 TEST_F(LoaderTest, ReadsTablesSettingsAndPresets) {
     Write("presets/colors/Night.xml", "<x/>");
     Write("presets/colors/autumn.XML", "<x/>");
-    Write("tamblor_settings.xml", TableXml({"<imageroot>elsewhere</imageroot><tempfile>x.html</tempfile>"}));
+    Write("tamblor_settings.xml", TableXml({"<imageroot>elsewhere/</imageroot><tempfile>x.html</tempfile>"
+                                            "<tempfolder>css</tempfolder>"}));
     Load();
     EXPECT_EQ(ws.tables.colors.size(), 2u);
     EXPECT_EQ(ws.tables.layouts[0].folder, "layouts\\top\\");
     EXPECT_EQ(ws.tables.DefaultImageTable.size(), 1u);
-    EXPECT_EQ(ws.settings.imageroot, "images");
+    // The package names its picture folders; the preview file and the output folder, which
+    // generation replaces whole, keep the program's names.
+    EXPECT_EQ(ws.settings.imageroot, "elsewhere");
     EXPECT_EQ(ws.settings.imagebackup, "default_images");
     EXPECT_EQ(ws.settings.tempfile, "index_temp.html");
+    EXPECT_EQ(ws.settings.tempfolder, "template");
     EXPECT_EQ(ws.Presets(TableKind::Colors), (std::vector<std::string>{"autumn", "Night"}));
     EXPECT_TRUE(ws.Presets(TableKind::Menus).empty());
     for (bool visible : ws.tabVisible)
