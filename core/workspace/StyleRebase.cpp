@@ -75,7 +75,7 @@ public:
             else if (StartsNoCase(m_css, m_pos, "@import"))
                 RebaseImport();
             else
-                m_out += m_css[m_pos++];
+                CopyPlainText();
         }
         return std::move(m_out);
     }
@@ -86,6 +86,12 @@ private:
             return false;
         const char before = m_css[m_pos - 1];
         return std::isalnum(static_cast<unsigned char>(before)) || before == '-' || before == '_';
+    }
+
+    // Up to the next character that may start a comment, a string, url( or @import.
+    void CopyPlainText() {
+        const size_t next = m_css.find_first_of("/\"'uU@", m_pos + 1);
+        CopyUpTo(next == std::string_view::npos ? m_css.size() : next);
     }
 
     void CopyUpTo(size_t end) {
