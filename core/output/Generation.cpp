@@ -187,7 +187,7 @@ private:
             names.push_back(PackageTextFromNativeName(it->path().filename().string()));
         std::sort(names.begin(), names.end());
         for (const std::string& name : names)
-            CopyStaticEntry(relative + "\\" + name, folders);
+            CopyStaticEntry(std::string(relative).append("\\").append(name), folders);
     }
 
     void CopyImages() {
