@@ -6,8 +6,12 @@
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QString>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 
 class QTabWidget;
 class QWebEngineView;
@@ -57,5 +61,16 @@ QImage SettledPicture(QWidget& widget);
 
 // Saves a picture of the window into QUORLEX_SCREENSHOT_DIR when that is set.
 void SaveScreenshot(QWidget& window, const QString& name);
+
+// Answers the next modal dialog: `fill` types into it, then OK is clicked.
+template <typename Dialog>
+void AnswerNextDialog(const std::function<void(Dialog&)>& fill) {
+    QTimer::singleShot(0, [fill] {
+        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr, 5000);
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        fill(*dialog);
+        dialog->accept();
+    });
+}
 
 } // namespace quorlex::test

@@ -24,17 +24,6 @@ namespace {
 
 constexpr int kMenusTab = 4;
 
-// Answers the next modal dialog: `fill` types into it, then OK is clicked.
-template <typename Dialog>
-void AnswerNextDialog(const std::function<void(Dialog&)>& fill) {
-    QTimer::singleShot(0, [fill] {
-        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr, 5000);
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        fill(*dialog);
-        dialog->accept();
-    });
-}
-
 void ClickItem(MenuTreeView* tree, QTreeWidgetItem* item) {
     tree->scrollToItem(item);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());

@@ -97,16 +97,6 @@ void TypeText(QWidget* field, const QString& text) {
     }
 }
 
-template <typename Dialog>
-void AnswerNextDialog(const std::function<void(Dialog&)>& fill) {
-    QTimer::singleShot(0, [fill] {
-        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr, 5000);
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        fill(*dialog);
-        dialog->accept();
-    });
-}
-
 } // namespace
 
 class SampleEndToEndTest : public QObject {
