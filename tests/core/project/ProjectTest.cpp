@@ -1,3 +1,4 @@
+#include "menus/MenuTreeText.h"
 #include "app/Session.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
@@ -102,6 +103,32 @@ TEST_F(ProjectTest, RoundTripBringsBackTheSamePreview) {
     ASSERT_TRUE(session.projectFiles().LoadProjectFrom(app.path() / "p.tpp"));
     EXPECT_EQ(app.Read(kPkg + "index_temp.html"), before);
     EXPECT_EQ(app.Read(kPkg + "menus/main/menu.lyo"), "pd_menu_01\r\n\tShop|shop.html|_blank\r\n\t\tSub|s.html|\r\n");
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(ProjectTest, AProjectCarriesThePackagesEncodingAndEveryScript) {
+    const std::string family = "\xE3\x83\x92\xE3\x83\xA9\xE3\x82\xAE\xE3\x83\x8E, Caf\xC3\xA9"; // ヒラギノ, Café
+    const std::string caption = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1|#|";     // Ελλάδα
+    for (const char* charset : {"utf-8", "windows-1252"}) {
+        WriteSmallPackage(app);
+        app.Write(kPkg + "index.html", std::string("<meta charset=\"") + charset + "\">%%STYLE%%%%menu_main%%\n");
+        Open();
+        tables().fonts[0].family = family;
+        app.Write(kPkg + "menus/main/menu.lyo",
+                  EncodeOwnText("pd_menu_01\r\n\t" + caption + "\r\n", session.workspace()->encoding));
+        const std::string saved = Save();
+        const bool utf8 = std::string(charset) == "utf-8";
+        EXPECT_NE(saved.find(utf8 ? family : "&#x30D2;&#x30E9;&#x30AE;&#x30CE;, Caf\xE9"), std::string::npos) << saved;
+        EXPECT_NE(saved.find(utf8 ? caption : "&#x395;&#x3BB;&#x3BB;&#x3AC;&#x3B4;&#x3B1;|#|"), std::string::npos);
+
+        tables().fonts[0].family = "Verdana";
+        app.Write(kPkg + "menus/main/menu.lyo", "pd_menu_01\r\n");
+        ASSERT_TRUE(session.projectFiles().LoadProjectFrom(app.path() / "p.tpp")) << charset;
+        EXPECT_EQ(tables().fonts[0].family, family) << charset;
+        MenuTree tree;
+        ReadMenuTree(tree, app.path() / kPkg / "menus/main/menu.lyo", session.workspace()->encoding);
+        EXPECT_EQ(tree.at(0).children.at(0).text, caption) << charset;
+    }
     EXPECT_TRUE(ui.errors.empty());
 }
 
