@@ -113,7 +113,13 @@ private slots:
         QTreeWidget* catalog = window.catalogView()->list();
         QCOMPARE(catalog->topLevelItem(kSampleRow)->text(0),
                  QStringLiteral(u"Piekarnia \u0141\u0105kowa \u2013 \u0141\u00F3d\u017A"));
-        catalog->setCurrentItem(catalog->topLevelItem(kSampleRow));
+        QSignalSpy infoLoaded(window.catalogView()->infoBrowser(), &QWebEngineView::loadFinished);
+        QTest::mouseClick(catalog->viewport(), Qt::LeftButton, {},
+                          catalog->visualItemRect(catalog->topLevelItem(kSampleRow)).center());
+        QVERIFY(catalog->topLevelItem(kSampleRow)->isSelected());
+        QTRY_VERIFY_WITH_TIMEOUT(!infoLoaded.isEmpty(), 30000);
+        QVERIFY(RunScript(window.catalogView()->infoBrowser(), QStringLiteral("document.body.innerText"))
+                    .contains(QStringLiteral(u"Łąkowa")));
         SaveScreenshot(window, QStringLiteral("sample-catalog.png"));
 
         PreviewBrowser* preview = window.customizeView()->preview();
