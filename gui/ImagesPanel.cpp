@@ -5,6 +5,7 @@
 #include "ImageEditorWindow.h"
 #include "ListRows.h"
 #include "PresetPanel.h"
+#include "RowChoice.h"
 #include "app/Session.h"
 
 #include <QEvent>
@@ -36,12 +37,13 @@ ImagesPanel::ImagesPanel(Session& session, QWidget* parent)
         GuardedCall(m_session.ui(), [this] { m_page.onImageSelected(SelectedRow(m_titles)); });
         Render();
     };
-    connect(m_titles, &QListWidget::itemSelectionChanged, this, select);
-    connect(m_titles, &QListWidget::itemClicked, this, select);
+    new RowChoice(m_titles, select);
     connect(m_titles, &QListWidget::itemDoubleClicked, this, &ImagesPanel::OpenBrowser);
-    // The list shows the row's file again also after a failed click.
-    connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        GuardedCall(m_session.ui(), [&] { m_page.FileClicked(static_cast<size_t>(m_files->row(item))); });
+    // A file chosen by keyboard is a click on it; the list shows the row's file again also
+    // after a failed click.
+    new RowChoice(m_files, [this] {
+        if (const auto row = SelectedRow(m_files))
+            GuardedCall(m_session.ui(), [&] { m_page.FileClicked(*row); });
         Render();
     });
     connect(m_presets, &PresetPanel::valuesChanged, this, &ImagesPanel::Render);

@@ -35,10 +35,12 @@ LayoutsPanel::LayoutsPanel(LayoutsPage& page, Ui& ui, QWidget* parent) : QWidget
         Render();
     };
     new RowChoice(m_titles, select);
-    connect(m_options, &QListWidget::itemClicked, this, Guarded(m_ui, [this](QListWidgetItem* item) {
-                m_page.OptionClicked(static_cast<size_t>(m_options->row(item)));
-                Render();
-            }));
+    // A row chosen by keyboard is a click on it, so the highlight and the value agree.
+    new RowChoice(m_options, Guarded(m_ui, [this] {
+                      if (const auto row = SelectedRow(m_options))
+                          m_page.OptionClicked(*row);
+                      Render();
+                  }));
     connect(m_presets, &PresetPanel::valuesChanged, this, &LayoutsPanel::Render);
     Render();
 }

@@ -4,6 +4,7 @@
 #include "pagebase/CustomizationStep.h"
 #include "pagebase/PageContext.h"
 #include "ports/Ui.h"
+#include "util/CssColor.h"
 #include "workspace/TemplateWorkspace.h"
 
 namespace quorlex {
@@ -48,10 +49,23 @@ void ColorsPage::ShowSelectedRow() {
 
 void ColorsPage::ColorFieldEdited(const std::string& text) { SetColorField(text); }
 
+namespace {
+
+constexpr const char* kSelectColorFirst = "Select a color in the list first, then choose its new value.";
+
+} // namespace
+
 void ColorsPage::ApplyField() {
     ColorVariable* row = SelectedRow();
-    if (!row)
+    if (!row) {
+        m_context.ui().Inform(kSelectColorFirst);
         return;
+    }
+    // A value the stylesheet would drop is never stored.
+    if (!IsCssColor(m_colorField)) {
+        m_context.ui().Inform("\"" + m_colorField + "\" is not a color. Type it as " + kColorForms + ".");
+        return;
+    }
     CustomizationStep step(m_context, "color " + row->title, StepReach::Tables);
     row->value = m_colorField;
     m_context.Rebuildtemplate();
@@ -63,6 +77,8 @@ void ColorsPage::SwatchClicked(size_t index) {
     m_selectedSwatch = index;
     if (SelectedRow())
         Store(ColorToHtml(m_swatches[index].color));
+    else
+        m_context.ui().Inform(kSelectColorFirst);
 }
 
 void ColorsPage::SwatchEnter(size_t index) {
@@ -104,7 +120,9 @@ void ColorsPage::ChooseColor() {
     if (!SelectedRow())
         return;
     CustomizationStep step(m_context, "color " + SelectedRow()->title, StepReach::Tables);
-    const std::optional<Color> chosen = ChooseWithPreview(m_lastChosen);
+    // The chooser opens on the variable's own color when it has one it can show.
+    const Color current = HtmlToColor(SelectedRow()->value);
+    const std::optional<Color> chosen = ChooseWithPreview(current == NoneColor ? m_lastChosen : current);
     if (!chosen)
         return;
     m_lastChosen = *chosen;

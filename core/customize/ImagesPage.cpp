@@ -38,8 +38,10 @@ constexpr const char* kRestoreFailed =
     "Unknown error: cannot restore images from backup. You may need to reinstall Tamblor";
 constexpr int kJpegQuality = 100;
 
-bool IsListedEntry(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && !SameTextNoCase(name, "thumbs.db");
+// Only the files a page can show as a picture: no folders, no notes.
+bool IsListedEntry(const fs::path& folder, const std::string& name) {
+    std::error_code ec;
+    return IsPictureName(name) && fs::is_regular_file(folder / NativeNameFromPackageText(name), ec);
 }
 
 } // namespace
@@ -75,7 +77,7 @@ void ImagesPage::lvImagesSelectItem(size_t row) {
     if (const auto folder = m_context.workspace()->PackageFileIfInside(variable->folder)) {
         UpdatesSuspended suspended(m_context.ui());
         for (std::string& name : ListFileNames(*folder, "*.*"))
-            if (IsListedEntry(name))
+            if (IsListedEntry(*folder, name))
                 m_files.push_back(std::move(name));
     }
     const auto found = std::find(m_files.begin(), m_files.end(), variable->url);

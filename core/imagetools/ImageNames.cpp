@@ -21,6 +21,15 @@ bool IsJpegName(const std::string& name) {
     return SameTextNoCase(ext, ".jpg") || SameTextNoCase(ext, ".jpeg");
 }
 
+bool IsPictureName(const std::string& name) {
+    static const char* const kKinds[] = {".jpg", ".jpeg", ".png", ".gif", ".webp", ".svg"};
+    const std::string ext = ExtensionOf(name);
+    for (const char* kind : kKinds)
+        if (SameTextNoCase(ext, kind))
+            return true;
+    return false;
+}
+
 std::string WithoutExtension(const std::string& name) { return name.substr(0, name.rfind('.')); }
 
 std::string ProposedImageName(const fs::path& folder, const std::string& base) {

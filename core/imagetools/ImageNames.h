@@ -19,9 +19,12 @@ constexpr const char* kPlainImageName =
     "The name of the image cannot contain \"/\" or \"\\\" or be \"..\": it is saved beside the edited image.";
 } // namespace imagetexts
 
-
 // True for names ending in ".jpg" or ".jpeg" in any letter case.
 bool IsJpegName(const std::string& name);
+
+// True for the kinds of file a page shows as a picture: .jpg .jpeg .png .gif .webp .svg, in any
+// letter case.
+bool IsPictureName(const std::string& name);
 
 // The name without its extension (the text from its last ".").
 std::string WithoutExtension(const std::string& name);

@@ -9,6 +9,9 @@ constexpr const char* kRootText = "Menu";
 constexpr const char* kNewCaption = "[New Menu Item]";
 constexpr const char* kNewLink = "#";
 constexpr const char* kLoadFailed = "Error loading menu code. ";
+constexpr const char* kClassNameRule =
+    "a class name holds letters, digits, \"-\" and \"_\" only, and starts with neither a digit nor a dot. "
+    "The stylesheet's rules for the menu would not find it.";
 constexpr const char* kSaveFailed = "Error saving menu code. ";
 constexpr const char* kSelectParent = "Please, select a parent item.";
 constexpr const char* kSelectItem = "Please, select menu item.";

@@ -14,6 +14,8 @@
 #include "util/TextFile.h"
 #include "workspace/TemplateWorkspace.h"
 
+#include <algorithm>
+#include <cctype>
 namespace quorlex {
 
 namespace {
@@ -219,6 +221,10 @@ void MenusPage::ClassName() {
     const auto text = m_dialogs->EditClassName(current);
     if (!text)
         return;
+    if (!IsCssClassName(*text)) {
+        m_context.ui().Inform("\"" + *text + "\" cannot be a class name: " + menutexts::kClassNameRule);
+        return;
+    }
     CustomizationStep step(m_context, "menu class name");
     if (m_tree.empty()) {
         m_tree.push_back(MenuNode{*text, {}});
@@ -227,6 +233,19 @@ void MenusPage::ClassName() {
         m_tree.front().text = *text;
     }
     SaveMenuState();
+}
+
+bool IsCssClassName(std::string_view name) {
+    if (name.empty())
+        return false;
+    const auto first = static_cast<unsigned char>(name[0]);
+    if (std::isdigit(first) || first == '.' ||
+        (first == '-' && name.size() > 1 && std::isdigit(static_cast<unsigned char>(name[1]))))
+        return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return std::isalnum(u) || u == '-' || u == '_' || u >= 0x80; // letters of every script
+    });
 }
 
 void MenusPage::Help() { m_context.HelpRequested(helptopic::kMenus); }

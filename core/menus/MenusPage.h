@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorlex {
 
@@ -18,6 +19,10 @@ class MenuDialogs;
 // "Menus:": the current menu, its editor tree with the selected node, the tree commands,
 // structure files, the factory tree, the class name and the menu presets. Every change is
 // written to the menu's menu.lyo and rebuilds the preview.
+// Whether a menu's class name works as a CSS class: letters (of any script), digits, "-" and
+// "_", not starting with a digit, "-" and a digit, or a dot.
+bool IsCssClassName(std::string_view name);
+
 class MenusPage : public TablePage<MenuVariable> {
 public:
     explicit MenusPage(PageContext& context);

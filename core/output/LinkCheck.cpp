@@ -179,7 +179,9 @@ private:
         const std::string caption(TrimControls(fields.caption));
         const std::string link(TrimControls(fields.link));
         const std::string change = "Menu item " + Quoted(caption);
-        if (link.empty() || link == "#") {
+        // "#" on an item with sub-items is how a drop-down list is opened, not a missing link.
+        const bool opensList = link == "#" && !node.children.empty();
+        if ((link.empty() || link == "#") && !opensList) {
             m_findings.push_back({FindingKind::MenuItemWithoutLink,
                                   menu.title,
                                   caption,
@@ -187,7 +189,7 @@ private:
                                   change,
                                   {},
                                   {}});
-        } else {
+        } else if (!opensList) {
             const SiteReference target = ResolveSiteReference(link, {});
             if (auto finding = Test(link, target)) {
                 finding->change = change;

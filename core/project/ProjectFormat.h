@@ -32,6 +32,7 @@ extern const std::vector<std::string> kLayoutFields; // title, choice, folder
 constexpr const char* kOtherTemplate =
     "This project is based on another template. To load this project, please, select the required "
     "template first\r\nRequired template for this project: ";
+constexpr const char* kNotAProject = "This file is not a Quorlex project (a .tpp file saved by \"Save Project\").";
 constexpr const char* kTempFileFailed = "Error saving temp file. Operation aborted.";
 constexpr const char* kMenuNotLoaded = " Error Loading Menu .... ";
 constexpr const char* kMenuNotRead = "Error loading menu code. ";

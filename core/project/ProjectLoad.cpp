@@ -93,7 +93,13 @@ void ReadMenus(const TemplateWorkspace& ws, const Lines& content, ProjectChanges
 } // namespace
 
 ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws) {
+    // A picture or any other file that is no project is named as such, not taken for a project
+    // of another template.
     const Lines lines = SplitLines(bytes);
+    const bool hasMarker =
+        std::any_of(lines.begin(), lines.end(), [](const std::string& l) { return IsProjectMarker(l); });
+    if (bytes.find('\0') != std::string::npos || (lines.size() > 1 && !hasMarker))
+        throw Error(project::kNotAProject);
     const std::string id = lines.empty() ? std::string() : DecodeOwnText(lines.front(), ws.encoding);
     if (id != ws.templateId)
         throw Error(project::kOtherTemplate + id);

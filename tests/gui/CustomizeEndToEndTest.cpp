@@ -4,6 +4,7 @@
 #include "DropDownComboBox.h"
 #include "FontsPanel.h"
 #include "GuiFixture.h"
+#include "ImagesPanel.h"
 #include "LayoutsPanel.h"
 #include "PresetPanel.h"
 #include "PreviewBrowser.h"
@@ -141,6 +142,32 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(background(), QStringLiteral("rgb(0, 0, 128)"), 30000);
         QTest::keyClick(colors->swatchList(), Qt::Key_Right);
         QTRY_COMPARE_WITH_TIMEOUT(background(), QStringLiteral("rgb(128, 0, 128)"), 30000);
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    // Up and Down on the layout options and the image files choose the row they reach, as a
+    // click does, so the highlight and the value always agree.
+    void theKeyboardChoosesLayoutsAndImagesAsAClickDoes() {
+        GuiFixture f;
+        QVERIFY(f.CustomizeFirstTemplate());
+        CustomizeView* view = f.window().customizeView();
+        const TemplateWorkspace& ws = *f.session().workspace();
+        view->subPages()->setCurrentIndex(2);
+        ClickRow(view->layoutsPanel()->titleList(), 0);
+        QListWidget* options = view->layoutsPanel()->optionList();
+        ClickRow(options, 0);
+        QTRY_COMPARE(QString::fromStdString(ws.tables.layouts[0].choice), options->item(0)->text());
+        QTest::keyClick(options, Qt::Key_Down);
+        QTRY_COMPARE(QString::fromStdString(ws.tables.layouts[0].choice), options->item(1)->text());
+        QVERIFY(options->item(1)->isSelected());
+
+        view->subPages()->setCurrentIndex(1);
+        ClickRow(view->imagesPanel()->titleList(), 0);
+        QListWidget* files = view->imagesPanel()->fileList();
+        ClickRow(files, 0);
+        QTRY_COMPARE(QString::fromStdString(ws.tables.images[0].url), files->item(0)->text());
+        QTest::keyClick(files, Qt::Key_Down);
+        QTRY_COMPARE(QString::fromStdString(ws.tables.images[0].url), files->item(1)->text());
         QVERIFY(f.ui().errors.empty());
     }
 

@@ -1,6 +1,7 @@
 #include "customize/ColorsPage.h"
 
 #include "CustomizeFixture.h"
+#include "util/CssColor.h"
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -29,6 +30,27 @@ TEST_F(ColorsPageTest, SwatchesInOrderWithCustomFirst) {
     EXPECT_EQ(ColorToHtml(swatches[20].color), "#A0A0A4");
 }
 
+TEST_F(ColorsPageTest, ATypedValueThatIsNoColorIsRefusedWithTheAcceptedForms) {
+    Open();
+    page().TitleClicked(0);
+    const size_t before = Rebuilds();
+    page().ColorFieldEdited("notacolor");
+    page().ApplyField();
+    EXPECT_EQ(Value(0), "#112233");
+    EXPECT_EQ(Rebuilds(), before);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("\"notacolor\" is not a color. Type it as #RRGGBB", 0), 0u) << ui.messages[0];
+    for (const char* color : {"navy", " #abc ", "#11223344", "rgb(1, 2, 3)", "RGBA(0 0 0 / 50%)", "hsl(120deg 50% 50%)",
+                              "transparent", "currentColor"}) {
+        page().ColorFieldEdited(color);
+        page().ApplyField();
+        EXPECT_EQ(Value(0), color);
+    }
+    for (const char* wrong : {"#12", "#1234567", "rgb(1,2,3", "rgb(a)", "navyblue", "", "url(x)"})
+        EXPECT_FALSE(IsCssColor(wrong)) << wrong;
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
 TEST_F(ColorsPageTest, NothingIsStoredWithoutASelectedVariable) {
     Open();
     const size_t before = Rebuilds();
@@ -44,6 +66,9 @@ TEST_F(ColorsPageTest, NothingIsStoredWithoutASelectedVariable) {
     EXPECT_EQ(Value(1), "#445566");
     EXPECT_TRUE(ui.colorOffers.empty());
     EXPECT_EQ(Rebuilds(), before);
+    // A swatch or the field without a variable says what is needed.
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>(3, "Select a color in the list first, then choose its new value.")));
 }
 
 TEST_F(ColorsPageTest, TypedTextIsStoredAsTypedOnlyOnApply) {
@@ -88,7 +113,7 @@ TEST_F(ColorsPageTest, TransparentThenCustomStoresWhite) {
     EXPECT_EQ(page().selectedSwatch(), kWhite);
 }
 
-TEST_F(ColorsPageTest, TheChooserOpensOnTheColorLastConfirmed) {
+TEST_F(ColorsPageTest, TheChooserOpensOnTheVariablesOwnColor) {
     Open();
     page().TitleClicked(0);
     ui.chosenColors = {std::nullopt, RgbColor(1, 2, 3), RgbColor(0xAB, 0xCD, 0xEF)};
@@ -100,7 +125,13 @@ TEST_F(ColorsPageTest, TheChooserOpensOnTheColorLastConfirmed) {
     page().ChooseColor();
     EXPECT_EQ(Value(1), "#ABCDEF");
     EXPECT_EQ(page().colorField(), "#ABCDEF");
-    EXPECT_EQ(ui.colorOffers, (std::vector<Color>{RgbColor(0, 0, 0), RgbColor(0, 0, 0), RgbColor(1, 2, 3)}));
+    EXPECT_EQ(ui.colorOffers,
+              (std::vector<Color>{RgbColor(0x11, 0x22, 0x33), RgbColor(0x11, 0x22, 0x33), RgbColor(0x44, 0x55, 0x66)}));
+    // A value the chooser cannot show opens it on the color last confirmed.
+    page().Transparent();
+    ui.chosenColors = {std::nullopt};
+    page().ChooseColor();
+    EXPECT_EQ(ui.colorOffers.back(), RgbColor(0xAB, 0xCD, 0xEF));
 }
 
 TEST_F(ColorsPageTest, ThePreviewFollowsTheChooserAndCancelPutsTheValueBack) {

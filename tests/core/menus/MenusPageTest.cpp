@@ -257,19 +257,30 @@ TEST_F(MenusPageTest, DefaultReadsTheFactoryTreeAndKeepsTheMenuWhenItIsMissing) 
     EXPECT_EQ(page().tree().size(), 1u);
 }
 
-TEST_F(MenusPageTest, ClassNameStoresTheTextUnchanged) {
+TEST_F(MenusPageTest, AClassNameIsStoredAsTypedOnlyWhenACssClassCanHaveIt) {
     OpenMain();
-    dialogs.classNames = {std::nullopt, std::string(" .nav|x"), std::string("")};
+    dialogs.classNames = {
+        std::nullopt,           std::string(".dotted"),    std::string(""),           std::string("2col"),
+        std::string("nav bar"), std::string("quay_nav-2"), std::string("men\xC3\xBC")};
     const size_t before = Rebuilds();
     page().ClassName();
     EXPECT_EQ(Rebuilds(), before);
+    for (int refused = 0; refused < 4; ++refused)
+        page().ClassName();
+    EXPECT_EQ(Rebuilds(), before);
+    EXPECT_EQ(MainFile(), "pd_menu_01\r\n\tHome|index.html|\r\n");
+    ASSERT_EQ(ui.messages.size(), 4u);
+    EXPECT_EQ(ui.messages[0].rfind("\".dotted\" cannot be a class name: a class name holds letters", 0), 0u)
+        << ui.messages[0];
     page().ClassName();
-    EXPECT_EQ(dialogs.classOffers[1], "pd_menu_01");
-    EXPECT_EQ(MainFile(), " .nav|x\r\n\tHome|index.html|\r\n");
-    // The first line is read back as a top-level node, without its leading blank.
-    EXPECT_NE(Preview().find("<body class=\".nav|x\">"), std::string::npos);
+    EXPECT_EQ(dialogs.classOffers.back(), "pd_menu_01");
+    EXPECT_EQ(MainFile(), "quay_nav-2\r\n\tHome|index.html|\r\n");
+    EXPECT_NE(Preview().find("<body class=\"quay_nav-2\">"), std::string::npos);
     page().ClassName();
-    EXPECT_NE(Preview().find("<body class=\"\">"), std::string::npos);
+    EXPECT_NE(Preview().find("<body class=\"men\xC3\xBC\">"), std::string::npos);
+    EXPECT_FALSE(IsCssClassName("-1x"));
+    EXPECT_TRUE(IsCssClassName("-x"));
+    EXPECT_TRUE(IsCssClassName("_x"));
 }
 
 TEST_F(MenusPageTest, ClassNameOnAnEmptyTreeStartsTheTree) {

@@ -1,5 +1,6 @@
-#include "menus/MenuTreeText.h"
 #include "app/Session.h"
+#include "menus/MenuTreeText.h"
+#include "project/ProjectFormat.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 #include "util/TextFile.h"
@@ -108,7 +109,7 @@ TEST_F(ProjectTest, RoundTripBringsBackTheSamePreview) {
 
 TEST_F(ProjectTest, AProjectCarriesThePackagesEncodingAndEveryScript) {
     const std::string family = "\xE3\x83\x92\xE3\x83\xA9\xE3\x82\xAE\xE3\x83\x8E, Caf\xC3\xA9"; // ヒラギノ, Café
-    const std::string caption = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1|#|";     // Ελλάδα
+    const std::string caption = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1|#|";          // Ελλάδα
     for (const char* charset : {"utf-8", "windows-1252"}) {
         WriteSmallPackage(app);
         app.Write(kPkg + "index.html", std::string("<meta charset=\"") + charset + "\">%%STYLE%%%%menu_main%%\n");
@@ -295,4 +296,17 @@ TEST_F(ProjectTest, DialogsCarryTheirTitlesAndFilters) {
     session.projectFiles().LoadProject();
     EXPECT_EQ(ui.openRequests.back().title, "Load Saved Settings (Project)");
     EXPECT_EQ(tables().colors[0].value, "#112233");
+}
+
+TEST_F(ProjectTest, AFileThatIsNoProjectIsNamedSoAndChangesNothing) {
+    WriteSmallPackage(app);
+    Open();
+    const std::string before = app.Read(kPkg + "index_temp.html");
+    for (const std::string& notAProject :
+         {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), std::string("# Notes\r\nabout\r\n")}) {
+        EXPECT_FALSE(Load(notAProject));
+        ASSERT_FALSE(ui.errors.empty());
+        EXPECT_EQ(FirstLines(ui.errors).back(), project::kNotAProject) << ui.errors.back();
+    }
+    EXPECT_EQ(app.Read(kPkg + "index_temp.html"), before);
 }
