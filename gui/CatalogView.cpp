@@ -8,6 +8,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -61,6 +62,7 @@ CatalogView::CatalogView(Session& session, const QString& resourceFolder, QWidge
     m_list->setMouseTracking(true);
     m_list->setItemDelegate(new HotRowDelegate(m_list));
     m_list->viewport()->installEventFilter(this);
+    m_list->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CatalogView::SelectionChanged);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this,
             Guarded(m_session.ui(), [this] { m_session.RecalculateTemplate(); }));
@@ -164,6 +166,14 @@ void CatalogView::resizeEvent(QResizeEvent* event) {
 }
 
 bool CatalogView::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a selected row opens it, as "Customize" does.
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_customize->isEnabled()) {
+            GuardedCall(m_session.ui(), [this] { m_session.RecalculateTemplate(); });
+            return true;
+        }
+    }
     if (watched != m_list->viewport())
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseMove) {

@@ -16,6 +16,7 @@
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,8 +116,11 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
     for (int column = 1; column < m_folderModel->columnCount(); ++column)
         m_folders->hideColumn(column);
     m_folders->setHeaderHidden(true);
-    connect(m_folders, &QTreeView::activated, this, Guarded(m_session.ui(), [this](const QModelIndex& index) {
-                SetCurrentFolder(m_folderModel->filePath(index));
+    // The highlighted folder is the target, whether a click or a key moved the highlight.
+    connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            Guarded(m_session.ui(), [this](const QModelIndex& index) {
+                if (index.isValid())
+                    SetCurrentFolder(m_folderModel->filePath(index));
             }));
     splashStep();
 

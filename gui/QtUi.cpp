@@ -26,9 +26,10 @@ Answer QtUi::Confirm(const std::string& question) {
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
+// Yes/No questions ask before deleting or overwriting, so Enter answers No.
 Answer QtUi::AskYesNo(const std::string& question) {
     const auto button = QMessageBox::question(m_window, QApplication::applicationName(), ToQt(question),
-                                              QMessageBox::Yes | QMessageBox::No);
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 

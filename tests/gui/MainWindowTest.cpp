@@ -110,6 +110,20 @@ private slots:
         QVERIFY(f.session().catalogPage().TemplateRoot().empty());
     }
 
+    void enterOnACatalogRowOpensItAsCustomizeDoes() {
+        GuiFixture f;
+        f.Start();
+        QTreeWidget* list = f.window().catalogView()->list();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return); // nothing selected: nothing opens
+        QVERIFY(!f.window().workflowPages()->isTabVisible(1));
+        list->setCurrentItem(list->topLevelItem(1));
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(f.window().workflowPages()->isTabVisible(1));
+        QCOMPARE(f.window().workflowPages()->currentIndex(), 1);
+        QCOMPARE(f.session().workspace()->templateId, std::string("pebble"));
+    }
+
     void customizeShowsPagesTabsAndTitleLists() {
         GuiFixture f;
         f.Start();
@@ -191,6 +205,16 @@ private slots:
         QVERIFY(fs::exists(target / "template/index.html"));
         QCOMPARE(exportPage->targetText(), PathToQt(target));
         QVERIFY(exportPage->folderList()->isVisibleTo(&f.window()));
+
+        // A single click on a folder makes it the target.
+        f.window().resize(1100, 800);
+        f.window().show();
+        QTreeView* folders = exportPage->folderList();
+        const QModelIndex parent = folders->currentIndex().parent();
+        folders->scrollTo(parent);
+        QTRY_VERIFY(folders->visualRect(parent).isValid());
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualRect(parent).center());
+        QCOMPARE(exportPage->targetText(), PathToQt(target.parent_path()));
         QVERIFY(f.ui().errors.empty());
     }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -58,6 +59,16 @@ struct DialogSession {
 class UiDialogsTest : public QObject {
     Q_OBJECT
 private slots:
+    // Enter on a delete or overwrite question answers No.
+    void enterOnAYesNoQuestionAnswersNo() {
+        QtUi ui;
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr, 5000);
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(ui.AskYesNo("Do you really want to delete the image \"b.jpg\"?"), Answer::No);
+    }
+
     // The preview follows the chooser's current color; Cancel puts the old color back.
     void theColorChooserPreviewsWhatItPointsAt() {
         DialogSession s;
