@@ -5,8 +5,8 @@
 namespace quorlex {
 
 // Whether a stylesheet takes the text as a color: "#" with 3, 4, 6 or 8 hex digits, rgb(),
-// rgba(), hsl() or hsla() with their arguments, a CSS color name, "transparent" or
-// "currentColor"; letter case does not count, blanks around it are allowed.
+// rgba(), hsl() or hsla() with their arguments, a CSS color name, "transparent", "currentColor",
+// the CSS-wide keywords or "none"; letter case does not count, blanks around it are allowed.
 bool IsCssColor(std::string_view text);
 
 // What a color is typed as, for a message.

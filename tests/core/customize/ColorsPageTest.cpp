@@ -41,7 +41,7 @@ TEST_F(ColorsPageTest, ATypedValueThatIsNoColorIsRefusedWithTheAcceptedForms) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].rfind("\"notacolor\" is not a color. Type it as #RRGGBB", 0), 0u) << ui.messages[0];
     for (const char* color : {"navy", " #abc ", "#11223344", "rgb(1, 2, 3)", "RGBA(0 0 0 / 50%)", "hsl(120deg 50% 50%)",
-                              "transparent", "currentColor"}) {
+                              "transparent", "currentColor", "inherit", "none"}) {
         page().ColorFieldEdited(color);
         page().ApplyField();
         EXPECT_EQ(Value(0), color);
