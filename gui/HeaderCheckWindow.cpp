@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 
 namespace quorlex {
@@ -25,6 +26,13 @@ HeaderCheckWindow::HeaderCheckWindow(HttpClient& http, Ui& ui, QWidget* parent) 
     m_headers->setObjectName(QStringLiteral("HeaderArea"));
     m_headers->setReadOnly(true);
     m_headers->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_busyText = new QLabel;
+    m_busyText->setObjectName(QStringLiteral("HeaderBusyText"));
+    m_busyBar = new QProgressBar;
+    m_busyBar->setObjectName(QStringLiteral("HeaderBusyBar"));
+    m_busyBar->setRange(0, 0);
+    m_busyBar->setTextVisible(false);
+    m_busyBar->setMaximumWidth(120);
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setAutoDefault(false);
     QFont bold = ok->font();
@@ -39,6 +47,8 @@ HeaderCheckWindow::HeaderCheckWindow(HttpClient& http, Ui& ui, QWidget* parent) 
     top->addWidget(m_url, 1, 0);
     top->addWidget(m_view, 1, 1);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_busyText);
+    bottom->addWidget(m_busyBar);
     bottom->addStretch();
     bottom->addWidget(ok);
     bottom->addStretch();
@@ -47,6 +57,7 @@ HeaderCheckWindow::HeaderCheckWindow(HttpClient& http, Ui& ui, QWidget* parent) 
     layout->addWidget(m_headers, 1);
     layout->addLayout(bottom);
     m_check.SetListener([this] { Render(); });
+    Render();
 }
 
 void HeaderCheckWindow::showEvent(QShowEvent* event) {
@@ -65,6 +76,8 @@ void HeaderCheckWindow::Render() {
         lines << ToQt(line);
     m_headers->setPlainText(lines.join(QLatin1Char('\n')));
     m_view->setEnabled(!m_check.running());
+    m_busyText->setText(ToQt(m_check.busyText()));
+    m_busyBar->setVisible(m_check.running());
 }
 
 } // namespace quorlex

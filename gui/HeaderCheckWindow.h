@@ -4,8 +4,10 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace quorlex {
@@ -23,6 +25,9 @@ public:
     QLineEdit* urlField() const { return m_url; }
     QPlainTextEdit* headerArea() const { return m_headers; }
     QPushButton* viewButton() const { return m_view; }
+    // "Checking..." beside a running bar while a request waits for its answer.
+    QLabel* busyText() const { return m_busyText; }
+    QProgressBar* busyBar() const { return m_busyBar; }
 
     void done(int result) override;
 
@@ -36,6 +41,8 @@ private:
     QLineEdit* m_url;
     QPlainTextEdit* m_headers;
     QPushButton* m_view;
+    QLabel* m_busyText;
+    QProgressBar* m_busyBar;
 };
 
 } // namespace quorlex

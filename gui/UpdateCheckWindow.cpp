@@ -27,10 +27,14 @@ UpdateCheckWindow::UpdateCheckWindow(Session& session, HttpClient& http, HelpVie
     setObjectName(QStringLiteral("VersionCheck"));
     setWindowTitle(QString::fromLatin1(nettexts::kVersionWindowTitle));
     setWindowModality(Qt::ApplicationModal);
-    setFixedSize(380, 180);
+    setFixedSize(380, 200);
     m_status = new QLabel;
     m_status->setAlignment(Qt::AlignCenter);
     m_status->setWordWrap(true);
+    m_versions = new QLabel;
+    m_versions->setObjectName(QStringLiteral("VersionsText"));
+    m_versions->setAlignment(Qt::AlignCenter);
+    m_versions->setWordWrap(true);
     m_progress = new QProgressBar;
     m_progress->setTextVisible(false);
     m_whatsNew = new QPushButton(QStringLiteral("What's New?"));
@@ -53,6 +57,7 @@ UpdateCheckWindow::UpdateCheckWindow(Session& session, HttpClient& http, HelpVie
     bottom->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_status, 1);
+    layout->addWidget(m_versions);
     layout->addWidget(m_progress);
     layout->addLayout(middle);
     layout->addLayout(bottom);
@@ -76,6 +81,8 @@ void UpdateCheckWindow::done(int result) {
 void UpdateCheckWindow::Render() {
     const UpdateCheckState& state = m_check.state();
     m_status->setText(ToQt(state.status));
+    m_versions->setText(ToQt(state.versions));
+    m_versions->setVisible(!state.versions.empty());
     m_progress->setVisible(state.progressVisible);
     m_progress->setRange(0, Clamped(state.progressMaximum));
     m_progress->setValue(Clamped(state.progressPosition));

@@ -20,6 +20,7 @@ public:
 
     UpdateCheck& check() { return m_check; }
     QLabel* statusText() const { return m_status; }
+    QLabel* versionsText() const { return m_versions; }
     QProgressBar* progress() const { return m_progress; }
     QPushButton* whatsNewButton() const { return m_whatsNew; }
     QPushButton* getNewVersionButton() const { return m_getNew; }
@@ -35,6 +36,7 @@ private:
     Session& m_session;
     UpdateCheck m_check;
     QLabel* m_status;
+    QLabel* m_versions;
     QProgressBar* m_progress;
     QPushButton* m_whatsNew;
     QPushButton* m_getNew;

@@ -1,5 +1,8 @@
 #include "net/CurlHttpClient.h"
 
+#include "net/StatusLine.h"
+#include "net/VersionFile.h"
+
 #include <cctype>
 #include <curl/curl.h>
 #include <mutex>
@@ -8,7 +11,6 @@ namespace quorlex {
 
 namespace {
 
-constexpr const char* kUserAgent = "Quorlex/4.1";
 constexpr long kMaxRedirects = 5;
 
 CURLM* Multi(void* handle) { return static_cast<CURLM*>(handle); }
@@ -16,20 +18,6 @@ CURLM* Multi(void* handle) { return static_cast<CURLM*>(handle); }
 void InitCurlOnce() {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-bool IsStatusLine(std::string_view line) { return line.rfind("HTTP/", 0) == 0; }
-
-// "HTTP/1.1 301 Moved" gives 301.
-long StatusOf(std::string_view statusLine) {
-    const size_t blank = statusLine.find(' ');
-    long status = 0;
-    for (size_t i = blank + 1; blank != std::string_view::npos && i < statusLine.size(); ++i) {
-        if (statusLine[i] < '0' || statusLine[i] > '9')
-            break;
-        status = status * 10 + (statusLine[i] - '0');
-    }
-    return status;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -48,6 +36,7 @@ struct CurlHttpClient::Transfer {
     HttpRequest request;
     HttpListener* listener = nullptr;
     char errorText[CURL_ERROR_SIZE] = {};
+    std::string statusLine;
     std::vector<std::string> headers;
     std::string body;
     bool headersComplete = false; // the final response's headers are all in
@@ -90,10 +79,12 @@ struct CurlHttpClient::Transfer {
         std::string_view line(data, size * count);
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
             line.remove_suffix(1);
-        if (IsStatusLine(line)) {
+        if (line.rfind("HTTP/", 0) == 0) {
+            const auto status = ParseStatusLine(line);
+            t->statusLine = line;
             t->headers.clear();
             t->headersComplete = false;
-            t->lineStatus = StatusOf(line);
+            t->lineStatus = status ? status->code : 0;
         } else if (line.empty()) {
             t->headersComplete = !t->IsInterim();
         } else {
@@ -152,7 +143,8 @@ void CurlHttpClient::Start(const HttpRequest& request, HttpListener& listener) {
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(request.connectTimeout.count()));
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(request.totalTimeout.count()));
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, kUserAgent);
+    const std::string userAgent = std::string("Quorlex/") + kRunningVersion;
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, userAgent.c_str());
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, t->errorText);
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, t.get());
@@ -189,7 +181,7 @@ bool CurlHttpClient::Pump() {
     }
     if (current->headersComplete && !current->headersReported) {
         current->headersReported = true;
-        current->listener->HeadersArrived(current->headers);
+        current->listener->HeadersArrived(current->statusLine, current->headers);
         if (m_transfer.get() != current)
             return Busy();
     }
@@ -209,6 +201,7 @@ bool CurlHttpClient::Pump() {
         result.error = *current->errorText ? current->errorText : curl_easy_strerror(code);
     else if (!result.ok)
         result.error = "The server answered with status " + std::to_string(result.status) + ".";
+    result.statusLine = std::move(current->statusLine);
     result.headers = std::move(current->headers);
     result.body = std::move(current->body);
     HttpListener* listener = current->listener;

@@ -1,6 +1,7 @@
 #include "net/HeaderCheck.h"
 
 #include "net/NetTexts.h"
+#include "net/StatusLine.h"
 #include "ports/Ui.h"
 
 namespace quorlex {
@@ -11,6 +12,11 @@ std::string HeaderLineText(std::string_view line) {
     if (colon != std::string::npos)
         text.replace(colon, 2, "=");
     return text;
+}
+
+std::string StatusLineShown(std::string_view line) {
+    const auto status = ParseStatusLine(line);
+    return status ? StatusLineText(*status) : std::string(line);
 }
 
 HeaderCheck::HeaderCheck(HttpClient& http, Ui& ui) : m_http(http), m_ui(ui), m_url(nettexts::kStartUrl) {}
@@ -24,6 +30,8 @@ std::string HeaderCheck::FailureMessage() {
                "Error opening remote file. Please, check the URL for errors. \n\nIt must look like this: \n\n") +
            nettexts::kExampleFileUrl;
 }
+
+std::string HeaderCheck::busyText() const { return running() ? nettexts::kHeaderChecking : ""; }
 
 void HeaderCheck::Changed() {
     if (m_changed)
@@ -39,8 +47,10 @@ void HeaderCheck::ViewHttpHeaders() {
     Changed();
 }
 
-void HeaderCheck::HeadersArrived(const std::vector<std::string>& headers) {
+void HeaderCheck::HeadersArrived(const std::string& statusLine, const std::vector<std::string>& headers) {
     m_lines.clear();
+    if (!statusLine.empty())
+        m_lines.push_back(StatusLineShown(statusLine));
     for (const std::string& header : headers)
         m_lines.push_back(HeaderLineText(header));
     Changed();

@@ -14,7 +14,12 @@ class Ui;
 // A response header line as the header window lists it: the first ": " becomes "=".
 std::string HeaderLineText(std::string_view line);
 
-// The header window: requests the typed URL and lists the response headers the server sent.
+// The status line as the header window shows it on top of the headers: the line the server
+// sent, or as it came when it is no status line.
+std::string StatusLineShown(std::string_view line);
+
+// The header window: requests the typed URL and lists the status line and the response
+// headers the server sent.
 class HeaderCheck : private HttpListener {
 public:
     HeaderCheck(HttpClient& http, Ui& ui);
@@ -27,8 +32,11 @@ public:
     void SetListener(std::function<void()> changed) { m_changed = std::move(changed); }
     const std::string& url() const { return m_url; }
     void EditUrl(const std::string& text) { m_url = text; }
+    // The status line first, then one line per header.
     const std::vector<std::string>& lines() const { return m_lines; }
     bool running() const { return m_http.Busy(); }
+    // "Checking..." while the request runs, else empty.
+    std::string busyText() const;
 
     // "View HTTP Headers": the header area empties and the URL is requested as typed.
     void ViewHttpHeaders();
@@ -36,7 +44,7 @@ public:
     void Closed();
 
 private:
-    void HeadersArrived(const std::vector<std::string>& headers) override;
+    void HeadersArrived(const std::string& statusLine, const std::vector<std::string>& headers) override;
     void Finished(const HttpResult& result) override;
     void Changed();
 

@@ -18,5 +18,6 @@ constexpr const char* kVersionFileName = "temp.tmp";
 constexpr const char* kHeaderWindowTitle = "Check Headers ...";
 constexpr const char* kExampleFileUrl = "http://www.example.com/menu/csshover2.htc";
 constexpr const char* kStartUrl = "http://";
+constexpr const char* kHeaderChecking = "Checking...";
 
 } // namespace quorlex::nettexts

@@ -2,7 +2,6 @@
 
 #include "help/WebSite.h"
 #include "net/NetTexts.h"
-#include "net/VersionFile.h"
 #include "ports/HelpViewer.h"
 #include "ports/Platform.h"
 #include "ports/Ui.h"
@@ -17,6 +16,12 @@ namespace {
 constexpr std::size_t kMaxVersionFileBytes = std::size_t{64} * 1024;
 
 } // namespace
+
+std::string VersionsText(const VersionNumber& published, const VersionNumber& running) {
+    if (CompareVersions(published, running) > 0)
+        return "Version " + published.Text() + " is available; you have version " + running.Text() + ".";
+    return "You have version " + running.Text() + "; the newest published is " + published.Text() + ".";
+}
 
 UpdateCheck::UpdateCheck(HttpClient& http, HelpViewer& help, Platform& platform, Ui& ui)
     : m_http(http), m_help(help), m_platform(platform), m_ui(ui) {
@@ -67,7 +72,9 @@ void UpdateCheck::Conclude(const HttpResult& result) {
         const auto published = PublishedVersion(ReadFileBytes(m_versionFile));
         if (!published)
             return;
-        const bool newer = *published > kRunningVersion;
+        const VersionNumber running = RunningVersion();
+        const bool newer = CompareVersions(*published, running) > 0;
+        m_state.versions = VersionsText(*published, running);
         m_state.getNewVersionEnabled = newer;
         m_state.whatsNewVisible = newer;
         m_state.status = newer ? nettexts::kNewVersion : nettexts::kNoUpdates;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/VersionFile.h"
 #include "ports/HttpClient.h"
 
 #include <filesystem>
@@ -16,6 +17,7 @@ class Ui;
 // What the version-check window shows.
 struct UpdateCheckState {
     std::string status;
+    std::string versions; // which version the server offers and which one runs; empty until known
     bool progressVisible = true;
     std::uint64_t progressMaximum = 0; // 0: the size is not known yet
     std::uint64_t progressPosition = 0;
@@ -23,6 +25,9 @@ struct UpdateCheckState {
     bool getNewVersionEnabled = false;
     bool running = false;
 };
+
+// The line under the status that names the published and the running version.
+std::string VersionsText(const VersionNumber& published, const VersionNumber& running);
 
 // The version-check window: every activation asks the update server for the newest
 // version, stores its answer as "temp.tmp" and compares it with the running version.

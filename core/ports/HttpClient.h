@@ -23,6 +23,7 @@ struct HttpRequest {
 struct HttpResult {
     bool ok = false;                  // the transfer ended and the status is below 400
     long status = 0;                  // 0 when no response came
+    std::string statusLine;           // of the last response, "HTTP/1.1 200 OK"
     std::string error;                // why it failed, in the HTTP library's words
     std::vector<std::string> headers; // of the last response, "Name: value", in the order sent
     std::string body;
@@ -36,8 +37,11 @@ public:
         (void)received;
         (void)total;
     }
-    // The header lines of a response, as soon as all of them are in.
-    virtual void HeadersArrived(const std::vector<std::string>& headers) { (void)headers; }
+    // The status line and the header lines of a response, as soon as all of them are in.
+    virtual void HeadersArrived(const std::string& statusLine, const std::vector<std::string>& headers) {
+        (void)statusLine;
+        (void)headers;
+    }
     virtual void Finished(const HttpResult& result) = 0;
 };
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -45,6 +46,7 @@ private slots:
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Check for Updates")), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(updates->statusText()->text(), QString::fromLatin1(nettexts::kNewVersion), 15000);
         QVERIFY(updates->getNewVersionButton()->isEnabled());
+        QCOMPARE(updates->versionsText()->text(), QStringLiteral("Version 4.2 is available; you have version 4.1."));
         SaveScreenshot(*updates, QStringLiteral("version_check.png"));
         updates->reject();
         QVERIFY(!f.folder().Exists("temp.tmp"));
@@ -73,7 +75,12 @@ private slots:
         headers->urlField()->selectAll();
         QTest::keyClicks(headers->urlField(), QString::fromStdString(server.Url() + "/menu/csshover2.htc"));
         QTest::keyClick(headers->urlField(), Qt::Key_Return);
+        QCOMPARE(headers->busyText()->text(), QStringLiteral("Checking..."));
+        QVERIFY(headers->busyBar()->isVisible());
         QTRY_VERIFY(headers->headerArea()->toPlainText().contains(QStringLiteral("Content-Length=1234")));
+        QVERIFY(headers->headerArea()->toPlainText().startsWith(QStringLiteral("HTTP/1.1 200 OK\n")));
+        QTRY_VERIFY(!headers->busyBar()->isVisible());
+        QCOMPARE(headers->busyText()->text(), QString());
         SaveScreenshot(*headers, QStringLiteral("headers.png"));
         headers->accept();
         QVERIFY(f.ui().messages.empty());

@@ -23,12 +23,16 @@ void RunToEnd(CurlHttpClient& client) {
 
 struct Recorder : HttpListener {
     void Progress(std::uint64_t received, std::uint64_t total) override { progress.emplace_back(received, total); }
-    void HeadersArrived(const std::vector<std::string>& headers) override { heard = headers; }
+    void HeadersArrived(const std::string& statusLine, const std::vector<std::string>& headers) override {
+        heardStatus = statusLine;
+        heard = headers;
+    }
     void Finished(const HttpResult& outcome) override {
         result = outcome;
         ++finished;
     }
     std::vector<std::pair<std::uint64_t, std::uint64_t>> progress;
+    std::string heardStatus;
     std::vector<std::string> heard;
     HttpResult result;
     int finished = 0;
@@ -81,6 +85,7 @@ TEST_F(UpdateCheckTest, ANewerVersionOffersWhatsNewAndTheDownloadPage) {
     EXPECT_EQ(check.state().status, nettexts::kChecking);
     Check();
     EXPECT_EQ(check.state().status, nettexts::kNewVersion);
+    EXPECT_EQ(check.state().versions, "Version 4.2 is available; you have version 4.1.");
     EXPECT_TRUE(check.state().getNewVersionEnabled);
     EXPECT_TRUE(check.state().whatsNewVisible);
     EXPECT_EQ(app.Read("temp.tmp"), "42\r\n");
@@ -102,6 +107,20 @@ TEST_F(UpdateCheckTest, NoNewerVersionAndARepeatedCheck) {
     version = " 43 \r\nnotes";
     Check();
     EXPECT_EQ(check.state().status, nettexts::kNewVersion);
+}
+
+TEST_F(UpdateCheckTest, VersionsWithPointsCompareByTheirNumbers) {
+    for (const auto& [published, newer] : std::vector<std::pair<std::string, bool>>{
+             {"4.10", true}, {"4.1.1", true}, {"5.0", true}, {"4.1", false}, {"4.1.0", false}, {"4.0.9", false}}) {
+        version = published;
+        Check();
+        EXPECT_EQ(check.state().status, newer ? nettexts::kNewVersion : nettexts::kNoUpdates) << published;
+        EXPECT_EQ(check.state().getNewVersionEnabled, newer) << published;
+        EXPECT_NE(check.state().versions.find(ParseVersion(published)->Text()), std::string::npos);
+    }
+    version = "text";
+    Check();
+    EXPECT_EQ(check.state().versions, "");
 }
 
 TEST_F(UpdateCheckTest, ARedirectIsFollowed) {
@@ -231,6 +250,8 @@ TEST_F(HeaderCheckTest, HeadersAreListedInTheOrderSent) {
     EXPECT_EQ(check.url(), "http://");
     View(server.Url() + "/menu/csshover2.htc");
     EXPECT_TRUE(ui.messages.empty());
+    ASSERT_FALSE(check.lines().empty());
+    EXPECT_EQ(check.lines()[0], "HTTP/1.1 200 OK");
     EXPECT_TRUE(Lists("Content-Length=1234"));
     EXPECT_TRUE(Lists("Content-Type=text/x-component"));
     const auto second = std::find(check.lines().begin(), check.lines().end(), "X-Order=second");
@@ -242,7 +263,43 @@ TEST_F(HeaderCheckTest, HeadersAreListedInTheOrderSent) {
 TEST_F(HeaderCheckTest, ARedirectShowsItsOwnHeaders) {
     View(server.Url() + "/moved");
     EXPECT_TRUE(ui.messages.empty());
+    ASSERT_FALSE(check.lines().empty());
+    EXPECT_EQ(check.lines()[0], "HTTP/1.1 301 Moved Permanently");
     EXPECT_TRUE(Lists("Location=/menu/csshover2.htc"));
+}
+
+TEST_F(HeaderCheckTest, AnErrorStatusIsShownOnTopOfItsHeadersBesideTheMessage) {
+    View(server.Url() + "/missing.htc");
+    ASSERT_FALSE(check.lines().empty());
+    EXPECT_EQ(check.lines()[0], "HTTP/1.1 404 Not Found");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{HeaderCheck::FailureMessage()});
+}
+
+TEST_F(HeaderCheckTest, TheBusyTextLastsUntilTheAnswerOrTheFailure) {
+    std::vector<std::pair<std::string, size_t>> shown; // busy text and messages so far, at each change
+    check.SetListener([&] { shown.emplace_back(check.busyText(), ui.messages.size()); });
+    check.EditUrl(server.Url() + "/menu/csshover2.htc");
+    check.ViewHttpHeaders();
+    EXPECT_EQ(check.busyText(), "Checking...");
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back().first, "Checking...");
+    RunToEnd(http);
+    EXPECT_EQ(check.busyText(), "");
+    EXPECT_EQ(shown.back().first, "");
+
+    shown.clear();
+    View(RefusingUrl());
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back(), std::make_pair(std::string(), size_t{0})) << "cleared before the message";
+    EXPECT_EQ(ui.messages.size(), 1u);
+
+    SilentServer silent;
+    check.EditUrl(silent.Url() + "/");
+    check.ViewHttpHeaders();
+    EXPECT_EQ(check.busyText(), "Checking...");
+    check.Closed();
+    EXPECT_EQ(check.busyText(), "");
+    EXPECT_EQ(shown.back().first, "");
 }
 
 TEST_F(HeaderCheckTest, EveryFailureShowsTheOneMessage) {
