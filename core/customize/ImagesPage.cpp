@@ -36,7 +36,6 @@ constexpr const char* kKeepQuestion =
 constexpr const char* kComplete = "Operation Complete.";
 constexpr const char* kRestoreFailed =
     "Unknown error: cannot restore images from backup. You may need to reinstall Tamblor";
-constexpr int kJpegQuality = 100;
 
 // Only the files a page can show as a picture: no folders, no notes.
 bool IsListedEntry(const fs::path& folder, const std::string& name) {
@@ -175,7 +174,8 @@ ImageSaveOutcome ImagesPage::SaveEditedImage(std::string& name) {
         return ImageSaveOutcome::Refused;
     }
     try {
-        WriteNewFile(*folder / NativeNameFromPackageText(name), EncodeJpeg(m_editor.adjusted(), kJpegQuality));
+        WriteNewFile(*folder / NativeNameFromPackageText(name),
+                     EncodeJpeg(m_editor.adjusted(), m_editor.saveQuality()));
     } catch (const Error& error) {
         m_context.ui().ShowError(error.what());
         return ImageSaveOutcome::Failed;

@@ -2,6 +2,7 @@
 
 #include "imagetools/JpegCodec.h"
 #include "util/Error.h"
+#include "util/NativeNames.h"
 #include "util/TextFile.h"
 
 #include <algorithm>
@@ -49,15 +50,35 @@ PixelSize EditorWindowSize(PixelSize screen, PixelSize image) {
 void ImageEditor::Load(const fs::path& file) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
-        throw Error(kCannotLoad);
-    DecodeJpegInto(ReadFileBytes(file), m_spare);
+        throw Error(std::string(kCannotLoad) + "\n" + PathToProgramText(file) + " was not found.");
+    const std::string bytes = ReadFileBytes(file);
+    try {
+        DecodeJpegInto(bytes, m_spare);
+    } catch (const Error& error) {
+        throw Error("The image " + PathToProgramText(file) + " cannot be opened: " + error.what());
+    }
     std::swap(m_working, m_spare);
     m_channels = {true, true, true};
     m_brightness = 0;
+    m_saveQuality = kBestJpegQuality;
+    m_operated = false;
     Recompute();
 }
 
+void ImageEditor::SetSaveQuality(int quality) { m_saveQuality = std::clamp(quality, 1, kBestJpegQuality); }
+
+bool ImageEditor::HasChanges() const {
+    return m_operated || m_brightness != 0 || !(m_channels[0] && m_channels[1] && m_channels[2]);
+}
+
+std::optional<std::string> ImageEditor::CloseQuestion() const {
+    if (!HasChanges())
+        return std::nullopt;
+    return std::string(imagetexts::kDiscardEdits);
+}
+
 void ImageEditor::FlipHorizontal() {
+    m_operated = true;
     const int w = m_working.width;
     for (int y = 0; y < m_working.height; ++y) {
         std::uint8_t* left = m_working.row(y);
@@ -72,6 +93,7 @@ void ImageEditor::FlipHorizontal() {
 }
 
 void ImageEditor::FlipVertical() {
+    m_operated = true;
     const size_t bytes = m_working.rowBytes();
     for (int top = 0, bottom = m_working.height - 1; top < bottom; ++top, --bottom)
         std::swap_ranges(m_working.row(top), m_working.row(top) + bytes, m_working.row(bottom));
@@ -79,12 +101,14 @@ void ImageEditor::FlipVertical() {
 }
 
 void ImageEditor::InvertColors() {
+    m_operated = true;
     for (std::uint8_t& v : m_working.pixels)
         v = static_cast<std::uint8_t>(255 - v);
     Recompute();
 }
 
 void ImageEditor::Grayscale() {
+    m_operated = true;
     std::uint8_t* p = m_working.pixels.data();
     std::uint8_t* const end = p + m_working.pixels.size();
     for (; p < end; p += 3) {

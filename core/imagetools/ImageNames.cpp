@@ -1,8 +1,11 @@
 #include "imagetools/ImageNames.h"
 
+#include "imagetools/JpegCodec.h"
 #include "util/NativeNames.h"
 #include "util/PathUtils.h"
 #include "util/TextSearch.h"
+
+#include <fstream>
 
 namespace quorlex {
 
@@ -19,6 +22,14 @@ std::string ExtensionOf(const std::string& name) {
 bool IsJpegName(const std::string& name) {
     const std::string ext = ExtensionOf(name);
     return SameTextNoCase(ext, ".jpg") || SameTextNoCase(ext, ".jpeg");
+}
+
+bool EditorCanOpen(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    char head[2] = {};
+    if (!in.read(head, sizeof head))
+        return in.is_open() ? false : IsJpegName(PathToProgramText(file.filename()));
+    return IsJpegData(std::string_view(head, sizeof head));
 }
 
 bool IsPictureName(const std::string& name) {

@@ -22,6 +22,10 @@ constexpr const char* kPlainImageName =
 // True for names ending in ".jpg" or ".jpeg" in any letter case.
 bool IsJpegName(const std::string& name);
 
+// Whether the editor can open the file: its first bytes are a JPEG file's. A file that cannot
+// be read is judged by its name, so that opening it says why it failed.
+bool EditorCanOpen(const fs::path& file);
+
 // True for the kinds of file a page shows as a picture: .jpg .jpeg .png .gif .webp .svg, in any
 // letter case.
 bool IsPictureName(const std::string& name);

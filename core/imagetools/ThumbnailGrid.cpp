@@ -4,9 +4,9 @@
 
 namespace quorlex {
 
-ThumbnailGrid::ThumbnailGrid(int areaWidth, PixelSize cell, size_t count)
-    : m_cell(cell), m_count(count), m_areaWidth(areaWidth),
-      m_columns(std::max(1, cell.width > 0 ? areaWidth / cell.width : 1)) {}
+ThumbnailGrid::ThumbnailGrid(int areaWidth, PixelSize cell, size_t count, int captionHeight)
+    : m_cell(cell), m_captionHeight(std::max(0, captionHeight)), m_rowHeight(cell.height + m_captionHeight),
+      m_count(count), m_areaWidth(areaWidth), m_columns(std::max(1, cell.width > 0 ? areaWidth / cell.width : 1)) {}
 
 int ThumbnailGrid::RowLeft(size_t row) const {
     const size_t columns = static_cast<size_t>(m_columns);
@@ -18,18 +18,29 @@ CellRect ThumbnailGrid::Cell(size_t index) const {
     const size_t columns = static_cast<size_t>(m_columns);
     const size_t row = index / columns;
     const int column = static_cast<int>(index % columns);
-    return {RowLeft(row) + column * m_cell.width, static_cast<int>(row) * m_cell.height, m_cell.width, m_cell.height};
+    return {RowLeft(row) + column * m_cell.width, static_cast<int>(row) * m_rowHeight, m_cell.width, m_rowHeight};
+}
+
+CellRect ThumbnailGrid::Picture(size_t index) const {
+    const CellRect cell = Cell(index);
+    return {cell.x + kMargin, cell.y + kMargin, std::max(1, m_cell.width - 2 * kMargin),
+            std::max(1, m_cell.height - 2 * kMargin)};
+}
+
+CellRect ThumbnailGrid::Caption(size_t index) const {
+    const CellRect cell = Cell(index);
+    return {cell.x + kMargin, cell.y + m_cell.height, std::max(1, m_cell.width - 2 * kMargin), m_captionHeight};
 }
 
 int ThumbnailGrid::height() const {
     const size_t columns = static_cast<size_t>(m_columns);
-    return static_cast<int>((m_count + columns - 1) / columns) * m_cell.height;
+    return static_cast<int>((m_count + columns - 1) / columns) * m_rowHeight;
 }
 
 std::optional<size_t> ThumbnailGrid::CellAt(int x, int y) const {
-    if (y < 0 || x < 0 || m_cell.height <= 0 || m_cell.width <= 0)
+    if (y < 0 || x < 0 || m_rowHeight <= 0 || m_cell.width <= 0)
         return std::nullopt;
-    const size_t row = static_cast<size_t>(y / m_cell.height);
+    const size_t row = static_cast<size_t>(y / m_rowHeight);
     const size_t columns = static_cast<size_t>(m_columns);
     if (row * columns >= m_count)
         return std::nullopt;

@@ -123,7 +123,8 @@ TEST_F(ImageEditorTest, RevertReadsTheFileAgainAndKeepsEverythingWhenItCannot) {
         editor.Load(folder.path() / "img/missing.jpg");
         ADD_FAILURE() << "a missing file was read";
     } catch (const Error& error) {
-        EXPECT_STREQ(error.what(), "Error: cannot load image!");
+        EXPECT_EQ(std::string(error.what()),
+                  "Error: cannot load image!\n" + (folder.path() / "img/missing.jpg").string() + " was not found.");
     }
 }
 

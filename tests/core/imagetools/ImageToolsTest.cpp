@@ -1,6 +1,7 @@
 #include "imagetools/ImageBrowser.h"
 #include "imagetools/ImageNames.h"
 #include "imagetools/ThumbnailGrid.h"
+#include "imagetools/ThumbnailText.h"
 #include "support/TestFolder.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
@@ -67,6 +68,44 @@ TEST(ThumbnailGrid, RowsAreCentredAndHitsFindTheirCell) {
     const ThumbnailGrid narrow(150, {200, 50}, 2);
     EXPECT_EQ(narrow.columns(), 1);
     EXPECT_EQ(narrow.Cell(1).x, 0);
+}
+
+TEST(ThumbnailGrid, ACaptionLineMakesTheRowsTallerAndKeepsThePictureRoom) {
+    const ThumbnailGrid grid(1000, {400, 100}, 3, 18);
+    EXPECT_EQ(grid.height(), 236);
+    EXPECT_EQ(grid.Cell(2).y, 118);
+    EXPECT_EQ(grid.Cell(2).height, 118);
+    const CellRect picture = grid.Picture(2);
+    EXPECT_EQ(picture.x, 303);
+    EXPECT_EQ(picture.y, 121);
+    EXPECT_EQ(picture.width, 394);
+    EXPECT_EQ(picture.height, 94);
+    const CellRect caption = grid.Caption(2);
+    EXPECT_EQ(caption.y, 218);
+    EXPECT_EQ(caption.height, 18);
+    EXPECT_EQ(caption.x, 303);
+    // A click on the caption picks its thumbnail, below the last row nothing.
+    EXPECT_EQ(grid.CellAt(500, 110), 1u);
+    EXPECT_EQ(grid.CellAt(500, 235), 2u);
+    EXPECT_EQ(grid.CellAt(500, 236), std::nullopt);
+}
+
+TEST(ThumbnailText, TilesNameTheFileAndSayWhyAPictureIsMissing) {
+    const ThumbnailTexts good = DescribeThumbnail({"banner.jpg", 14540, PixelSize{800, 200}, std::nullopt});
+    EXPECT_EQ(good.caption, "banner.jpg");
+    EXPECT_EQ(good.reason, "");
+    EXPECT_EQ(good.toolTip, "banner.jpg\n14.2 KB\n800 x 200 pixels");
+
+    const ThumbnailTexts bad =
+        DescribeThumbnail({"logo.jpg", 512, std::nullopt, std::string("Not a JPEG file: starts with 0x89 0x50")});
+    EXPECT_EQ(bad.caption, "logo.jpg");
+    EXPECT_EQ(bad.reason, "cannot read: not a JPEG file: starts with 0x89 0x50");
+    EXPECT_EQ(bad.toolTip, "logo.jpg\n512 bytes\ncannot read: not a JPEG file: starts with 0x89 0x50");
+    // An acronym keeps its capitals; a final period goes; no message still says it.
+    EXPECT_EQ(DescribeThumbnail({"a.jpg", {}, {}, std::string("JPEG datastream contains no image.")}).reason,
+              "cannot read: JPEG datastream contains no image");
+    EXPECT_EQ(DescribeThumbnail({"a.png", {}, {}, std::string("")}).reason, "cannot read");
+    EXPECT_EQ(DescribeThumbnail({"a.png", {}, {}, std::nullopt}).toolTip, "a.png");
 }
 
 TEST(ThumbnailGrid, PicturesShrinkToFitInsideTheMarginButNeverGrow) {
