@@ -1,6 +1,6 @@
 #include "output/Export.h"
 
-#include "ports/ShellCopy.h"
+#include "ports/Platform.h"
 #include "ports/Ui.h"
 #include "util/FolderCopy.h"
 #include "util/NativeNames.h"
@@ -8,8 +8,34 @@
 #include "util/PathUtils.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace quorlex {
+
+namespace {
+
+constexpr const char* kAborted = "Operation Aborted... ";
+
+// "Cannot create the folder "/x/template". File exists"
+std::string FolderReason(const char* cannot, const fs::path& folder, int code) {
+    return std::string(cannot) + " \"" + PathToProgramText(folder) + "\". " + std::strerror(code);
+}
+
+} // namespace
+
+std::string CopyFailureReason(const fs::path& target, const fs::path& copyRoot) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(copyRoot, ec);
+    if (fs::exists(status) && !fs::is_directory(status))
+        return FolderReason("Cannot create the folder", copyRoot, EEXIST);
+    const bool exists = fs::exists(status);
+    const fs::path& folder = exists ? copyRoot : target;
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return FolderReason(exists ? "Cannot write into the folder" : "Cannot create a folder in", folder, errno);
+    return {};
+}
 
 ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& target, const fs::path& templatesFolder,
                                  Platform& platform, Ui& ui) {
@@ -28,7 +54,11 @@ ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& t
                      "\" is inside the templates folder; the finished files never go into a template.");
         return ExportOutcome::Failed;
     }
-    return ShellCopyFolder(platform, ui, outputFolder, target) ? ExportOutcome::Copied : ExportOutcome::Aborted;
+    if (platform.CopyFolderInteractive(outputFolder, target))
+        return ExportOutcome::Copied;
+    const std::string reason = CopyFailureReason(target, target / outputFolder.filename());
+    ui.ShowError(reason.empty() ? std::string(kAborted) : kAborted + ("\r\n" + reason));
+    return ExportOutcome::Aborted;
 }
 
 NewFolder CreateTargetFolder(const fs::path& base, const std::string& name, Ui& ui) {
@@ -46,8 +76,10 @@ NewFolder CreateTargetFolder(const fs::path& base, const std::string& name, Ui& 
     if (!folder.has_filename())
         folder = folder.parent_path();
     fs::create_directories(folder, ec);
+    const std::string reason = ec ? ec.message() : "";
     if (ec || !fs::is_directory(folder, ec)) {
-        ui.ShowError("Error creating subfolder \"" + PackageTextFromNativeName(name) + "\"");
+        ui.ShowError("Error creating subfolder \"" + PackageTextFromNativeName(name) + "\"" +
+                     (reason.empty() ? "" : "\r\n" + reason));
         return {NewFolderOutcome::Failed, {}};
     }
     return {NewFolderOutcome::Created, folder};

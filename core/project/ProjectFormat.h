@@ -43,6 +43,16 @@ constexpr const char* kMenuNotSaved = "Error saving menu code. ";
 // True when the line is one of the fourteen marker lines of a project file.
 bool IsProjectMarker(std::string_view line);
 
+// `Project file "x.tpp", section "colors", line 12: what`; without a file name "The project
+// file" stands in.
+std::string ProjectFindingText(const std::string& fileName, const char* section, size_t line, const std::string& what);
+
+// An XML reader's error about a section (`Error reading "temp/colors.xml": line 3: what`) as
+// a finding at the project file's line: the section's content starts at `firstLine` and has
+// `lineCount` lines. An error without a line names the section's lines.
+std::string SectionFindingText(const std::string& fileName, const char* section, size_t firstLine, size_t lineCount,
+                               const std::string& xmlError);
+
 // A file of the package's scratch folder "temp", which is created when missing.
 fs::path ProjectScratchFile(const TemplateWorkspace& ws, const std::string& name);
 

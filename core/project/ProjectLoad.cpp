@@ -3,6 +3,7 @@
 #include "menus/MenuTreeText.h"
 #include "project/ProjectFormat.h"
 #include "util/Error.h"
+#include "util/NativeNames.h"
 #include "util/PackagePath.h"
 #include "util/TextFile.h"
 #include "util/UserMessage.h"
@@ -16,31 +17,43 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// The lines of a section and the project file's line number of the first one.
+struct SectionLines {
+    const char* name;
+    Lines lines;
+    size_t firstLine;
+};
+
 // The content of a section, or nothing when its begin line is absent. Only the last
 // occurrence of each marker counts; the ID line is never one.
-std::optional<Lines> Section(const Lines& lines, const std::map<std::string, size_t>& last, const char* begin,
-                             const char* end) {
+std::optional<SectionLines> Section(const Lines& lines, const std::map<std::string, size_t>& last, const char* name,
+                                    const char* begin, const char* end, const std::string& fileName) {
     const auto from = last.find(begin);
     if (from == last.end())
         return std::nullopt;
     const auto to = last.find(end);
     if (to == last.end() || to->second < from->second)
-        throw Error(std::string("The project file is damaged: the line \"") + end + "\" is missing.");
-    return Lines(lines.begin() + from->second + 1, lines.begin() + to->second);
+        throw Error(ProjectFindingText(fileName, name, from->second + 1,
+                                       std::string("the line \"") + end + "\" that ends it is missing."));
+    return SectionLines{name, Lines(lines.begin() + from->second + 1, lines.begin() + to->second), from->second + 2};
 }
 
-std::vector<ItemValues> XmlItems(const TemplateWorkspace& ws, const Lines& content, const char* scratchName,
-                                 const std::vector<std::string>& fields) {
+std::vector<ItemValues> XmlItems(const TemplateWorkspace& ws, const SectionLines& section, const char* scratchName,
+                                 const std::vector<std::string>& fields, const std::string& fileName) {
     fs::path scratch;
     try {
         scratch = ProjectScratchFile(ws, scratchName);
-        WriteFileAtomic(scratch, JoinLines(content));
+        WriteFileAtomic(scratch, JoinLines(section.lines));
     } catch (const std::exception&) {
         throw Error(project::kTempFileFailed);
     }
     std::vector<ItemValues> items;
-    XmlDocument::Load(scratch).ForEachItem(
-        fields, [&](const ItemValues& values) { items.push_back(values); }, true);
+    try {
+        XmlDocument::Load(scratch).ForEachItem(
+            fields, [&](const ItemValues& values) { items.push_back(values); }, true);
+    } catch (const Error& error) {
+        throw Error(SectionFindingText(fileName, section.name, section.firstLine, section.lines.size(), error.what()));
+    }
     return items;
 }
 
@@ -49,14 +62,17 @@ void CheckFolder(const std::string& folder) {
         throw Error("The project names the folder \"" + folder + "\", which lies outside the template's folder.");
 }
 
-void ReadFonts(const Lines& content, TextEncoding encoding, std::vector<FontVariable>& fonts) {
+void ReadFonts(const SectionLines& section, TextEncoding encoding, std::vector<FontVariable>& fonts,
+               const std::string& fileName) {
+    const Lines& content = section.lines;
     size_t block = 0;
     for (size_t i = 0; i < content.size(); ++i) {
         if (content[i] != project::kFontBlock)
             continue;
         if (block < fonts.size()) {
             if (i + 7 >= content.size())
-                throw Error("The project file is damaged: a font block is incomplete.");
+                throw Error(ProjectFindingText(fileName, section.name, section.firstLine + i,
+                                               "the font block ends before its six values."));
             FontVariable& font = fonts[block];
             std::string* values[] = {&font.family, &font.size,  &font.measure,
                                      &font.weight, &font.style, &font.decoration};
@@ -92,7 +108,7 @@ void ReadMenus(const TemplateWorkspace& ws, const Lines& content, ProjectChanges
 
 } // namespace
 
-ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws) {
+ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws, const std::string& fileName) {
     // A picture or any other file that is no project is named as such, not taken for a project
     // of another template.
     const Lines lines = SplitLines(bytes);
@@ -109,23 +125,23 @@ ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws
             last[lines[i]] = i;
 
     using namespace project;
-    const auto colors = Section(lines, last, kColors, kColorsEnd);
-    const auto images = Section(lines, last, kImages, kImagesEnd);
-    const auto layouts = Section(lines, last, kLayouts, kLayoutsEnd);
-    const auto fonts = Section(lines, last, kFonts, kFontsEnd);
-    const auto menus = Section(lines, last, kMenus, kMenusEnd);
+    const auto colors = Section(lines, last, "colors", kColors, kColorsEnd, fileName);
+    const auto images = Section(lines, last, "images", kImages, kImagesEnd, fileName);
+    const auto layouts = Section(lines, last, "layouts", kLayouts, kLayoutsEnd, fileName);
+    const auto fonts = Section(lines, last, "fonts", kFonts, kFontsEnd, fileName);
+    const auto menus = Section(lines, last, "menus", kMenus, kMenusEnd, fileName);
 
     ProjectChanges changes;
     VariableTables& t = changes.tables.emplace(ws.tables);
     if (colors)
-        for (const ItemValues& item : XmlItems(ws, *colors, "colors.xml", kColorFields))
+        for (const ItemValues& item : XmlItems(ws, *colors, "colors.xml", kColorFields, fileName))
             for (ColorVariable& row : t.colors)
                 if (row.title == item[0]) {
                     row.var = item[1];
                     row.value = item[2];
                 }
     if (images)
-        for (const ItemValues& item : XmlItems(ws, *images, "images.xml", kImageFields)) {
+        for (const ItemValues& item : XmlItems(ws, *images, "images.xml", kImageFields, fileName)) {
             CheckFolder(item[2]);
             for (ImageVariable& row : t.images)
                 if (row.title == item[0]) {
@@ -134,7 +150,7 @@ ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws
                 }
         }
     if (layouts)
-        for (const ItemValues& item : XmlItems(ws, *layouts, "layouts.xml", kLayoutFields)) {
+        for (const ItemValues& item : XmlItems(ws, *layouts, "layouts.xml", kLayoutFields, fileName)) {
             CheckFolder(item[2]);
             for (LayoutVariable& row : t.layouts)
                 if (row.title == item[0]) {
@@ -143,10 +159,14 @@ ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws
                 }
         }
     if (fonts)
-        ReadFonts(*fonts, ws.encoding, t.fonts);
+        ReadFonts(*fonts, ws.encoding, t.fonts, fileName);
     if (menus)
-        ReadMenus(ws, *menus, changes);
+        ReadMenus(ws, menus->lines, changes);
     return changes;
+}
+
+ProjectChanges ReadProjectFile(const fs::path& file, const TemplateWorkspace& ws) {
+    return ReadProject(ReadFileBytes(file), ws, PathToProgramText(file.filename()));
 }
 
 void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Notices& problems) {

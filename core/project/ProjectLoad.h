@@ -20,8 +20,11 @@ struct ProjectChanges {
 // Reads every section of the project before anything changes. Throws Error on the other-template
 // message, a section without its end line, an unreadable XML section, a truncated font block
 // or a folder that leads outside the package; the workspace and its files are then as they
-// were. Writes only the scratch files.
-ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws);
+// were. A damage is named by the section and the line of the project file `fileName`.
+// Writes only the scratch files.
+ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws, const std::string& fileName = {});
+// The same for a project file on disk, named by its file name.
+ProjectChanges ReadProjectFile(const fs::path& file, const TemplateWorkspace& ws);
 
 // Stores the menu trees into their menu.lyo files and takes over the tables. Bad menu blocks
 // and menus that could not be stored go into `problems`; the other menus are still stored.

@@ -6,6 +6,7 @@
 #include "util/Error.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -50,6 +51,27 @@ TEST_F(ExportTest, ASecondExportAsksAndCancelAborts) {
     EXPECT_EQ(ui.errors, Names{"Operation Aborted... "});
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(dir.Read("target/template/index.html"), "page");
+}
+
+TEST_F(ExportTest, AnAbortedCopyNamesTheSystemsReason) {
+    dir.Write("target/template", "a file where the folder goes");
+    EXPECT_EQ(Export((dir.path() / "target").string()), ExportOutcome::Aborted);
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(ui.errors[0], "Operation Aborted... \r\nCannot create the folder \"" +
+                                (dir.path() / "target/template").string() + "\". File exists");
+    EXPECT_EQ(dir.Read("target/template"), "a file where the folder goes");
+    EXPECT_EQ(CopyFailureReason(dir.path(), dir.path() / "pkg"), "");
+}
+
+TEST_F(ExportTest, AReadOnlyTargetNamesWhyItCannotBeWritten) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    fs::permissions(dir.path() / "target", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(Export((dir.path() / "target").string()), ExportOutcome::Aborted);
+    fs::permissions(dir.path() / "target", fs::perms::owner_all);
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(ui.errors[0], "Operation Aborted... \r\nCannot create a folder in \"" + (dir.path() / "target").string() +
+                                "\". Permission denied");
 }
 
 TEST_F(ExportTest, BlankMissingAndSelfContainedTargetsCopyNothing) {
@@ -105,7 +127,7 @@ TEST(CreateTargetFolder, NestsNamesAndReportsEveryFailure) {
     EXPECT_EQ(CreateTargetFolder(dir.path() / "missing", "x", ui).outcome, NewFolderOutcome::NoBase);
     dir.Write("file.txt", "f");
     EXPECT_EQ(CreateTargetFolder(dir.path(), "file.txt\\sub", ui).outcome, NewFolderOutcome::Failed);
-    EXPECT_EQ(ui.errors, Names{"Error creating subfolder \"file.txt\\sub\""});
+    EXPECT_EQ(ui.errors, Names{"Error creating subfolder \"file.txt\\sub\"\r\nNot a directory"});
 }
 
 TEST(CodeFiles, SaveDialogOffersTheTabsNameAndWritesCrLfLines) {
@@ -116,7 +138,10 @@ TEST(CodeFiles, SaveDialogOffersTheTabsNameAndWritesCrLfLines) {
     EXPECT_EQ(css.filters, (Names{"HTML Files (*.html)", "CSS Files (*.css)", "HTC Files (*.htc)", "All Files (*.*)"}));
     EXPECT_EQ(css.proposedName, "style.css");
     EXPECT_EQ(css.defaultSuffix, "css");
+    EXPECT_EQ(css.filters.at(css.selectedFilter), "CSS Files (*.css)");
     EXPECT_EQ(CodeSaveRequest(CodeTab::Hover).proposedName, "csshover2.htc");
+    EXPECT_EQ(CodeSaveRequest(CodeTab::Css, "css/theme/main.css").proposedName, "main.css")
+        << "the stylesheet shown, by its own name";
 
     const TextEncoding cp1252 = TextEncoding::Cp1252;
     EXPECT_FALSE(SaveCodeFile(CodeTab::Html, "x", cp1252, ui)); // cancelled

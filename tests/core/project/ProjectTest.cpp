@@ -1,8 +1,10 @@
 #include "app/Session.h"
 #include "menus/MenuTreeText.h"
 #include "project/ProjectFormat.h"
+#include "project/ProjectLoad.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
+#include "util/Error.h"
 #include "util/TextFile.h"
 
 #include <gtest/gtest.h>
@@ -309,4 +311,61 @@ TEST_F(ProjectTest, AFileThatIsNoProjectIsNamedSoAndChangesNothing) {
         EXPECT_EQ(FirstLines(ui.errors).back(), project::kNotAProject) << ui.errors.back();
     }
     EXPECT_EQ(app.Read(kPkg + "index_temp.html"), before);
+}
+
+TEST_F(ProjectTest, ADamageNamesItsSectionAndTheLineOfTheProjectFile) {
+    WriteSmallPackage(app);
+    Open();
+    const auto messageOf = [&](const std::string& project) {
+        try {
+            ReadProject(project, *session.workspace(), "q.tpp");
+        } catch (const Error& error) {
+            return std::string(error.what());
+        }
+        return std::string("no error");
+    };
+    const std::string colors =
+        Block("<$[---COLORS---]$>", ColorsXml("<item><title>Text</title><var>v</var><default>#999999</default></item>"),
+              "<$[---COLORS---END---]$>"); // lines 2 to 5
+    const std::string badLayouts = Block("<$[---LAYOUTS---]$>",
+                                         "<?xml version=\"1.0\"?>\r\n<root>\r\n<list>\r\n"
+                                         "<item><title>Top</title></itm>\r\n</list></root>\r\n",
+                                         "<$[---LAYOUTS---END---]$>"); // the bad line is 10
+    const std::string layouts = messageOf("pkg\r\n" + colors + badLayouts);
+    EXPECT_EQ(layouts.rfind("Project file \"q.tpp\", section \"layouts\", line 10: ", 0), 0u) << layouts;
+    EXPECT_EQ(layouts.find("temp"), std::string::npos) << layouts;
+
+    EXPECT_EQ(messageOf("pkg\r\n" + colors + "<$[---LAYOUTS---]$>\r\n<root/>\r\n"),
+              "Project file \"q.tpp\", section \"layouts\", line 6: the line \"<$[---LAYOUTS---END---]$>\" that "
+              "ends it is missing.");
+    EXPECT_EQ(messageOf("pkg\r\n" + Block("<$[---FONTS---]$>", "\r\n<$[---FONTS---SUB---]$>\r\n0\r\nArial\r\n",
+                                          "<$[---FONTS---END---]$>")),
+              "Project file \"q.tpp\", section \"fonts\", line 4: the font block ends before its six values.");
+    const std::string noContainer =
+        messageOf("pkg\r\n" + Block("<$[---COLORS---]$>", "<root>\r\n</root>\r\n", "<$[---COLORS---END---]$>"));
+    EXPECT_EQ(noContainer, "Project file \"q.tpp\", section \"colors\" (lines 3 to 4): the document element has no "
+                           "container element.");
+
+    app.Write("named.tpp", "pkg\r\n" + colors + badLayouts);
+    try {
+        ReadProjectFile(app.path() / "named.tpp", *session.workspace());
+        ADD_FAILURE() << "the damage went unnoticed";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Project file \"named.tpp\", section \"layouts\", line 10: ", 0), 0u)
+            << error.what();
+    }
+    EXPECT_EQ(tables().colors[0].value, "#112233");
+}
+
+TEST(SectionFindingText, MapsTheReadersLineOntoTheProjectFile) {
+    const std::string error = "Error reading \"/pkg/temp/colors.xml\": line 3: end tag does not match.";
+    EXPECT_EQ(SectionFindingText("x.tpp", "colors", 12, 5, error),
+              "Project file \"x.tpp\", section \"colors\", line 14: end tag does not match.");
+    EXPECT_EQ(SectionFindingText("x.tpp", "colors", 12, 2, error),
+              "Project file \"x.tpp\", section \"colors\", line 13: end tag does not match.")
+        << "a line past the section's end is its last line";
+    EXPECT_EQ(SectionFindingText("", "images", 7, 0, "Error reading \"/t/images.xml\": no document element."),
+              "The project file, section \"images\" (lines 7 to 7): no document element.");
+    EXPECT_EQ(SectionFindingText("x.tpp", "colors", 2, 3, "Error reading \"a\": line x: odd"),
+              "Project file \"x.tpp\", section \"colors\" (lines 2 to 4): line x: odd");
 }
