@@ -5,6 +5,8 @@
 #include "app/Session.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QSignalBlocker>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,10 +50,18 @@ CodePage::CodePage(Session& session, const std::function<void()>& splashStep, QW
     m_editors[1] = CodeEditor(new QsciLexerCSS);
     splashStep();
     m_editors[2] = CodeEditor(nullptr);
+    m_sheets = new QComboBox;
+    m_sheets->setObjectName(QStringLiteral("StyleSheetChoice"));
+    m_sheets->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_sheets->setToolTip(QStringLiteral("The finished stylesheet to show"));
+    connect(m_sheets, &QComboBox::currentIndexChanged, this, &CodePage::ShowStyleSheet);
     m_tabs = new QTabWidget;
-    m_tabs->addTab(BuildTab(CodeTab::Html, QStringLiteral("index.html")), QStringLiteral("XHTML Code"));
-    m_tabs->addTab(BuildTab(CodeTab::Css, QStringLiteral("style.css")), QStringLiteral("CSS Code"));
-    m_tabs->addTab(BuildTab(CodeTab::Hover, QStringLiteral("csshover2.htc")), QStringLiteral("cssHover2.htc"));
+    m_tabs->addTab(BuildTab(CodeTab::Html, new QLabel(QStringLiteral("index.html"))), QStringLiteral("XHTML Code"));
+    m_tabs->addTab(BuildTab(CodeTab::Css, m_sheets), QStringLiteral("CSS Code"));
+    m_tabs->addTab(BuildTab(CodeTab::Hover, new QLabel(QStringLiteral("csshover2.htc"))),
+                   QStringLiteral("cssHover2.htc"));
+    connect(m_tabs, &QTabWidget::currentChanged, this,
+            Guarded(m_session.ui(), [this](int index) { m_session.CodeTabChanged(index); }));
     m_wrap = new QCheckBox(QStringLiteral("wordwrap"));
     connect(m_wrap, &QCheckBox::toggled, this, &CodePage::SetWrapping);
     m_tabs->setCornerWidget(m_wrap, Qt::TopRightCorner);
@@ -60,7 +70,7 @@ CodePage::CodePage(Session& session, const std::function<void()>& splashStep, QW
     layout->addWidget(m_tabs);
 }
 
-QWidget* CodePage::BuildTab(CodeTab tab, const QString& heading) {
+QWidget* CodePage::BuildTab(CodeTab tab, QWidget* heading) {
     auto* copy = new QPushButton(QStringLiteral("Copy to Clipboard"));
     connect(copy, &QPushButton::clicked, this, Guarded(m_session.ui(), [this, tab] { CopyToClipboard(tab); }));
     auto* save = new QPushButton(QStringLiteral("Save File"));
@@ -69,7 +79,7 @@ QWidget* CodePage::BuildTab(CodeTab tab, const QString& heading) {
     connect(help, &QPushButton::clicked, this,
             Guarded(m_session.ui(), [this, tab] { m_session.HelpRequested(HelpTopicOf(tab)); }));
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(heading));
+    bar->addWidget(heading);
     bar->addStretch();
     bar->addWidget(copy);
     bar->addWidget(save);
@@ -93,11 +103,31 @@ void CodePage::CopyToClipboard(CodeTab tab) {
     editor(tab)->copy();
 }
 
-void CodePage::SaveFile(CodeTab tab) { SaveCodeFile(tab, FromQt(editor(tab)->text()), m_session.PackageEncoding(), m_session.ui()); }
+void CodePage::SaveFile(CodeTab tab) {
+    const std::string shown = tab == CodeTab::Css ? FromQt(m_sheets->currentText()) : std::string();
+    SaveCodeFile(tab, FromQt(editor(tab)->text()), m_session.PackageEncoding(), m_session.ui(), shown);
+}
 
+// A new generation keeps the stylesheet the user chose when it is still there.
 void CodePage::ShowGeneration() {
-    editor(CodeTab::Html)->setText(ToQt(m_session.filesPage().generation().htmlCode));
-    editor(CodeTab::Css)->setText(ToQt(m_session.filesPage().generation().cssCode));
+    const GenerationResult& generation = m_session.filesPage().generation();
+    editor(CodeTab::Html)->setText(ToQt(generation.htmlCode));
+    const QString chosen = m_sheets->currentText();
+    {
+        const QSignalBlocker blocker(m_sheets);
+        m_sheets->clear();
+        for (const GeneratedSheet& sheet : generation.styleSheets)
+            m_sheets->addItem(ToQt(sheet.name));
+    }
+    const int kept = m_sheets->findText(chosen);
+    m_sheets->setCurrentIndex(kept >= 0 ? kept : m_sheets->count() - 1);
+    ShowStyleSheet(m_sheets->currentIndex());
+}
+
+void CodePage::ShowStyleSheet(int index) {
+    const std::vector<GeneratedSheet>& sheets = m_session.filesPage().generation().styleSheets;
+    const bool shown = index >= 0 && static_cast<size_t>(index) < sheets.size();
+    editor(CodeTab::Css)->setText(shown ? ToQt(sheets[static_cast<size_t>(index)].text) : QString());
 }
 
 void CodePage::ShowWorkspace() {

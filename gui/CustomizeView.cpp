@@ -111,7 +111,7 @@ QToolBar* CustomizeView::BuildPreviewToolbar() {
     connect(load, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.projectFiles().LoadProject(); }));
     QAction* save = toolbar->addAction(QStringLiteral("Save Project"));
     save->setObjectName(QStringLiteral("SaveProject"));
-    connect(save, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.projectFiles().SaveProject(); }));
+    connect(save, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.projectFiles().SaveProjectAs(); }));
     QAction* external = toolbar->addAction(QStringLiteral("Preview in IE"));
     external->setObjectName(QStringLiteral("PreviewInIE"));
     connect(external, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.PreviewInIE(); }));

@@ -14,11 +14,14 @@
 #include "UpdateCheckWindow.h"
 #include "app/Session.h"
 #include "app/Texts.h"
+#include "app/HelpInFront.h"
 #include "help/HelpTopics.h"
 #include "help/WebSite.h"
 #include "ports/Ui.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
+#include <QSettings>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -57,6 +60,11 @@ MainWindow::MainWindow(Session& session, QtBrowsers& browsers, const QString& re
     layout->addWidget(BuildBottomBar());
     setCentralWidget(central);
     BuildMenus();
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    help->setObjectName(QStringLiteral("HelpInFront"));
+    connect(help, &QShortcut::activated, this, Guarded(m_session.ui(), [this] {
+                m_session.HelpRequested(HelpTopicInFront(m_session.workflow()));
+            }));
     session.SetListener(this);
     ShowWorkflow();
 }
@@ -75,11 +83,48 @@ void MainWindow::BuildWindows(const QString& resourceFolder, const std::function
     m_headerWindow = new HeaderCheckWindow(*new QtHttpClient(this), m_session.ui(), this);
 }
 
+void MainWindow::BuildFileMenu() {
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("FileMenu"));
+    QAction* open = m_fileMenu->addAction(QStringLiteral("&Open Project..."));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_session.AskOpenProject(); }));
+    m_saveProject = m_fileMenu->addAction(QStringLiteral("&Save Project"));
+    m_saveProject->setShortcut(QKeySequence::Save);
+    connect(m_saveProject, &QAction::triggered, this,
+            Guarded(m_session.ui(), [this] { m_session.projectFiles().SaveProject(); }));
+    m_saveProjectAs = m_fileMenu->addAction(QStringLiteral("Save Project &As..."));
+    m_saveProjectAs->setShortcut(QKeySequence::SaveAs);
+    connect(m_saveProjectAs, &QAction::triggered, this,
+            Guarded(m_session.ui(), [this] { m_session.projectFiles().SaveProjectAs(); }));
+    m_recentMenu = m_fileMenu->addMenu(QStringLiteral("&Recent Projects"));
+    m_recentMenu->setObjectName(QStringLiteral("RecentProjects"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::ShowRecentProjects);
+    m_fileMenu->addSeparator();
+    connect(m_fileMenu->addAction(QStringLiteral("Check for updates")), &QAction::triggered, m_updateWindow,
+            &QWidget::show);
+    m_fileMenu->addSeparator();
+    connect(m_fileMenu->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &MainWindow::Exit);
+}
+
+// The entries are made when the menu opens, so they follow every save and load.
+void MainWindow::ShowRecentProjects() {
+    m_recentMenu->clear();
+    const std::vector<std::filesystem::path>& files = m_session.projectFiles().recent().files();
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::filesystem::path project = files[i];
+        QAction* entry = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(PathToQt(project.filename())));
+        entry->setToolTip(PathToQt(project));
+        connect(entry, &QAction::triggered, this, [this, project] {
+            GuardedCall(m_session.ui(), [&] { m_session.OpenRecentProject(project); });
+        });
+    }
+    if (files.empty())
+        m_recentMenu->addAction(QStringLiteral("(no projects yet)"))->setEnabled(false);
+}
+
 void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    connect(file->addAction(QStringLiteral("Check for updates")), &QAction::triggered, m_updateWindow, &QWidget::show);
-    file->addSeparator();
-    connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &MainWindow::Exit);
+    BuildFileMenu();
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     edit->addAction(m_customize->undoAction());
@@ -128,8 +173,18 @@ void MainWindow::Changed(Aspect aspect) {
         m_files->ShowWorkspace();
         break;
     case Aspect::Output: m_files->ShowGeneration(); break;
-    case Aspect::History: m_customize->ShowHistory(); break;
+    case Aspect::History:
+        m_customize->ShowHistory();
+        ShowTitle();
+        break;
     }
+}
+
+void MainWindow::ShowTitle() {
+    setWindowTitle(ToQt(m_session.WindowTitle()));
+    const bool loaded = m_session.workspace() != nullptr;
+    m_saveProject->setEnabled(loaded);
+    m_saveProjectAs->setEnabled(loaded);
 }
 
 void MainWindow::ShowWorkflow() {
@@ -139,7 +194,7 @@ void MainWindow::ShowWorkflow() {
         m_pages->setTabVisible(static_cast<int>(i), state.pageVisible[i]);
     m_pages->setCurrentIndex(static_cast<int>(state.activePage));
     m_applying = false;
-    setWindowTitle(ToQt(state.caption));
+    ShowTitle();
     m_customize->ShowWorkflow();
     m_files->ShowWorkflow();
 }
@@ -153,6 +208,26 @@ void MainWindow::Exit() {
     if (!close())
         m_session.ui().ShowError(texts::kCloseFailed);
     m_discardConfirmed = false;
+}
+
+void MainWindow::RestoreSettings(const QSettings& settings) {
+    restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    const int height = settings.value(QStringLiteral("window/customizeHeight"), 0).toInt();
+    if (height > 0)
+        GuardedCall(m_session.ui(), [&] { m_session.SplitterMoved(height); });
+    std::vector<std::filesystem::path> recent;
+    for (const QVariant& file : settings.value(QStringLiteral("projects/recent")).toList())
+        recent.emplace_back(file.toByteArray().toStdString());
+    m_session.projectFiles().recent().Restore(recent);
+}
+
+void MainWindow::SaveSettings(QSettings& settings) const {
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/customizeHeight"), m_session.workflow().CustomizePagesHeight);
+    QVariantList recent;
+    for (const std::filesystem::path& file : m_session.projectFiles().recent().files())
+        recent << QByteArray::fromStdString(file.native());
+    settings.setValue(QStringLiteral("projects/recent"), recent);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

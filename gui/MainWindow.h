@@ -6,7 +6,10 @@
 #include <QMainWindow>
 #include <functional>
 
+class QAction;
+class QMenu;
 class QPushButton;
+class QSettings;
 class QTabWidget;
 
 namespace quorlex {
@@ -42,6 +45,13 @@ public:
     Tabout* aboutBox() const { return m_about; }
     UpdateCheckWindow* updateWindow() const { return m_updateWindow; }
     HeaderCheckWindow* headerWindow() const { return m_headerWindow; }
+    QMenu* fileMenu() const { return m_fileMenu; }
+    QMenu* recentMenu() const { return m_recentMenu; }
+
+    // What the window keeps between runs: its size, the customization area's height and the
+    // recent projects.
+    void RestoreSettings(const QSettings& settings);
+    void SaveSettings(QSettings& settings) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +60,9 @@ private:
     // The secondary windows, created once and reused for the whole run.
     void BuildWindows(const QString& resourceFolder, const std::function<void()>& splashStep);
     void BuildMenus();
+    void BuildFileMenu();
+    void ShowRecentProjects();
+    void ShowTitle();
     QWidget* BuildBottomBar();
     void ShowWorkflow();
     void Exit();
@@ -63,6 +76,10 @@ private:
     Tabout* m_about;
     UpdateCheckWindow* m_updateWindow;
     HeaderCheckWindow* m_headerWindow;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QAction* m_saveProject = nullptr;
+    QAction* m_saveProjectAs = nullptr;
     bool m_applying = false;
     bool m_discardConfirmed = false; // Exit asked already; the close event does not ask again
 };

@@ -2,8 +2,12 @@
 
 #include "QtText.h"
 #include "app/RowStyle.h"
+#include "menus/MenuItem.h"
 
 #include <QDropEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPainter>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
@@ -17,11 +21,15 @@ namespace {
 
 constexpr int kScrollEdge = 8;
 
+constexpr int kNodeTextRole = Qt::UserRole;
+
+QString NodeText(const QTreeWidgetItem* item) { return item->data(0, kNodeTextRole).toString(); }
+
 // A node named by the texts from its top-level node down; node texts hold no line breaks.
 QString TextPath(const QTreeWidgetItem* item) {
-    QString path = item->text(0);
+    QString path = NodeText(item);
     for (const QTreeWidgetItem* up = item->parent(); up; up = up->parent())
-        path = up->text(0) + QLatin1Char('\n') + path;
+        path = NodeText(up) + QLatin1Char('\n') + path;
     return path;
 }
 
@@ -31,10 +39,19 @@ void ForEachItem(QTreeWidgetItem* item, const std::function<void(QTreeWidgetItem
         ForEachItem(item->child(i), visit);
 }
 
-QTreeWidgetItem* NewItem(const MenuNode& node) {
-    auto* item = new QTreeWidgetItem(QStringList(ToQt(node.text)));
+// The root shows its class text; every other node its caption, link and target in columns.
+QTreeWidgetItem* NewItem(const MenuNode& node, bool isRoot) {
+    QStringList columns;
+    if (isRoot) {
+        columns << ToQt(node.text);
+    } else {
+        const MenuItemFields fields = SplitMenuItem(node.text);
+        columns << ToQt(fields.caption) << ToQt(fields.link) << ToQt(fields.target);
+    }
+    auto* item = new QTreeWidgetItem(columns);
+    item->setData(0, kNodeTextRole, ToQt(node.text));
     for (const auto& child : node.children)
-        item->addChild(NewItem(child));
+        item->addChild(NewItem(child, false));
     return item;
 }
 
@@ -51,7 +68,14 @@ std::optional<OutlineMove> MoveForKey(int key) {
 } // namespace
 
 MenuTreeView::MenuTreeView(QWidget* parent) : QTreeWidget(parent) {
-    setHeaderHidden(true);
+    setColumnCount(3);
+    setHeaderLabels({QStringLiteral("Caption"), QStringLiteral("Link"), QStringLiteral("Target")});
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    header()->setSectionResizeMode(1, QHeaderView::Interactive);
+    header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &MenuTreeView::ShowContextMenu);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(true);
@@ -84,7 +108,7 @@ void MenuTreeView::Show(const MenuTree& tree, const std::optional<NodePath>& sel
     clear();
     QList<QTreeWidgetItem*> items;
     for (const auto& node : tree)
-        items << NewItem(node);
+        items << NewItem(node, items.isEmpty());
     addTopLevelItems(items);
     expandAll();
     for (QTreeWidgetItem* item : items)
@@ -141,6 +165,15 @@ void MenuTreeView::mousePressEvent(QMouseEvent* event) {
     QTreeWidget::mousePressEvent(event);
 }
 
+// A double-click edits the node under the pointer instead of folding it.
+void MenuTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeWidgetItem* item = itemAt(event->position().toPoint());
+    if (!item)
+        return;
+    setCurrentItem(item);
+    emit editRequested();
+}
+
 void MenuTreeView::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() == Qt::AltModifier) {
         if (const auto move = MoveForKey(event->key())) {
@@ -181,7 +214,67 @@ void MenuTreeView::dragMoveEvent(QDragMoveEvent* event) {
     const int step = DragScrollStep(event->position().toPoint().y(), viewport()->height(), kScrollEdge);
     if (step)
         verticalScrollBar()->setValue(verticalScrollBar()->value() + step);
+    ShowDropLine(event->position().toPoint());
     event->acceptProposedAction();
+}
+
+void MenuTreeView::dragLeaveEvent(QDragLeaveEvent* event) {
+    HideDropLine();
+    QTreeWidget::dragLeaveEvent(event);
+}
+
+// The line where the dragged node will land: under the target when moving down, over it
+// when moving up, as the drop rule places it.
+void MenuTreeView::ShowDropLine(const QPoint& at) {
+    const QTreeWidgetItem* target = itemAt(at);
+    std::optional<int> line;
+    if (target) {
+        const QRect row = visualItemRect(target);
+        const bool down = DropDirectionOf(m_pressY, ContentY(at.y())) == DropDirection::Down;
+        line = down ? row.bottom() : row.top();
+    }
+    if (line != m_dropLine) {
+        m_dropLine = line;
+        viewport()->update();
+    }
+}
+
+void MenuTreeView::HideDropLine() {
+    if (m_dropLine) {
+        m_dropLine.reset();
+        viewport()->update();
+    }
+}
+
+void MenuTreeView::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    if (!m_dropLine)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+    painter.drawLine(0, *m_dropLine, viewport()->width(), *m_dropLine);
+}
+
+void MenuTreeView::ShowContextMenu(const QPoint& at) {
+    if (QTreeWidgetItem* item = itemAt(at))
+        setCurrentItem(item);
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Add item\tInsert"), this, &MenuTreeView::addRequested);
+    QAction* edit = menu.addAction(QStringLiteral("Edit item...\tF2"), this, &MenuTreeView::editRequested);
+    QAction* remove = menu.addAction(QStringLiteral("Delete item\tDelete"), this, &MenuTreeView::deleteRequested);
+    menu.addSeparator();
+    const std::pair<const char*, OutlineMove> moves[] = {{"Move up\tAlt+Up", OutlineMove::Up},
+                                                        {"Move down\tAlt+Down", OutlineMove::Down},
+                                                        {"Move into the item above\tAlt+Right", OutlineMove::In},
+                                                        {"Move out of its parent\tAlt+Left", OutlineMove::Out}};
+    QList<QAction*> moveActions;
+    for (const auto& [caption, move] : moves)
+        moveActions << menu.addAction(QString::fromLatin1(caption), this,
+                                      [this, move = move] { emit moveRequested(move); });
+    const bool onNode = currentItem() != nullptr;
+    for (QAction* action : QList<QAction*>{edit, remove} + moveActions)
+        action->setEnabled(onNode);
+    menu.exec(viewport()->mapToGlobal(at));
 }
 
 void MenuTreeView::dropEvent(QDropEvent* event) {
@@ -192,6 +285,7 @@ void MenuTreeView::dropEvent(QDropEvent* event) {
     // Copy, not move: the view must not remove the dragged item, the page rebuilds the tree.
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    HideDropLine();
     setState(NoState);
     const QPoint at = event->position().toPoint();
     emit dropped(PathOf(itemAt(at)), m_pressY, ContentY(at.y()));

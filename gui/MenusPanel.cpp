@@ -22,7 +22,7 @@
 namespace quorlex {
 
 MenusPanel::MenusPanel(MenusPage& page, Ui& ui, QWidget* parent)
-    : QWidget(parent), m_page(page), m_ui(ui), m_dialogs(this) {
+    : QWidget(parent), m_page(page), m_ui(ui), m_dialogs(this, ui) {
     m_page.SetDialogs(&m_dialogs);
     m_titles = NewRowList();
     m_titles->setObjectName(QStringLiteral("MenuTitles"));

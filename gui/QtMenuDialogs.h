@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menus/MenuDialogs.h"
+#include "ports/Ui.h"
 
 class QWidget;
 
@@ -12,7 +13,8 @@ class MenuItemDialog;
 // The Menus page's dialogs, created once over the page and reused.
 class QtMenuDialogs : public MenuDialogs {
 public:
-    explicit QtMenuDialogs(QWidget* parent);
+    // Structure files are opened with the window's own open dialog.
+    QtMenuDialogs(QWidget* parent, Ui& ui);
 
     std::optional<MenuItemFields> EditItem(const MenuItemFields& fields) override;
     std::optional<std::string> EditClassName(const std::string& text) override;
@@ -23,7 +25,7 @@ public:
     ClassNameDialog* classNameDialog() const { return m_className; }
 
 private:
-    QWidget* m_parent;
+    Ui& m_ui;
     MenuItemDialog* m_item;
     ClassNameDialog* m_className;
 };

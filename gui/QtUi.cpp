@@ -6,6 +6,8 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace quorlex {
@@ -55,31 +57,78 @@ std::optional<Color> QtUi::ChooseColor(Color initial, const std::function<void(C
     return RgbColor(chosen.red(), chosen.green(), chosen.blue());
 }
 
+namespace {
+
+QStringList Filters(const std::vector<std::string>& filters) {
+    QStringList names;
+    for (const auto& filter : filters)
+        names << ToQt(filter);
+    return names;
+}
+
+std::filesystem::path StandardFolder(QStandardPaths::StandardLocation location) {
+    return PathFromQt(QStandardPaths::writableLocation(location));
+}
+
+} // namespace
+
+QtUi::QtUi()
+    : m_folders(StandardFolder(QStandardPaths::DocumentsLocation), StandardFolder(QStandardPaths::HomeLocation)) {}
+
+void QtUi::RestoreFolders(const QSettings& settings) {
+    std::map<std::string, std::filesystem::path> folders;
+    const QVariantMap kept = settings.value(QStringLiteral("dialogs/folders")).toMap();
+    for (auto it = kept.begin(); it != kept.end(); ++it)
+        folders[it.key().toStdString()] = it.value().toByteArray().toStdString();
+    m_folders.Restore(folders);
+}
+
+void QtUi::SaveFolders(QSettings& settings) const {
+    QVariantMap kept;
+    for (const auto& [kind, folder] : m_folders.Saved())
+        kept[QString::fromStdString(kind)] = QByteArray::fromStdString(folder.native());
+    settings.setValue(QStringLiteral("dialogs/folders"), kept);
+}
+
 std::optional<std::filesystem::path> QtUi::AskSaveFile(const SaveFileRequest& request) {
     QFileDialog dialog(m_window, ToQt(request.title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    QStringList filters;
-    for (const auto& filter : request.filters)
-        filters << ToQt(filter);
-    dialog.setNameFilters(filters);
+    dialog.setNameFilters(Filters(request.filters));
+    if (request.selectedFilter < request.filters.size())
+        dialog.selectNameFilter(ToQt(request.filters[request.selectedFilter]));
+    dialog.setDirectory(PathToQt(m_folders.StartFolder(request.kind)));
     dialog.selectFile(ToQt(request.proposedName));
     dialog.setDefaultSuffix(ToQt(request.defaultSuffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return PathFromQt(dialog.selectedFiles().first());
+    const std::filesystem::path file = PathFromQt(dialog.selectedFiles().first());
+    m_folders.Used(request.kind, file);
+    return file;
 }
 
 std::optional<std::filesystem::path> QtUi::AskOpenFile(const OpenFileRequest& request) {
+    std::vector<std::filesystem::path> files = AskOpen(request, false);
+    if (files.empty())
+        return std::nullopt;
+    return files.front();
+}
+
+std::vector<std::filesystem::path> QtUi::AskOpenFiles(const OpenFileRequest& request) { return AskOpen(request, true); }
+
+std::vector<std::filesystem::path> QtUi::AskOpen(const OpenFileRequest& request, bool several) {
     QFileDialog dialog(m_window, ToQt(request.title));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    QStringList filters;
-    for (const auto& filter : request.filters)
-        filters << ToQt(filter);
-    dialog.setNameFilters(filters);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return PathFromQt(dialog.selectedFiles().first());
+    dialog.setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog.setNameFilters(Filters(request.filters));
+    dialog.setDirectory(PathToQt(m_folders.StartFolder(request.kind)));
+    std::vector<std::filesystem::path> files;
+    if (dialog.exec() != QDialog::Accepted)
+        return files;
+    for (const QString& name : dialog.selectedFiles())
+        files.push_back(PathFromQt(name));
+    if (!files.empty())
+        m_folders.Used(request.kind, files.front());
+    return files;
 }
 
 } // namespace quorlex

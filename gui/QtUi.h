@@ -1,15 +1,23 @@
 #pragma once
 
+#include "app/DialogFolders.h"
 #include "ports/Ui.h"
 
+class QSettings;
 class QWidget;
 
 namespace quorlex {
 
-// Message boxes over the main window and its screen-update switch.
+// Message boxes over the main window, its file dialogs (each kind opening where the last of
+// its kind was) and its screen-update switch.
 class QtUi : public Ui {
 public:
+    QtUi();
     void SetWindow(QWidget* window) { m_window = window; }
+    DialogFolders& dialogFolders() { return m_folders; }
+    // The dialogs' folders of an earlier run, and for the next one.
+    void RestoreFolders(const QSettings& settings);
+    void SaveFolders(QSettings& settings) const;
 
     void Inform(const std::string& text) override;
     void ShowError(const std::string& text) override;
@@ -18,6 +26,7 @@ public:
     std::optional<Color> ChooseColor(Color initial, const std::function<void(Color)>& preview) override;
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) override;
     std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest& request) override;
+    std::vector<std::filesystem::path> AskOpenFiles(const OpenFileRequest& request) override;
     // Qt paints only from the event loop, which core never runs while it changes the window's
     // state, so no half-made state reaches the screen; disabling updates would only force a
     // repaint of the whole window afterwards.
@@ -25,7 +34,10 @@ public:
     void ResumeUpdates() override {}
 
 private:
+    std::vector<std::filesystem::path> AskOpen(const OpenFileRequest& request, bool several);
+
     QWidget* m_window = nullptr;
+    DialogFolders m_folders;
 };
 
 } // namespace quorlex

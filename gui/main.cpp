@@ -12,6 +12,7 @@
 
 #include <QFont>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <filesystem>
 #include <iostream>
@@ -37,6 +38,7 @@ int main(int argc, char* argv[]) {
     splash.SetStatus(QStringLiteral("Loading ..."));
     splash.SetRange(0, 200, 20, 10);
     QApplication::setApplicationName(QStringLiteral("Quorlex"));
+    QApplication::setOrganizationName(QStringLiteral("Quorlex"));
     QApplication::setWindowIcon(QIcon(resources + QStringLiteral("/quorlex.png")));
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 9));
 
@@ -52,9 +54,16 @@ int main(int argc, char* argv[]) {
     splash.SetStatus(QStringLiteral("Loading Modules..."));
     splash.StepIt();
     splash.Finish();
-    // Without a window manager a maximize request does nothing: fill the screen ourselves.
-    window.setGeometry(window.screen()->availableGeometry());
-    window.showMaximized();
+    QSettings settings;
+    ui.RestoreFolders(settings);
+    window.RestoreSettings(settings);
+    if (settings.contains(QStringLiteral("window/geometry"))) {
+        window.show();
+    } else {
+        // Without a window manager a maximize request does nothing: fill the screen ourselves.
+        window.setGeometry(window.screen()->availableGeometry());
+        window.showMaximized();
+    }
     if (command.project)
         QTimer::singleShot(0, &window, [&session, file = *command.project] {
             GuardedCall(session.ui(), [&] { session.OpenProject(std::filesystem::absolute(file)); });
@@ -62,5 +71,8 @@ int main(int argc, char* argv[]) {
     // For install checks: end once start-up is done.
     if (qEnvironmentVariableIsSet("QUORLEX_QUIT_AFTER_START"))
         QTimer::singleShot(0, &app, &QApplication::quit);
-    return app.exec();
+    const int status = app.exec();
+    window.SaveSettings(settings);
+    ui.SaveFolders(settings);
+    return status;
 }

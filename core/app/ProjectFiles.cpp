@@ -29,17 +29,25 @@ void RelistPresets(TemplateWorkspace& ws) {
 
 } // namespace
 
-bool ProjectFiles::SaveProject() {
+bool ProjectFiles::SaveProjectAs() {
     if (!m_context.workspace())
         return false;
-    const auto file = m_context.ui().AskSaveFile({"Save All Settings (Project)", kProjectFilters, "", "tpp"});
+    const std::string proposed = m_file ? PathToProgramText(m_file->filename()) : std::string();
+    const auto file = m_context.ui().AskSaveFile(
+        {"Save All Settings (Project)", kProjectFilters, proposed, "tpp", FileKind::Project});
     return file && SaveProjectTo(*file);
+}
+
+bool ProjectFiles::SaveProject() { return m_file ? SaveProjectTo(*m_file) : SaveProjectAs(); }
+
+std::optional<fs::path> ProjectFiles::AskProjectFile(const char* title) const {
+    return m_context.ui().AskOpenFile({title, kProjectFilters, FileKind::Project});
 }
 
 void ProjectFiles::LoadProject() {
     if (!m_context.workspace())
         return;
-    const auto file = m_context.ui().AskOpenFile({"Load Saved Settings (Project)", kProjectFilters});
+    const auto file = AskProjectFile("Load Saved Settings (Project)");
     if (file)
         LoadProjectFrom(*file);
 }
@@ -54,7 +62,7 @@ bool ProjectFiles::SaveProjectTo(const fs::path& file) {
         const std::string project = BuildProject(*ws, problems);
         ShowErrors(ui, std::exchange(problems, {}));
         WriteFileAtomic(file, project);
-        m_kept();
+        Kept(file);
         return true;
     } catch (const std::exception& error) {
         ShowErrors(ui, problems);
@@ -66,8 +74,14 @@ bool ProjectFiles::SaveProjectTo(const fs::path& file) {
 bool ProjectFiles::LoadProjectFrom(const fs::path& file) {
     if (!Apply(file))
         return false;
-    m_kept();
+    Kept(file);
     return true;
+}
+
+void ProjectFiles::Kept(const fs::path& file) {
+    m_file = fs::absolute(file);
+    m_recent.Add(file);
+    m_kept();
 }
 
 // The load as one undo step, closed before the customization counts as kept.
@@ -85,10 +99,16 @@ bool ProjectFiles::Apply(const fs::path& file) {
         ui.ShowError(UserMessage(error));
         return false;
     }
+    // The menus page shows the last menu the project stored, with its tree.
+    std::optional<size_t> lastMenu;
+    for (size_t row = 0; row < changes.menus.size(); ++row)
+        if (changes.menus[row])
+            lastMenu = row;
     Notices problems;
     ApplyProject(changes, *ws, problems);
     ShowErrors(ui, problems);
     m_pages.Reset();
+    m_pages.menus.onMenuSelected(lastMenu);
     try {
         RelistPresets(*ws);
         m_workspaceChanged();

@@ -104,6 +104,7 @@ void Session::RecalculateTemplate() {
     }
     ShowInformation(m_ui, notices);
     m_workspace = std::move(ws);
+    m_projectFiles.Forget();
     m_undo.Clear();
     m_keptState = m_undo.history().State();
     m_pages.Reset();
@@ -141,6 +142,26 @@ bool Session::OpenProject(const fs::path& file) {
     if (!m_workspace || m_workspace->templateId != templateId)
         return false;
     return m_projectFiles.LoadProjectFrom(file);
+}
+
+void Session::AskOpenProject() {
+    if (const auto file = m_projectFiles.AskProjectFile("Open Project"))
+        OpenProject(*file);
+}
+
+void Session::OpenRecentProject(const fs::path& file) {
+    std::error_code ec;
+    if (!OpenProject(file) && !fs::exists(file, ec))
+        m_projectFiles.recent().Remove(file);
+}
+
+std::string Session::WindowTitle() const {
+    std::string title = m_workflow.caption;
+    if (m_workspace && m_projectFiles.currentFile())
+        title += " - " + PathToProgramText(m_projectFiles.currentFile()->filename());
+    if (HasUnsavedChanges())
+        title += " *";
+    return title;
 }
 
 bool Session::HasUnsavedChanges() const { return m_workspace && m_undo.history().State() != m_keptState; }

@@ -49,6 +49,13 @@ public:
     // A project file opened with the program: its template is selected and loaded, then the
     // project applied. False after a failure, which has been shown to the user.
     bool OpenProject(const fs::path& file);
+    // "Open Project...": the open dialog, then OpenProject.
+    void AskOpenProject();
+    // An entry of the recent projects; one whose file has gone leaves the list.
+    void OpenRecentProject(const fs::path& file);
+    // The window's title: the caption, the current project's file name, and "*" while the
+    // customization has unsaved changes.
+    std::string WindowTitle() const;
     // Whether the customization changed since the template or a project was loaded or saved.
     bool HasUnsavedChanges() const;
     // Before work is dropped (exit, closing, another load): with unsaved changes the user is
@@ -84,6 +91,7 @@ public:
     // Entering "3) Get the Files" shows its first tab and generates.
     void WorkflowPageChanged(WorkflowPage page);
     void OutputPageChanged(int index);
+    void CodeTabChanged(int index) { m_workflow.activeCodeTab = index; }
     void SubPageChanged(SubPage page);
     void SplitterMoved(int height);
     // A choice of the preview's device width control.
@@ -131,7 +139,10 @@ private:
     LivePreview m_preview{m_browsers};
     UndoController m_undo;
     ProjectFiles m_projectFiles{*this, m_pages, m_preview, [this] { Notify(Aspect::Workspace); },
-                                [this] { m_keptState = m_undo.history().State(); }};
+                                [this] {
+                                    m_keptState = m_undo.history().State();
+                                    Notify(Aspect::History);
+                                }};
     std::uint64_t m_keptState = 0; // the undo state last loaded or saved
 };
 

@@ -45,12 +45,13 @@ struct WorkflowState {
         CustomizePagesHeight = height;
         subPageAreaHeight = height;
     }
-    // After a package load: all pages shown, customization active, designed height.
+    // After a package load: all pages shown, customization active, at the height the user
+    // last dragged the area to (the designed height until then, also in earlier runs).
     void ShowLoadedTemplate() {
         pageVisible = {true, true, true};
         activePage = WorkflowPage::Customize;
         activeSubPage = SubPage::Colors;
-        subPageAreaHeight = kDesignedAreaHeight;
+        subPageAreaHeight = CustomizePagesHeight;
     }
 };
 

@@ -24,6 +24,8 @@ namespace quorlex {
 namespace {
 
 constexpr const char* kOverwrite = "Image with that name already exists. Overwrite?";
+constexpr const char* kNotPictures =
+    "Only pictures a page can show (.jpg .jpeg .png .gif .webp .svg) are added. Not added:";
 constexpr const char* kDefaultImage = "Cannot delete default image. Operation aborted.";
 constexpr const char* kCannotDelete = "Error: Cannot delete image file.";
 constexpr const char* kBackupMissing = "Images Backup Doesn't Exist! Operation aborted.";
@@ -201,22 +203,35 @@ void ImagesPage::CopyReplacing(const fs::path& from, const fs::path& to, bool re
 }
 
 void ImagesPage::Add() {
+    if (!SelectedRow())
+        return;
+    AddFiles(m_context.ui().AskOpenFiles(
+        {"Open", {"Pictures (*.jpg *.jpeg *.png *.gif *.webp *.svg)", "All Files (*)"}, FileKind::Image}));
+}
+
+void ImagesPage::AddFiles(const std::vector<fs::path>& files) {
     const ImageVariable* row = SelectedRow();
     if (!row)
         return;
-    const std::optional<fs::path> chosen =
-        m_context.ui().AskOpenFile({"Open", {"Pictures (*.jpg *.jpeg *.png *.gif *.bmp)", "All Files (*)"}});
-    if (chosen) {
-        if (const std::optional<fs::path> folder = FolderOf(*row)) {
-            const fs::path target = *folder / chosen->filename();
-            std::error_code ec;
-            const bool exists = fs::exists(fs::symlink_status(target, ec));
-            if (!exists)
-                CopyReplacing(*chosen, target, false);
-            else if (m_context.ui().Confirm(kOverwrite) == Answer::Yes)
-                CopyReplacing(*chosen, target, true);
+    const std::optional<fs::path> folder = FolderOf(*row);
+    std::string refused;
+    for (const fs::path& file : files) {
+        if (!folder)
+            break;
+        const std::string name = PathToProgramText(file.filename());
+        if (!IsPictureName(name)) {
+            refused += "\r\n" + name;
+            continue;
         }
+        const fs::path target = *folder / file.filename();
+        std::error_code ec;
+        if (!fs::exists(fs::symlink_status(target, ec)))
+            CopyReplacing(file, target, false);
+        else if (m_context.ui().AskYesNo(kOverwrite) == Answer::Yes)
+            CopyReplacing(file, target, true);
     }
+    if (!refused.empty())
+        m_context.ui().Inform(kNotPictures + refused);
     ShowSelectedRow();
 }
 
@@ -286,7 +301,7 @@ void ImagesPage::Export() {
     const std::optional<fs::path> folder = FolderOf(*row);
     if (!folder)
         return;
-    const auto target = m_context.ui().AskSaveFile({"Save As", {"All Files (*.*)"}, name, ""});
+    const auto target = m_context.ui().AskSaveFile({"Save As", {"All Files (*.*)"}, name, "", FileKind::Image});
     if (target)
         CopyReplacing(*folder / NativeNameFromPackageText(name), *target, true);
 }

@@ -66,7 +66,11 @@ public:
     std::string ProposedSaveName();
     ImageSaveOutcome SaveEditedImage(std::string& name);
 
+    // "add": the chosen files are copied into the row's folder, asking before one replaces a
+    // file; files dropped on the list arrive the same way. Files that are not pictures are
+    // named and left out.
     void Add();
+    void AddFiles(const std::vector<fs::path>& files);
     void Delete();
     void Export();
     // "defaults": the template's images back from the backup folder.

@@ -195,7 +195,8 @@ void MenusPage::SaveStructure() {
     const auto file = m_context.ui().AskSaveFile({menutexts::kSaveTitle,
                                                   {menutexts::kStructureFilter, menutexts::kAllFilesFilter},
                                                   "",
-                                                  menutexts::kStructureSuffix});
+                                                  menutexts::kStructureSuffix,
+                                                  FileKind::MenuStructure});
     if (!file)
         return;
     if (TrimControls(file->filename().string()).empty()) {

@@ -15,18 +15,22 @@ int HelpTopicOf(CodeTab tab) {
     return helptopic::kOverview;
 }
 
-SaveFileRequest CodeSaveRequest(CodeTab tab) {
+SaveFileRequest CodeSaveRequest(CodeTab tab, const std::string& shownFile) {
     static const char* const names[] = {"index.html", "style.css", "csshover2.htc"};
     static const char* const suffixes[] = {"html", "css", "htc"};
     const auto index = static_cast<size_t>(tab);
+    const size_t slash = shownFile.find_last_of('/');
+    const std::string name = shownFile.empty() ? names[index] : shownFile.substr(slash == std::string::npos ? 0 : slash + 1);
     return {"Save File",
             {"HTML Files (*.html)", "CSS Files (*.css)", "HTC Files (*.htc)", "All Files (*.*)"},
-            names[index],
-            suffixes[index]};
+            name,
+            suffixes[index],
+            FileKind::Code,
+            index};
 }
 
-bool SaveCodeFile(CodeTab tab, const std::string& text, TextEncoding encoding, Ui& ui) {
-    const auto path = ui.AskSaveFile(CodeSaveRequest(tab));
+bool SaveCodeFile(CodeTab tab, const std::string& text, TextEncoding encoding, Ui& ui, const std::string& shownFile) {
+    const auto path = ui.AskSaveFile(CodeSaveRequest(tab, shownFile));
     if (!path)
         return false;
     try {

@@ -68,11 +68,11 @@ public:
         PrepareBuildFolder();
         CopyStaticFiles(staticFiles);
         WritePage(std::move(page.text), page.encoding);
-        std::string lastSheet;
+        m_result.styleSheets.clear();
         for (size_t i = 0; i < m_ws.stylesheets.size(); ++i)
-            WriteStyleSheet(m_ws.stylesheets[i], sheets[i], lastSheet);
+            WriteStyleSheet(m_ws.stylesheets[i], sheets[i]);
         m_result.htmlCode = std::move(m_page);
-        m_result.cssCode = lastSheet;
+        m_result.cssCode = m_result.styleSheets.empty() ? std::string() : m_result.styleSheets.back().text;
         m_result.files.push_back("index.html");
         if (m_options.dreamweaverMx)
             WriteVariant(TemplateVariant::DreamweaverMx, page.encoding);
@@ -221,7 +221,7 @@ private:
         m_page = std::move(page);
     }
 
-    void WriteStyleSheet(const StyleSheetEntry& sheet, DecodedText& read, std::string& lastSheet) {
+    void WriteStyleSheet(const StyleSheetEntry& sheet, DecodedText& read) {
         const std::string relative = sheet.folder + sheet.filename;
         if (!Admit(relative))
             return;
@@ -230,7 +230,7 @@ private:
         CreateParentFolders(target);
         WriteIntoOwnFolder(target, EncodeText(read.text, read.encoding, Escapes::Css));
         m_result.files.push_back(relative);
-        lastSheet = std::move(read.text);
+        m_result.styleSheets.push_back({relative, std::move(read.text)});
     }
 
     void WriteVariant(TemplateVariant variant, TextEncoding encoding) {

@@ -16,10 +16,17 @@ struct TemplateOptions {
 };
 
 // What a generation run produced.
+// A finished stylesheet: its name in the output folder and its text.
+struct GeneratedSheet {
+    std::string name;
+    std::string text;
+};
+
 struct GenerationResult {
-    std::vector<std::string> files;     // relative names in the order they were produced
-    std::string htmlCode;               // the finished index.html
-    std::string cssCode;                // the last stylesheet written
+    std::vector<std::string> files;          // relative names in the order they were produced
+    std::string htmlCode;                    // the finished index.html
+    std::string cssCode;                     // the last stylesheet written
+    std::vector<GeneratedSheet> styleSheets; // every stylesheet written, in order
     std::vector<std::string> refused;   // package paths that lead outside their folder
     std::vector<std::string> notCopied; // static files and images that could not be copied
     std::string staticListFailure;      // why static_files.tps could not be read, or empty

@@ -13,18 +13,24 @@ namespace quorlex {
 
 enum class Answer { Yes, No, Cancel };
 
-// What a save dialog offers: filters as "Name (*.ext)", the first preselected.
+// The kinds of file a dialog asks for; each kind opens where the last one of its kind was.
+enum class FileKind { Other, Project, MenuStructure, Code, Image };
+
+// What a save dialog offers: filters as "Name (*.ext)", the one at `selectedFilter` preselected.
 struct SaveFileRequest {
     std::string title;
     std::vector<std::string> filters;
     std::string proposedName;
     std::string defaultSuffix;
+    FileKind kind = FileKind::Other;
+    size_t selectedFilter = 0;
 };
 
 // What an open dialog offers: filters as "Name (*.ext *.ext2)", the first preselected.
 struct OpenFileRequest {
     std::string title;
     std::vector<std::string> filters;
+    FileKind kind = FileKind::Other;
 };
 
 // Talking back to the user. The gui shows message boxes; tests record them.
@@ -46,6 +52,14 @@ public:
     virtual std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) = 0;
     // The open dialog for an existing file; nothing when the user cancels.
     virtual std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest& request) = 0;
+    // The open dialog for several existing files; empty when the user cancels. A port
+    // without such a dialog asks for one file.
+    virtual std::vector<std::filesystem::path> AskOpenFiles(const OpenFileRequest& request) {
+        std::vector<std::filesystem::path> files;
+        if (auto file = AskOpenFile(request))
+            files.push_back(std::move(*file));
+        return files;
+    }
     // Screen updates of the main window; always called in pairs.
     virtual void SuspendUpdates() = 0;
     virtual void ResumeUpdates() = 0;

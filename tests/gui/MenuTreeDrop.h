@@ -8,6 +8,17 @@
 
 namespace quorlex::test {
 
+// Moves a drag of the tree's own node over `target`, as the pointer does before the drop.
+inline void DragOver(MenuTreeView* tree, QTreeWidgetItem* target) {
+    QMimeData mime;
+    mime.setData(QString::fromLatin1(MenuTreeView::kNodeMimeType), {});
+    const QPoint at = tree->visualItemRect(target).center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(tree->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(tree->viewport(), &move);
+}
+
 // Drops the tree's own node on `target`, entering first as a real drag does. The node that
 // moves is the selected one; the direction comes from the last press on the tree.
 inline void DropOn(MenuTreeView* tree, QTreeWidgetItem* target) {
@@ -18,6 +29,11 @@ inline void DropOn(MenuTreeView* tree, QTreeWidgetItem* target) {
     QCoreApplication::sendEvent(tree->viewport(), &enter);
     QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(tree->viewport(), &drop);
+}
+
+// An item's caption, link and target columns joined as the node's text joins them.
+inline QString Columns(const QTreeWidgetItem* item) {
+    return item->text(0) + QLatin1Char('|') + item->text(1) + QLatin1Char('|') + item->text(2);
 }
 
 } // namespace quorlex::test

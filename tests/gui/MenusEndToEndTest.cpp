@@ -81,7 +81,7 @@ private slots:
 
         // Alpha is dragged up onto "Home" and lands right before it.
         ClickItem(tree, tree->ItemAt({0, 6}));
-        QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Alpha|#|"));
+        QCOMPARE(Columns(tree->currentItem()), QStringLiteral("Alpha|#|"));
         loaded.clear();
         DropOn(tree, tree->ItemAt({0, 0}));
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
@@ -93,6 +93,20 @@ private slots:
                       "\tGamma|#|\r\n\tBeta|#|\r\n") != std::string::npos);
         QCOMPARE(TopCaptions(preview),
                  QStringLiteral("Alpha,Home,The Cafe,Sailing School,Boat Hire,Events,Find Us,Gamma,Beta"));
+
+        // A double-click edits the item; the tree shows its caption and link in their columns.
+        AnswerNextDialog<MenuItemDialog>([](MenuItemDialog& dialog) {
+            QCOMPARE(dialog.captionField()->text(), QStringLiteral("Alpha"));
+            QTest::keyClick(dialog.linkField(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(dialog.linkField(), QStringLiteral("alpha.html"));
+            dialog.accept();
+        });
+        loaded.clear();
+        const QPoint alpha = tree->visualItemRect(tree->ItemAt({0, 0})).center();
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, alpha);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QCOMPARE(tree->ItemAt({0, 0})->text(0), QStringLiteral("Alpha"));
+        QCOMPARE(tree->ItemAt({0, 0})->text(1), QStringLiteral("alpha.html"));
 
         // The highlight stays on the moved item while another control has the focus.
         panel->nameField()->setFocus();

@@ -66,7 +66,8 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("harbor_menu"));
         QVERIFY(tree->topLevelItem(0)->isSelected());
         QVERIFY(tree->ItemAt({0, 2, 0})->isExpanded());
-        QCOMPARE(tree->ItemAt({0, 2, 0, 1})->text(0), QStringLiteral("Keelboat Start|#courses|"));
+        QCOMPARE(tree->ItemAt({0, 2, 0, 1})->text(0), QStringLiteral("Keelboat Start"));
+        QCOMPARE(tree->ItemAt({0, 2, 0, 1})->text(1), QStringLiteral("#courses"));
         QVERIFY(panel->button(QStringLiteral("ClassName"))->isVisible());
         QCOMPARE(panel->nameField()->text(), QStringLiteral("[Enter Name of Preset Here]"));
         QVERIFY(panel->button(QStringLiteral("MenuAdd"))->toolTip().contains(QStringLiteral("Insert")));
@@ -85,22 +86,25 @@ private slots:
         dialogs.items = {MenuItemFields{"News", "news.html", ""}};
         QTest::mouseClick(panel->button(QStringLiteral("MenuAdd")), Qt::LeftButton);
         QCOMPARE(tree->topLevelItem(0)->childCount(), 7);
-        QCOMPARE(tree->ItemAt({0, 6})->text(0), QStringLiteral("News|news.html|"));
+        QCOMPARE(Columns(tree->ItemAt({0, 6})), QStringLiteral("News|news.html|"));
         QVERIFY(tree->hasFocus());
 
         // A collapsed node stays collapsed through a change elsewhere.
         tree->ItemAt({0, 1})->setExpanded(false);
         ClickItem(tree, tree->ItemAt({0, 6}));
         QTest::keyClick(tree, Qt::Key_Up, Qt::AltModifier);
-        QCOMPARE(tree->ItemAt({0, 5})->text(0), QStringLiteral("News|news.html|"));
+        QCOMPARE(Columns(tree->ItemAt({0, 5})), QStringLiteral("News|news.html|"));
         QVERIFY(tree->ItemAt({0, 5})->isSelected());
         QVERIFY(!tree->ItemAt({0, 1})->isExpanded());
 
-        // Dragging "Home" down onto "Boat Hire" places it right after.
+        // Dragging "Home" down onto "Boat Hire" places it right after; a line shows where.
         ClickItem(tree, tree->ItemAt({0, 0}));
+        DragOver(tree, tree->ItemAt({0, 3}));
+        QVERIFY(tree->dropLineShown());
         DropOn(tree, tree->ItemAt({0, 3}));
-        QCOMPARE(tree->ItemAt({0, 2})->text(0), QStringLiteral("Boat Hire|#|"));
-        QCOMPARE(tree->ItemAt({0, 3})->text(0), QStringLiteral("Home|index.html|"));
+        QVERIFY(!tree->dropLineShown());
+        QCOMPARE(Columns(tree->ItemAt({0, 2})), QStringLiteral("Boat Hire|#|"));
+        QCOMPARE(Columns(tree->ItemAt({0, 3})), QStringLiteral("Home|index.html|"));
 
         f.ui().answers = {Answer::Yes};
         QTest::keyClick(tree, Qt::Key_Delete);
@@ -131,7 +135,7 @@ private slots:
         QListWidget* list = panel->presetList();
         list->setCurrentRow(0);
         emit list->itemDoubleClicked(list->item(0));
-        QCOMPARE(panel->tree()->ItemAt({0, 0})->text(0), QStringLiteral("Home|index.html|"));
+        QCOMPARE(Columns(panel->tree()->ItemAt({0, 0})), QStringLiteral("Home|index.html|"));
         QVERIFY(panel->tree()->topLevelItem(0)->isSelected());
     }
 

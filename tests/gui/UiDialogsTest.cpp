@@ -99,7 +99,7 @@ private slots:
         bool checked = false;
         AnswerDialog(QStringLiteral("Save All Settings (Project)"), QStringLiteral("project-save-dialog.png"),
                      ToQt((folder.path() / "mine").string()), &checked);
-        session.projectFiles().SaveProject();
+        session.projectFiles().SaveProjectAs();
         QVERIFY(checked);
         QVERIFY(folder.Exists("mine.tpp"));
 

@@ -1,13 +1,19 @@
 #include "app/Session.h"
 
+#include "app/DialogFolders.h"
+#include "app/HelpInFront.h"
+#include "app/RecentFiles.h"
 #include "app/RowStyle.h"
 #include "app/Texts.h"
 #include "customize/FontChoices.h"
+#include "help/HelpTopics.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 #include "util/Error.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -120,6 +126,113 @@ TEST_F(SessionTest, AProjectFileOpensItsTemplateAndAppliesItself) {
     EXPECT_TRUE(session.CanUndo());
 }
 
+TEST_F(SessionTest, AProjectIsADocumentWithItsNameInTheTitleAndInTheRecentList) {
+    WriteSmallPackage(app);
+    Start();
+    Select(0);
+    session.RecalculateTemplate();
+    const std::string caption = session.workflow().caption;
+    EXPECT_EQ(session.WindowTitle(), caption);
+    ui.savePaths = {std::nullopt};
+    EXPECT_FALSE(session.projectFiles().SaveProject()) << "no project yet: the dialog asks, cancel writes nothing";
+    ASSERT_EQ(ui.saveRequests.size(), 1u);
+    EXPECT_EQ(ui.saveRequests[0].kind, FileKind::Project);
+
+    session.colorsPage().TitleClicked(0);
+    session.colorsPage().SwatchClicked(5);
+    EXPECT_EQ(session.WindowTitle(), caption + " *");
+    ui.savePaths = {app.path() / "dinner.tpp"};
+    ASSERT_TRUE(session.projectFiles().SaveProject());
+    EXPECT_EQ(session.WindowTitle(), caption + " - dinner.tpp");
+
+    // Saving again writes the same file without a dialog; "Save As" proposes its name.
+    session.colorsPage().SwatchClicked(6);
+    const std::string changed = session.workspace()->tables.colors[0].value;
+    ASSERT_TRUE(session.projectFiles().SaveProject());
+    EXPECT_EQ(ui.saveRequests.size(), 2u);
+    EXPECT_NE(app.Read("dinner.tpp").find(changed), std::string::npos);
+    ui.savePaths = {app.path() / "lunch.tpp"};
+    ASSERT_TRUE(session.projectFiles().SaveProjectAs());
+    EXPECT_EQ(ui.saveRequests.back().proposedName, "dinner.tpp");
+    EXPECT_EQ(session.projectFiles().recent().files(),
+              (std::vector<fs::path>{app.path() / "lunch.tpp", app.path() / "dinner.tpp"}));
+
+    // Opening a project shows its menu with its tree on the menus page.
+    ui.openPaths = {app.path() / "dinner.tpp"};
+    session.AskOpenProject();
+    EXPECT_EQ(ui.openRequests.back().kind, FileKind::Project);
+    EXPECT_EQ(session.WindowTitle(), caption + " - dinner.tpp");
+    EXPECT_EQ(session.menusPage().selected(), std::optional<size_t>(0));
+    ASSERT_EQ(session.menusPage().tree().size(), 1u);
+    EXPECT_EQ(session.menusPage().tree()[0].children.at(0).text, "Home|index.html|");
+    EXPECT_EQ(session.projectFiles().recent().files().front(), app.path() / "dinner.tpp");
+
+    // Loading the template again starts without a project.
+    session.RecalculateTemplate();
+    EXPECT_EQ(session.WindowTitle(), caption);
+    EXPECT_TRUE(ui.errors.empty()) << ui.errors.front();
+
+    // A recent project whose file has gone says so and leaves the list.
+    fs::remove(app.path() / "lunch.tpp");
+    session.OpenRecentProject(app.path() / "lunch.tpp");
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("lunch.tpp"), std::string::npos);
+    EXPECT_EQ(session.projectFiles().recent().files(), (std::vector<fs::path>{app.path() / "dinner.tpp"}));
+}
+
+TEST(HelpInFront, F1OpensTheTopicOfThePageInFront) {
+    WorkflowState state;
+    EXPECT_EQ(HelpPageOf(HelpTopicInFront(state)), std::string("select_template.html"));
+    state.ShowLoadedTemplate();
+    EXPECT_EQ(HelpPageOf(HelpTopicInFront(state)), std::string("select_colors.html"));
+    state.SubPageChanged(SubPage::Menus);
+    EXPECT_EQ(HelpPageOf(HelpTopicInFront(state)), std::string("menus.html"));
+    state.SubPageChanged(SubPage::LargePreview);
+    EXPECT_EQ(HelpPageOf(HelpTopicInFront(state)), std::string("toolbar.html"));
+    state.activePage = WorkflowPage::Files;
+    EXPECT_EQ(HelpPageOf(HelpTopicInFront(state)), std::string("export.html"));
+    state.activeOutputTab = 2;
+    state.activeCodeTab = 1;
+    EXPECT_EQ(HelpPageOf(HelpTopicInFront(state)), std::string("cssfile.html"));
+}
+
+TEST(RecentFiles, KeepsTheNewestEachOnceUpToTheMaximum) {
+    RecentFiles recent;
+    for (int i = 0; i < 10; ++i)
+        recent.Add("/p/" + std::to_string(i) + ".tpp");
+    ASSERT_EQ(recent.files().size(), RecentFiles::kMaximum);
+    EXPECT_EQ(recent.files().front(), fs::path("/p/9.tpp"));
+    recent.Add("/p/x/../5.tpp");
+    EXPECT_EQ(recent.files().front(), fs::path("/p/5.tpp")) << "the same file by another spelling moves";
+    EXPECT_EQ(std::count(recent.files().begin(), recent.files().end(), fs::path("/p/5.tpp")), 1);
+    recent.Remove("/p/5.tpp");
+    EXPECT_EQ(recent.files().front(), fs::path("/p/9.tpp"));
+
+    recent.Restore({"/a.tpp", "relative.tpp", "/b.tpp", "/a.tpp"});
+    EXPECT_EQ(recent.files(), (std::vector<fs::path>{"/a.tpp", "/b.tpp"}));
+}
+
+TEST(DialogFolders, OpenInDocumentsThenWhereTheLastFileOfTheKindWas) {
+    TestFolder folder;
+    folder.Write("Documents/.keep", "");
+    folder.Write("menus/m.lyo", "");
+    DialogFolders folders(folder.path() / "Documents", folder.path());
+    EXPECT_EQ(folders.StartFolder(FileKind::Project), folder.path() / "Documents");
+    folders.Used(FileKind::MenuStructure, folder.path() / "menus" / "m.lyo");
+    EXPECT_EQ(folders.StartFolder(FileKind::MenuStructure), folder.path() / "menus");
+    EXPECT_EQ(folders.StartFolder(FileKind::Project), folder.path() / "Documents") << "each kind on its own";
+
+    DialogFolders next(folder.path() / "Documents", folder.path());
+    next.Restore(folders.Saved());
+    EXPECT_EQ(next.StartFolder(FileKind::MenuStructure), folder.path() / "menus");
+    fs::remove_all(folder.path() / "menus");
+    EXPECT_EQ(next.StartFolder(FileKind::MenuStructure), folder.path() / "Documents") << "a folder since removed";
+    fs::remove_all(folder.path() / "Documents");
+    EXPECT_EQ(next.StartFolder(FileKind::Image), folder.path()) << "no documents folder: home";
+    next.Restore({{"code", "relative/folder"}});
+    EXPECT_EQ(next.StartFolder(FileKind::Code), folder.path());
+}
+
 TEST_F(SessionTest, AFailedLoadKeepsThePreviousPackage) {
     WriteSmallPackage(app, "good");
     WriteSmallPackage(app, "bad");
@@ -158,7 +271,7 @@ TEST_F(SessionTest, RefreshReportsAMissingFragmentAndKeepsThePreviewFile) {
     EXPECT_GT(ui.suspendCount, suspensions);
 }
 
-TEST_F(SessionTest, LargePreviewShrinksTheAreaAndOtherPagesRestoreTheDraggedHeight) {
+TEST_F(SessionTest, LargePreviewShrinksTheAreaAndOtherPagesAndLoadsRestoreTheDraggedHeight) {
     WriteSmallPackage(app);
     Start();
     session.SubPageChanged(SubPage::LargePreview);
@@ -172,7 +285,7 @@ TEST_F(SessionTest, LargePreviewShrinksTheAreaAndOtherPagesRestoreTheDraggedHeig
     session.PreviewWidthChosen(DeviceWidth::Phone);
     Select(0);
     session.RecalculateTemplate();
-    EXPECT_EQ(session.workflow().subPageAreaHeight, 207);
+    EXPECT_EQ(session.workflow().subPageAreaHeight, 260); // the dragged height stays over loads
     EXPECT_EQ(session.workflow().CustomizePagesHeight, 260);
     EXPECT_EQ(session.workflow().previewWidth, DeviceWidth::Phone); // a view setting, kept over loads
 }

@@ -135,6 +135,26 @@ TEST_F(ImagesPageTest, AddAsksBeforeReplacingAndReportsAFailedCopy) {
     EXPECT_NE(ui.errors[0].find("gone.png"), std::string::npos);
 }
 
+TEST_F(ImagesPageTest, SeveralFilesAreAddedAtOnceAndOnlyPictures) {
+    app.Write("drop/e.webp", "e");
+    app.Write("drop/F.SVG", "f");
+    app.Write("drop/notes.txt", "n");
+    app.Write("drop/b.jpg", "dropped b");
+    Open();
+    page().onImageSelected(0);
+    ui.answers = {Answer::No};
+    page().AddFiles({app.path() / "drop/e.webp", app.path() / "drop/notes.txt", app.path() / "drop/b.jpg",
+                     app.path() / "drop/F.SVG"});
+    EXPECT_TRUE(fs::exists(Pkg("images/e.webp")));
+    EXPECT_TRUE(fs::exists(Pkg("images/F.SVG")));
+    EXPECT_FALSE(fs::exists(Pkg("images/notes.txt")));
+    EXPECT_EQ(ReadFileBytes(Pkg("images/b.jpg")), "b") << "No to the overwrite question keeps the file";
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("notes.txt"), std::string::npos);
+    EXPECT_EQ(ui.messages[0].find("e.webp"), std::string::npos);
+    EXPECT_EQ(std::count(page().files().begin(), page().files().end(), "e.webp"), 1);
+}
+
 TEST_F(ImagesPageTest, ExportCopiesTheSelectedFileAndReportsFailure) {
     Open();
     page().onImageSelected(1);

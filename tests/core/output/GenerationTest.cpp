@@ -61,6 +61,17 @@ TEST_F(GenerationTest, WritesTheFinishedSiteInProductionOrder) {
     EXPECT_EQ(result.htmlCode, page);
     EXPECT_EQ(result.cssCode, css);
     EXPECT_TRUE(result.staticListFailure.empty());
+
+    // A second sheet: each one is kept by its name for the code view, the last as the CSS code.
+    ws.stylesheets.push_back(ws.stylesheets[0]);
+    ws.stylesheets.back().filename = "menu.css";
+    app.Write("templates/pkg/css/menu.css", "ul { color: %%C_HEAD%%; }");
+    Generate();
+    ASSERT_EQ(result.styleSheets.size(), 2u);
+    EXPECT_EQ(result.styleSheets[0].name, "css/main.css");
+    EXPECT_EQ(result.styleSheets[0].text, css);
+    EXPECT_EQ(result.styleSheets[1].name, "css/menu.css");
+    EXPECT_EQ(result.cssCode, result.styleSheets[1].text);
 }
 
 TEST_F(GenerationTest, StaticFilesComeFirstNormalizedAndSkipBlankLines) {
