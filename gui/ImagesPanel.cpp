@@ -6,14 +6,21 @@
 #include "ListRows.h"
 #include "PresetPanel.h"
 #include "RowChoice.h"
+#include "QtText.h"
 #include "app/Session.h"
+#include "imagetools/ImageNames.h"
+#include "imagetools/PictureSummary.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
+#include <QImageReader>
+#include <QMenu>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QUrl>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -31,6 +38,7 @@ ImagesPanel::ImagesPanel(Session& session, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_titles, 3);
     layout->addWidget(BuildFileColumn(), 4);
+    layout->addWidget(BuildThumbnail());
     layout->addWidget(m_presets, 3);
 
     auto select = [this] {
@@ -55,6 +63,9 @@ QWidget* ImagesPanel::BuildFileColumn() {
     auto* column = new QWidget;
     m_files = new QListWidget;
     m_files->setObjectName(QStringLiteral("ImageFiles"));
+    m_files->setToolTip(QStringLiteral("Drop pictures from the file manager here to add them"));
+    m_files->viewport()->setAcceptDrops(true);
+    m_files->viewport()->installEventFilter(this);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(AddButton(QStringLiteral("Select"), QStringLiteral("SelectImage"), &ImagesPanel::OpenBrowser));
@@ -66,6 +77,8 @@ QWidget* ImagesPanel::BuildFileColumn() {
     buttons->addStretch();
     QPushButton* restore =
         AddButton(QStringLiteral("defaults"), QStringLiteral("RestoreImages"), &ImagesPanel::Restore);
+    restore->setToolTip(QStringLiteral("Restore all of the template's original images from its backup; you are "
+                                       "asked whether to keep the images you added or changed"));
     buttons->addWidget(restore);
     auto* deleteHelp = new QPushButton(QStringLiteral("Help"));
     deleteHelp->setObjectName(QStringLiteral("DeleteImageHelp"));
@@ -89,9 +102,43 @@ QWidget* ImagesPanel::BuildFileColumn() {
     layout->addLayout(files, 2, 0, 1, 2);
     layout->setRowStretch(1, 1);
     layout->setColumnStretch(0, 1);
-    for (QPushButton* restoring : {add, remove, restore})
-        restoring->installEventFilter(this);
+    add->setToolTip(QStringLiteral("Copy pictures into the image's folder (right-click for more)"));
+    for (QPushButton* restoring : {add, remove, restore}) {
+        restoring->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(restoring, &QWidget::customContextMenuRequested, this,
+                [this, restoring](const QPoint& at) { OfferRestore(restoring, at); });
+    }
     return column;
+}
+
+QWidget* ImagesPanel::BuildThumbnail() {
+    auto* column = new QWidget;
+    m_thumbnail = new QLabel;
+    m_thumbnail->setObjectName(QStringLiteral("ImageThumbnail"));
+    m_thumbnail->setFixedSize(120, 96);
+    m_thumbnail->setAlignment(Qt::AlignCenter);
+    m_thumbnail->setFrameShape(QFrame::StyledPanel);
+    m_summary = new QLabel;
+    m_summary->setObjectName(QStringLiteral("ImageSummary"));
+    m_summary->setWordWrap(true);
+    m_summary->setFixedWidth(120);
+    m_summary->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addSpacing(QFontMetrics(font()).height());
+    layout->addWidget(m_thumbnail);
+    layout->addWidget(m_summary);
+    layout->addStretch();
+    return column;
+}
+
+// The right mouse button on "add", "delete" or "defaults" offers the restore of the shipped
+// images as a labelled entry.
+void ImagesPanel::OfferRestore(QPushButton* button, const QPoint& at) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("RestoreMenu"));
+    menu.addAction(QStringLiteral("Restore all default images..."), this, &ImagesPanel::Restore);
+    menu.exec(button->mapToGlobal(at));
 }
 
 QPushButton* ImagesPanel::AddButton(const QString& caption, const QString& name, void (ImagesPanel::*action)()) {
@@ -104,13 +151,31 @@ QPushButton* ImagesPanel::AddButton(const QString& caption, const QString& name,
 QPushButton* ImagesPanel::button(const QString& name) const { return findChild<QPushButton*>(name); }
 
 bool ImagesPanel::eventFilter(QObject* watched, QEvent* event) {
-    // The right mouse button on "add", "delete" or "defaults" restores the shipped images.
-    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
-        qobject_cast<QPushButton*>(watched)) {
-        Restore();
+    if (watched == m_files->viewport() && DropFiles(event))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// Local files dragged from the file manager are added as "add" adds them.
+bool ImagesPanel::DropFiles(QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!drop->mimeData()->hasUrls() || !m_page.selected()) {
+        drop->ignore();
         return true;
     }
-    return QWidget::eventFilter(watched, event);
+    drop->acceptProposedAction();
+    if (type != QEvent::Drop)
+        return true;
+    std::vector<std::filesystem::path> files;
+    for (const QUrl& url : drop->mimeData()->urls())
+        if (url.isLocalFile())
+            files.push_back(PathFromQt(url.toLocalFile()));
+    GuardedCall(m_session.ui(), [&] { m_page.AddFiles(files); });
+    Render();
+    return true;
 }
 
 void ImagesPanel::Act(void (ImagesPage::*action)()) {
@@ -146,6 +211,37 @@ void ImagesPanel::Render() {
     ShowSelectedRow(m_titles, m_page.selected());
     FillList(m_files, m_page.files());
     ShowSelectedRow(m_files, m_page.selectedFile());
+    ShowThumbnail();
+}
+
+void ImagesPanel::ShowThumbnail() {
+    const std::optional<std::filesystem::path> file = m_page.SelectedFilePath();
+    std::error_code ec;
+    const bool regular = file && std::filesystem::is_regular_file(*file, ec);
+    button(QStringLiteral("TweakImage"))->setEnabled(!file || EditorCanOpen(*file));
+    if (!regular) {
+        m_thumbnail->setPixmap({});
+        m_thumbnail->setText(file ? QStringLiteral("(no picture)") : QString());
+        m_summary->clear();
+        return;
+    }
+    QImageReader reader(PathToQt(*file));
+    reader.setAutoTransform(true);
+    const QSize pixels = reader.size();
+    if (pixels.isValid())
+        reader.setScaledSize(pixels.scaled(m_thumbnail->size() - QSize(4, 4), Qt::KeepAspectRatio).boundedTo(pixels));
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        m_thumbnail->setPixmap({});
+        m_thumbnail->setText(QStringLiteral("(cannot show)"));
+    } else {
+        m_thumbnail->setPixmap(QPixmap::fromImage(picture));
+    }
+    const std::optional<PixelSize> size =
+        pixels.isValid() ? std::optional<PixelSize>(PixelSize{pixels.width(), pixels.height()}) : std::nullopt;
+    const std::uintmax_t bytes = std::filesystem::file_size(*file, ec);
+    m_summary->setText(ToQt(PictureSummary(size, ec ? std::nullopt : std::optional<std::uint64_t>(bytes))));
+    m_thumbnail->setToolTip(PathToQt(file->filename()));
 }
 
 } // namespace quorlex

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -15,7 +16,8 @@ class PresetPanel;
 class Session;
 
 // "Images:": the image variables, the files of the selected one's folder with the buttons that
-// manage them, the image presets, and the editor and browser windows they open.
+// manage them (pictures dropped from the file manager are added), the chosen picture small with
+// its sizes, the image presets, and the editor and browser windows they open.
 class ImagesPanel : public QWidget {
     Q_OBJECT
 public:
@@ -32,12 +34,18 @@ public:
     QPushButton* button(const QString& name) const;
     ImageEditorWindow* editorWindow() const { return m_editor; }
     ImageBrowserDialog* browserDialog() const { return m_browser; }
+    QLabel* thumbnail() const { return m_thumbnail; }
+    QLabel* thumbnailSummary() const { return m_summary; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* BuildFileColumn();
+    QWidget* BuildThumbnail();
+    void ShowThumbnail();
+    bool DropFiles(QEvent* event);
+    void OfferRestore(QPushButton* button, const QPoint& at);
     QPushButton* AddButton(const QString& caption, const QString& name, void (ImagesPanel::*action)());
     void Act(void (ImagesPage::*action)());
     void OpenBrowser();
@@ -54,6 +62,8 @@ private:
     PresetPanel* m_presets;
     ImageEditorWindow* m_editor;
     ImageBrowserDialog* m_browser;
+    QLabel* m_thumbnail = nullptr;
+    QLabel* m_summary = nullptr;
 };
 
 } // namespace quorlex

@@ -20,12 +20,24 @@ void QtUi::ShowError(const std::string& text) {
     QMessageBox::critical(m_window, QApplication::applicationName(), ToQt(text));
 }
 
-Answer QtUi::Confirm(const std::string& question) {
-    const auto button = QMessageBox::question(m_window, QApplication::applicationName(), ToQt(question),
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+namespace {
+
+Answer AnswerOf(QMessageBox::StandardButton button) {
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+} // namespace
+
+Answer QtUi::Confirm(const std::string& question) {
+    return AnswerOf(QMessageBox::question(m_window, QApplication::applicationName(), ToQt(question),
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
+}
+
+Answer QtUi::ConfirmLoss(const std::string& question) {
+    return AnswerOf(QMessageBox::question(m_window, QApplication::applicationName(), ToQt(question),
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No));
 }
 
 // Yes/No questions ask before deleting or overwriting, so Enter answers No.

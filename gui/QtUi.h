@@ -22,6 +22,7 @@ public:
     void Inform(const std::string& text) override;
     void ShowError(const std::string& text) override;
     Answer Confirm(const std::string& question) override;
+    Answer ConfirmLoss(const std::string& question) override;
     Answer AskYesNo(const std::string& question) override;
     std::optional<Color> ChooseColor(Color initial, const std::function<void(Color)>& preview) override;
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) override;

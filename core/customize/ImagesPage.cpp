@@ -54,6 +54,14 @@ const std::string* ImagesPage::SelectedFileName() const {
     return m_selectedFile && *m_selectedFile < m_files.size() ? &m_files[*m_selectedFile] : nullptr;
 }
 
+std::optional<fs::path> ImagesPage::SelectedFilePath() const {
+    const ImageVariable* row = SelectedRow();
+    const std::string* name = SelectedFileName();
+    if (!row || !name)
+        return std::nullopt;
+    return m_context.workspace()->PackageFileIfInside(row->folder + *name);
+}
+
 std::optional<fs::path> ImagesPage::FolderOf(const ImageVariable& row) {
     try {
         return m_context.workspace()->PackageFile(row.folder);
@@ -227,7 +235,7 @@ void ImagesPage::AddFiles(const std::vector<fs::path>& files) {
         std::error_code ec;
         if (!fs::exists(fs::symlink_status(target, ec)))
             CopyReplacing(file, target, false);
-        else if (m_context.ui().AskYesNo(kOverwrite) == Answer::Yes)
+        else if (m_context.ui().ConfirmLoss(kOverwrite) == Answer::Yes)
             CopyReplacing(file, target, true);
     }
     if (!refused.empty())
@@ -271,7 +279,7 @@ void ImagesPage::Delete() {
         m_context.ui().Inform(kDefaultImage);
         return;
     }
-    if (m_context.ui().Confirm("Do you really want to delete the image \"" + name + "\"?") != Answer::Yes)
+    if (m_context.ui().ConfirmLoss("Do you really want to delete the image \"" + name + "\"?") != Answer::Yes)
         return;
     const std::optional<fs::path> folder = FolderOf(*row);
     if (!folder)
@@ -334,7 +342,7 @@ void ImagesPage::RestoreDefaults() {
         m_context.ui().Inform(kBackupMissing);
         return;
     }
-    if (m_context.ui().Confirm(kRestoreQuestion) != Answer::Yes)
+    if (m_context.ui().ConfirmLoss(kRestoreQuestion) != Answer::Yes)
         return;
     std::optional<std::string> failure;
     try {

@@ -33,6 +33,8 @@ public:
 
     const std::vector<std::string>& files() const { return m_files; }
     std::optional<size_t> selectedFile() const { return m_selectedFile; }
+    // The selected file of the list inside the package, to show beside it; nothing without one.
+    std::optional<fs::path> SelectedFilePath() const;
     PresetStore& presets() { return m_presets; }
     ImageEditor& editor() { return m_editor; }
     ImageBrowser& browser() { return m_browser; }

@@ -122,7 +122,7 @@ void MenusPage::Delete() {
     }
     if (m_selectedNode->size() == 1)
         return;
-    if (m_context.ui().Confirm(menutexts::kDeleteQuestion) != Answer::Yes)
+    if (m_context.ui().ConfirmLoss(menutexts::kDeleteQuestion) != Answer::Yes)
         return;
     CustomizationStep step(m_context, "delete menu item " + CaptionAt(m_tree, m_selectedNode));
     m_selectedNode = RemoveNode(m_tree, *m_selectedNode);

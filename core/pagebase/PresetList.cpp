@@ -52,7 +52,7 @@ void PresetList::Delete() {
     const std::optional<std::string> name = SelectedName();
     if (!ws || !name)
         return;
-    if (m_context.ui().Confirm(DeletePresetQuestion(*name)) != Answer::Yes)
+    if (m_context.ui().ConfirmLoss(DeletePresetQuestion(*name)) != Answer::Yes)
         return;
     RunPageAction(m_context.ui(), presettexts::kDeleteFailed, FailureBox::Information, [&] {
         const fs::path file = PresetFile(*ws, m_table, *name);

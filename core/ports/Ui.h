@@ -43,6 +43,9 @@ public:
     virtual void ShowError(const std::string& text) = 0;
     // Question with the buttons Yes, No and Cancel.
     virtual Answer Confirm(const std::string& question) = 0;
+    // Question with the buttons Yes, No and Cancel before something is deleted or replaced:
+    // Enter answers No. A port without such a default asks with Confirm.
+    virtual Answer ConfirmLoss(const std::string& question) { return Confirm(question); }
     // Question with the buttons Yes and No; a port without such a box asks with Confirm.
     virtual Answer AskYesNo(const std::string& question) { return Confirm(question); }
     // The full color chooser opened on `initial`; `preview` gets each color the user points at

@@ -7,9 +7,15 @@
 #include "ModalScript.h"
 #include "PreviewBrowser.h"
 #include "SaveImageDialog.h"
+#include "QtText.h"
 #include "ThumbnailView.h"
+#include "imagetools/JpegSize.h"
 
 #include <QComboBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QUrl>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -36,6 +42,46 @@ QPushButton* Child(QWidget* parent, const char* name) {
 class ImagesEndToEndTest : public QObject {
     Q_OBJECT
 private slots:
+    // The chosen picture shows beside the list with its sizes; files dropped from the file
+    // manager are added; "Tweak" is off for a picture the editor cannot open.
+    void theChosenPictureShowsAndDroppedPicturesAreAdded() {
+        GuiFixture f;
+        QVERIFY(f.CustomizeFirstTemplate());
+        MainWindow& window = f.window();
+        window.customizeView()->subPages()->setCurrentIndex(1);
+        ImagesPanel* panel = window.customizeView()->imagesPanel();
+        ClickRow(panel->titleList(), 1);
+        QTRY_VERIFY(!panel->thumbnail()->pixmap().isNull());
+        QVERIFY(panel->thumbnailSummary()->text().contains(QStringLiteral(" pixels, ")));
+        QVERIFY(Child(panel, "TweakImage")->isEnabled());
+        SaveScreenshot(window, QStringLiteral("images-page-thumbnail.png"));
+
+        QImage square(40, 30, QImage::Format_RGB32);
+        square.fill(Qt::darkCyan);
+        const QString dropped = ToQt((f.folder().path() / "dropped.png").string());
+        QVERIFY(square.save(dropped));
+        f.folder().Write("notes.txt", "not a picture");
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(dropped), QUrl::fromLocalFile(ToQt((f.folder().path() / "notes.txt").string()))});
+        QWidget* target = panel->fileList()->viewport();
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        QVERIFY(!panel->fileList()->findItems(QStringLiteral("dropped.png"), Qt::MatchExactly).isEmpty());
+        QVERIFY(panel->fileList()->findItems(QStringLiteral("notes.txt"), Qt::MatchExactly).isEmpty());
+        QCOMPARE(f.ui().messages.size(), size_t(1));
+        QVERIFY(f.ui().messages[0].find("notes.txt") != std::string::npos);
+
+        ClickRow(panel->fileList(), panel->fileList()->row(
+                                        panel->fileList()->findItems(QStringLiteral("dropped.png"), Qt::MatchExactly)[0]));
+        QTRY_COMPARE(panel->thumbnailSummary()->text(), QStringLiteral("40 x 30 pixels, ") +
+                                                            ToQt(FileSizeText(fs::file_size(dropped.toStdString()))));
+        QVERIFY(!Child(panel, "TweakImage")->isEnabled());
+    }
+
     void browserPickAndSavedGrayscaleReachThePreview() {
         GuiFixture f;
         QVERIFY(f.CustomizeFirstTemplate());

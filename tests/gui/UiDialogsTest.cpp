@@ -67,6 +67,11 @@ private slots:
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
         });
         QCOMPARE(ui.AskYesNo("Do you really want to delete the image \"b.jpg\"?"), Answer::No);
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr, 5000);
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(ui.ConfirmLoss("Image with that name already exists. Overwrite?"), Answer::No);
     }
 
     // The preview follows the chooser's current color; Cancel puts the old color back.

@@ -1,4 +1,5 @@
 #include "customize/ImagesPage.h"
+#include "imagetools/PictureSummary.h"
 
 #include "CustomizeFixture.h"
 #include "imagetools/JpegCodec.h"
@@ -133,6 +134,21 @@ TEST_F(ImagesPageTest, AddAsksBeforeReplacingAndReportsAFailedCopy) {
     page().Add();
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_NE(ui.errors[0].find("gone.png"), std::string::npos);
+}
+
+TEST_F(ImagesPageTest, TheSelectedFileIsShownBesideTheListWithItsSizes) {
+    Open();
+    EXPECT_FALSE(page().SelectedFilePath());
+    page().onImageSelected(0);
+    ASSERT_TRUE(page().SelectedFilePath());
+    EXPECT_EQ(*page().SelectedFilePath(), Pkg("images/logo.gif"));
+    Row(0).url = "../../../outside.gif";
+    page().onImageSelected(0);
+    EXPECT_FALSE(page().SelectedFilePath()) << "a file outside the package is not shown";
+
+    EXPECT_EQ(PictureSummary(PixelSize{640, 480}, 14540), "640 x 480 pixels, 14.2 KB");
+    EXPECT_EQ(PictureSummary(std::nullopt, 300), "300 bytes");
+    EXPECT_EQ(PictureSummary(PixelSize{0, 0}, std::nullopt), "") << "an unreadable picture has no size";
 }
 
 TEST_F(ImagesPageTest, SeveralFilesAreAddedAtOnceAndOnlyPictures) {
