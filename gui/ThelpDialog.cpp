@@ -7,7 +7,9 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -51,15 +53,39 @@ ThelpDialog::ThelpDialog(QWidget* parent) : QDialog(parent) {
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setPage(new HelpPage(m_browser));
     RestrictSettings(m_browser);
+    m_back = new QPushButton(QStringLiteral("< Back"));
+    m_back->setObjectName(QStringLiteral("HelpBack"));
+    m_forward = new QPushButton(QStringLiteral("Forward >"));
+    m_forward->setObjectName(QStringLiteral("HelpForward"));
+    for (QPushButton* button : {m_back, m_forward})
+        button->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("HelpOk"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_back, &QPushButton::clicked, m_browser, &QWebEngineView::back);
+    connect(m_forward, &QPushButton::clicked, m_browser, &QWebEngineView::forward);
+    connect(m_browser, &QWebEngineView::urlChanged, this, &ThelpDialog::UpdateHistoryButtons);
+    connect(m_browser, &QWebEngineView::loadFinished, this, &ThelpDialog::UpdateHistoryButtons);
+    // The page has the keyboard; these keys still belong to the window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QDialog::reject);
+    new QShortcut(QKeySequence::Back, this, m_browser, &QWebEngineView::back);
+    new QShortcut(QKeySequence::Forward, this, m_browser, &QWebEngineView::forward);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 6);
     layout->addWidget(m_browser, 1);
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(6, 0, 6, 0);
-    bar->addWidget(buttons);
+    bar->addWidget(m_back);
+    bar->addWidget(m_forward);
+    bar->addWidget(buttons, 1);
     layout->addLayout(bar);
+    UpdateHistoryButtons();
+}
+
+void ThelpDialog::UpdateHistoryButtons() {
+    const QWebEngineHistory* history = m_browser->history();
+    m_back->setEnabled(history->canGoBack());
+    m_forward->setEnabled(history->canGoForward());
 }
 
 void ThelpDialog::ShowHelpFile(const std::filesystem::path& file) { Show(QUrl::fromLocalFile(PathToQt(file))); }

@@ -29,12 +29,16 @@ namespace {
 
 QString ShownPage(GuiFixture& f) { return f.window().helpViewer()->address().fileName(); }
 
+// The caption without its "&" of the keyboard shortcut.
+QString Plain(QString caption) { return caption.remove(QLatin1Char('&')); }
+
 QAction* MenuAction(MainWindow& window, const QString& menu, const QString& item) {
     for (QAction* top : window.menuBar()->actions())
-        if (top->text() == menu)
+        if (top->menu() && Plain(top->text()) == menu)
             for (QAction* action : top->menu()->actions())
-                if (action->text() == item)
+                if (Plain(action->text()) == item)
                     return action;
+    qWarning("no menu item %s > %s", qPrintable(menu), qPrintable(item));
     return nullptr;
 }
 
@@ -71,8 +75,37 @@ private slots:
         QTRY_COMPARE(viewer->browser()->url(), viewer->address());
         f.session().ShowHelpPage("menus1.html");
         QTRY_COMPARE(viewer->browser()->url().fileName(), QStringLiteral("menus1.html"));
-        QTest::mouseClick(viewer->findChild<QPushButton*>(), Qt::LeftButton);
+        QTest::mouseClick(viewer->findChild<QPushButton*>(QStringLiteral("HelpOk")), Qt::LeftButton);
         QVERIFY(!viewer->isVisible());
+    }
+
+    void helpViewerGoesBackAndForwardAndEscapeClosesIt() {
+        GuiFixture f;
+        f.Start();
+        ThelpDialog* viewer = f.window().helpViewer();
+        const auto shown = [viewer] { return viewer->browser()->url().fileName(); };
+        f.session().HelpRequested(11);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTRY_COMPARE(shown(), QStringLiteral("select_template.html"));
+        QVERIFY(!viewer->forwardButton()->isEnabled());
+        f.session().ShowHelpPage("menus1.html");
+        QTRY_COMPARE(shown(), QStringLiteral("menus1.html"));
+        QTRY_VERIFY(viewer->backButton()->isEnabled());
+        QVERIFY(!viewer->forwardButton()->isEnabled());
+
+        QTest::mouseClick(viewer->backButton(), Qt::LeftButton);
+        QTRY_COMPARE(shown(), QStringLiteral("select_template.html"));
+        QTRY_VERIFY(viewer->forwardButton()->isEnabled());
+        QTest::mouseClick(viewer->forwardButton(), Qt::LeftButton);
+        QTRY_COMPARE(shown(), QStringLiteral("menus1.html"));
+        QTRY_VERIFY(!viewer->forwardButton()->isEnabled());
+        QTest::keyClick(viewer, Qt::Key_Left, Qt::AltModifier);
+        QTRY_COMPARE(shown(), QStringLiteral("select_template.html"));
+        QVERIFY(viewer->isVisible());
+
+        QWidget* page = viewer->browser()->focusProxy();
+        QTest::keyClick(page ? page : viewer->browser(), Qt::Key_Escape);
+        QTRY_VERIFY(!viewer->isVisible());
     }
 
     void everyHelpControlOpensItsPage() {

@@ -5,7 +5,11 @@
 #include "support/PackageBuilder.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
+#include <set>
+#include <sstream>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -30,6 +34,78 @@ TEST(HelpTopicsTest, EveryPageOfTheTableShipsWithTheProgram) {
         EXPECT_TRUE(fs::exists(help / HelpPageOf(topic))) << HelpPageOf(topic);
     for (const char* page : {kMenuItemHelpPage, kClassNameHelpPage})
         EXPECT_TRUE(fs::exists(help / page)) << page;
+}
+
+namespace {
+
+fs::path HelpFolder() { return fs::path(QUORLEX_SAMPLE_TEMPLATES).parent_path() / "help"; }
+
+std::string ReadPage(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The href and src values of the tags of a page, "#..." fragments included.
+std::vector<std::string> AddressesOf(const std::string& page) {
+    static const std::regex address(R"re(<[a-zA-Z][^>]*?\b(?:href|src)\s*=\s*"([^"]*)")re", std::regex::icase);
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), address); it != std::sregex_iterator(); ++it)
+        found.push_back((*it)[1].str());
+    return found;
+}
+
+bool IsRemote(const std::string& address) {
+    return address.rfind("http://", 0) == 0 || address.rfind("https://", 0) == 0 || address.rfind("mailto:", 0) == 0;
+}
+
+std::vector<fs::path> HelpPages() {
+    std::vector<fs::path> pages;
+    for (const auto& entry : fs::directory_iterator(HelpFolder()))
+        if (entry.path().extension() == ".html")
+            pages.push_back(entry.path());
+    return pages;
+}
+
+} // namespace
+
+TEST(HelpPagesTest, EveryLocalLinkLeadsToAFileAndItsAnchor) {
+    const std::vector<fs::path> pages = HelpPages();
+    ASSERT_GT(pages.size(), 20u);
+    for (const fs::path& page : pages) {
+        const std::string text = ReadPage(page);
+        for (const std::string& address : AddressesOf(text)) {
+            if (IsRemote(address))
+                continue;
+            const size_t hash = address.find('#');
+            const std::string file = address.substr(0, hash);
+            const fs::path target = file.empty() ? page : HelpFolder() / file;
+            EXPECT_FALSE(file.find("..") != std::string::npos || fs::path(file).is_absolute())
+                << page << ": " << address;
+            ASSERT_TRUE(fs::is_regular_file(target)) << page.filename() << " links to " << address;
+            if (hash != std::string::npos) {
+                EXPECT_NE(ReadPage(target).find("id=\"" + address.substr(hash + 1) + "\""), std::string::npos)
+                    << page.filename() << " links to the missing anchor " << address;
+            }
+        }
+    }
+}
+
+TEST(HelpPagesTest, EveryPageCanBeReachedFromTheOverview) {
+    std::set<std::string> reached{"index.html"};
+    std::vector<std::string> toVisit{"index.html"};
+    while (!toVisit.empty()) {
+        const std::string page = toVisit.back();
+        toVisit.pop_back();
+        for (const std::string& address : AddressesOf(ReadPage(HelpFolder() / page))) {
+            const std::string file = address.substr(0, address.find('#'));
+            if (!IsRemote(address) && fs::path(file).extension() == ".html" && reached.insert(file).second)
+                toVisit.push_back(file);
+        }
+    }
+    for (const fs::path& page : HelpPages())
+        EXPECT_TRUE(reached.count(page.filename().string())) << page.filename() << " has no link leading to it";
 }
 
 namespace {
