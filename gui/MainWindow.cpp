@@ -94,7 +94,7 @@ void MainWindow::BuildFileMenu() {
     connect(m_saveProject, &QAction::triggered, this,
             Guarded(m_session.ui(), [this] { m_session.projectFiles().SaveProject(); }));
     m_saveProjectAs = m_fileMenu->addAction(QStringLiteral("Save Project &As..."));
-    m_saveProjectAs->setShortcut(QKeySequence::SaveAs);
+    m_saveProjectAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(m_saveProjectAs, &QAction::triggered, this,
             Guarded(m_session.ui(), [this] { m_session.projectFiles().SaveProjectAs(); }));
     m_recentMenu = m_fileMenu->addMenu(QStringLiteral("&Recent Projects"));
