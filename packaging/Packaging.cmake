@@ -16,6 +16,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/splash.png ${CMAKE_SOURCE_DIR}/resou
         DESTINATION ${QUORLEX_DATA}/resources)
 install(FILES ${packaging}/${QUORLEX_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${QUORLEX_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${packaging}/${QUORLEX_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${packaging}/copyright DESTINATION ${QUORLEX_DOC})
 
 # Icons drawn from the scalable one; compressed docs as Debian wants them.

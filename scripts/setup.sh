@@ -8,7 +8,7 @@ packages=(
   libpugixml-dev libjpeg-dev libcurl4-openssl-dev
   libgtest-dev libbenchmark-dev libcpp-httplib-dev clang clang-tidy clang-format libclang-rt-14-dev libjpeg-turbo-progs
   xvfb xauth fonts-dejavu-core
-  librsvg2-bin desktop-file-utils appstream lintian file
+  librsvg2-bin desktop-file-utils appstream lintian file libxml2-utils
 )
 
 missing=()

@@ -11,6 +11,9 @@ prefix=$stage/root/usr
 id=io.quorlex.Quorlex
 
 desktop-file-validate "$prefix/share/applications/$id.desktop"
+grep -qx 'MimeType=application/x-quorlex-project;' "$prefix/share/applications/$id.desktop"
+xmllint --noout "$prefix/share/mime/packages/$id.xml"
+grep -q '<glob pattern="\*.tpp"/>' "$prefix/share/mime/packages/$id.xml"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null
 for size in 48 128 256; do
   file "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size"
