@@ -94,7 +94,7 @@ bool ProjectFiles::Apply(const fs::path& file) {
     CustomizationStep step(m_context, "project " + PathToProgramText(file.filename()));
     ProjectChanges changes;
     try {
-        changes = ReadProject(ReadFileBytes(file), *ws);
+        changes = ReadProjectFile(file, *ws);
     } catch (const std::exception& error) {
         ui.ShowError(UserMessage(error));
         return false;

@@ -355,6 +355,11 @@ TEST_F(ProjectTest, ADamageNamesItsSectionAndTheLineOfTheProjectFile) {
             << error.what();
     }
     EXPECT_EQ(tables().colors[0].value, "#112233");
+
+    EXPECT_FALSE(Load("pkg\r\n" + colors + badLayouts));
+    ASSERT_FALSE(ui.errors.empty());
+    EXPECT_EQ(ui.errors.back().rfind("Project file \"q.tpp\", section \"layouts\", line 10: ", 0), 0u)
+        << ui.errors.back();
 }
 
 TEST(SectionFindingText, MapsTheReadersLineOntoTheProjectFile) {
