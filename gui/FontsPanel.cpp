@@ -77,6 +77,7 @@ QWidget* FontsPanel::BuildBoxes() {
 
     m_default = new QPushButton(QStringLiteral("default"));
     m_default->setObjectName(QStringLiteral("FontsDefault"));
+    m_default->setToolTip(QStringLiteral("Put every font back as the template ships it"));
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("FontsHelp"));
     connect(help, &QPushButton::clicked, this, Guarded(m_ui, [this] { m_page.Help(); }));
@@ -84,6 +85,10 @@ QWidget* FontsPanel::BuildBoxes() {
     bottom->addWidget(m_default);
     bottom->addWidget(help);
     bottom->addStretch();
+    m_sizeWarning = new QLabel;
+    m_sizeWarning->setObjectName(QStringLiteral("FontSizeWarning"));
+    m_sizeWarning->setStyleSheet(QStringLiteral("color: #a03000;"));
+    bottom->addWidget(m_sizeWarning);
     grid->addLayout(bottom, 3, 0, 1, 7);
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(1, 2);
@@ -103,7 +108,10 @@ DropDownComboBox* FontsPanel::AddBox(FontBox which) {
         box->Show(Texts(m_page.box(which).entries), ToQt(m_page.box(which).text));
     });
     connect(box->lineEdit(), &QLineEdit::textEdited, this,
-            Guarded(m_ui, [this, which](const QString& text) { m_page.EditBox(which, FromQt(text)); }));
+            Guarded(m_ui, [this, which](const QString& text) {
+                m_page.EditBox(which, FromQt(text));
+                m_sizeWarning->setText(ToQt(m_page.SizeWarning()));
+            }));
     connect(box, &QComboBox::activated, this, Guarded(m_ui, [this, which, box](int index) {
                 m_page.EditBox(which, FromQt(box->itemText(index)));
                 Store(which);
@@ -138,6 +146,7 @@ void FontsPanel::Render() {
     ShowSelectedRow(m_titles, m_page.selected());
     for (FontBox which : kBoxes)
         box(which)->Show(Texts(m_page.box(which).entries), ToQt(m_page.box(which).text));
+    m_sizeWarning->setText(ToQt(m_page.SizeWarning()));
 }
 
 } // namespace quorlex

@@ -6,6 +6,7 @@
 #include <array>
 
 class QGridLayout;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -41,6 +42,7 @@ private:
     QListWidget* m_titles;
     std::array<DropDownComboBox*, kFontBoxCount> m_boxes{};
     QPushButton* m_default = nullptr;
+    QLabel* m_sizeWarning = nullptr;
 };
 
 } // namespace quorlex

@@ -96,8 +96,10 @@ QWidget* MenusPanel::BuildPresetColumn() {
     buttons->setSpacing(2);
     auto load = [this, presets] { Act([presets] { presets->Load(); }); };
     buttons->addWidget(AddButton(QStringLiteral("load"), QStringLiteral("PresetLoad"), load));
-    buttons->addWidget(AddButton(QStringLiteral("default"), QStringLiteral("PresetDefault"),
-                                 [this] { Act([this] { m_page.Default(); }); }));
+    QPushButton* restore =
+        AddButton(QStringLiteral("default"), QStringLiteral("PresetDefault"), [this] { Act([this] { m_page.Default(); }); });
+    restore->setToolTip(QStringLiteral("Put the selected menu back as the template ships it"));
+    buttons->addWidget(restore);
     buttons->addWidget(AddButton(QStringLiteral("delete"), QStringLiteral("PresetDelete"),
                                  [this, presets] { Act([presets] { presets->Delete(); }); }));
     m_className = AddButton(QStringLiteral("class name"), QStringLiteral("ClassName"),

@@ -35,7 +35,9 @@ PresetPanel::PresetPanel(PresetStore& store, Ui& ui, QWidget* parent) : QWidget(
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(AddButton(QStringLiteral("apply"), &PresetPanel::Apply));
-    buttons->addWidget(AddButton(QStringLiteral("default"), &PresetPanel::Default));
+    QPushButton* restore = AddButton(QStringLiteral("default"), &PresetPanel::Default);
+    restore->setToolTip(QStringLiteral("Put every value of this page back as the template ships it"));
+    buttons->addWidget(restore);
     buttons->addWidget(AddButton(QStringLiteral("delete"), &PresetPanel::Delete));
     buttons->addWidget(help);
     buttons->addStretch();

@@ -1,11 +1,13 @@
 #include "QtUi.h"
 
 #include "QtText.h"
+#include "app/ToolPlacement.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -48,9 +50,13 @@ Answer QtUi::AskYesNo(const std::string& question) {
 }
 
 // The preview follows the dialog's current color; a drag that moves it many times between two
-// frames previews only the last one.
+// frames previews only the last one. The recently chosen colors fill the custom color slots.
 std::optional<Color> QtUi::ChooseColor(Color initial, const std::function<void(Color)>& preview) {
-    QColorDialog dialog(QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF), m_window);
+    const auto toQt = [](Color color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); };
+    const std::vector<Color>& recent = m_recentColors.entries();
+    for (size_t slot = 0; slot < kRecentColorCount; ++slot)
+        QColorDialog::setCustomColor(static_cast<int>(slot), slot < recent.size() ? toQt(recent[slot]) : QColor(Qt::white));
+    QColorDialog dialog(toQt(initial), m_window);
     dialog.setObjectName(QStringLiteral("ColorChooser"));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     QColor pointed;
@@ -63,10 +69,27 @@ std::optional<Color> QtUi::ChooseColor(Color initial, const std::function<void(C
         pointed = color;
         pending.start();
     });
+    PlaceBesidePreview(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QColor chosen = dialog.selectedColor();
-    return RgbColor(chosen.red(), chosen.green(), chosen.blue());
+    const Color color = RgbColor(chosen.red(), chosen.green(), chosen.blue());
+    m_recentColors.Add(color);
+    return color;
+}
+
+// Beside the live preview of the window, so that the colors pointed at can be seen.
+void QtUi::PlaceBesidePreview(QWidget& dialog) const {
+    const auto* view = m_window ? m_window->findChild<QWidget*>(QStringLiteral("WebBrowser1")) : nullptr;
+    if (!view || !view->isVisible() || !m_window->screen())
+        return;
+    const QRect screen = m_window->screen()->availableGeometry();
+    const QPoint origin = view->mapToGlobal(QPoint(0, 0));
+    const QSize size = dialog.sizeHint();
+    const ScreenBox box = quorlex::PlaceBesidePreview({screen.x(), screen.y(), screen.width(), screen.height()},
+                                                      {origin.x(), origin.y(), view->width(), view->height()},
+                                                      size.width(), size.height());
+    dialog.move(box.x, box.y);
 }
 
 namespace {
@@ -87,19 +110,26 @@ std::filesystem::path StandardFolder(QStandardPaths::StandardLocation location) 
 QtUi::QtUi()
     : m_folders(StandardFolder(QStandardPaths::DocumentsLocation), StandardFolder(QStandardPaths::HomeLocation)) {}
 
-void QtUi::RestoreFolders(const QSettings& settings) {
+void QtUi::RestoreSettings(const QSettings& settings) {
     std::map<std::string, std::filesystem::path> folders;
     const QVariantMap kept = settings.value(QStringLiteral("dialogs/folders")).toMap();
     for (auto it = kept.begin(); it != kept.end(); ++it)
         folders[it.key().toStdString()] = it.value().toByteArray().toStdString();
     m_folders.Restore(folders);
+    const QVariantList colors = settings.value(QStringLiteral("dialogs/recentColors")).toList();
+    for (auto it = colors.rbegin(); it != colors.rend(); ++it)
+        m_recentColors.Add(it->toUInt() & 0xFFFFFFu);
 }
 
-void QtUi::SaveFolders(QSettings& settings) const {
+void QtUi::SaveSettings(QSettings& settings) const {
     QVariantMap kept;
     for (const auto& [kind, folder] : m_folders.Saved())
         kept[QString::fromStdString(kind)] = QByteArray::fromStdString(folder.native());
     settings.setValue(QStringLiteral("dialogs/folders"), kept);
+    QVariantList colors;
+    for (const Color color : m_recentColors.entries())
+        colors << color;
+    settings.setValue(QStringLiteral("dialogs/recentColors"), colors);
 }
 
 std::optional<std::filesystem::path> QtUi::AskSaveFile(const SaveFileRequest& request) {

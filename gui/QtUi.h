@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DialogFolders.h"
+#include "util/RecentList.h"
 #include "ports/Ui.h"
 
 class QSettings;
@@ -12,12 +13,15 @@ namespace quorlex {
 // its kind was) and its screen-update switch.
 class QtUi : public Ui {
 public:
+    static constexpr size_t kRecentColorCount = 16; // the chooser's custom color slots
+
     QtUi();
     void SetWindow(QWidget* window) { m_window = window; }
     DialogFolders& dialogFolders() { return m_folders; }
-    // The dialogs' folders of an earlier run, and for the next one.
-    void RestoreFolders(const QSettings& settings);
-    void SaveFolders(QSettings& settings) const;
+    // The dialogs' folders and the recent colors of an earlier run, and for the next one.
+    void RestoreSettings(const QSettings& settings);
+    void SaveSettings(QSettings& settings) const;
+    const RecentList<Color>& recentColors() const { return m_recentColors; }
 
     void Inform(const std::string& text) override;
     void ShowError(const std::string& text) override;
@@ -36,9 +40,11 @@ public:
 
 private:
     std::vector<std::filesystem::path> AskOpen(const OpenFileRequest& request, bool several);
+    void PlaceBesidePreview(QWidget& dialog) const;
 
     QWidget* m_window = nullptr;
     DialogFolders m_folders;
+    RecentList<Color> m_recentColors{kRecentColorCount};
 };
 
 } // namespace quorlex

@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     splash.StepIt();
     splash.Finish();
     QSettings settings;
-    ui.RestoreFolders(settings);
+    ui.RestoreSettings(settings);
     window.RestoreSettings(settings);
     if (settings.contains(QStringLiteral("window/geometry"))) {
         window.show();
@@ -73,6 +73,6 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(0, &app, &QApplication::quit);
     const int status = app.exec();
     window.SaveSettings(settings);
-    ui.SaveFolders(settings);
+    ui.SaveSettings(settings);
     return status;
 }

@@ -1,7 +1,5 @@
 #include "app/RecentFiles.h"
 
-#include <algorithm>
-
 namespace quorlex {
 
 namespace {
@@ -10,21 +8,12 @@ fs::path Normal(const fs::path& file) { return fs::absolute(file).lexically_norm
 
 } // namespace
 
-void RecentFiles::Add(const fs::path& file) {
-    const fs::path normal = Normal(file);
-    Remove(normal);
-    m_files.insert(m_files.begin(), normal);
-    if (m_files.size() > kMaximum)
-        m_files.resize(kMaximum);
-}
+void RecentFiles::Add(const fs::path& file) { m_files.Add(Normal(file)); }
 
-void RecentFiles::Remove(const fs::path& file) {
-    const fs::path normal = Normal(file);
-    m_files.erase(std::remove(m_files.begin(), m_files.end(), normal), m_files.end());
-}
+void RecentFiles::Remove(const fs::path& file) { m_files.Remove(Normal(file)); }
 
 void RecentFiles::Restore(const std::vector<fs::path>& files) {
-    m_files.clear();
+    m_files = RecentList<fs::path>(kMaximum);
     for (auto it = files.rbegin(); it != files.rend(); ++it)
         if (it->is_absolute())
             Add(*it);

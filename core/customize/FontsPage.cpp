@@ -14,6 +14,8 @@ namespace quorlex {
 
 namespace {
 
+constexpr const char* kSizeWithoutUnit = "Choose a unit: browsers ignore a size that is a bare number.";
+
 constexpr FontBox kBoxes[] = {FontBox::Family, FontBox::Size,  FontBox::Unit,
                               FontBox::Weight, FontBox::Style, FontBox::Decoration};
 
@@ -115,6 +117,23 @@ void FontsPage::Apply(FontBox which) {
         ApplySizeAndUnit();
     else
         Store(which);
+}
+
+std::string FontsPage::SizeWarning() const {
+    const std::string& size = box(FontBox::Size).text;
+    if (!box(FontBox::Unit).text.empty() || size.empty())
+        return {};
+    bool digit = false;
+    bool nonZero = false;
+    for (const char c : size) {
+        if (c >= '0' && c <= '9') {
+            digit = true;
+            nonZero = nonZero || c != '0';
+        } else if (c != '.') {
+            return {};
+        }
+    }
+    return digit && nonZero ? kSizeWithoutUnit : std::string();
 }
 
 } // namespace quorlex

@@ -26,6 +26,9 @@ public:
     explicit FontsPage(PageContext& context);
 
     const ComboState& box(FontBox which) const { return m_boxes[static_cast<size_t>(which)]; }
+    // What to say beside the size while it is a number without a unit, which browsers ignore;
+    // empty otherwise.
+    std::string SizeWarning() const;
 
     // A click on the title list; without a row nothing changes.
     void onFontSelected(std::optional<size_t> row) {

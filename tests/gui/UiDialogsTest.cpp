@@ -18,13 +18,16 @@ namespace {
 
 // Answers the next modal file dialog: checks it, takes its picture when QUORLEX_SCREENSHOT_DIR
 // is set, then picks `file`.
-void AnswerDialog(const QString& title, const QString& shot, const QString& file, bool* checked) {
+void AnswerDialog(const QString& title, const QString& shot, const QString& file, bool* checked,
+                  QString* openedIn = nullptr) {
     QTimer::singleShot(0, [=] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) {
-            AnswerDialog(title, shot, file, checked);
+            AnswerDialog(title, shot, file, checked, openedIn);
             return;
         }
+        if (openedIn)
+            *openedIn = dialog->directory().absolutePath();
         *checked = dialog->windowTitle() == title &&
                    dialog->nameFilters() ==
                        QStringList{QStringLiteral("Tamblor Project (*.tpp)"), QStringLiteral("All Files (*.*)")};
@@ -93,6 +96,29 @@ private slots:
         QVERIFY(previewed);
         QCOMPARE(s.session.workspace()->tables.colors[0].value, std::string("#D8E3E8"));
         QVERIFY(s.Preview().find("background: #D8E3E8;") != std::string::npos);
+        QVERIFY2(s.ui.recentColors().entries().empty(), "a cancelled choice is no recent color");
+
+        // A chosen color is offered again among the chooser's custom colors.
+        QColor offered;
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            if (!chooser)
+                return;
+            // It opens on the variable's color.
+            QCOMPARE(chooser->currentColor(), QColor(0xD8, 0xE3, 0xE8));
+            chooser->setCurrentColor(QColor(10, 20, 30));
+            chooser->accept();
+        });
+        s.session.colorsPage().ChooseColor();
+        QCOMPARE(s.session.workspace()->tables.colors[0].value, std::string("#0A141E"));
+        QTimer::singleShot(0, [&] {
+            if (auto* chooser = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+                offered = QColorDialog::customColor(0);
+                chooser->reject();
+            }
+        });
+        s.session.colorsPage().ChooseColor();
+        QCOMPARE(offered, QColor(10, 20, 30));
     }
 
     void dialogsOfferProjectFilesAndAddTheSuffix() {
@@ -110,10 +136,12 @@ private slots:
 
         session.workspace()->tables.colors[0].value = "#000000";
         checked = false;
+        QString openedIn;
         AnswerDialog(QStringLiteral("Load Saved Settings (Project)"), QStringLiteral("project-load-dialog.png"),
-                     ToQt((folder.path() / "mine.tpp").string()), &checked);
+                     ToQt((folder.path() / "mine.tpp").string()), &checked, &openedIn);
         session.projectFiles().LoadProject();
         QVERIFY(checked);
+        QCOMPARE(openedIn, ToQt(folder.path().string())); // where the last project was saved
         QVERIFY(session.workspace()->tables.colors[0].value != "#000000");
     }
 };

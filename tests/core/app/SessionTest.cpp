@@ -4,6 +4,7 @@
 #include "app/HelpInFront.h"
 #include "app/RecentFiles.h"
 #include "app/RowStyle.h"
+#include "app/ToolPlacement.h"
 #include "app/Texts.h"
 #include "customize/FontChoices.h"
 #include "help/HelpTopics.h"
@@ -366,4 +367,22 @@ TEST_F(SessionTest, AMenuTooLargeForAPageIsNamedWithItsSizeUnderTheLoadMessage) 
     EXPECT_NE(ui.errors[0].find("The menu \"Main\" is too large: its 20001 items make 20 MB of page text"),
               std::string::npos)
         << ui.errors[0];
+}
+
+TEST(ToolPlacement, TheChooserOpensBesideThePreviewNotOverIt) {
+    const ScreenBox screen{0, 0, 1920, 1080};
+    const ScreenBox right = PlaceBesidePreview(screen, {100, 300, 1100, 600}, 500, 450);
+    EXPECT_EQ(right.x, 1208);
+    EXPECT_EQ(right.y, 300);
+    const ScreenBox left = PlaceBesidePreview(screen, {700, 900, 1100, 150}, 500, 450);
+    EXPECT_EQ(left.x, 192) << "no room on the right: on the left";
+    EXPECT_EQ(left.y, 630) << "kept on the screen";
+    // A maximized window: above the preview at the screen's right edge, over the customizing area.
+    const ScreenBox above = PlaceBesidePreview({0, 0, 1280, 1024}, {0, 520, 1280, 480}, 500, 450);
+    EXPECT_EQ(above.x, 780);
+    EXPECT_EQ(above.y, 70);
+    const ScreenBox tiny = PlaceBesidePreview({0, 0, 400, 300}, {0, 100, 400, 200}, 500, 450);
+    EXPECT_EQ(tiny.x, 0);
+    EXPECT_EQ(tiny.y, 0);
+    EXPECT_EQ(tiny.width, 400) << "never larger than the screen";
 }

@@ -81,8 +81,17 @@ TEST_F(FontsPageTest, ASizeThatIsNoNumberEmptiesTheUnit) {
     EXPECT_EQ(Row(1).size, "small");
     EXPECT_EQ(Row(1).measure, "");
     EXPECT_EQ(page().box(FontBox::Unit).text, "");
+    EXPECT_EQ(page().SizeWarning(), "") << "a keyword needs no unit";
     Type(FontBox::Size, "12");
     EXPECT_EQ(Row(1).measure, "");
+    EXPECT_NE(page().SizeWarning().find("unit"), std::string::npos) << "a bare number is ignored by browsers";
+    page().EditBox(FontBox::Size, "1.5");
+    EXPECT_FALSE(page().SizeWarning().empty());
+    page().EditBox(FontBox::Size, "0");
+    EXPECT_EQ(page().SizeWarning(), "") << "zero needs no unit";
+    page().EditBox(FontBox::Size, "12");
+    page().EditBox(FontBox::Unit, "em");
+    EXPECT_EQ(page().SizeWarning(), "");
 }
 
 TEST_F(FontsPageTest, ApplyBesideSizeStoresSizeThenUnit) {
