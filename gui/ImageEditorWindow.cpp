@@ -7,6 +7,7 @@
 #include "app/Session.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,6 +38,17 @@ constexpr Operation kOperations[] = {
     {"Grayscale", "Grayscale", &ImageEditor::Grayscale},
 };
 
+struct ZoomButton {
+    const char* caption;
+    const char* name;
+    const char* tip;
+};
+
+constexpr ZoomButton kZoomOut{"\u2212", "ZoomOut", "Zoom out (Ctrl+-)"};
+constexpr ZoomButton kZoomIn{"+", "ZoomIn", "Zoom in (Ctrl++)"};
+constexpr ZoomButton kActualSize{"1:1", "ActualSize", "Actual size (Ctrl+0)"};
+constexpr ZoomButton kFit{"Fit", "FitToWindow", "Fit to window (Ctrl+F)"};
+
 } // namespace
 
 ImageEditorWindow::ImageEditorWindow(Session& session, QWidget* parent)
@@ -49,6 +61,7 @@ ImageEditorWindow::ImageEditorWindow(Session& session, QWidget* parent)
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scroll->setWidget(m_image);
+    m_scroll->installEventFilter(this);
     m_save = new SaveImageDialog(session, this);
 
     auto* layout = new QVBoxLayout(this);
@@ -57,6 +70,7 @@ ImageEditorWindow::ImageEditorWindow(Session& session, QWidget* parent)
     BuildMenu();
     layout->addWidget(BuildToolBar());
     layout->addWidget(m_scroll, 1);
+    layout->addWidget(BuildZoomBar());
 }
 
 QAction* ImageEditorWindow::AddAction(const QString& caption, const QString& name) {
@@ -85,13 +99,59 @@ void ImageEditorWindow::BuildMenu() {
     main->addAction(save);
     QAction* cancel = AddAction(QStringLiteral("Cancel"), QStringLiteral("CancelItem"));
     cancel->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
-    connect(cancel, &QAction::triggered, this, &QDialog::reject);
+    connect(cancel, &QAction::triggered, this, &ImageEditorWindow::reject);
     main->addAction(cancel);
+    BuildViewMenu(bar->addMenu(QStringLiteral("View")));
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     QAction* helpItem = AddAction(QStringLiteral("Help"), QStringLiteral("EditorHelp"));
     connect(helpItem, &QAction::triggered, this, Guarded(m_session.ui(), [this] { m_page.EditorHelp(); }));
     help->addAction(helpItem);
     layout()->setMenuBar(bar);
+}
+
+void ImageEditorWindow::BuildViewMenu(QMenu* view) {
+    QAction* in = AddAction(QStringLiteral("Zoom In"), QStringLiteral("ZoomInItem"));
+    in->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    connect(in, &QAction::triggered, this, [this] { ZoomStep(&ImageZoom::In); });
+    QAction* out = AddAction(QStringLiteral("Zoom Out"), QStringLiteral("ZoomOutItem"));
+    out->setShortcut(QKeySequence(QStringLiteral("Ctrl+-")));
+    connect(out, &QAction::triggered, this, [this] { ZoomStep(&ImageZoom::Out); });
+    QAction* actual = AddAction(QStringLiteral("Actual Size (1:1)"), QStringLiteral("ActualSizeItem"));
+    actual->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
+    connect(actual, &QAction::triggered, this, [this] { Zoom(&ImageZoom::ActualSize); });
+    QAction* fit = AddAction(QStringLiteral("Fit to Window"), QStringLiteral("FitItem"));
+    fit->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    connect(fit, &QAction::triggered, this, [this] { Zoom(&ImageZoom::Fit); });
+    view->addActions({in, out, actual, fit});
+}
+
+QWidget* ImageEditorWindow::BuildZoomBar() {
+    auto* bar = new QWidget;
+    auto* zoom = new QHBoxLayout(bar);
+    zoom->setContentsMargins(6, 2, 6, 2);
+    zoom->setSpacing(2);
+    zoom->addStretch();
+    auto addButton = [&](const ZoomButton& button) {
+        auto* push = new QPushButton(QString::fromUtf8(button.caption));
+        push->setObjectName(QString::fromLatin1(button.name));
+        push->setToolTip(QString::fromLatin1(button.tip));
+        push->setAutoDefault(false);
+        push->setFocusPolicy(Qt::NoFocus);
+        push->setMaximumWidth(44);
+        zoom->addWidget(push);
+        return push;
+    };
+    zoom->addWidget(new QLabel(QStringLiteral("Zoom:")));
+    connect(addButton(kZoomOut), &QPushButton::clicked, this, [this] { ZoomStep(&ImageZoom::Out); });
+    m_zoomLabel = new QLabel;
+    m_zoomLabel->setObjectName(QStringLiteral("ZoomValue"));
+    m_zoomLabel->setAlignment(Qt::AlignCenter);
+    m_zoomLabel->setMinimumWidth(70);
+    zoom->addWidget(m_zoomLabel);
+    connect(addButton(kZoomIn), &QPushButton::clicked, this, [this] { ZoomStep(&ImageZoom::In); });
+    connect(addButton(kActualSize), &QPushButton::clicked, this, [this] { Zoom(&ImageZoom::ActualSize); });
+    connect(addButton(kFit), &QPushButton::clicked, this, [this] { Zoom(&ImageZoom::Fit); });
+    return bar;
 }
 
 QWidget* ImageEditorWindow::BuildToolBar() {
@@ -116,7 +176,7 @@ QWidget* ImageEditorWindow::BuildToolBar() {
     connect(addButton(QStringLiteral("Save"), QStringLiteral("SaveEdited")), &QPushButton::clicked, this,
             &ImageEditorWindow::Save);
     connect(addButton(QStringLiteral("Cancel"), QStringLiteral("CancelEditor")), &QPushButton::clicked, this,
-            &QDialog::reject);
+            &ImageEditorWindow::reject);
 
     auto* adjustments = new QHBoxLayout;
     adjustments->setSpacing(6);
@@ -163,6 +223,7 @@ void ImageEditorWindow::OpenImage() {
     if (!loaded)
         return;
     setWindowTitle(ToQt(m_page.editor().imagePath()));
+    m_zoom.Fit();
     ShowState();
     FitToImage(true);
     exec();
@@ -190,6 +251,40 @@ void ImageEditorWindow::Revert() {
         FitToImage(false);
 }
 
+QSize ImageEditorWindow::viewArea() const { return m_scroll->maximumViewportSize(); }
+
+void ImageEditorWindow::Zoom(void (ImageZoom::*change)()) {
+    (m_zoom.*change)();
+    ShowZoom();
+}
+
+void ImageEditorWindow::ZoomStep(void (ImageZoom::*step)(PixelSize, PixelSize)) {
+    const QSize area = viewArea();
+    (m_zoom.*step)(m_page.editor().size(), {area.width(), area.height()});
+    ShowZoom();
+}
+
+void ImageEditorWindow::ShowZoom() {
+    const QSize area = viewArea();
+    const PixelSize image = m_page.editor().size();
+    m_image->SetScale(m_zoom.Scale(image, {area.width(), area.height()}));
+    m_zoomLabel->setText(ToQt(m_zoom.Label(image, {area.width(), area.height()})));
+}
+
+bool ImageEditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_scroll && event->type() == QEvent::Resize && m_zoom.fitting())
+        ShowZoom();
+    return QDialog::eventFilter(watched, event);
+}
+
+void ImageEditorWindow::reject() {
+    std::optional<std::string> question;
+    GuardedCall(m_session.ui(), [&] { question = m_page.editor().CloseQuestion(); });
+    if (question && m_session.ui().AskYesNo(*question) != Answer::Yes)
+        return;
+    QDialog::reject();
+}
+
 void ImageEditorWindow::Save() {
     if (m_save->Open() != QDialog::Accepted)
         return;
@@ -209,6 +304,7 @@ void ImageEditorWindow::ShowState() {
     }
     m_value->setText(QString::fromStdString(editor.BrightnessLabel()));
     m_image->Show(editor.adjusted());
+    ShowZoom();
 }
 
 } // namespace quorlex

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "imagetools/ImageEditor.h"
+#include "imagetools/ImageZoom.h"
 
 #include <QDialog>
 
 class QAction;
 class QCheckBox;
 class QLabel;
+class QMenu;
 class QScrollArea;
 class QSlider;
 
@@ -32,15 +34,30 @@ public:
     QCheckBox* channelBox(Channel channel) const { return m_channels[static_cast<int>(channel)]; }
     QSlider* brightnessSlider() const { return m_brightness; }
     QLabel* brightnessLabel() const { return m_value; }
+    QLabel* zoomLabel() const { return m_zoomLabel; }
+    // The area the image is shown in, without scroll bars.
+    QSize viewArea() const;
     SaveImageDialog* saveDialog() const { return m_save; }
+
+    // Cancel, Escape and the close box: unsaved changes are dropped only when the user says so.
+    void reject() override;
 
 signals:
     // A new image was written and chosen on the page.
     void imageSaved();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* BuildToolBar();
+    // Under the image: the zoom buttons and the scale shown.
+    QWidget* BuildZoomBar();
     void BuildMenu();
+    void BuildViewMenu(QMenu* view);
+    void Zoom(void (ImageZoom::*change)());
+    void ZoomStep(void (ImageZoom::*step)(PixelSize, PixelSize));
+    void ShowZoom();
     QAction* AddAction(const QString& caption, const QString& name);
     void Operate(void (ImageEditor::*operation)());
     void Revert();
@@ -55,6 +72,8 @@ private:
     QCheckBox* m_channels[3];
     QSlider* m_brightness;
     QLabel* m_value;
+    QLabel* m_zoomLabel;
+    ImageZoom m_zoom;
     SaveImageDialog* m_save;
     QList<QAction*> m_actions;
 };

@@ -1,17 +1,22 @@
 #include "ThumbnailView.h"
 
 #include "QtText.h"
+#include "imagetools/ImageNames.h"
 #include "imagetools/JpegCodec.h"
 #include "imagetools/ThumbnailGrid.h"
 #include "util/TextFile.h"
 
+#include <QEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QHelpEvent>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QThreadPool>
+#include <QToolTip>
 #include <QTransform>
 #include <atomic>
 #include <cstring>
@@ -23,6 +28,8 @@ namespace quorlex {
 namespace {
 
 const QColor kSelection(0, 0, 128);
+const QColor kUnreadable(176, 32, 32);
+const QColor kUnreadableFill(252, 236, 236);
 
 // The pool the thumbnails are decoded on. It outlives the views, so that no view waits for a
 // decode it has given up.
@@ -49,8 +56,8 @@ QImage Oriented(QImage image, QImageIOHandler::Transformations turn) {
 }
 
 // JPEG files go through the editor's decoder, with its limits, and `cancel` can stop them.
-QImage ReadJpegThumbnail(const QString& path, PixelSize cell, const std::atomic<bool>& cancel) {
-    const QImageIOHandler::Transformations turn = QImageReader(path).transformation();
+QImage ReadJpegThumbnail(const QString& path, PixelSize cell, QImageIOHandler::Transformations turn,
+                         const std::atomic<bool>& cancel, ThumbnailFacts& facts) {
     if (turn.testFlag(QImageIOHandler::TransformationRotate90))
         cell = {cell.height, cell.width};
     try {
@@ -59,13 +66,13 @@ QImage ReadJpegThumbnail(const QString& path, PixelSize cell, const std::atomic<
         for (int y = 0; y < decoded.height; ++y)
             std::memcpy(image.scanLine(y), decoded.row(y), decoded.rowBytes());
         return Oriented(std::move(image), turn);
-    } catch (const std::exception&) {
-        return {}; // an empty frame
+    } catch (const std::exception& error) {
+        facts.failure = error.what();
+        return {};
     }
 }
 
-QImage ReadOtherThumbnail(const QString& path, PixelSize cell) {
-    QImageReader reader(path);
+QImage ReadOtherThumbnail(QImageReader& reader, PixelSize cell, ThumbnailFacts& facts) {
     reader.setAutoTransform(true);
     const QSize full = reader.size();
     if (full.isValid()) {
@@ -73,12 +80,28 @@ QImage ReadOtherThumbnail(const QString& path, PixelSize cell) {
         if (fitted.width < full.width() || fitted.height < full.height())
             reader.setScaledSize(QSize(fitted.width, fitted.height));
     }
-    return reader.read();
+    QImage image = reader.read();
+    if (image.isNull())
+        facts.failure = FromQt(reader.errorString());
+    return image;
 }
 
-// Runs on a pool thread: reads the picture at the size it is shown, not larger.
-QImage ReadThumbnail(const QString& path, PixelSize cell, const std::atomic<bool>& cancel) {
-    QImage image = IsJpegFile(path) ? ReadJpegThumbnail(path, cell, cancel) : ReadOtherThumbnail(path, cell);
+// Runs on a pool thread: reads the picture at the size it is shown, not larger, and what the
+// tile tells of the file. A file named as a JPEG that no reader takes is read as one, for the
+// decoder to say what is wrong with it.
+QImage ReadThumbnail(const QString& path, PixelSize cell, const std::atomic<bool>& cancel, ThumbnailFacts& facts) {
+    const QFileInfo info(path);
+    facts.name = FromQt(info.fileName());
+    facts.bytes = static_cast<std::uint64_t>(info.size());
+    QImageReader reader(path);
+    const QImageIOHandler::Transformations turn = reader.transformation();
+    const QSize stored = reader.size();
+    if (stored.isValid())
+        facts.pixels = turn.testFlag(QImageIOHandler::TransformationRotate90)
+                           ? PixelSize{stored.height(), stored.width()}
+                           : PixelSize{stored.width(), stored.height()};
+    const bool jpeg = IsJpegFile(path) || (IsJpegName(facts.name) && !reader.canRead());
+    QImage image = jpeg ? ReadJpegThumbnail(path, cell, turn, cancel, facts) : ReadOtherThumbnail(reader, cell, facts);
     if (image.isNull())
         return image;
     const PixelSize fitted = ThumbnailGrid::Fit({image.width(), image.height()}, cell);
@@ -121,7 +144,9 @@ void ThumbnailView::SetFiles(const QStringList& paths, PixelSize cell, std::opti
     m_paths = paths;
     m_cell = cell;
     m_selected = selected;
-    m_thumbnails = QVector<QImage>(paths.size());
+    m_tiles = QVector<Tile>(paths.size());
+    for (int i = 0; i < paths.size(); ++i)
+        m_tiles[i].texts = DescribeThumbnail({FromQt(QFileInfo(paths[i]).fileName()), {}, {}, {}});
     m_loaded = 0;
     verticalScrollBar()->setValue(0);
     m_pendingStart = true;
@@ -137,8 +162,10 @@ void ThumbnailView::SetCellSize(PixelSize cell) {
     SetFiles(m_paths, cell, m_selected);
 }
 
+int ThumbnailView::CaptionHeight() const { return fontMetrics().height() + 4; }
+
 ThumbnailGrid ThumbnailView::Grid() const {
-    return ThumbnailGrid(viewport()->width(), m_cell, static_cast<size_t>(m_paths.size()));
+    return ThumbnailGrid(viewport()->width(), m_cell, static_cast<size_t>(m_paths.size()), CaptionHeight());
 }
 
 QRect ThumbnailView::CellRect(int index) const {
@@ -181,19 +208,22 @@ void ThumbnailView::StartLoading() {
         DecodePool().start([this, batch = m_batch, index, path = m_paths[index], cell = m_cell] {
             if (batch->cancel)
                 return;
-            const QImage image = ReadThumbnail(path, cell, batch->cancel);
+            ThumbnailFacts facts;
+            const QImage image = ReadThumbnail(path, cell, batch->cancel, facts);
             const std::lock_guard<std::mutex> lock(batch->mutex);
             if (!batch->cancel)
                 QMetaObject::invokeMethod(
-                    this, [this, batch, index, image] { Deliver(batch, index, image); }, Qt::QueuedConnection);
+                    this, [this, batch, index, image, facts] { Deliver(batch, index, image, facts); },
+                    Qt::QueuedConnection);
         });
     }
 }
 
-void ThumbnailView::Deliver(const std::shared_ptr<ThumbnailBatch>& batch, int index, const QImage& image) {
-    if (batch != m_batch || index >= m_thumbnails.size())
+void ThumbnailView::Deliver(const std::shared_ptr<ThumbnailBatch>& batch, int index, const QImage& image,
+                            const ThumbnailFacts& facts) {
+    if (batch != m_batch || index >= m_tiles.size())
         return;
-    m_thumbnails[index] = image;
+    m_tiles[index] = {image, DescribeThumbnail(facts)};
     ++m_loaded;
     viewport()->update(CellRect(index));
     emit thumbnailReady(index);
@@ -204,25 +234,37 @@ void ThumbnailView::Deliver(const std::shared_ptr<ThumbnailBatch>& batch, int in
 void ThumbnailView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QRect exposed = event->rect();
-    for (int i = 0; i < count(); ++i) {
-        const QRect cell = CellRect(i);
-        if (!cell.intersects(exposed))
-            continue;
-        const QRect room = cell.adjusted(ThumbnailGrid::kMargin, ThumbnailGrid::kMargin, -ThumbnailGrid::kMargin,
-                                         -ThumbnailGrid::kMargin);
-        const QImage& image = m_thumbnails[i];
-        if (image.isNull()) {
-            painter.setPen(palette().color(QPalette::Mid));
-            painter.drawRect(room.adjusted(0, 0, -1, -1));
-        } else {
-            QRect target(QPoint(0, 0), image.size());
-            target.moveCenter(room.center());
-            painter.drawImage(target.topLeft(), image);
-        }
-        if (m_selected == i) {
-            painter.setPen(QPen(kSelection, 2));
-            painter.drawRect(cell.adjusted(1, 1, -1, -1));
-        }
+    for (int i = 0; i < count(); ++i)
+        if (CellRect(i).intersects(exposed))
+            PaintTile(painter, i);
+}
+
+void ThumbnailView::PaintTile(QPainter& painter, int index) {
+    const ThumbnailGrid grid = Grid();
+    const int scroll = verticalScrollBar()->value();
+    const auto toView = [scroll](const quorlex::CellRect& r) { return QRect(r.x, r.y - scroll, r.width, r.height); };
+    const QRect room = toView(grid.Picture(static_cast<size_t>(index)));
+    const Tile& tile = m_tiles[index];
+    if (!tile.image.isNull()) {
+        QRect target(QPoint(0, 0), tile.image.size());
+        target.moveCenter(room.center());
+        painter.drawImage(target.topLeft(), tile.image);
+    } else if (!tile.texts.reason.empty()) {
+        painter.fillRect(room, kUnreadableFill);
+        painter.setPen(QPen(kUnreadable, 1, Qt::DashLine));
+        painter.drawRect(room.adjusted(0, 0, -1, -1));
+        painter.drawText(room.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, ToQt(tile.texts.reason));
+    } else {
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(room.adjusted(0, 0, -1, -1));
+    }
+    const QRect caption = toView(grid.Caption(static_cast<size_t>(index)));
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(caption, Qt::AlignHCenter | Qt::AlignTop,
+                     fontMetrics().elidedText(ToQt(tile.texts.caption), Qt::ElideMiddle, caption.width()));
+    if (m_selected == index) {
+        painter.setPen(QPen(kSelection, 2));
+        painter.drawRect(CellRect(index).adjusted(1, 1, -1, -1));
     }
 }
 
@@ -245,6 +287,17 @@ void ThumbnailView::mousePressEvent(QMouseEvent* event) {
     m_selected = index;
     viewport()->update();
     emit selectionChanged(*index);
+}
+
+bool ThumbnailView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (const auto index = IndexAt(help->pos()))
+        QToolTip::showText(help->globalPos(), ToQt(m_tiles[*index].texts.toolTip), viewport(), CellRect(*index));
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void ThumbnailView::mouseDoubleClickEvent(QMouseEvent* event) {

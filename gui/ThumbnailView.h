@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imagetools/RgbImage.h"
+#include "imagetools/ThumbnailText.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -9,14 +10,17 @@
 #include <memory>
 #include <optional>
 
+class QPainter;
+
 namespace quorlex {
 
 class ThumbnailGrid;
 struct ThumbnailBatch;
 
-// Thumbnails of image files in cells of one size, rows centred. The pictures are decoded at
-// their thumbnail size on a thread pool, the visible ones first, and painted as they arrive; a
-// file that cannot be decoded within the JPEG decoder's limits stays an empty frame.
+// Thumbnails of image files in cells of one size, rows centred, each with its file name under
+// it and the file's sizes as its tool tip. The pictures are decoded at their thumbnail size on a
+// thread pool, the visible ones first, and painted as they arrive; a file that cannot be read
+// (within the JPEG decoder's limits) shows a marked tile that says why.
 class ThumbnailView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -35,7 +39,8 @@ public:
     int count() const { return static_cast<int>(m_paths.size()); }
     // The cell of a thumbnail in viewport coordinates.
     QRect CellRect(int index) const;
-    const QImage& thumbnail(int index) const { return m_thumbnails[index]; }
+    const QImage& thumbnail(int index) const { return m_tiles[index].image; }
+    const ThumbnailTexts& texts(int index) const { return m_tiles[index].texts; }
 
 signals:
     void selectionChanged(int index);
@@ -49,17 +54,26 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
+    struct Tile {
+        QImage image;
+        ThumbnailTexts texts;
+    };
+
+    int CaptionHeight() const;
+    void PaintTile(QPainter& painter, int index);
     ThumbnailGrid Grid() const;
     std::optional<int> IndexAt(const QPoint& point) const;
     void Relayout();
     void ScrollTo(int index);
     void StartLoading();
-    void Deliver(const std::shared_ptr<ThumbnailBatch>& batch, int index, const QImage& image);
+    void Deliver(const std::shared_ptr<ThumbnailBatch>& batch, int index, const QImage& image,
+                 const ThumbnailFacts& facts);
 
     QStringList m_paths;
-    QVector<QImage> m_thumbnails;
+    QVector<Tile> m_tiles;
     PixelSize m_cell{400, 100};
     std::optional<int> m_selected;
     bool m_pendingStart = false;

@@ -6,11 +6,14 @@
 #include "ImagesPanel.h"
 #include "ModalScript.h"
 #include "PresetPanel.h"
+#include "QtText.h"
 #include "RasterView.h"
 #include "SaveImageDialog.h"
 #include "ThelpDialog.h"
 #include "ThumbnailView.h"
+#include "imagetools/ImageEditor.h"
 #include "imagetools/JpegCodec.h"
+#include "imagetools/JpegSize.h"
 #include "support/JpegSamples.h"
 #include "util/TextFile.h"
 
@@ -21,7 +24,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -54,6 +60,20 @@ void ClickEntry(QListWidget* list, const QString& text) {
 
 QPushButton* Child(QWidget* parent, const char* name) {
     return parent->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// A dialog still open when a check inside it failed is closed, so that the test ends.
+auto ClosingOnFailure(QDialog* dialog) {
+    return qScopeGuard([dialog] {
+        if (dialog->isVisible())
+            dialog->done(QDialog::Rejected);
+    });
+}
+
+bool ShowsWholeImage(ImageEditorWindow* editor) {
+    const QSize shown = editor->imageArea()->size();
+    const QSize area = editor->viewArea();
+    return shown.width() <= area.width() && shown.height() <= area.height();
 }
 
 // The help page the viewer was opened on; the viewer is closed again.
@@ -89,12 +109,13 @@ private slots:
         QCOMPARE(panel->fileList()->currentItem()->text(), QStringLiteral("banner_morning.jpg"));
         ClickEntry(panel->fileList(), QStringLiteral("logo_anchor.png"));
         QCOMPARE(images[1].url, std::string("logo_anchor.png"));
+        // The editor opens JPEG files only: a click on Tweak does nothing.
+        QVERIFY(!panel->button(QStringLiteral("TweakImage"))->isEnabled());
         QTest::mouseClick(panel->button(QStringLiteral("TweakImage")), Qt::LeftButton);
-        QCOMPARE(f.ui().messages.back(), std::string("This editor currently supports only JPEG images."));
         QVERIFY(!panel->editorWindow()->isVisible());
 
         f.ui().answers = {Answer::No};
-        QTest::mouseClick(panel->button(QStringLiteral("AddImage")), Qt::RightButton);
+        QTest::mouseClick(panel->button(QStringLiteral("RestoreImages")), Qt::LeftButton);
         QCOMPARE(f.ui().questions.size(), size_t{1});
         QVERIFY(f.ui().questions[0].find("restore all the default images") != std::string::npos);
         QVERIFY(f.ui().openRequests.empty());
@@ -118,6 +139,7 @@ private slots:
         ClickRow(panel->titleList(), 2);
         bool checked = false;
         WhenShown(editor, [&] {
+            const auto closer = ClosingOnFailure(editor);
             checked = true;
             QCOMPARE(editor->windowTitle(), QStringLiteral("images/photo_dinghies.jpg"));
             QCOMPARE(editor->imageArea()->size(), QSize(280, 190));
@@ -135,6 +157,7 @@ private slots:
             QTest::mouseClick(Child(editor, "Grayscale"), Qt::LeftButton);
 
             WhenShown(save, [&] {
+                const auto closerSave = ClosingOnFailure(save);
                 QCOMPARE(save->windowTitle(), QStringLiteral("Save Image"));
                 QCOMPARE(save->nameField()->text(), QStringLiteral("photo_dinghies_1.jpg"));
                 save->nameField()->setText(QStringLiteral("PHOTO_CAFE"));
@@ -189,6 +212,135 @@ private slots:
         QVERIFY(!browser->isVisible());
         QCOMPARE(f.session().workspace()->tables.images[1].url, std::string("banner_evening.jpg"));
         QCOMPARE(panel->fileList()->currentItem()->text(), QStringLiteral("banner_evening.jpg"));
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void largePhotoOpensFittedAndSavesSmallerUnderTheTypedName() {
+        GuiFixture f;
+        const RgbImage photo = GradientImage(4000, 3000);
+        f.folder().Write("templates/harbor/images/photo_dinghies.jpg", EncodeJpeg(photo));
+        OpenHarborImages(f);
+        ImagesPanel* panel = f.window().customizeView()->imagesPanel();
+        ImageEditorWindow* editor = panel->editorWindow();
+        SaveImageDialog* save = editor->saveDialog();
+        ClickRow(panel->titleList(), 2);
+        bool checked = false;
+        WhenShown(editor, [&] {
+            const auto closer = ClosingOnFailure(editor);
+            QTRY_VERIFY(editor->imageArea()->scale() < 1);
+            QTRY_VERIFY(ShowsWholeImage(editor));
+            QVERIFY(editor->zoomLabel()->text().startsWith(QStringLiteral("Fit: ")));
+            SaveScreenshot(*editor, QStringLiteral("image-editor-fitted.png"));
+            // The keys work in the active window.
+            editor->activateWindow();
+            QTRY_VERIFY(editor->isActiveWindow());
+            QTest::keyClick(editor, Qt::Key_0, Qt::ControlModifier);
+            QCOMPARE(editor->imageArea()->scale(), 1.0);
+            QCOMPARE(editor->imageArea()->size(), QSize(4000, 3000));
+            QTest::keyClick(editor, Qt::Key_Minus, Qt::ControlModifier);
+            QCOMPARE(editor->zoomLabel()->text(), QStringLiteral("67%"));
+            Child(editor, "FitToWindow")->click();
+            QTRY_VERIFY(ShowsWholeImage(editor));
+
+            WhenShown(save, [&] {
+                const auto closerSave = ClosingOnFailure(save);
+                QCOMPARE(save->qualityBox()->value(), 100);
+                QTRY_VERIFY(save->sizeLabel()->text().startsWith(QStringLiteral("File size: about ")));
+                const QString best = save->sizeLabel()->text();
+                QSignalSpy estimated(save, &SaveImageDialog::sizeEstimated);
+                Child(save, "SmallerFile")->click();
+                QCOMPARE(save->qualityBox()->value(), kSmallerJpegQuality);
+                QTRY_COMPARE(estimated.count(), 1);
+                QVERIFY(save->sizeLabel()->text() != best);
+                save->nameField()->setText(QStringLiteral("my.banner"));
+                QCOMPARE(save->notice()->text(), QStringLiteral("Will be saved as my.banner.jpg"));
+                SaveScreenshot(*save, QStringLiteral("save-image-smaller.png"));
+                checked = true;
+                QTest::mouseClick(save->saveButton(), Qt::LeftButton);
+            });
+            QTest::mouseClick(Child(editor, "SaveEdited"), Qt::LeftButton);
+        });
+        QTest::mouseClick(panel->button(QStringLiteral("TweakImage")), Qt::LeftButton);
+        QVERIFY(checked);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(f.session().workspace()->tables.images[2].url, std::string("my.banner.jpg"));
+        const std::string written = ReadFileBytes(f.folder().path() / "templates/harbor/images/my.banner.jpg");
+        QCOMPARE(DecodeJpeg(written).width, 4000);
+        // What the dialog said is what was written, within a few percent.
+        const double estimate = static_cast<double>(EstimateJpegSize(photo, kSmallerJpegQuality).bytes);
+        QVERIFY2(std::abs(estimate - static_cast<double>(written.size())) < 0.05 * static_cast<double>(written.size()),
+                 qPrintable(QStringLiteral("estimated %1, written %2").arg(estimate).arg(written.size())));
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void closingWithChangesAsksFirst() {
+        GuiFixture f;
+        OpenHarborImages(f);
+        ImagesPanel* panel = f.window().customizeView()->imagesPanel();
+        ImageEditorWindow* editor = panel->editorWindow();
+        ClickRow(panel->titleList(), 2);
+        WhenShown(editor, [&] {
+            const auto closer = ClosingOnFailure(editor);
+            QTest::keyClick(editor, Qt::Key_Escape);
+            QVERIFY(!editor->isVisible());
+        });
+        QTest::mouseClick(panel->button(QStringLiteral("TweakImage")), Qt::LeftButton);
+        QVERIFY(f.ui().questions.empty());
+
+        bool kept = false;
+        WhenShown(editor, [&] {
+            const auto closer = ClosingOnFailure(editor);
+            QTest::mouseClick(Child(editor, "Grayscale"), Qt::LeftButton);
+            f.ui().answers = {Answer::No, Answer::No, Answer::No};
+            QTest::keyClick(editor, Qt::Key_Escape);
+            Child(editor, "CancelEditor")->click();
+            editor->close();
+            QCOMPARE(f.ui().questions.size(), size_t{3});
+            QCOMPARE(f.ui().questions.back(), std::string(imagetexts::kDiscardEdits));
+            QVERIFY(editor->isVisible());
+            const QColor gray = editor->imageArea()->image().pixelColor(140, 95);
+            QCOMPARE(gray.red(), gray.green());
+            kept = true;
+            f.ui().answers = {Answer::Yes};
+            QTest::keyClick(editor, Qt::Key_Escape);
+        });
+        QTest::mouseClick(panel->button(QStringLiteral("TweakImage")), Qt::LeftButton);
+        QVERIFY(kept);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(f.ui().questions.size(), size_t{4});
+        QVERIFY(f.ui().errors.empty());
+    }
+
+    void browserTilesNameTheirFilesAndSayWhyOneIsUnreadable() {
+        GuiFixture f;
+        f.folder().Write("templates/harbor/images/broken.jpg", "a note, not a picture");
+        OpenHarborImages(f);
+        ImagesPanel* panel = f.window().customizeView()->imagesPanel();
+        ImageBrowserDialog* browser = panel->browserDialog();
+        ClickRow(panel->titleList(), 1);
+        bool checked = false;
+        WhenShown(browser, [&] {
+            const auto closer = ClosingOnFailure(browser);
+            ThumbnailView* view = browser->view();
+            QCOMPARE(view->count(), 7);
+            QTRY_COMPARE(view->loadedCount(), 7);
+            QStringList captions;
+            for (int i = 0; i < view->count(); ++i)
+                captions << ToQt(view->texts(i).caption);
+            QCOMPARE(captions.first(), QStringLiteral("banner_evening.jpg"));
+            const int broken = static_cast<int>(captions.indexOf(QStringLiteral("broken.jpg")));
+            QVERIFY(broken >= 0);
+            QVERIFY(view->thumbnail(broken).isNull());
+            const std::string reason = view->texts(broken).reason;
+            QVERIFY2(reason.rfind("cannot read: not a JPEG file", 0) == 0, reason.c_str());
+            const std::string tip = view->texts(0).toolTip;
+            QVERIFY2(tip.find("KB") != std::string::npos && tip.find(" pixels") != std::string::npos, tip.c_str());
+            SaveScreenshot(*browser, QStringLiteral("image-browser-unreadable.png"));
+            checked = true;
+            QTest::mouseClick(Child(browser, "Cancel"), Qt::LeftButton);
+        });
+        QTest::mouseClick(panel->button(QStringLiteral("SelectImage")), Qt::LeftButton);
+        QVERIFY(checked);
         QVERIFY(f.ui().errors.empty());
     }
 
