@@ -18,6 +18,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWebEngineView>
+#include <algorithm>
+#include <utility>
 
 namespace quorlex {
 
@@ -123,6 +125,11 @@ void CatalogView::ShowCatalog() {
     m_list->clear();
     for (const auto& entry : m_session.catalogPage().rows())
         m_list->addTopLevelItem(new QTreeWidgetItem({ToQt(entry.title), ToQt(entry.author), ToQt(entry.folder)}));
+    // Title and author as wide as their texts, at least the designed widths.
+    for (const auto& [column, designed] : {std::pair{0, 200}, std::pair{1, 150}}) {
+        m_list->resizeColumnToContents(column);
+        m_list->setColumnWidth(column, std::max(designed, m_list->columnWidth(column) + 12));
+    }
     ShowSelection();
 }
 

@@ -29,6 +29,9 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
     m_probe = new TextColorProbe(this);
     session.filesPage().siteCheck().SetProbe(m_probe);
     m_siteCheck = new SiteCheckPage(session.filesPage().siteCheck());
+    connect(m_siteCheck, &SiteCheckPage::findingActivated, this, Guarded(session.ui(), [&session](const SiteFinding& finding) {
+                session.ShowFinding(finding);
+            }));
     m_outputPages->addTab(m_siteCheck, QStringLiteral("Check site"));
     connect(m_outputPages, &QTabWidget::currentChanged, this, Guarded(m_session.ui(), [this](int index) {
                 if (!m_applying)

@@ -56,6 +56,12 @@ SiteCheckPage::SiteCheckPage(SiteCheck& check, QWidget* parent) : QWidget(parent
     m_details->setMinimumHeight(m_details->fontMetrics().lineSpacing() * 3);
     m_details->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     connect(m_findings, &QTreeWidget::currentItemChanged, this, &SiteCheckPage::ShowDetails);
+    connect(m_findings, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const std::vector<SiteFinding> findings = m_check.findings();
+        const int row = m_findings->indexOfTopLevelItem(item);
+        if (row >= 0 && static_cast<size_t>(row) < findings.size())
+            emit findingActivated(findings[static_cast<size_t>(row)]);
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_status);

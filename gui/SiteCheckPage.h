@@ -9,7 +9,8 @@ class QTreeWidget;
 
 namespace quorlex {
 
-// "Check site": the state of the check of the generated site and its findings.
+// "Check site": the state of the check of the generated site and its findings. A double-click
+// (or Enter) on a finding asks to show what to change.
 class SiteCheckPage : public QWidget, public SiteCheckListener {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ public:
     QLabel* status() const { return m_status; }
     QTreeWidget* findingList() const { return m_findings; }
     QLabel* details() const { return m_details; }
+
+signals:
+    void findingActivated(const quorlex::SiteFinding& finding);
 
 private:
     void Render();

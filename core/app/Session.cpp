@@ -253,6 +253,25 @@ void Session::Restore(RestoredParts (UndoController::*direction)(TemplateWorkspa
         m_filesPage.GenerateTemplate();
 }
 
+void Session::ShowFinding(const SiteFinding& finding) {
+    if (!m_workspace)
+        return;
+    SubPage page = SubPage::Colors;
+    if (finding.colorRow) {
+        m_pages.colors.TitleClicked(*finding.colorRow);
+    } else if (finding.menuRow) {
+        m_pages.menus.onMenuSelected(*finding.menuRow);
+        m_pages.menus.SelectNode(finding.menuNode);
+        page = SubPage::Menus;
+    } else {
+        return;
+    }
+    m_workflow.activePage = WorkflowPage::Customize;
+    m_workflow.SubPageChanged(page);
+    Notify(Aspect::Workspace);
+    Notify(Aspect::Workflow);
+}
+
 void Session::WorkflowPageChanged(WorkflowPage page) {
     m_workflow.activePage = page;
     if (page == WorkflowPage::Files)

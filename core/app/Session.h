@@ -88,6 +88,10 @@ public:
     void BeginStep(StepReach reach) override;
     void EndStep(const std::string& label) override;
 
+    // A double-click on a site check finding: the color variable or menu item it names is
+    // selected on its customization page, which comes to the front. Nothing for other findings.
+    void ShowFinding(const SiteFinding& finding);
+
     // Entering "3) Get the Files" shows its first tab and generates.
     void WorkflowPageChanged(WorkflowPage page);
     void OutputPageChanged(int index);

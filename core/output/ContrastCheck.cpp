@@ -40,6 +40,16 @@ bool SameColor(const std::string& value, const CssColor& color) {
            parsed->blue == color.blue;
 }
 
+// The first color variable with the text's color, else the background's.
+std::optional<size_t> FirstVariableOf(const std::vector<ColorVariable>& colors, const CssColor& text,
+                                      const CssColor& background) {
+    for (const CssColor& color : {text, background})
+        for (size_t row = 0; row < colors.size(); ++row)
+            if (SameColor(colors[row].value, color))
+                return row;
+    return std::nullopt;
+}
+
 // "Text: "A"; background: "B", "C"", each part only when a variable has that color.
 std::string VariablesOf(const std::vector<ColorVariable>& colors, const CssColor& text, const CssColor& background) {
     auto titles = [&](const CssColor& color) {
@@ -66,6 +76,22 @@ struct Group {
 
 } // namespace
 
+size_t CountTextOverPictures(const std::vector<TextSample>& samples) {
+    size_t count = 0;
+    for (const auto& sample : samples) {
+        for (const auto& layer : sample.layers) {
+            if (layer.image) {
+                ++count;
+                break;
+            }
+            const auto color = ParseCssColor(layer.color);
+            if (color && color->alpha >= 1.0)
+                break;
+        }
+    }
+    return count;
+}
+
 std::vector<SiteFinding> CheckContrast(const std::vector<TextSample>& samples,
                                        const std::vector<ColorVariable>& colors) {
     using Key = std::tuple<std::string, std::string, double>;
@@ -91,7 +117,10 @@ std::vector<SiteFinding> CheckContrast(const std::vector<TextSample>& samples,
                              {},
                              VariablesOf(colors, *color, *backdrop),
                              std::get<0>(key),
-                             std::get<1>(key)};
+                             std::get<1>(key),
+                             FirstVariableOf(colors, *color, *backdrop),
+                             {},
+                             {}};
             group.ratio = ratio;
             group.required = required;
             groups.push_back(std::move(group));

@@ -16,4 +16,8 @@ namespace quorlex {
 std::vector<SiteFinding> CheckContrast(const std::vector<TextSample>& samples,
                                        const std::vector<ColorVariable>& colors);
 
+// How many texts stand over a background picture before any opaque color: their contrast is
+// not checked.
+size_t CountTextOverPictures(const std::vector<TextSample>& samples);
+
 } // namespace quorlex

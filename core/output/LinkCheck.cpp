@@ -106,6 +106,9 @@ private:
                                "The address leads outside the site folder, so it breaks once the site is copied.",
                                {},
                                {},
+                               {},
+                               {},
+                               {},
                                {}};
         case ReferenceKind::Local: break;
         }
@@ -120,12 +123,22 @@ private:
                                    ": the letter case differs, which breaks on most web servers.",
                                ImageVariableOf(actual),
                                {},
+                               {},
+                               {},
+                               {},
                                {}};
         case Presence::Missing: break;
         }
-        return SiteFinding{
-            FindingKind::MissingFile, {}, written, "The file " + Quoted(path) + " is missing from the site folder.",
-            ImageVariableOf(path),    {}, {}};
+        return SiteFinding{FindingKind::MissingFile,
+                           {},
+                           written,
+                           "The file " + Quoted(path) + " is missing from the site folder.",
+                           ImageVariableOf(path),
+                           {},
+                           {},
+                           {},
+                           {},
+                           {}};
     }
 
     std::string ImageVariableOf(const std::string& path) const {
@@ -157,7 +170,8 @@ private:
 
     // A menu counts as shown when its whole list stands in the page.
     void CheckMenus(const std::string& page) {
-        for (const auto& menu : m_ws.tables.menus) {
+        for (size_t row = 0; row < m_ws.tables.menus.size(); ++row) {
+            const MenuVariable& menu = m_ws.tables.menus[row];
             MenuTree tree;
             try {
                 ReadMenuTree(tree, m_ws.PackageFile(menu.folder + "menu.lyo"), m_ws.encoding);
@@ -167,14 +181,15 @@ private:
             if (tree.empty() || page.find(RenderMenuHtml(tree)) == std::string::npos)
                 continue;
             // The root's children and any further top-level nodes are the items.
-            for (const auto& item : tree.front().children)
-                CheckMenuItem(menu, item);
+            for (size_t i = 0; i < tree.front().children.size(); ++i)
+                CheckMenuItem(row, tree.front().children[i], {0, i});
             for (size_t i = 1; i < tree.size(); ++i)
-                CheckMenuItem(menu, tree[i]);
+                CheckMenuItem(row, tree[i], {i});
         }
     }
 
-    void CheckMenuItem(const MenuVariable& menu, const MenuNode& node) {
+    void CheckMenuItem(size_t row, const MenuNode& node, const std::vector<size_t>& path) {
+        const MenuVariable& menu = m_ws.tables.menus[row];
         const MenuItemFields fields = SplitMenuItem(node.text);
         const std::string caption(TrimControls(fields.caption));
         const std::string link(TrimControls(fields.link));
@@ -188,16 +203,24 @@ private:
                                   "The menu item has no link target" + std::string(link.empty() ? "." : " (\"#\")."),
                                   change,
                                   {},
-                                  {}});
+                                  {},
+                                  std::nullopt,
+                                  row,
+                                  path});
         } else if (!opensList) {
             const SiteReference target = ResolveSiteReference(link, {});
             if (auto finding = Test(link, target)) {
                 finding->change = change;
+                finding->menuRow = row;
+                finding->menuNode = path;
                 Report(std::move(*finding), menu.title, target);
             }
         }
-        for (const auto& child : node.children)
-            CheckMenuItem(menu, child);
+        for (size_t i = 0; i < node.children.size(); ++i) {
+            std::vector<size_t> childPath = path;
+            childPath.push_back(i);
+            CheckMenuItem(row, node.children[i], childPath);
+        }
     }
 
     const fs::path m_site;

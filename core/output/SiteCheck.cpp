@@ -7,6 +7,8 @@
 namespace quorlex {
 namespace {
 
+constexpr size_t kListedInQuestion = 8;
+
 std::string Problems(size_t count) { return std::to_string(count) + (count == 1 ? " problem" : " problems"); }
 
 } // namespace
@@ -31,6 +33,7 @@ void SiteCheck::Clear() {
     const bool changed = m_state != State::NotRun;
     m_state = State::NotRun;
     m_colorsUnchecked = false;
+    m_overPictures = 0;
     m_links.clear();
     m_contrast.clear();
     if (changed)
@@ -40,8 +43,10 @@ void SiteCheck::Clear() {
 void SiteCheck::Measured(unsigned run, const std::optional<std::vector<TextSample>>& samples) {
     if (run != m_run || m_state != State::Checking)
         return;
-    if (samples)
+    if (samples) {
         m_contrast = CheckContrast(*samples, m_colors);
+        m_overPictures = CountTextOverPictures(*samples);
+    }
     m_colorsUnchecked = !samples;
     m_state = State::Done;
     Notify();
@@ -63,15 +68,25 @@ std::string SiteCheck::StatusText() const {
         ProblemCount() == 0 ? "No problems found." : "The site check found " + Problems(ProblemCount()) + ".";
     if (m_colorsUnchecked)
         text += " The text colors could not be checked.";
+    else if (m_overPictures == 1)
+        text += " 1 text over a picture was not checked.";
+    else if (m_overPictures > 1)
+        text += " " + std::to_string(m_overPictures) + " texts over pictures were not checked.";
     return text;
 }
 
 std::optional<std::string> SiteCheck::ExportQuestion() const {
     if (m_state == State::Checking)
         return "The site check has not finished yet. Export anyway?";
-    if (m_state == State::Done && ProblemCount() > 0)
-        return "The site check found " + Problems(ProblemCount()) + ". Export anyway?";
-    return std::nullopt;
+    if (m_state != State::Done || ProblemCount() == 0)
+        return std::nullopt;
+    std::string question = "The site check found " + Problems(ProblemCount()) + ":";
+    const std::vector<SiteFinding> all = findings();
+    for (size_t i = 0; i < all.size() && i < kListedInQuestion; ++i)
+        question += "\r\n- " + FindingLine(all[i]);
+    if (all.size() > kListedInQuestion)
+        question += "\r\n(and " + std::to_string(all.size() - kListedInQuestion) + " more on the \"Check site\" tab)";
+    return question + "\r\nExport anyway?";
 }
 
 void SiteCheck::Notify() {

@@ -42,7 +42,7 @@ public:
     size_t ProblemCount() const { return m_links.size() + m_contrast.size(); }
     // "Checking...", the number of problems found, or empty before any check.
     std::string StatusText() const;
-    // The question before an export, when there is one to ask.
+    // The question before an export, when there is one to ask; it lists the problems.
     std::optional<std::string> ExportQuestion() const;
 
 private:
@@ -54,6 +54,7 @@ private:
     State m_state = State::NotRun;
     unsigned m_run = 0;
     bool m_colorsUnchecked = false;
+    size_t m_overPictures = 0; // texts over pictures, whose contrast is not checked
     std::vector<ColorVariable> m_colors; // the values the colors were generated with
     std::vector<SiteFinding> m_links;
     std::vector<SiteFinding> m_contrast;

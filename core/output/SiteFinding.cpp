@@ -13,4 +13,11 @@ const char* FindingTitle(FindingKind kind) {
     return "";
 }
 
+std::string FindingLine(const SiteFinding& finding) {
+    std::string line = std::string(FindingTitle(finding.kind)) + ": \"" + finding.subject + "\"";
+    if (!finding.location.empty())
+        line += " in " + finding.location;
+    return line;
+}
+
 } // namespace quorlex

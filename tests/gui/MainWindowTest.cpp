@@ -79,6 +79,10 @@ private slots:
         QCOMPARE(f.window().catalogView()->list()->topLevelItem(2)->text(0),
                  QStringLiteral(u"Piekarnia Łąkowa – Łódź"));
         QCOMPARE(f.window().windowTitle(), QStringLiteral("Quorlex"));
+        QTreeWidget* list = f.window().catalogView()->list();
+        for (int column : {0, 1}) // no title or author is cut off
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                QVERIFY(list->columnWidth(column) > list->fontMetrics().horizontalAdvance(list->topLevelItem(row)->text(column)));
         QVERIFY(f.ui().errors.empty());
     }
 

@@ -146,13 +146,23 @@ private slots:
         f.ui().answers = {Answer::No, Answer::Yes};
         QPushButton* exportButton = exportPage->findChild<QPushButton*>(QStringLiteral("ExportButton"));
         QTest::mouseClick(exportButton, Qt::LeftButton);
-        const QString question =
-            QStringLiteral("The site check found %1 problems. Export anyway?").arg(list->topLevelItemCount());
         QCOMPARE(f.ui().questions.size(), size_t{1});
-        QCOMPARE(ToQt(f.ui().questions.back()), question);
+        const QString question = ToQt(f.ui().questions.back());
+        QVERIFY(question.startsWith(QStringLiteral("The site check found %1 problems:\r\n").arg(list->topLevelItemCount())));
+        QVERIFY(question.contains(QStringLiteral("\r\n- Menu item without link: \"Boat Hire\" in ")));
+        QVERIFY(question.endsWith(QStringLiteral("\r\nExport anyway?")));
         QVERIFY(!f.folder().Exists("site/template/index.html"));
         QTest::mouseClick(exportButton, Qt::LeftButton);
         QVERIFY(f.folder().Exists("site/template/index.html"));
+
+        // A double-click on the low contrast finding selects the color variable to change.
+        ClickTab(files->outputPages(), 3);
+        const QRect low = list->visualItemRect(list->findItems(QStringLiteral("Low contrast"), Qt::MatchExactly, 0).first());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, low.center());
+        QTRY_COMPARE(window.workflowPages()->currentIndex(), 1);
+        QCOMPARE(window.customizeView()->subPages()->currentIndex(), 0);
+        QCOMPARE(titles->currentItem()->text(), QStringLiteral("Body text"));
+        QVERIFY(titles->currentItem()->isSelected());
         QVERIFY(f.ui().errors.empty());
     }
 };

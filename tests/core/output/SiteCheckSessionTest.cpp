@@ -81,7 +81,11 @@ TEST_F(SiteCheckSessionTest, ExportAsksAboutProblemsAndNoExportsNothing) {
     probe.pending[1](kFaint);
     ui.answers = {Answer::No};
     EXPECT_EQ(Export(), ExportOutcome::Declined);
-    EXPECT_EQ(ui.questions, std::vector<std::string>{"The site check found 2 problems. Export anyway?"});
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0], "The site check found 2 problems:\r\n"
+                               "- Menu item without link: \"Soon\" in Main\r\n"
+                               "- Low contrast: \"Pale\" in index.html\r\n"
+                               "Export anyway?");
     EXPECT_FALSE(Exported());
     EXPECT_TRUE(ui.errors.empty());
     EXPECT_TRUE(ui.messages.empty());
@@ -127,4 +131,32 @@ TEST_F(SiteCheckSessionTest, AFailedGenerationLeavesNoCheckToAskAbout) {
     EXPECT_EQ(session.filesPage().siteCheck().StatusText(), "");
     EXPECT_EQ(Export(), ExportOutcome::Copied);
     EXPECT_TRUE(ui.questions.empty());
+}
+
+TEST_F(SiteCheckSessionTest, TextOverPicturesIsNotCheckedAndAFindingLeadsToWhatToChange) {
+    const std::vector<TextSample> samples{
+        {"Pale", "rgb(240, 240, 240)", {{"rgb(255, 255, 255)", false}}, 16, 400},
+        {"On the banner", "rgb(255, 255, 255)", {{"rgba(0, 0, 0, 0)", false}, {"rgb(255, 255, 255)", true}}, 16, 400},
+        {"Over a color over a picture", "rgb(0, 0, 0)", {{"rgb(255, 255, 255)", false}, {"", true}}, 16, 400}};
+    session.workspace()->tables.colors[1].value = "#F0F0F0";
+    app.Write("templates/pkg/menus/main/menu.lyo", "pd_menu_01\r\n\tHome|index.html|\r\n\tMore|#|\r\n\t\tSoon|#|\r\n");
+    session.filesPage().GenerateTemplate();
+    probe.pending[1](samples);
+    const SiteCheck& check = session.filesPage().siteCheck();
+    EXPECT_EQ(check.StatusText(), "The site check found 2 problems. 1 text over a picture was not checked.");
+    const std::vector<SiteFinding> findings = check.findings();
+    ASSERT_EQ(findings.size(), 2u) << "\"#\" opening a sub-list is no finding";
+    EXPECT_EQ(findings[0].subject, "Soon");
+
+    session.ShowFinding(findings[0]);
+    EXPECT_EQ(session.workflow().activePage, WorkflowPage::Customize);
+    EXPECT_EQ(session.workflow().activeSubPage, SubPage::Menus);
+    EXPECT_EQ(session.menusPage().selected(), std::optional<size_t>(0));
+    EXPECT_EQ(session.menusPage().selectedNode(), std::optional<NodePath>(NodePath{0, 1, 0}));
+
+    ASSERT_EQ(findings[1].colorRow, std::optional<size_t>(1));
+    session.ShowFinding(findings[1]);
+    EXPECT_EQ(session.workflow().activeSubPage, SubPage::Colors);
+    EXPECT_EQ(session.colorsPage().selected(), std::optional<size_t>(1));
+    EXPECT_TRUE(ui.errors.empty());
 }
