@@ -15,9 +15,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
 
 namespace quorlex {
 
@@ -62,6 +65,7 @@ ImageEditorWindow::ImageEditorWindow(Session& session, QWidget* parent)
     m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scroll->setWidget(m_image);
     m_scroll->installEventFilter(this);
+    m_scroll->viewport()->installEventFilter(this); // Ctrl and the wheel zoom
     m_save = new SaveImageDialog(session, this);
 
     auto* layout = new QVBoxLayout(this);
@@ -264,16 +268,31 @@ void ImageEditorWindow::ZoomStep(void (ImageZoom::*step)(PixelSize, PixelSize)) 
     ShowZoom();
 }
 
+// The point of the image in the middle of the view stays there when the scale changes.
 void ImageEditorWindow::ShowZoom() {
     const QSize area = viewArea();
     const PixelSize image = m_page.editor().size();
+    QScrollBar* across = m_scroll->horizontalScrollBar();
+    QScrollBar* down = m_scroll->verticalScrollBar();
+    const QSize view = m_scroll->viewport()->size();
+    const QPointF middle((across->value() + view.width() / 2.0) / std::max(1, m_image->width()),
+                         (down->value() + view.height() / 2.0) / std::max(1, m_image->height()));
     m_image->SetScale(m_zoom.Scale(image, {area.width(), area.height()}));
+    across->setValue(qRound(middle.x() * m_image->width() - view.width() / 2.0));
+    down->setValue(qRound(middle.y() * m_image->height() - view.height() / 2.0));
     m_zoomLabel->setText(ToQt(m_zoom.Label(image, {area.width(), area.height()})));
 }
 
 bool ImageEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_scroll && event->type() == QEvent::Resize && m_zoom.fitting())
         ShowZoom();
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers().testFlag(Qt::ControlModifier) && wheel->angleDelta().y() != 0) {
+            ZoomStep(wheel->angleDelta().y() > 0 ? &ImageZoom::In : &ImageZoom::Out);
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 

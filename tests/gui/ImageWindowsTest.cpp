@@ -25,12 +25,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -237,8 +240,17 @@ private slots:
             QTest::keyClick(editor, Qt::Key_0, Qt::ControlModifier);
             QCOMPARE(editor->imageArea()->scale(), 1.0);
             QCOMPARE(editor->imageArea()->size(), QSize(4000, 3000));
+            // The middle of the picture stays in the middle of the view.
+            QScrollArea* scroll = editor->findChild<QScrollArea*>();
+            const int across = scroll->horizontalScrollBar()->value() + scroll->viewport()->width() / 2;
+            QVERIFY2(std::abs(across - 2000) < 20, qPrintable(QString::number(across)));
             QTest::keyClick(editor, Qt::Key_Minus, Qt::ControlModifier);
             QCOMPARE(editor->zoomLabel()->text(), QStringLiteral("67%"));
+            const QPoint at = scroll->viewport()->rect().center();
+            QWheelEvent wheel(at, scroll->viewport()->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(scroll->viewport(), &wheel);
+            QCOMPARE(editor->zoomLabel()->text(), QStringLiteral("100%"));
             Child(editor, "FitToWindow")->click();
             QTRY_VERIFY(ShowsWholeImage(editor));
 
