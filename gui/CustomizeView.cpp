@@ -4,6 +4,7 @@
 #include "DevicePreviewArea.h"
 #include "FontsPanel.h"
 #include "GuardedCall.h"
+#include "ResizeFollower.h"
 #include "ImagesPanel.h"
 #include "LayoutsPanel.h"
 #include "ListRows.h"
@@ -19,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
@@ -27,6 +29,15 @@
 namespace quorlex {
 
 namespace {
+
+// A page that scrolls when the window is smaller than the page needs (a scaled screen).
+QScrollArea* Scrollable(QWidget* page) {
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
+}
 
 template <typename Rows>
 QStringList Titles(const Rows& rows) {
@@ -65,11 +76,11 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
     m_presets[4] = m_menus->presetList();
     m_subPages = new QTabWidget;
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
-    m_subPages->addTab(m_colors, QStringLiteral("Colors && Backgrounds:"));
-    m_subPages->addTab(m_images, QStringLiteral("Images:"));
-    m_subPages->addTab(m_layouts, QStringLiteral("Layout / Objects:"));
-    m_subPages->addTab(m_fonts, QStringLiteral("Fonts:"));
-    m_subPages->addTab(m_menus, QStringLiteral("Menus:"));
+    m_subPages->addTab(Scrollable(m_colors), QStringLiteral("Colors && Backgrounds:"));
+    m_subPages->addTab(Scrollable(m_images), QStringLiteral("Images:"));
+    m_subPages->addTab(Scrollable(m_layouts), QStringLiteral("Layout / Objects:"));
+    m_subPages->addTab(Scrollable(m_fonts), QStringLiteral("Fonts:"));
+    m_subPages->addTab(Scrollable(m_menus), QStringLiteral("Menus:"));
     m_subPages->addTab(new QWidget, QStringLiteral("Large Preview:"));
     m_subPages->setMinimumHeight(1); // "Large Preview:" leaves only the tabs showing
 
@@ -99,9 +110,25 @@ QWidget* CustomizeView::BuildPreviewGroup() {
     m_previewArea = new DevicePreviewArea(m_preview);
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(toolbar);
+    layout->addWidget(ToolbarStrip(toolbar));
     layout->addWidget(m_previewArea, 1);
     return group;
+}
+
+// The bar keeps a fixed size, so a change of its buttons never lays out the whole window. It
+// sits on a strip that leaves the window free to be narrower: then the bar is cut to the
+// strip's width and shows the rest behind its extension button.
+QWidget* CustomizeView::ToolbarStrip(QToolBar* toolbar) {
+    auto* strip = new QWidget;
+    strip->setObjectName(QStringLiteral("ToolbarStrip"));
+    strip->setFixedHeight(toolbar->height());
+    strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    toolbar->setParent(strip);
+    const int full = toolbar->width();
+    strip->installEventFilter(new ResizeFollower(strip, [toolbar, full](const QSize& size) {
+        toolbar->setFixedWidth(std::min(full, size.width()));
+    }));
+    return strip;
 }
 
 QToolBar* CustomizeView::BuildPreviewToolbar() {

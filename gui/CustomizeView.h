@@ -48,6 +48,7 @@ public:
 private:
     QWidget* BuildPreviewGroup();
     QToolBar* BuildPreviewToolbar();
+    QWidget* ToolbarStrip(QToolBar* toolbar);
     void AddHistoryActions(QToolBar* toolbar);
     QComboBox* BuildDeviceWidths();
 

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileSystemModel>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -99,6 +100,9 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
         if (volume.isValid() && volume.isReady())
             m_drives->addItem(volume.rootPath());
+    // Mount points can be long: the box stays narrow and shows them in full when it drops down.
+    m_drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_drives->setMinimumContentsLength(8);
     connect(m_drives, &QComboBox::textActivated, this, &ExportPage::SetCurrentFolder);
     splashStep();
 
@@ -141,7 +145,6 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
     connect(create, &QPushButton::clicked, this, &ExportPage::CreateFolder);
     connect(m_newFolder, &QLineEdit::returnPressed, this, &ExportPage::CreateFolder);
     auto* createRow = new QHBoxLayout;
-    createRow->addWidget(new QLabel(QStringLiteral("Create and Open Folder:")));
     createRow->addWidget(m_newFolder, 1);
     createRow->addWidget(create);
 
@@ -154,6 +157,7 @@ QWidget* ExportPage::BuildBrowser(const std::function<void()>& splashStep) {
     auto* fileLayout = new QVBoxLayout(fileColumn);
     fileLayout->setContentsMargins(0, 0, 0, 0);
     fileLayout->addWidget(m_files, 1);
+    fileLayout->addWidget(new QLabel(QStringLiteral("Create and Open Folder:")));
     fileLayout->addLayout(createRow);
 
     auto* split = new QSplitter;
@@ -174,16 +178,16 @@ QWidget* ExportPage::BuildTargetBar() {
     connect(explorer, &QPushButton::clicked, this,
             Guarded(m_session.ui(), [this] { m_session.filesPage().OpenInExplorer(PathFromQt(m_target->text())); }));
 
+    auto* caption = new QLabel(QStringLiteral(" Selected Target Folder (where the template files will be saved):"));
+    caption->setWordWrap(true);
     auto* bar = new QWidget;
-    auto* layout = new QHBoxLayout(bar);
+    auto* layout = new QGridLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(documents);
-    auto* targetColumn = new QVBoxLayout;
-    targetColumn->addWidget(
-        new QLabel(QStringLiteral(" Selected Target Folder (where the template files will be saved):")));
-    targetColumn->addWidget(m_target);
-    layout->addLayout(targetColumn, 1);
-    layout->addWidget(explorer, 0, Qt::AlignBottom);
+    layout->addWidget(caption, 0, 0, 1, 3);
+    layout->addWidget(documents, 1, 0);
+    layout->addWidget(m_target, 1, 1);
+    layout->addWidget(explorer, 1, 2);
+    layout->setColumnStretch(1, 1);
     return bar;
 }
 

@@ -117,7 +117,6 @@ QWidget* ImagesPanel::BuildThumbnail() {
     m_thumbnail->setObjectName(QStringLiteral("ImageThumbnail"));
     m_thumbnail->setFixedSize(120, 96);
     m_thumbnail->setAlignment(Qt::AlignCenter);
-    m_thumbnail->setFrameShape(QFrame::StyledPanel);
     m_summary = new QLabel;
     m_summary->setObjectName(QStringLiteral("ImageSummary"));
     m_summary->setWordWrap(true);
@@ -219,6 +218,7 @@ void ImagesPanel::ShowThumbnail() {
     std::error_code ec;
     const bool regular = file && std::filesystem::is_regular_file(*file, ec);
     button(QStringLiteral("TweakImage"))->setEnabled(!file || EditorCanOpen(*file));
+    m_thumbnail->setFrameShape(file ? QFrame::StyledPanel : QFrame::NoFrame);
     if (!regular) {
         m_thumbnail->setPixmap({});
         m_thumbnail->setText(file ? QStringLiteral("(no picture)") : QString());
