@@ -2,6 +2,7 @@
 
 #include "ports/Platform.h"
 #include "ports/Ui.h"
+#include "util/Error.h"
 #include "util/FolderCopy.h"
 #include "util/NativeNames.h"
 #include "util/PackagePath.h"
@@ -54,8 +55,13 @@ ExportOutcome ExportOutputFolder(const fs::path& outputFolder, const fs::path& t
                      "\" is inside the templates folder; the finished files never go into a template.");
         return ExportOutcome::Failed;
     }
-    if (platform.CopyFolderInteractive(outputFolder, target))
-        return ExportOutcome::Copied;
+    try {
+        if (platform.CopyFolderInteractive(outputFolder, target))
+            return ExportOutcome::Copied;
+    } catch (const Error& error) {
+        ui.ShowError(kAborted + ("\r\n" + std::string(error.what())));
+        return ExportOutcome::Aborted;
+    }
     const std::string reason = CopyFailureReason(target, target / outputFolder.filename());
     ui.ShowError(reason.empty() ? std::string(kAborted) : kAborted + ("\r\n" + reason));
     return ExportOutcome::Aborted;

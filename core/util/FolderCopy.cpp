@@ -135,7 +135,7 @@ bool CopyFolderContents(const fs::path& from, const fs::path& root, const Folder
         if (item.folder) {
             fs::create_directories(item.target, ec);
             if (ec)
-                return false;
+                throw Error("Cannot create the folder \"" + PathToProgramText(item.target) + "\". " + ec.message());
             RemoveStaleTemporaries(item.target);
             continue;
         }

@@ -33,9 +33,9 @@ bool CopyFolderWithQuestions(const fs::path& from, const fs::path& to, const Fol
 
 // Copies the content of `from` into the folder `root` of the user's, made when missing: an
 // existing file is replaced only after the question, the program's stale temporary files go,
-// and the file system is synced once at the end. Returns false when the user cancelled or a
-// folder could not be made. Throws Error, before anything is written, when a folder or file
-// below `root` is a symbolic link, and when a file cannot be copied.
+// and the file system is synced once at the end. Returns false when the user cancelled.
+// Throws Error, before anything is written, when a folder or file below `root` is a symbolic
+// link, and with the system's reason when a folder cannot be made or a file cannot be copied.
 bool CopyFolderContents(const fs::path& from, const fs::path& root, const FolderCopyQuestions& questions);
 
 // Puts the complete folder `fresh` in the place of `target` in one step where the file system
