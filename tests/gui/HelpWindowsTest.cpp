@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -131,6 +132,15 @@ private slots:
         click(customize->subPages()->widget(3), QStringLiteral("FontsHelp"), QStringLiteral("fonts.html"));
         click(f.window().filesView(), QStringLiteral("ExportHelp"), QStringLiteral("export.html"));
         click(&f.window(), QStringLiteral("Overview"), QStringLiteral("index.html"));
+
+        // F1 opens the topic of the page in front.
+        auto* f1 = f.window().findChild<QShortcut*>(QStringLiteral("HelpInFront"));
+        QVERIFY(f1);
+        QCOMPARE(f1->key(), QKeySequence(QKeySequence::HelpContents));
+        f.window().customizeView()->subPages()->setCurrentIndex(4);
+        emit f1->activated();
+        QCOMPARE(ShownPage(f), QStringLiteral("menus.html"));
+        CloseHelp(f);
 
         customize->findChild<QToolBar*>()->findChild<QAction*>(QStringLiteral("ToolbarHelp"))->trigger();
         QCOMPARE(ShownPage(f), QStringLiteral("toolbar.html"));
