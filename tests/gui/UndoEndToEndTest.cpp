@@ -1,6 +1,7 @@
 #include "ColorsPanel.h"
 #include "CustomizeView.h"
 #include "GuiFixture.h"
+#include "MenuTreeDrop.h"
 #include "MenuTreeView.h"
 #include "MenusPanel.h"
 #include "PresetPanel.h"
@@ -69,7 +70,7 @@ private slots:
         ClickRow(menus->titleList(), 0);
         MenuTreeView* tree = menus->tree();
         QTreeWidgetItem* events = tree->ItemAt({0, 4});
-        QCOMPARE(events->text(0), QStringLiteral("Events|#news|"));
+        QCOMPARE(Columns(events), QStringLiteral("Events|#news|"));
         tree->scrollToItem(events);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(events).center());
         QTest::mouseClick(menus->button(QStringLiteral("MenuDelete")), Qt::LeftButton);
