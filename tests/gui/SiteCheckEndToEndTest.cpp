@@ -107,6 +107,16 @@ private slots:
         GuiFixture f;
         QVERIFY(f.CustomizeFirstTemplate());
         MainWindow& window = f.window();
+        // The untouched sample: only its two items without a link, nothing over its pictures.
+        ClickTab(window.workflowPages(), 2);
+        ClickTab(window.filesView()->outputPages(), 3);
+        SiteCheckPage* sample = window.filesView()->siteCheckPage();
+        QTRY_VERIFY_WITH_TIMEOUT(sample->status()->text().startsWith(QStringLiteral("The site check found")), 30000);
+        QCOMPARE(sample->findingList()->topLevelItemCount(), 2);
+        QVERIFY(Rows(sample->findingList(), QStringLiteral("Low contrast")).isEmpty());
+        SaveScreenshot(window, QStringLiteral("sitecheck-sample.png"));
+        ClickTab(window.workflowPages(), 1);
+
         ColorsPanel* colors = window.customizeView()->colorsPanel();
         QListWidget* titles = colors->titleList();
         const auto body = titles->findItems(QStringLiteral("Body text"), Qt::MatchExactly);
