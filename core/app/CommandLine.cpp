@@ -2,6 +2,7 @@
 
 #include "app/ScratchPackage.h"
 #include "app/Session.h"
+#include "check/PackageCheck.h"
 #include "ports/FilesystemPlatform.h"
 #include "ports/NullBrowsers.h"
 #include "ports/StreamUi.h"
@@ -18,7 +19,7 @@ namespace quorlex {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: quorlex [FILE.tpp | --help | --version | --list |\n"
+    "Usage: quorlex [FILE.tpp | --help | --version | --list | --check TEMPLATE_ID|FOLDER |\n"
     "                --generate TEMPLATE_ID --out DIR [--project FILE.tpp] [--dwt-mx] [--dwt-ew]]\n"
     "Without options the program opens its window.\n"
     "  --help                 show this list of options\n"
@@ -26,6 +27,10 @@ constexpr const char* kUsage =
     "  --version              print the program's version\n"
     "  --list                 print the installed templates: ID, title and author, TAB separated\n"
     "                         (a TAB, line end or backslash in them written as \\t, \\n, \\r, \\\\)\n"
+    "  --check TEMPLATE_ID|FOLDER\n"
+    "                         check a template for mistakes, changing nothing: one line per finding\n"
+    "                         with file, line and fix; exit status 0 when clean, 1 with findings,\n"
+    "                         2 when the template cannot be read\n"
     "  --generate TEMPLATE_ID load the template of that ID and generate its finished files\n"
     "  --out DIR              the folder the finished files are copied into (created when missing)\n"
     "  --project FILE.tpp     apply the settings of a project file before generating\n"
@@ -123,6 +128,46 @@ int Generate(const CommandLine& command, Session& session, StreamUi& ui, std::os
     }
 }
 
+// The package folder a --check argument names: a path to a folder, else an installed ID.
+std::optional<fs::path> CheckedFolder(const std::string& target, const ProgramFolders& folders, std::ostream& err) {
+    std::error_code ec;
+    if (target.find('/') != std::string::npos || fs::is_regular_file(fs::path(target) / "index.html", ec))
+        return fs::path(target);
+    StreamUi ui(err);
+    FilesystemPlatform platform;
+    NullBrowsers browsers;
+    Session session(ui, platform, browsers);
+    session.FormCreate(folders);
+    std::optional<fs::path> folder;
+    for (const TemplateEntry& entry : session.catalogPage().rows())
+        if (!folder && NativeNameFromPackageText(entry.folder) == target)
+            folder = ResolvePackagePath(session.AppFolder() / "templates", entry.folder);
+    session.FormClose();
+    if (!folder)
+        err << "Error: no installed template has the ID \"" << target << "\", and no folder of that name holds an "
+            << "index.html.\n";
+    return folder;
+}
+
+int Check(const std::string& target, const ProgramFolders& folders, std::ostream& out, std::ostream& err) {
+    try {
+        const std::optional<fs::path> folder = CheckedFolder(target, folders, err);
+        if (!folder)
+            return 2;
+        const CheckFindings findings = CheckPackage(*folder);
+        for (const CheckFinding& finding : findings)
+            out << FindingLine(finding) << "\n";
+        out << (findings.empty()
+                    ? std::string("No findings.")
+                    : std::to_string(findings.size()) + (findings.size() == 1 ? " finding." : " findings."))
+            << "\n";
+        return findings.empty() ? 0 : 1;
+    } catch (const std::exception& error) {
+        err << "Error: cannot check the template: " << UserMessage(error) << "\n";
+        return 2;
+    }
+}
+
 // A catalog field on one line of the list: TAB, line ends and the backslash are escaped.
 std::string ListField(const std::string& text) {
     std::string field;
@@ -186,6 +231,17 @@ CommandLine ParseWindowArguments(const std::vector<std::string>& args) {
     return command;
 }
 
+CommandLine ParseCheck(const std::vector<std::string>& args) {
+    if (args.size() < 2 || args[1].empty())
+        return Invalid("\"--check\" needs a template ID or folder.");
+    if (args.size() > 2)
+        return Invalid("\"--check\" takes one template ID or folder.");
+    CommandLine command;
+    command.mode = CommandMode::Check;
+    command.templateId = args[1];
+    return command;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -199,6 +255,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         command.mode = CommandMode::Version;
     else if (first == "--list")
         command.mode = CommandMode::List;
+    else if (first == "--check")
+        return ParseCheck(args);
     else if (first != "--generate")
         return ParseWindowArguments(args);
     if (command.mode != CommandMode::Window)
@@ -248,6 +306,7 @@ int RunCommandLine(const CommandLine& command, const ProgramFolders& folders, st
         session.FormClose();
         return status;
     }
+    case CommandMode::Check: return Check(command.templateId, folders, out, err);
     case CommandMode::Invalid: err << "Error: " << command.error << "\n" << kUsage; return 2;
     case CommandMode::Window: break;
     }

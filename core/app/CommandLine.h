@@ -13,12 +13,12 @@ namespace quorlex {
 
 namespace fs = std::filesystem;
 
-enum class CommandMode { Window, Help, Version, List, Generate, Invalid };
+enum class CommandMode { Window, Help, Version, List, Generate, Check, Invalid };
 
 // What the program was asked to do from the command line.
 struct CommandLine {
     CommandMode mode = CommandMode::Window;
-    std::string templateId;
+    std::string templateId; // with --generate, and with --check unless it names a folder
     fs::path outFolder;
     std::optional<fs::path> project; // with --generate, or the file a window opens
     TemplateOptions options;
@@ -30,8 +30,9 @@ struct CommandLine {
 // is refused.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-// Runs a command without a window: the option list, the catalog, or a generation whose
-// finished site is copied into the out folder. Returns the exit status, 0 on success.
+// Runs a command without a window: the option list, the catalog, a generation whose finished
+// site is copied into the out folder, or the check of a package. Returns the exit status, 0 on
+// success; the check returns 1 when it finds mistakes and 2 when it cannot read the package.
 int RunCommandLine(const CommandLine& command, const ProgramFolders& folders, std::ostream& out, std::ostream& err);
 
 } // namespace quorlex

@@ -138,6 +138,24 @@ void XmlDocument::ForEachItem(const std::vector<std::string>& fields,
     }
 }
 
+std::vector<XmlItem> XmlDocument::Items() const {
+    const auto lineOf = [&](pugi::xml_node node) {
+        return static_cast<size_t>(
+            std::stoul(LineOf(m_impl->source, static_cast<size_t>(std::max<std::ptrdiff_t>(0, node.offset_debug())))));
+    };
+    std::vector<XmlItem> items;
+    for (pugi::xml_node node = m_impl->Container().child("item"); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_element)
+            continue;
+        XmlItem& item = items.emplace_back();
+        item.line = lineOf(node);
+        for (pugi::xml_node field = node.first_child(); field; field = field.next_sibling())
+            if (field.type() == pugi::node_element)
+                item.fields.push_back({field.name(), lineOf(field)});
+    }
+    return items;
+}
+
 void XmlDocument::SetItems(const std::vector<std::string>& fields, const std::vector<ItemValues>& rows) {
     pugi::xml_node node = m_impl->Container().child("item");
     for (size_t row = 0; node && row < rows.size(); node = node.next_sibling()) {

@@ -12,6 +12,16 @@ namespace fs = std::filesystem;
 
 using ItemValues = std::vector<std::string>;
 
+// The element names of an item and the lines they stand on (counted from 1), for checks.
+struct XmlField {
+    std::string name;
+    size_t line = 0;
+};
+struct XmlItem {
+    size_t line = 0;
+    std::vector<XmlField> fields;
+};
+
 // An XML file of the package shape: document element, container (its first child), and in
 // the container the first element named "item" and every element after it as items. Each
 // item has one child element per field; a missing field reads as empty text. Values are
@@ -31,6 +41,10 @@ public:
     // the fault have been handed over.
     void ForEachItem(const std::vector<std::string>& fields, const std::function<void(const ItemValues&)>& onItem,
                      bool itemsOptional = false) const;
+
+    // The items as ForEachItem visits them, with their child elements; none when the container
+    // holds no item. Throws Error when the container is missing.
+    std::vector<XmlItem> Items() const;
 
     // Sets the fields of item n to row n; a missing field element is added to its item.
     void SetItems(const std::vector<std::string>& fields, const std::vector<ItemValues>& rows);
