@@ -116,7 +116,7 @@ void CodePage::ShowGeneration() {
     {
         const QSignalBlocker blocker(m_sheets);
         m_sheets->clear();
-        for (const GeneratedSheet& sheet : generation.styleSheets)
+        for (const GeneratedText& sheet : generation.styleSheets)
             m_sheets->addItem(ToQt(sheet.name));
     }
     const int kept = m_sheets->findText(chosen);
@@ -125,7 +125,7 @@ void CodePage::ShowGeneration() {
 }
 
 void CodePage::ShowStyleSheet(int index) {
-    const std::vector<GeneratedSheet>& sheets = m_session.filesPage().generation().styleSheets;
+    const std::vector<GeneratedText>& sheets = m_session.filesPage().generation().styleSheets;
     const bool shown = index >= 0 && static_cast<size_t>(index) < sheets.size();
     editor(CodeTab::Css)->setText(shown ? ToQt(sheets[static_cast<size_t>(index)].text) : QString());
 }

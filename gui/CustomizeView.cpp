@@ -9,6 +9,7 @@
 #include "LayoutsPanel.h"
 #include "ListRows.h"
 #include "MenusPanel.h"
+#include "PagesPanel.h"
 #include "PresetPanel.h"
 #include "PreviewBrowser.h"
 #include "QtText.h"
@@ -64,7 +65,8 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_colors(new ColorsPanel(session.colorsPage(), session.ui())),
       m_layouts(new LayoutsPanel(session.layoutsPage(), session.ui())),
       m_fonts(new FontsPanel(session.fontsPage(), session.ui())), m_images(new ImagesPanel(session)),
-      m_menus(new MenusPanel(session.menusPage(), session.ui())) {
+      m_menus(new MenusPanel(session.menusPage(), session.ui())),
+      m_pagesPanel(new PagesPanel(session.pagesPage(), session.ui())) {
     m_titles[0] = m_colors->titleList();
     m_presets[0] = m_colors->presetPanel()->list();
     m_titles[1] = m_images->titleList();
@@ -81,6 +83,7 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
     m_subPages->addTab(Scrollable(m_layouts), QStringLiteral("Layout / Objects:"));
     m_subPages->addTab(Scrollable(m_fonts), QStringLiteral("Fonts:"));
     m_subPages->addTab(Scrollable(m_menus), QStringLiteral("Menus:"));
+    m_subPages->addTab(m_pagesPanel, QStringLiteral("Pages:"));
     m_subPages->addTab(new QWidget, QStringLiteral("Large Preview:"));
     m_subPages->setMinimumHeight(1); // "Large Preview:" leaves only the tabs showing
 
@@ -201,6 +204,8 @@ void CustomizeView::ShowWorkspace() {
     m_fonts->Reload(TitlesOf(*ws, TableKind::Fonts));
     m_images->Reload(TitlesOf(*ws, TableKind::Images));
     m_menus->Reload(TitlesOf(*ws, TableKind::Menus), ws->menuClassOffered);
+    m_subPages->setTabVisible(static_cast<int>(SubPage::Pages), m_session.pagesPage().RegionCount() > 0);
+    m_pagesPanel->Render();
 }
 
 void CustomizeView::ShowHistory() {

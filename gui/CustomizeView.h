@@ -18,6 +18,7 @@ class FontsPanel;
 class ImagesPanel;
 class LayoutsPanel;
 class MenusPanel;
+class PagesPanel;
 class PreviewBrowser;
 class Session;
 
@@ -44,6 +45,7 @@ public:
     FontsPanel* fontsPanel() const { return m_fonts; }
     ImagesPanel* imagesPanel() const { return m_images; }
     MenusPanel* menusPanel() const { return m_menus; }
+    PagesPanel* pagesPanel() const { return m_pagesPanel; }
 
 private:
     QWidget* BuildPreviewGroup();
@@ -65,6 +67,7 @@ private:
     FontsPanel* m_fonts;
     ImagesPanel* m_images;
     MenusPanel* m_menus;
+    PagesPanel* m_pagesPanel;
     QListWidget* m_titles[5] = {};
     QListWidget* m_presets[5] = {};
     bool m_applying = false;

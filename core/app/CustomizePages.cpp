@@ -20,8 +20,10 @@ void CustomizePages::ShowRestored(const RestoredParts& parts) {
         layouts.ShowSelectedRow();
     if (restored(TableKind::Images))
         images.ShowSelectedRow();
-    if (parts.menuFiles)
+    if (parts.menuFiles) {
         menus.ShowSelectedRow();
+        pages.Reload();
+    }
 }
 
 } // namespace quorlex

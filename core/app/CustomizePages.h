@@ -5,6 +5,7 @@
 #include "customize/ImagesPage.h"
 #include "customize/LayoutsPage.h"
 #include "menus/MenusPage.h"
+#include "pages/PagesPage.h"
 #include "undo/CustomizationHistory.h"
 
 namespace quorlex {
@@ -15,7 +16,8 @@ class Platform;
 // The pages of "2) Customize" over the session's package.
 struct CustomizePages {
     CustomizePages(PageContext& context, Platform& platform)
-        : colors(context), fonts(context), layouts(context), images(context, platform), menus(context) {}
+        : colors(context), fonts(context), layouts(context), images(context, platform), menus(context),
+          pages(context) {}
 
     // A new package: no page has a selection.
     void Reset();
@@ -27,6 +29,7 @@ struct CustomizePages {
     LayoutsPage layouts;
     ImagesPage images;
     MenusPage menus;
+    PagesPage pages;
 };
 
 } // namespace quorlex

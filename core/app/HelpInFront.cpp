@@ -15,6 +15,7 @@ int SubPageTopic(SubPage page) {
     case SubPage::Layouts: return helptopic::kLayouts;
     case SubPage::Fonts: return helptopic::kFonts;
     case SubPage::Menus: return helptopic::kMenus;
+    case SubPage::Pages: return helptopic::kPages;
     case SubPage::LargePreview: return helptopic::kPreviewToolbar;
     }
     return helptopic::kOverview;

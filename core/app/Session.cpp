@@ -4,6 +4,7 @@
 #include "app/Texts.h"
 #include "help/HelpTopics.h"
 #include "help/WebSite.h"
+#include "pages/SiteFile.h"
 #include "ports/Browsers.h"
 #include "ports/HelpViewer.h"
 #include "ports/Platform.h"
@@ -21,7 +22,28 @@
 namespace quorlex {
 
 Session::Session(Ui& ui, Platform& platform, Browsers& browsers)
-    : m_ui(ui), m_platform(platform), m_browsers(browsers), m_catalogPage(browsers) {}
+    : m_ui(ui), m_platform(platform), m_browsers(browsers), m_catalogPage(browsers) {
+    m_pages.pages.SetTakenNames([this] { return TakenNames(); });
+}
+
+// The files of the finished site that are not the user's pages, as generated last, and the
+// stylesheets.
+std::vector<std::string> Session::TakenNames() const {
+    std::vector<std::string> taken;
+    if (!m_workspace)
+        return taken;
+    const auto isPage = [&](const std::string& name) {
+        return std::any_of(m_workspace->site.pages.begin() + (m_workspace->site.pages.empty() ? 0 : 1),
+                           m_workspace->site.pages.end(), [&](const SitePage& page) { return page.file == name; });
+    };
+    for (const std::string& file : m_filesPage.generation().files)
+        if (!isPage(file))
+            taken.push_back(file);
+    for (const StyleSheetEntry& sheet : m_workspace->stylesheets)
+        taken.push_back(sheet.folder + sheet.filename);
+    taken.push_back(m_workspace->settings.tempfile);
+    return taken;
+}
 
 void Session::Notify(Aspect aspect) {
     if (m_listener)
@@ -96,6 +118,7 @@ void Session::RecalculateTemplate() {
         // The templates folder is the root a package must stay in, also when it is a link.
         LoadPackage(ws, ResolvePackagePath(m_appFolder / "templates", m_catalogPage.templateId()), notices);
         LoadPackageExtras(ws);
+        LoadSite(ws, notices);
         m_preview.Write(ws);
     } catch (const std::exception& error) {
         ShowInformation(m_ui, notices);

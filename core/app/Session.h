@@ -117,6 +117,7 @@ public:
     LayoutsPage& layoutsPage() { return m_pages.layouts; }
     ImagesPage& imagesPage() { return m_pages.images; }
     MenusPage& menusPage() { return m_pages.menus; }
+    PagesPage& pagesPage() { return m_pages.pages; }
     FilesPage& filesPage() { return m_filesPage; }
     ProjectFiles& projectFiles() { return m_projectFiles; }
     Ui& ui() override { return m_ui; }
@@ -124,6 +125,7 @@ public:
 
 private:
     void Notify(Aspect aspect);
+    std::vector<std::string> TakenNames() const;
     void RemoveLeftovers();
     void OpenInBrowser(const std::string& url);
     void Restore(RestoredParts (UndoController::*direction)(TemplateWorkspace&));

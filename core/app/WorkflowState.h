@@ -13,7 +13,7 @@ enum class WorkflowPage { Select, Customize, Files };
 constexpr size_t kWorkflowPageCount = 3;
 
 // The tabs of "2) Customize", in their tab order.
-enum class SubPage { Colors, Images, Layouts, Fonts, Menus, LargePreview };
+enum class SubPage { Colors, Images, Layouts, Fonts, Menus, Pages, LargePreview };
 // The table each sub-page before "Large Preview:" shows, by sub-page.
 constexpr std::array<TableKind, 5> kSubPageTables{TableKind::Colors, TableKind::Images, TableKind::Layouts,
                                                   TableKind::Fonts, TableKind::Menus};

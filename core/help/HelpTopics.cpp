@@ -23,6 +23,7 @@ const char* HelpPageOf(int topic) {
         {helptopic::kHoverCode, "csshover.html"},
         {helptopic::kCssCode, "cssfile.html"},
         {helptopic::kHtmlCode, "htmlfile.html"},
+        {helptopic::kPages, "pages.html"},
     };
     const auto it = pages.find(topic);
     return it == pages.end() ? "index.html" : it->second;

@@ -27,6 +27,7 @@ constexpr int kPreviewToolbar = 19; // toolbar of the live preview
 constexpr int kHoverCode = 20;      // "cssHover2.htc" code tab
 constexpr int kCssCode = 21;        // "CSS Code" code tab
 constexpr int kHtmlCode = 22;       // "XHTML Code" code tab
+constexpr int kPages = 24;          // pages page
 } // namespace helptopic
 
 // Pages of dialogs that have no topic number.

@@ -1,6 +1,7 @@
 #include "output/Generation.h"
 
 #include "output/EditorTemplates.h"
+#include "pages/PageRegions.h"
 #include "preview/TableSubstitution.h"
 #include "util/Error.h"
 #include "util/FileLock.h"
@@ -57,6 +58,7 @@ public:
         m_result.refused.clear();
         m_result.notCopied.clear();
         m_result.staticListFailure.clear();
+        m_result.pages.clear();
         // Every source is read before the last good site goes, so a missing one destroys nothing.
         m_tables.AddLayouts(m_ws).AddColors(m_ws).AddFonts(m_ws, FullFontDeclaration);
         m_tables.AddMenus(m_ws, UnreadableMenu::Fails).AddImages(m_ws);
@@ -74,6 +76,8 @@ public:
         m_result.htmlCode = std::move(m_page);
         m_result.cssCode = m_result.styleSheets.empty() ? std::string() : m_result.styleSheets.back().text;
         m_result.files.push_back("index.html");
+        for (const GeneratedText& written : m_result.pages)
+            m_result.files.push_back(written.name);
         if (m_options.dreamweaverMx)
             WriteVariant(TemplateVariant::DreamweaverMx, page.encoding);
         if (m_options.expressionWeb)
@@ -217,8 +221,24 @@ private:
             ReplaceFirst(page, sheet.var, LinkElement(sheet));
         m_tables.Apply(page, m_scratch);
         CopyImages();
-        WriteIntoOwnFolder(m_build / "index.html", EncodeText(page, encoding, Escapes::Markup));
+        if (m_ws.site.OnePage()) {
+            WriteIntoOwnFolder(m_build / "index.html", EncodeText(page, encoding, Escapes::Markup));
+        } else {
+            WriteIntoOwnFolder(m_build / "index.html",
+                               EncodeText(ComposePage(page, m_ws.site, 0), encoding, Escapes::Markup));
+            WriteSitePages(page, encoding);
+        }
         m_page = std::move(page);
+    }
+
+    // Each page after the home page, made from the generated home page, beside index.html.
+    void WriteSitePages(const std::string& home, TextEncoding encoding) {
+        for (size_t i = 1; i < m_ws.site.pages.size(); ++i) {
+            const std::string& file = m_ws.site.pages[i].file;
+            std::string text = ComposePage(home, m_ws.site, i);
+            WriteIntoOwnFolder(JoinInOwnFolder(m_build, file), EncodeText(text, encoding, Escapes::Markup));
+            m_result.pages.push_back({file, std::move(text)});
+        }
     }
 
     void WriteStyleSheet(const StyleSheetEntry& sheet, DecodedText& read) {

@@ -16,8 +16,8 @@ struct TemplateOptions {
 };
 
 // What a generation run produced.
-// A finished stylesheet: its name in the output folder and its text.
-struct GeneratedSheet {
+// A finished page or stylesheet: its name in the output folder and its text.
+struct GeneratedText {
     std::string name;
     std::string text;
 };
@@ -26,7 +26,8 @@ struct GenerationResult {
     std::vector<std::string> files;          // relative names in the order they were produced
     std::string htmlCode;                    // the finished index.html
     std::string cssCode;                     // the last stylesheet written
-    std::vector<GeneratedSheet> styleSheets; // every stylesheet written, in order
+    std::vector<GeneratedText> styleSheets; // every stylesheet written, in order
+    std::vector<GeneratedText> pages;       // the user's pages after index.html, when the site has them
     std::vector<std::string> refused;   // package paths that lead outside their folder
     std::vector<std::string> notCopied; // static files and images that could not be copied
     std::string staticListFailure;      // why static_files.tps could not be read, or empty

@@ -1,6 +1,9 @@
 #include "preview/Rebuild.h"
 
+#include "pages/PageRegions.h"
 #include "preview/TableSubstitution.h"
+
+#include <algorithm>
 
 namespace quorlex {
 
@@ -13,6 +16,8 @@ void BuildWorkingPage(const TemplateWorkspace& ws, std::string& page, std::strin
         .AddMenus(ws, UnreadableMenu::ShownEmpty);
     page.assign(ws.templatePage);
     tables.Apply(page, scratch);
+    if (!ws.site.OnePage())
+        page = ComposePage(page, ws.site, std::min(ws.shownPage, ws.site.pages.size() - 1));
 }
 
 std::string BuildWorkingPage(const TemplateWorkspace& ws) {

@@ -17,7 +17,8 @@ const std::vector<std::string> kLayoutFields{"title", "default", "var"};
 bool IsProjectMarker(std::string_view line) {
     using namespace project;
     for (const char* marker : {kColors, kColorsEnd, kImages, kImagesEnd, kLayouts, kLayoutsEnd, kFonts, kFontsEnd,
-                               kMenus, kMenusEnd, kFontBlock, kFontBlockEnd, kMenuBlock, kMenuBlockEnd})
+                               kMenus, kMenusEnd, kFontBlock, kFontBlockEnd, kMenuBlock, kMenuBlockEnd, kPages,
+                               kPagesEnd})
         if (line == marker)
             return true;
     return false;

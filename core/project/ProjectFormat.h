@@ -23,6 +23,9 @@ constexpr const char* kFontBlock = "<$[---FONTS---SUB---]$>";
 constexpr const char* kFontBlockEnd = "<$[---FONTS---SUB---END---]$>";
 constexpr const char* kMenuBlock = "<$[---MENUS---SUB---]$>";
 constexpr const char* kMenuBlockEnd = "<$[---MENUS---SUB---END---]$>";
+// The user's pages, after the menus; only in a project of a site of several pages.
+constexpr const char* kPages = "<$[---PAGES---]$>";
+constexpr const char* kPagesEnd = "<$[---PAGES---END---]$>";
 
 // The element names an XML section sets, in the order of the row values that go into them.
 extern const std::vector<std::string> kColorFields;  // title, var, value
@@ -40,7 +43,7 @@ constexpr const char* kMenuNotSaved = "Error saving menu code. ";
 
 } // namespace project
 
-// True when the line is one of the fourteen marker lines of a project file.
+// True when the line is one of the sixteen marker lines of a project file.
 bool IsProjectMarker(std::string_view line);
 
 // `Project file "x.tpp", section "colors", line 12: what`; without a file name "The project

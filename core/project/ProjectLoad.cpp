@@ -1,6 +1,7 @@
 #include "project/ProjectLoad.h"
 
 #include "menus/MenuTreeText.h"
+#include "pages/SiteFile.h"
 #include "project/ProjectFormat.h"
 #include "util/Error.h"
 #include "util/NativeNames.h"
@@ -106,6 +107,17 @@ void ReadMenus(const TemplateWorkspace& ws, const Lines& content, ProjectChanges
     }
 }
 
+SitePages ReadPages(const SectionLines& section, TextEncoding encoding, const std::string& fileName) {
+    std::string xml;
+    for (const std::string& line : section.lines)
+        xml += DecodeOwnText(line, encoding) + "\n";
+    try {
+        return ParseSiteXml(xml);
+    } catch (const Error& error) {
+        throw Error(ProjectFindingText(fileName, section.name, section.firstLine, error.what()));
+    }
+}
+
 } // namespace
 
 ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws, const std::string& fileName) {
@@ -130,6 +142,7 @@ ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws
     const auto layouts = Section(lines, last, "layouts", kLayouts, kLayoutsEnd, fileName);
     const auto fonts = Section(lines, last, "fonts", kFonts, kFontsEnd, fileName);
     const auto menus = Section(lines, last, "menus", kMenus, kMenusEnd, fileName);
+    const auto pages = Section(lines, last, "pages", kPages, kPagesEnd, fileName);
 
     ProjectChanges changes;
     VariableTables& t = changes.tables.emplace(ws.tables);
@@ -162,6 +175,8 @@ ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws
         ReadFonts(*fonts, ws.encoding, t.fonts, fileName);
     if (menus)
         ReadMenus(ws, menus->lines, changes);
+    if (pages)
+        changes.site = ReadPages(*pages, ws.encoding, fileName);
     return changes;
 }
 
@@ -179,6 +194,15 @@ void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Notices& probl
             WriteMenuTree(*changes.menus[i], MenuTreeFile(ws, ws.tables.menus[i]), ws.encoding);
         } catch (const std::exception& cause) {
             problems.push_back(std::string(project::kMenuNotSaved) + "\r\n" + UserMessage(cause));
+        }
+    }
+    if (changes.site) {
+        try {
+            WriteSiteFile(*changes.site, ws.PackageFile(kSiteFileName));
+            ws.site = std::move(*changes.site);
+            ws.shownPage = 0;
+        } catch (const std::exception& cause) {
+            problems.push_back(UserMessage(cause));
         }
     }
     if (changes.tables)

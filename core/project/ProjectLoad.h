@@ -15,6 +15,7 @@ struct ProjectChanges {
     std::optional<VariableTables> tables;       // the tables with the project's values
     std::vector<std::optional<MenuTree>> menus; // per menu row; nothing when its block is absent or bad
     size_t badMenuBlocks = 0;                   // blocks that could not be read
+    std::optional<SitePages> site;              // the pages; nothing without their section
 };
 
 // Reads every section of the project before anything changes. Throws Error on the other-template
@@ -26,7 +27,8 @@ ProjectChanges ReadProject(const std::string& bytes, const TemplateWorkspace& ws
 // The same for a project file on disk, named by its file name.
 ProjectChanges ReadProjectFile(const fs::path& file, const TemplateWorkspace& ws);
 
-// Stores the menu trees into their menu.lyo files and takes over the tables. Bad menu blocks
+// Stores the menu trees into their menu.lyo files, the pages into the pages file, and takes
+// over the tables. Bad menu blocks
 // and menus that could not be stored go into `problems`; the other menus are still stored.
 void ApplyProject(ProjectChanges& changes, TemplateWorkspace& ws, Notices& problems);
 

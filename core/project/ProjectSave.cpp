@@ -1,6 +1,7 @@
 #include "project/ProjectSave.h"
 
 #include "menus/MenuTreeText.h"
+#include "pages/SiteFile.h"
 #include "project/ProjectFormat.h"
 #include "util/Error.h"
 #include "util/TextFile.h"
@@ -113,6 +114,17 @@ void AddMenus(std::vector<std::string>& out, const TemplateWorkspace& ws, Notice
     out.push_back(project::kMenusEnd);
 }
 
+// The pages as the program's own XML, a line each; nothing for a site of one page, so that
+// such a project stays as it always was.
+void AddPages(std::vector<std::string>& out, const TemplateWorkspace& ws) {
+    if (ws.site.OnePage())
+        return;
+    out.push_back(project::kPages);
+    for (const std::string& line : SplitLines(SiteXml(ws.site)))
+        out.push_back(EncodeOwnText(line, ws.encoding));
+    out.push_back(project::kPagesEnd);
+}
+
 } // namespace
 
 std::string BuildProject(const TemplateWorkspace& ws, Notices& problems) {
@@ -139,6 +151,7 @@ std::string BuildProject(const TemplateWorkspace& ws, Notices& problems) {
         project::kLayouts, project::kLayoutsEnd, "Error Saving Layouts! Cannot Save Project");
     AddFonts(lines, ws);
     AddMenus(lines, ws, problems);
+    AddPages(lines, ws);
     return JoinLines(lines);
 }
 

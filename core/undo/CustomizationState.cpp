@@ -15,9 +15,12 @@ CustomizationState CustomizationState::Capture(const TemplateWorkspace& ws, Step
 
 void CustomizationState::ReadMenuFiles(const TemplateWorkspace& ws) {
     menuFilesRead = true;
-    for (const MenuVariable& menu : ws.tables.menus) {
+    std::vector<std::string> files{kSiteFileName};
+    for (const MenuVariable& menu : ws.tables.menus)
+        files.push_back(menu.folder + "menu.lyo");
+    for (const std::string& relative : files) {
         // A folder outside the package is never written.
-        const std::optional<fs::path> file = ws.PackageFileIfInside(menu.folder + "menu.lyo");
+        const std::optional<fs::path> file = ws.PackageFileIfInside(relative);
         if (!file)
             continue;
         try {

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 enum class StepReach { Tables, TablesAndMenuFiles };
 
 // Everything a user's customization of the loaded template consists of: the variable tables
-// with their tabs, and the bytes of each menu's menu.lyo.
+// with their tabs, and the bytes of each menu's menu.lyo and of the pages file.
 struct CustomizationState {
     VariableTables tables;
     std::array<bool, kTableKindCount> tabVisible{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workspace/PackageSettings.h"
+#include "workspace/SitePages.h"
 #include "workspace/StyleSheetEntry.h"
 #include "workspace/TableFiles.h"
 #include "workspace/VariableTables.h"
@@ -30,6 +31,9 @@ struct TemplateWorkspace {
     std::string stylesheetScratch; // the last stylesheet read
     std::optional<std::string> hoverFile;
     bool menuClassOffered = false;
+    // The user's pages (pages.xml of the package); the page the live preview shows.
+    SitePages site;
+    size_t shownPage = 0;
     VariableTables tables;
     std::array<bool, kTableKindCount> tabVisible{};
     std::array<std::vector<std::string>, kTableKindCount> presets{}; // unused for fonts
