@@ -2,6 +2,7 @@
 
 #include "menus/MenuHtml.h"
 #include "menus/MenuTreeText.h"
+#include "util/ColorShades.h"
 #include "util/Error.h"
 #include "util/PackageText.h"
 #include "util/PathUtils.h"
@@ -40,13 +41,39 @@ size_t CountItems(const MenuTree& tree) {
 // about the page, not the menu.
 constexpr size_t kMaxMenuHtml = size_t{16} << 20;
 
-std::string MenuHtmlOf(const MenuVariable& menu, const MenuTree& tree) {
-    std::string html = RenderMenuHtml(tree);
+std::string MenuHtmlOf(const MenuVariable& menu, const MenuTree& tree, std::string_view currentPage) {
+    std::string html = RenderMenuHtml(tree, menu.markup, currentPage);
     if (html.size() > kMaxMenuHtml)
         throw Error("The menu \"" + menu.title + "\" is too large: its " + std::to_string(CountItems(tree)) +
                     " items make " + std::to_string(html.size() >> 20) + " MB of page text, more than " +
                     std::to_string(kMaxMenuHtml >> 20) + " MB.");
     return html;
+}
+
+struct ShadeTexts {
+    std::string rgb, darker, lighter, alpha;
+};
+
+ShadeTexts ShadesOf(const CssColor& base, const ColorShades& shades) {
+    constexpr double kStep = 10;
+    constexpr double kOpacity = 0.5;
+    CssColor translucent = base;
+    translucent.alpha = ReadOpacity(shades.alphaValue).value_or(kOpacity);
+    return {RgbTriplet(base), ShadeText(ShiftLightness(base, -ReadPercentage(shades.darkerBy).value_or(kStep))),
+            ShadeText(ShiftLightness(base, ReadPercentage(shades.lighterBy).value_or(kStep))), ShadeText(translucent)};
+}
+
+// The shades follow the value; while it is no color they follow the row's declaration for that
+// case (a color, or a text written in their place), else the value the row was loaded with.
+ShadeTexts DerivedTexts(const ColorVariable& color) {
+    const ColorShades& shades = color.shades;
+    if (const std::optional<CssColor> value = ShadeableColor(color.value))
+        return ShadesOf(*value, shades);
+    const std::string& stated = shades.transparent.empty() ? shades.loadedValue : shades.transparent;
+    if (const std::optional<CssColor> base = ShadeableColor(stated))
+        return ShadesOf(*base, shades);
+    const std::string& text = shades.transparent.empty() ? color.value : shades.transparent;
+    return {text, text, text, text};
 }
 
 } // namespace
@@ -66,6 +93,16 @@ TableSubstitution& TableSubstitution::AddLayouts(const TemplateWorkspace& ws) {
 
 TableSubstitution& TableSubstitution::AddColors(const TemplateWorkspace& ws) {
     auto& rows = NewTable();
+    // The derived placeholders first: they are mostly the row's own one with something added.
+    for (const auto& color : ws.tables.colors) {
+        if (!color.shades.Any())
+            continue;
+        const ShadeTexts texts = DerivedTexts(color);
+        rows.push_back({color.shades.rgb, Keep(texts.rgb)});
+        rows.push_back({color.shades.darker, Keep(texts.darker)});
+        rows.push_back({color.shades.lighter, Keep(texts.lighter)});
+        rows.push_back({color.shades.alpha, Keep(texts.alpha)});
+    }
     for (const auto& color : ws.tables.colors)
         rows.push_back({color.var, color.value});
     return *this;
@@ -85,11 +122,12 @@ TableSubstitution& TableSubstitution::AddImages(const TemplateWorkspace& ws) {
     return *this;
 }
 
-TableSubstitution& TableSubstitution::AddMenus(const TemplateWorkspace& ws, UnreadableMenu missing) {
+TableSubstitution& TableSubstitution::AddMenus(const TemplateWorkspace& ws, UnreadableMenu missing,
+                                               std::string_view currentPage) {
     auto& rows = NewTable();
     for (const auto& menu : ws.tables.menus) {
         const MenuTree tree = ReadMenu(ws.PackageFile(menu.folder + "menu.lyo"), ws.encoding, missing);
-        rows.push_back({menu.var, Keep(MenuHtmlOf(menu, tree))});
+        rows.push_back({menu.var, Keep(MenuHtmlOf(menu, tree, currentPage))});
         rows.push_back({menu.menuClass, Keep(MenuClassText(tree))});
     }
     return *this;

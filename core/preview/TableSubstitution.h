@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorlex {
@@ -21,12 +22,15 @@ class TableSubstitution {
 public:
     // Reads the chosen fragment of every row; throws Error when one cannot be read.
     TableSubstitution& AddLayouts(const TemplateWorkspace& ws);
+    // Each color placeholder becomes the row's value; its derived placeholders (shades, "r, g,
+    // b", the translucent form) are replaced first, everywhere the row's own one is.
     TableSubstitution& AddColors(const TemplateWorkspace& ws);
     TableSubstitution& AddFonts(const TemplateWorkspace& ws, FontDeclarationRule declare);
     // Each image placeholder becomes folder + url.
     TableSubstitution& AddImages(const TemplateWorkspace& ws);
     // Each menu placeholder becomes the menu's list, then its class placeholder the class text.
-    TableSubstitution& AddMenus(const TemplateWorkspace& ws, UnreadableMenu missing);
+    // The item linking to `currentPage` is marked in menus written with markup classes.
+    TableSubstitution& AddMenus(const TemplateWorkspace& ws, UnreadableMenu missing, std::string_view currentPage = {});
 
     // `scratch` is a buffer the tables take turns writing into. Throws Error naming the
     // placeholder when the text would grow past 64 times its size plus 64 MB.

@@ -307,3 +307,36 @@ TEST_F(GenerationTest, TwoGenerationsOfOnePackageTakeTurnsAndABusyOneIsRefused) 
     }
     EXPECT_EQ(Output("mine.txt"), "marks the old site");
 }
+
+TEST_F(GenerationTest, DerivedColorsAndMenuMarkupReachTheFinishedFiles) {
+    app.Write("templates/pkg/colors.xml",
+              TableXml({"<title>Text</title><var>%%c_text%%</var><default>#112233</default>",
+                        "<title>Head</title><var>%%c_head%%</var><default>#FF0000</default><rgb>%%c_head_rgb%%</rgb>"
+                        "<darker>%%c_head_dark%%</darker><darker-by>20</darker-by><lighter>%%c_head_light%%</lighter>"
+                        "<lighter-by>20</lighter-by><alpha>%%c_head_a%%</alpha><alpha-value>0.4</alpha-value>"}));
+    app.Write("templates/pkg/css/main.css", "h1 { color: %%C_HEAD%%; border: 1px solid %%c_head_dark%%; }\n"
+                                            "h1:hover { color: %%c_head_light%%; background: %%c_head_a%%; }\n"
+                                            "h2 { color: rgba(%%c_head_rgb%%, 0.8); }\n");
+    app.Write(
+        "templates/pkg/menus.xml",
+        TableXml({"<title>Main</title><default>x</default><folder>menus\\main\\</folder>"
+                  "<var>%%menu_main%%</var><menuClass>%%menuclass%%</menuClass><list-class>navbar-nav</list-class>"
+                  "<item-class>nav-item</item-class><link-class>nav-link</link-class>"
+                  "<parent-class>dropdown</parent-class><sublist-class>dropdown-menu</sublist-class>"
+                  "<sublink-class>dropdown-item</sublink-class>"}));
+    app.Write("templates/pkg/menus/main/menu.lyo",
+              "pd_menu_01\r\n\tHome|index.html|\r\n\tMore|#|\r\n\t\tA|a.html|\r\n");
+    Load();
+    Generate();
+    EXPECT_EQ(Output("css/main.css"), "h1 { color: #FF0000; border: 1px solid #990000; }\r\n"
+                                      "h1:hover { color: #FF6666; background: rgba(255, 0, 0, 0.4); }\r\n"
+                                      "h2 { color: rgba(255, 0, 0, 0.8); }\r\n");
+    EXPECT_TRUE(Contains(Output("index.html"),
+                         "<ul class=\"navbar-nav\">\r\n"
+                         "      <li class=\"nav-item\"><a class=\"nav-link\" href=\"index.html\">Home</a></li>\r\n"
+                         "      <li class=\"nav-item dropdown\"><a class=\"nav-link\" href=\"#\">More</a>"
+                         "<ul class=\"dropdown-menu\">\r\n"
+                         "         <li><a class=\"dropdown-item\" href=\"a.html\">A</a></li>\r\n"
+                         "      </ul></li>\r\n"
+                         "</ul>\r\n"));
+}

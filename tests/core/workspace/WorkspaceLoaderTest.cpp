@@ -172,3 +172,38 @@ TEST_F(LoaderTest, FilesOfSeveralMegabytesLoadAndRebuildWhole) {
     EXPECT_EQ(rebuilt.find("%%c_text%%"), std::string::npos);
     EXPECT_NE(rebuilt.find(">Item 99999</a>"), std::string::npos);
 }
+
+TEST_F(LoaderTest, ShadeAndMarkupFieldsAreReadWhereGivenAndEmptyElsewhere) {
+    Write("colors.xml", TableXml({"<title>Bar</title><var>%%bar%%</var><default>#336699</default>"
+                                  "<rgb>%%bar_rgb%%</rgb><darker>%%bar_dark%%</darker><darker-by>15</darker-by>"
+                                  "<lighter>%%bar_light%%</lighter><lighter-by>20%</lighter-by>"
+                                  "<alpha>%%bar_a%%</alpha><alpha-value>0.3</alpha-value>"
+                                  "<transparent>#FFFFFF</transparent>",
+                                  "<title>Plain</title><var>%%plain%%</var><default>#000000</default>"}));
+    Write("menus.xml", TableXml({"<title>Main</title><folder>menus\\main\\</folder><var>%%menu_main%%</var>"
+                                 "<list-class> navbar-nav </list-class><parent-link-attribute>data-x=\"1\""
+                                 "</parent-link-attribute><sublist-wrapper>drop</sublist-wrapper>"
+                                 "<current-link-class>active</current-link-class><item-class>  </item-class>",
+                                 "<title>Side</title><folder>menus\\main\\</folder><var>%%side%%</var>"
+                                 "<item-class>\t</item-class>"}));
+    Load();
+    ASSERT_EQ(ws.tables.colors.size(), 2u);
+    const ColorShades& bar = ws.tables.colors[0].shades;
+    EXPECT_EQ(bar, (ColorShades{"%%bar_rgb%%", "%%bar_dark%%", "15", "%%bar_light%%", "20%", "%%bar_a%%", "0.3",
+                                "#FFFFFF", "#336699"}));
+    EXPECT_FALSE(ws.tables.colors[1].shades.Any());
+    EXPECT_EQ(ws.tables.colors[1].shades.loadedValue, "#000000");
+
+    ASSERT_EQ(ws.tables.menus.size(), 2u);
+    const MenuMarkup& markup = ws.tables.menus[0].markup;
+    EXPECT_EQ(markup.listClass, "navbar-nav");
+    EXPECT_EQ(markup.parentLinkAttribute, "data-x=\"1\"");
+    EXPECT_EQ(markup.sublistWrapper, "drop");
+    EXPECT_EQ(markup.currentLinkClass, "active");
+    EXPECT_EQ(markup.itemClass, "");
+    EXPECT_FALSE(ws.tables.menus[1].markup.Any()) << "a field of blanks keeps the fixed form";
+
+    // A row's value changes as the user works; what the shades fall back on does not.
+    ws.tables.colors[0].value = "transparent";
+    EXPECT_EQ(ws.tables.colors[0].shades.loadedValue, "#336699");
+}
