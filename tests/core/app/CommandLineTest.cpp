@@ -162,7 +162,7 @@ TEST(CommandLineTest, TitlesInEveryEncodingArePrintedAsUtf8AndPackageErrorsNameF
     EXPECT_EQ(out.str(), "utf\tCaf\xC3\xA9 starter \xE6\x97\xA5\t\xC5\x81ucja\nlatin\tCaf\xC3\xA9 classic\tMe\n");
 
     app.Write("templates/latin/colors.xml", "<?xml version=\"1.0\"?>\r\n<r><l>\r\n<item><title>Fish & Chips</title>"
-                                           "</item></l></r>\r\n");
+                                            "</item></l></r>\r\n");
     EXPECT_EQ(RunWith(app, {"--generate", "latin", "--out", (app.path() / "o").string()}, out, err), 1);
     const std::string message = err.str();
     EXPECT_EQ(message.rfind("Error: Cannot Load Template Settings. You may need to reinstall Quorlex.\n", 0), 0u)
@@ -171,4 +171,43 @@ TEST(CommandLineTest, TitlesInEveryEncodingArePrintedAsUtf8AndPackageErrorsNameF
     EXPECT_NE(message.find((app.path() / "templates/latin/colors.xml").string() + "\": line 3: a \"&\""),
               std::string::npos)
         << message;
+}
+
+TEST(CommandLineTest, CheckTakesOneTemplateIdOrFolder) {
+    const CommandLine check = ParseCommandLine({"--check", "pkg"});
+    EXPECT_EQ(check.mode, CommandMode::Check);
+    EXPECT_EQ(check.templateId, "pkg");
+    EXPECT_EQ(ParseCommandLine({"--check"}).mode, CommandMode::Invalid);
+    EXPECT_EQ(ParseCommandLine({"--check", ""}).mode, CommandMode::Invalid);
+    EXPECT_EQ(ParseCommandLine({"--check", "a", "b"}).mode, CommandMode::Invalid);
+    std::ostringstream out, err;
+    RunCommandLine(ParseCommandLine({"--help"}), ProgramFolders::InPlace(fs::path("/nonexistent")), out, err);
+    EXPECT_NE(out.str().find("  --check TEMPLATE_ID|FOLDER\n"), std::string::npos);
+}
+
+TEST(CommandLineTest, CheckExitsZeroWhenCleanOneWithFindingsAndTwoWhenUnreadable) {
+    TestFolder app;
+    WriteSmallPackage(app);
+    const ProgramFolders folders = ProgramFolders::InPlace(app.path());
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--check", "pkg"}), folders, out, err), 0) << out.str();
+    EXPECT_EQ(out.str(), "No findings.\n");
+
+    app.Write("templates/pkg/colors.xml",
+              TableXml({"<title>Text</title><var>%%c_text%%</var><default>#112233</default>",
+                        "<title>Head</title><Var>%%c_head%%</Var><default>#445566</default>"}));
+    const std::string before = app.Read("templates/pkg/colors.xml");
+    out.str("");
+    const std::string folder = (app.path() / "templates/pkg").string();
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--check", folder}), folders, out, err), 1);
+    EXPECT_NE(out.str().find("colors.xml:5: The element <Var> is read only as <var>"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find(" Fix: Write it as <var>.\n"), std::string::npos);
+    EXPECT_EQ(app.Read("templates/pkg/colors.xml"), before);
+
+    err.str("");
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--check", "none"}), folders, out, err), 2);
+    EXPECT_NE(err.str().find("\"none\""), std::string::npos);
+    fs::remove(app.path() / "templates/pkg/index.html");
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--check", folder}), folders, out, err), 2);
+    EXPECT_NE(err.str().find("index.html"), std::string::npos) << err.str();
 }
