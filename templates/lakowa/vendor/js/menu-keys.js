@@ -28,11 +28,11 @@
 		if (!active || !nav.contains(active) || active.tagName !== "A")
 			return;
 		var item = active.parentElement;
-		if (item.classList.contains("li_hc") && !item.classList.contains(COLLAPSED)) {
+		if (item.classList.contains("dropdown") && !item.classList.contains(COLLAPSED)) {
 			collapse(item);
 			return;
 		}
-		var list = item.parentElement ? item.parentElement.closest("ul.ul_ch") : null;
+		var list = item.parentElement ? item.parentElement.closest("ul.dropdown-menu") : null;
 		if (list && list.parentElement)
 			collapse(list.parentElement);
 	}
