@@ -6,11 +6,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSignalBlocker>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <Qsci/qscilexercss.h>
@@ -56,7 +56,12 @@ CodePage::CodePage(Session& session, const std::function<void()>& splashStep, QW
     m_sheets->setToolTip(QStringLiteral("The finished stylesheet to show"));
     connect(m_sheets, &QComboBox::currentIndexChanged, this, &CodePage::ShowStyleSheet);
     m_tabs = new QTabWidget;
-    m_tabs->addTab(BuildTab(CodeTab::Html, new QLabel(QStringLiteral("index.html"))), QStringLiteral("XHTML Code"));
+    m_pageChoice = new QComboBox;
+    m_pageChoice->setObjectName(QStringLiteral("PageChoice"));
+    m_pageChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_pageChoice->setToolTip(QStringLiteral("The finished page to show"));
+    connect(m_pageChoice, &QComboBox::currentIndexChanged, this, &CodePage::ShowPage);
+    m_tabs->addTab(BuildTab(CodeTab::Html, m_pageChoice), QStringLiteral("XHTML Code"));
     m_tabs->addTab(BuildTab(CodeTab::Css, m_sheets), QStringLiteral("CSS Code"));
     m_tabs->addTab(BuildTab(CodeTab::Hover, new QLabel(QStringLiteral("csshover2.htc"))),
                    QStringLiteral("cssHover2.htc"));
@@ -104,24 +109,41 @@ void CodePage::CopyToClipboard(CodeTab tab) {
 }
 
 void CodePage::SaveFile(CodeTab tab) {
-    const std::string shown = tab == CodeTab::Css ? FromQt(m_sheets->currentText()) : std::string();
+    const QComboBox* choice = tab == CodeTab::Css ? m_sheets : tab == CodeTab::Html ? m_pageChoice : nullptr;
+    const std::string shown = choice ? FromQt(choice->currentText()) : std::string();
     SaveCodeFile(tab, FromQt(editor(tab)->text()), m_session.PackageEncoding(), m_session.ui(), shown);
 }
 
-// A new generation keeps the stylesheet the user chose when it is still there.
 void CodePage::ShowGeneration() {
     const GenerationResult& generation = m_session.filesPage().generation();
-    editor(CodeTab::Html)->setText(ToQt(generation.htmlCode));
-    const QString chosen = m_sheets->currentText();
-    {
-        const QSignalBlocker blocker(m_sheets);
-        m_sheets->clear();
-        for (const GeneratedText& sheet : generation.styleSheets)
-            m_sheets->addItem(ToQt(sheet.name));
-    }
-    const int kept = m_sheets->findText(chosen);
-    m_sheets->setCurrentIndex(kept >= 0 ? kept : m_sheets->count() - 1);
+    QStringList pages{QStringLiteral("index.html")};
+    for (const GeneratedText& page : generation.pages)
+        pages << ToQt(page.name);
+    Refill(m_pageChoice, pages, 0);
+    ShowPage(m_pageChoice->currentIndex());
+    QStringList sheets;
+    for (const GeneratedText& sheet : generation.styleSheets)
+        sheets << ToQt(sheet.name);
+    Refill(m_sheets, sheets, static_cast<int>(sheets.size()) - 1);
     ShowStyleSheet(m_sheets->currentIndex());
+}
+
+// New entries keep the one the user chose while it is still there.
+void CodePage::Refill(QComboBox* choice, const QStringList& entries, int fallback) {
+    const QString chosen = choice->currentText();
+    const QSignalBlocker blocker(choice);
+    choice->clear();
+    choice->addItems(entries);
+    const int kept = choice->findText(chosen);
+    choice->setCurrentIndex(kept >= 0 ? kept : fallback);
+}
+
+void CodePage::ShowPage(int index) {
+    const GenerationResult& generation = m_session.filesPage().generation();
+    const auto page = static_cast<size_t>(index);
+    const std::string& text =
+        index <= 0 || page > generation.pages.size() ? generation.htmlCode : generation.pages[page - 1].text;
+    editor(CodeTab::Html)->setText(ToQt(text));
 }
 
 void CodePage::ShowStyleSheet(int index) {

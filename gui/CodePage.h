@@ -13,8 +13,8 @@ namespace quorlex {
 
 class Session;
 
-// "HTML/CSS Code:": the finished page, each finished stylesheet by its name (the last one
-// first shown) and the hover behaviour file, each with copy and save.
+// "HTML/CSS Code:": each finished page and each finished stylesheet by its name (the home page
+// and the last stylesheet first shown) and the hover behaviour file, each with copy and save.
 class CodePage : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ public:
     QsciScintilla* editor(CodeTab tab) const { return m_editors[static_cast<int>(tab)]; }
     QCheckBox* wordWrap() const { return m_wrap; }
     QComboBox* styleSheetChoice() const { return m_sheets; }
+    QComboBox* pageChoice() const { return m_pageChoice; }
 
     void CopyToClipboard(CodeTab tab);
     void SaveFile(CodeTab tab);
@@ -37,11 +38,14 @@ private:
     QWidget* BuildTab(CodeTab tab, QWidget* heading);
     void SetWrapping(bool wrap);
     void ShowStyleSheet(int index);
+    void ShowPage(int index);
+    static void Refill(QComboBox* choice, const QStringList& entries, int fallback);
 
     Session& m_session;
     QTabWidget* m_tabs;
     QCheckBox* m_wrap;
     QComboBox* m_sheets;
+    QComboBox* m_pageChoice;
     QsciScintilla* m_editors[3] = {};
 };
 

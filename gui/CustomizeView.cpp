@@ -74,6 +74,12 @@ CustomizeView::CustomizeView(Session& session, QWidget* parent)
     m_titles[2] = m_layouts->titleList();
     m_presets[2] = m_layouts->presetPanel()->list();
     m_titles[3] = m_fonts->titleList();
+    m_menus->SetPageFiles([&session] {
+        QStringList pages;
+        for (const std::string& file : session.pagesPage().PageFiles())
+            pages << ToQt(file);
+        return pages;
+    });
     m_titles[4] = m_menus->titleList();
     m_presets[4] = m_menus->presetList();
     m_subPages = new QTabWidget;

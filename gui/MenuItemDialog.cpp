@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,14 @@ MenuItemDialog::MenuItemDialog(QWidget* parent) : QDialog(parent) {
     m_caption->setObjectName(QStringLiteral("ItemCaption"));
     m_link = new QLineEdit;
     m_link->setObjectName(QStringLiteral("ItemLink"));
+    m_pages = new QComboBox;
+    m_pages->setObjectName(QStringLiteral("ItemPages"));
+    m_pages->setToolTip(QStringLiteral("Link a page of the site"));
+    connect(m_pages, &QComboBox::activated, this, [this](int index) {
+        if (index > 0)
+            m_link->setText(m_pages->itemText(index));
+        m_pages->setCurrentIndex(0);
+    });
     m_target = new QComboBox;
     m_target->setObjectName(QStringLiteral("ItemTarget"));
     m_target->setEditable(true);
@@ -36,12 +45,22 @@ MenuItemDialog::MenuItemDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(new QLabel(QStringLiteral("Menu Item Caption:")));
     layout->addWidget(m_caption);
     layout->addWidget(new QLabel(QStringLiteral("Link (href=\"...\"):")));
-    layout->addWidget(m_link);
+    auto* linkRow = new QHBoxLayout;
+    linkRow->addWidget(m_link, 1);
+    linkRow->addWidget(m_pages);
+    layout->addLayout(linkRow);
     layout->addWidget(new QLabel(QStringLiteral("Target (target=\"...\"):")));
     layout->addWidget(m_target);
     layout->addSpacing(8);
     layout->addWidget(buttons);
     setMinimumWidth(360);
+}
+
+void MenuItemDialog::SetPages(const QStringList& pages) {
+    m_pages->clear();
+    m_pages->addItem(QStringLiteral("pages..."));
+    m_pages->addItems(pages);
+    m_pages->setVisible(pages.size() > 1);
 }
 
 std::optional<MenuItemFields> MenuItemDialog::Ask(const MenuItemFields& fields) {

@@ -11,7 +11,8 @@ class QPushButton;
 
 namespace quorlex {
 
-// "mnuEditor": caption, link and target of one menu item.
+// "mnuEditor": caption, link and target of one menu item; the link may be picked from the
+// site's pages.
 class MenuItemDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,12 +24,16 @@ public:
     QLineEdit* captionField() const { return m_caption; }
     QLineEdit* linkField() const { return m_link; }
     QComboBox* targetBox() const { return m_target; }
+    QComboBox* pageChoice() const { return m_pages; }
+    // The site's pages offered as links; the choice shows only for a site of several pages.
+    void SetPages(const QStringList& pages);
     QPushButton* helpButton() const { return m_help; }
 
 private:
     QLineEdit* m_caption;
     QLineEdit* m_link;
     QComboBox* m_target;
+    QComboBox* m_pages;
     QPushButton* m_help;
 };
 

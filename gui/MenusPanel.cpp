@@ -150,6 +150,8 @@ void MenusPanel::Act(const std::function<void()>& command) {
 }
 
 void MenusPanel::Add() {
+    if (m_pageFiles)
+        m_dialogs.itemDialog()->SetPages(m_pageFiles());
     bool changed = false;
     Act([&] { changed = m_page.Add(); });
     if (!changed)
@@ -159,6 +161,8 @@ void MenusPanel::Add() {
 }
 
 void MenusPanel::Edit() {
+    if (m_pageFiles)
+        m_dialogs.itemDialog()->SetPages(m_pageFiles());
     bool changed = false;
     Act([&] { changed = m_page.Edit(); });
     if (changed)

@@ -25,6 +25,8 @@ public:
 
     // A package was loaded: titles, presets and whether it offers the class name.
     void Reload(const QStringList& titles, bool classNameOffered);
+    // What gives the site's pages for the item dialog's link choice.
+    void SetPageFiles(std::function<QStringList()> pages) { m_pageFiles = std::move(pages); }
     void RenderTree();
     void RenderPresets();
 
@@ -57,6 +59,7 @@ private:
     QLineEdit* m_name;
     QPushButton* m_className = nullptr;
     unsigned m_shownLoads = 0;
+    std::function<QStringList()> m_pageFiles;
 };
 
 } // namespace quorlex

@@ -29,7 +29,7 @@ PagesPanel::PagesPanel(PagesPage& page, Ui& ui, QWidget* parent) : QWidget(paren
     m_typing = new QTimer(this);
     m_typing->setSingleShot(true);
     m_typing->setInterval(kTypingPauseMs);
-    connect(m_typing, &QTimer::timeout, this, &PagesPanel::StoreTyping);
+    connect(m_typing, &QTimer::timeout, this, &PagesPanel::StoreText);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(BuildListColumn(), 2);
@@ -173,11 +173,16 @@ void PagesPanel::MoveDown() {
     Render();
 }
 
-// What was typed since the last pause becomes one step.
+// What was typed before a click elsewhere is stored first.
 void PagesPanel::StoreTyping() {
     if (!m_typing->isActive())
         return;
     m_typing->stop();
+    StoreText();
+}
+
+// What was typed since the last pause becomes one step.
+void PagesPanel::StoreText() {
     GuardedCall(m_ui, [&] { m_page.SetRegionText(Region(), FromQt(m_editor->text())); });
     const QSignalBlocker blocker(m_own);
     m_own->setChecked(true);

@@ -45,6 +45,7 @@ private:
     void MoveUp();
     void MoveDown();
     void StoreTyping();
+    void StoreText();
     void Wrap(const QString& before, const QString& after);
     void Heading(int level);
     size_t Region() const;

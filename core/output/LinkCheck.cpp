@@ -49,6 +49,12 @@ public:
         const std::string page = ReadFileBytes(m_site / "index.html");
         CheckMenus(page);
         CheckFile("index.html", {}, HtmlReferences(page));
+        // The user's pages beside it: their links and the pictures their Markdown shows.
+        for (size_t i = 1; i < m_ws.site.pages.size(); ++i) {
+            const std::string& file = m_ws.site.pages[i].file;
+            if (const std::optional<std::string> text = ReadFileIfPresent(m_site / file))
+                CheckFile(file, {}, HtmlReferences(*text));
+        }
         for (size_t i = 0; i < m_sheets.size(); ++i) {
             const std::vector<std::string> sheet = m_sheets[i];
             std::string css;

@@ -1,4 +1,5 @@
 #include "app/Session.h"
+#include "output/LinkCheck.h"
 #include "project/ProjectSave.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
@@ -123,4 +124,19 @@ TEST_F(PagesSessionTest, AProjectCarriesThePagesAndADamagedPagesFileNeverBlocksT
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_TRUE(Contains(ui.messages.back(), "pages.xml")) << ui.messages.back();
     EXPECT_TRUE(ui.errors.empty()) << ui.errors.front();
+}
+
+TEST_F(PagesSessionTest, TheSiteCheckFollowsTheLinksAndPicturesOfEveryPage) {
+    PagesPage& pages = session.pagesPage();
+    ASSERT_TRUE(pages.Add("about"));
+    pages.SetRegionText(0, "[Write to us](contact.html), [old](gone.html) ![Logo](images/logo.gif) ![x](images/nope.png)");
+    ASSERT_TRUE(pages.Add("contact"));
+    session.filesPage().GenerateTemplate();
+    const std::vector<SiteFinding> findings =
+        CheckLinks(app.path() / "templates/pkg/template", *session.workspace());
+    std::vector<std::string> missing;
+    for (const SiteFinding& finding : findings)
+        if (finding.kind == FindingKind::MissingFile && finding.location == "about.html")
+            missing.push_back(finding.subject);
+    EXPECT_EQ(missing, (std::vector<std::string>{"gone.html", "images/nope.png"}));
 }
