@@ -1,9 +1,11 @@
 #include "CatalogView.h"
 
+#include "CheckTemplateDialog.h"
 #include "GuardedCall.h"
 #include "LocalContentPolicy.h"
 #include "QtText.h"
 #include "app/Session.h"
+#include "check/PackageCheck.h"
 #include "help/HelpTopics.h"
 
 #include <QHBoxLayout>
@@ -116,8 +118,16 @@ QWidget* CatalogView::BuildInfoPane(const QString& resourceFolder) {
     m_customize->setEnabled(false);
     connect(m_customize, &QPushButton::clicked, this,
             Guarded(m_session.ui(), [this] { m_session.RecalculateTemplate(); }));
+    m_check = new QPushButton(QStringLiteral("Check template"));
+    m_check->setToolTip(QStringLiteral("Lists the mistakes of the selected template, with file, line and fix"));
+    m_check->setEnabled(false);
+    connect(m_check, &QPushButton::clicked, this, &CatalogView::CheckTemplate);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_check);
+    buttons->addWidget(m_customize);
     columnLayout->addWidget(m_pane, 1);
-    columnLayout->addWidget(m_customize, 0, Qt::AlignRight);
+    columnLayout->addLayout(buttons);
     return column;
 }
 
@@ -145,6 +155,7 @@ void CatalogView::SelectionChanged() {
 void CatalogView::ShowSelection() {
     const auto& page = m_session.catalogPage();
     m_customize->setEnabled(page.customizeEnabled());
+    m_check->setEnabled(page.customizeEnabled());
     const QString file = page.screenshotVisible() ? PathToQt(page.screenshotFile()) : QString();
     if (file != m_pictureFile) {
         m_pictureFile = file;
@@ -163,6 +174,17 @@ void CatalogView::PlaceScreenshot() {
     const bool larger = m_picture.width() > m_pane->width() || m_picture.height() > m_pane->height();
     m_screenshot->setPixmap(larger ? m_picture.scaled(m_pane->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)
                                    : m_picture);
+}
+
+void CatalogView::CheckTemplate() {
+    GuardedCall(m_session.ui(), [this] {
+        const auto& page = m_session.catalogPage();
+        const CheckFindings findings = CheckInstalledTemplate(m_session.AppFolder() / "templates", page.templateId());
+        if (!m_checkDialog)
+            m_checkDialog = new CheckTemplateDialog(this);
+        m_checkDialog->ShowFindings(ToQt(page.templateTitle()), findings);
+        m_checkDialog->open();
+    });
 }
 
 bool CatalogView::screenshotShown() const { return m_screenshot->isVisible(); }

@@ -10,6 +10,7 @@ class QWebEngineView;
 
 namespace quorlex {
 
+class CheckTemplateDialog;
 class Session;
 
 // "1) Select Template": the catalog list, the screenshot pane, " Customize " and the readme.
@@ -22,6 +23,9 @@ public:
     void ShowSelection();
     QTreeWidget* list() const { return m_list; }
     QPushButton* customizeButton() const { return m_customize; }
+    QPushButton* checkButton() const { return m_check; }
+    // The findings of the last "Check template", or null before the first.
+    CheckTemplateDialog* checkDialog() const { return m_checkDialog; }
     QWebEngineView* infoBrowser() const { return m_info; }
     bool screenshotShown() const;
 
@@ -33,6 +37,7 @@ private:
     QWidget* BuildInfoPane(const QString& resourceFolder);
     void SelectionChanged();
     void PlaceScreenshot();
+    void CheckTemplate();
 
     Session& m_session;
     QTreeWidget* m_list;
@@ -42,6 +47,8 @@ private:
     QPixmap m_picture;
     QString m_pictureFile; // the file m_picture was read from
     QPushButton* m_customize = nullptr;
+    QPushButton* m_check = nullptr;
+    CheckTemplateDialog* m_checkDialog = nullptr;
     QWebEngineView* m_info;
 };
 

@@ -157,10 +157,7 @@ int Check(const std::string& target, const ProgramFolders& folders, std::ostream
         const CheckFindings findings = CheckPackage(*folder);
         for (const CheckFinding& finding : findings)
             out << FindingLine(finding) << "\n";
-        out << (findings.empty()
-                    ? std::string("No findings.")
-                    : std::to_string(findings.size()) + (findings.size() == 1 ? " finding." : " findings."))
-            << "\n";
+        out << CheckSummary(findings) << "\n";
         return findings.empty() ? 0 : 1;
     } catch (const std::exception& error) {
         err << "Error: cannot check the template: " << UserMessage(error) << "\n";

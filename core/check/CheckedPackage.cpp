@@ -100,7 +100,11 @@ private:
         try {
             const XmlDocument doc = XmlDocument::Load(ResolvePackagePath(m_package.folder, name));
             m_package.items[name] = doc.Items();
-            doc.ForEachItem(fields, onItem);
+            std::vector<ItemValues>& values = m_package.values[name];
+            doc.ForEachItem(fields, [&](const ItemValues& v) {
+                values.push_back(v);
+                onItem(v);
+            });
         } catch (const Error& error) {
             Note(name, LineInMessage(error.what()), check_kind::kXmlParse, WithoutFileName(error.what()),
                  "Correct the XML at that line: every element closed, \"&\" written as \"&amp;\", \"<\" as \"&lt;\".");

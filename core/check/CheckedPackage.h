@@ -26,11 +26,12 @@ struct CheckedPackage {
     fs::path folder;
     TemplateWorkspace ws; // stylesheets, tables and the page's encoding
     PackageTextFile page;
-    std::vector<PackageTextFile> sheets;               // the stylesheets of style_files.xml that could be read
-    std::vector<PackageTextFile> fragments;            // every fragment of every layout folder
-    std::vector<PackageTextFile> menus;                // menu.lyo and default.lyo of each menu
-    std::vector<std::string> staticLines;              // static_files.tps, line by line
-    std::map<std::string, std::vector<XmlItem>> items; // the items of each XML file read
+    std::vector<PackageTextFile> sheets;                   // the stylesheets of style_files.xml that could be read
+    std::vector<PackageTextFile> fragments;                // every fragment of every layout folder
+    std::vector<PackageTextFile> menus;                    // menu.lyo and default.lyo of each menu
+    std::vector<std::string> staticLines;                  // static_files.tps, line by line
+    std::map<std::string, std::vector<XmlItem>> items;     // the items of each XML file read
+    std::map<std::string, std::vector<ItemValues>> values; // their field values, in the order read
 
     // The line of the field `name` of item `row` in `file`; the item's line when the item
     // lacks it, 0 when there is no such item.

@@ -1,6 +1,7 @@
 #include "check/PackageCheck.h"
 
 #include "check/CheckPasses.h"
+#include "util/PackagePath.h"
 
 #include <algorithm>
 #include <tuple>
@@ -23,6 +24,16 @@ CheckFindings CheckPackage(const fs::path& folder) {
         return std::tie(a.file, a.line) < std::tie(b.file, b.line);
     });
     return findings;
+}
+
+CheckFindings CheckInstalledTemplate(const fs::path& templatesFolder, const std::string& folderName) {
+    return CheckPackage(ResolvePackagePath(templatesFolder, folderName));
+}
+
+std::string CheckSummary(const CheckFindings& findings) {
+    if (findings.empty())
+        return "No findings.";
+    return std::to_string(findings.size()) + (findings.size() == 1 ? " finding." : " findings.");
 }
 
 std::string FindingLine(const CheckFinding& finding) {

@@ -29,25 +29,50 @@ bool HasFieldInOtherCase(const CheckedPackage& package, const std::string& file,
     });
 }
 
-template <typename Row, typename Field>
-void Collect(const CheckedPackage& package, TableKind kind, const std::vector<Row>& rows, const char* what,
-             const std::string& element, Field field, std::vector<Declared>& declared) {
-    for (size_t row = 0; row < rows.size(); ++row)
-        declared.push_back({rows[row].*field, TableFileName(kind), package.FieldLine(TableFileName(kind), row, element),
-                            std::string(what) + " \"" + rows[row].title + "\"",
-                            HasFieldInOtherCase(package, TableFileName(kind), row, element)});
+// A table's fields that hold placeholders: the first must be filled, the others may be empty.
+struct PlaceholderFields {
+    TableKind kind;
+    const char* what;
+    std::vector<std::string> fields;
+};
+
+const std::vector<PlaceholderFields>& TablePlaceholderFields() {
+    static const std::vector<PlaceholderFields> fields{
+        {TableKind::Layouts, "the layout", {"var"}},
+        {TableKind::Colors, "the color", {"var"}},
+        {TableKind::Fonts, "the font", {"var"}},
+        {TableKind::Images, "the image", {"var"}},
+        {TableKind::Menus, "the menu", {"var", "menuClass"}},
+    };
+    return fields;
+}
+
+size_t FieldIndex(TableKind kind, const std::string& name) {
+    const std::vector<std::string>& fields = TableFields(kind);
+    return static_cast<size_t>(std::find(fields.begin(), fields.end(), name) - fields.begin());
 }
 
 std::vector<Declared> TablePlaceholders(const CheckedPackage& package) {
-    const VariableTables& tables = package.ws.tables;
     std::vector<Declared> declared;
-    Collect(package, TableKind::Layouts, tables.layouts, "the layout", "var", &LayoutVariable::var, declared);
-    Collect(package, TableKind::Colors, tables.colors, "the color", "var", &ColorVariable::var, declared);
-    Collect(package, TableKind::Fonts, tables.fonts, "the font", "var", &FontVariable::var, declared);
-    Collect(package, TableKind::Images, tables.images, "the image", "var", &ImageVariable::var, declared);
-    Collect(package, TableKind::Menus, tables.menus, "the menu", "var", &MenuVariable::var, declared);
-    Collect(package, TableKind::Menus, tables.menus, "the class of the menu", "menuClass", &MenuVariable::menuClass,
-            declared);
+    for (const PlaceholderFields& table : TablePlaceholderFields()) {
+        const std::string file = TableFileName(table.kind);
+        const auto rows = package.values.find(file);
+        if (rows == package.values.end())
+            continue;
+        const size_t title = table.kind == TableKind::Images ? FieldIndex(table.kind, "image") : 0;
+        for (size_t row = 0; row < rows->second.size(); ++row) {
+            const ItemValues& values = rows->second[row];
+            for (const std::string& field : table.fields) {
+                const size_t index = FieldIndex(table.kind, field);
+                if (index >= values.size() || (values[index].empty() && field != table.fields.front()))
+                    continue;
+                const std::string& placeholder = values[index];
+                declared.push_back({placeholder, file, package.FieldLine(file, row, field),
+                                    std::string(table.what) + " \"" + values.at(title) + "\" (<" + field + ">)",
+                                    HasFieldInOtherCase(package, file, row, field)});
+            }
+        }
+    }
     return declared;
 }
 
@@ -67,7 +92,7 @@ void CheckUnused(const CheckedPackage& package, const std::vector<Declared>& dec
     const std::vector<const PackageTextFile*> texts = SubstitutedTexts(package, true);
     for (const Declared& entry : declared) {
         if (entry.placeholder.empty()) {
-            if (!entry.writtenInOtherCase && entry.owner.rfind("the class", 0) != 0)
+            if (!entry.writtenInOtherCase)
                 findings.push_back({entry.file, entry.line, check_kind::kUnusedPlaceholder,
                                     "The placeholder of " + entry.owner + " is empty.",
                                     "Write the placeholder the page uses in the item's <var> element."});

@@ -194,5 +194,17 @@ TEST(PackageCheckFailureTest, AFolderWithoutItsPageCannotBeChecked) {
     EXPECT_THROW(CheckPackage(folder.path() / "none"), Error);
 }
 
+TEST_F(PackageCheckTest, AnInstalledTemplateIsFoundByItsCatalogFolderAndTheSummaryCounts) {
+    Write("colors.xml", TableXml({"<title>Text</title><var>%%c_text%%</var><default>#1</default>",
+                                  "<title>Head</title><var>%%c_head%%</var><default>#4</default>",
+                                  "<title>Gone</title><var>%%c_gone%%</var><default>#5</default>"}));
+    const CheckFindings findings = CheckInstalledTemplate(m_app.path() / "templates", "PKG");
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(CheckSummary(findings), "1 finding.");
+    EXPECT_EQ(FindingLine(findings[0]).rfind("colors.xml:6: The placeholder \"%%c_gone%%\"", 0), 0u);
+    EXPECT_EQ(CheckSummary({}), "No findings.");
+    EXPECT_EQ(CheckSummary({findings[0], findings[0]}), "2 findings.");
+}
+
 } // namespace
 } // namespace quorlex
