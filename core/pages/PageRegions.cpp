@@ -93,15 +93,36 @@ std::string ComposePage(const std::string& generated, const SitePages& site, siz
     return composed;
 }
 
+// Marks one anchor tag, page[open, close), unless it is marked already.
+void MarkAnchor(std::string& page, size_t open, size_t& close) {
+    const std::string tag = page.substr(open, close - open);
+    if (tag.find("aria-current=") != std::string::npos)
+        return;
+    std::string marked = tag;
+    const size_t classAt = marked.find(" class=\"");
+    if (classAt != std::string::npos) {
+        const size_t valueEnd = marked.find('"', classAt + 8);
+        if (valueEnd != std::string::npos)
+            marked.insert(valueEnd, std::string(" ") + kCurrentPageClass);
+        marked.insert(2, " aria-current=\"page\"");
+    } else {
+        marked.insert(2, std::string(" aria-current=\"page\" class=\"") + kCurrentPageClass + "\"");
+    }
+    page.replace(open, close - open, marked);
+    close = open + marked.size();
+}
+
 void MarkCurrentLinks(std::string& page, const std::string& file) {
-    const std::string anchor = "<a href=\"" + file + "\"";
-    const std::string mark = std::string(" aria-current=\"page\" class=\"") + kCurrentPageClass + "\"";
-    for (size_t at = page.find(anchor); at != std::string::npos; at = page.find(anchor, at)) {
-        at += anchor.size();
-        if (at < page.size() && (page[at] == ' ' || page[at] == '>' || page[at] == '/')) {
-            page.insert(at, mark);
-            at += mark.size();
-        }
+    const std::string link = "href=\"" + file + "\"";
+    for (size_t at = page.find(link); at != std::string::npos; at = page.find(link, at)) {
+        size_t close = page.find('>', at);
+        const size_t open = page.rfind('<', at);
+        if (close == std::string::npos || open == std::string::npos)
+            break;
+        const bool anchor = page.compare(open, 3, "<a ") == 0 && page.find('>', open) == close;
+        if (anchor)
+            MarkAnchor(page, open, close);
+        at = close;
     }
 }
 

@@ -29,8 +29,9 @@ std::string TemplateTitle(const std::string& page);
 // when Markdown cannot be rendered.
 std::string ComposePage(const std::string& generated, const SitePages& site, size_t index);
 
-// Marks each `<a href="file"` of the page as the current page: aria-current="page" and the
-// class kCurrentPageClass.
+// Marks each anchor of the page that links `file` as the current page: aria-current="page"
+// and the class kCurrentPageClass, added to the anchor's own classes. An anchor marked already
+// (by a menu's own markup) stays as it is.
 constexpr const char* kCurrentPageClass = "current-page";
 void MarkCurrentLinks(std::string& page, const std::string& file);
 

@@ -57,13 +57,20 @@ TEST(PageRegions, APageTakesItsOwnRegionsElseTheHomePagesElseTheTemplates) {
     EXPECT_TRUE(Contains(about, "<h1>About</h1>\n<p>We <em>sail</em>.</p>"));
     EXPECT_FALSE(Contains(about, "welcome"));
     EXPECT_TRUE(Contains(about, "<strong>daily</strong>")) << "as on the home page";
-    EXPECT_TRUE(Contains(about, "<a href=\"about.html\" aria-current=\"page\" class=\"current-page\" >About</a>"));
+    EXPECT_TRUE(Contains(about, "<a aria-current=\"page\" class=\"current-page\" href=\"about.html\" >About</a>"));
     EXPECT_TRUE(Contains(about, "<a href=\"index.html\">Home</a>")) << "only the page's own link is current";
 
     const std::string home = ComposePage(kPage, site, 0);
     EXPECT_TRUE(Contains(home, "<title>Quay</title>"));
     EXPECT_TRUE(Contains(home, "welcome"));
-    EXPECT_TRUE(Contains(home, "<a href=\"index.html\" aria-current=\"page\" class=\"current-page\">Home</a>"));
+    EXPECT_TRUE(Contains(home, "<a aria-current=\"page\" class=\"current-page\" href=\"index.html\">Home</a>"));
+
+    std::string framework = "<a class=\"nav-link\" href=\"about.html\">A</a> <a href=\"about.html\" aria-current=\"page\">B</a>"
+                            " <img src=\"x\" href=\"about.html\"> <a href=\"about.html#team\">C</a>";
+    MarkCurrentLinks(framework, "about.html");
+    EXPECT_EQ(framework, "<a aria-current=\"page\" class=\"nav-link current-page\" href=\"about.html\">A</a> "
+                         "<a href=\"about.html\" aria-current=\"page\">B</a> <img src=\"x\" href=\"about.html\"> "
+                         "<a href=\"about.html#team\">C</a>");
 
     SitePages alone;
     alone.pages.push_back({"index.html", std::nullopt, {{false, ""}, {false, ""}}});
