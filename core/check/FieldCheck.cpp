@@ -26,31 +26,34 @@ std::string FieldList(const std::vector<std::string>& fields) {
     return list;
 }
 
+// The finding for an element name that is no field; `count` items hold it, the first at `line`.
+CheckFinding WrongField(const std::string& file, const std::string& name, size_t line, size_t count,
+                        const std::vector<std::string>& fields) {
+    std::string element = "<" + name + ">";
+    if (count > 1)
+        element += " (in " + std::to_string(count) + " items)";
+    const auto same = std::find_if(fields.begin(), fields.end(),
+                                   [&](const std::string& field) { return SameTextNoCase(field, name); });
+    if (same != fields.end())
+        return {file, line, check_kind::kFieldCase,
+                "The element " + element + " is read only as <" + *same +
+                    ">: letter case counts, so its value is taken as empty.",
+                "Write it as <" + *same + ">."};
+    return {file, line, check_kind::kUnknownField,
+            "The element " + element + " is no field of " + file + "; the program does not read it.",
+            "Use one of " + FieldList(fields) + ", or remove the element."};
+}
+
 // One finding per file and wrong name, at its first line.
 void CheckFile(const std::string& file, const std::vector<XmlItem>& items, const std::vector<std::string>& fields,
                CheckFindings& findings) {
     std::map<std::string, std::pair<size_t, size_t>> wrong; // name -> first line, count
     for (const XmlItem& item : items)
         for (const XmlField& field : item.fields)
-            if (std::find(fields.begin(), fields.end(), field.name) == fields.end()) {
-                auto& [line, count] = wrong.try_emplace(field.name, field.line, 0).first->second;
-                ++count;
-            }
-    for (const auto& [name, place] : wrong) {
-        const std::string times = place.second > 1 ? " (in " + std::to_string(place.second) + " items)" : "";
-        const auto same = std::find_if(fields.begin(), fields.end(),
-                                       [&](const std::string& field) { return SameTextNoCase(field, name); });
-        if (same != fields.end())
-            findings.push_back({file, place.first, check_kind::kFieldCase,
-                                "The element <" + name + ">" + times + " is read only as <" + *same +
-                                    ">: letter case counts, so its value is taken as empty.",
-                                "Write it as <" + *same + ">."});
-        else
-            findings.push_back(
-                {file, place.first, check_kind::kUnknownField,
-                 "The element <" + name + ">" + times + " is no field of " + file + "; the program does not read it.",
-                 "Use one of " + FieldList(fields) + ", or remove the element."});
-    }
+            if (std::find(fields.begin(), fields.end(), field.name) == fields.end())
+                ++wrong.try_emplace(field.name, field.line, 0).first->second.second;
+    for (const auto& [name, place] : wrong)
+        findings.push_back(WrongField(file, name, place.first, place.second, fields));
 }
 
 } // namespace

@@ -179,6 +179,7 @@ void CheckPlaceholders(const CheckedPackage& package, CheckFindings& findings) {
     const std::vector<Declared> declared = TablePlaceholders(package);
     CheckUnused(package, declared, findings);
     std::vector<std::string> placeholders;
+    placeholders.reserve(declared.size() + package.ws.stylesheets.size());
     for (const Declared& entry : declared)
         placeholders.push_back(entry.placeholder);
     for (const StyleSheetEntry& sheet : package.ws.stylesheets)
