@@ -236,7 +236,12 @@ private:
         for (size_t i = 1; i < m_ws.site.pages.size(); ++i) {
             const std::string& file = m_ws.site.pages[i].file;
             std::string text = ComposePage(home, m_ws.site, i);
-            WriteIntoOwnFolder(JoinInOwnFolder(m_build, file), EncodeText(text, encoding, Escapes::Markup));
+            const fs::path target = JoinInOwnFolder(m_build, file);
+            // A UTF-8 page is written as it is: a large page would be copied fifty times.
+            if (encoding == TextEncoding::Utf8)
+                WriteIntoOwnFolder(target, text);
+            else
+                WriteIntoOwnFolder(target, EncodeText(text, encoding, Escapes::Markup));
             m_result.pages.push_back({file, std::move(text)});
         }
     }
