@@ -28,6 +28,22 @@ const PageRegion* RegionOf(const SitePage& page, size_t region) {
     return region < page.regions.size() && page.regions[region].own ? &page.regions[region] : nullptr;
 }
 
+// The anchor tag page[open, close) marked as the current page's link, unless it is already.
+std::string MarkedAnchor(const std::string& page, size_t open, size_t close) {
+    std::string tag = page.substr(open, close - open);
+    if (tag.find("aria-current=") != std::string::npos)
+        return tag;
+    const size_t classAt = tag.find(" class=\"");
+    const size_t valueEnd = classAt == std::string::npos ? std::string::npos : tag.find('"', classAt + 8);
+    if (valueEnd != std::string::npos) {
+        tag.insert(valueEnd, std::string(" ") + kCurrentPageClass);
+        tag.insert(2, " aria-current=\"page\"");
+    } else {
+        tag.insert(2, std::string(" aria-current=\"page\" class=\"") + kCurrentPageClass + "\"");
+    }
+    return tag;
+}
+
 } // namespace
 
 PageRegionSpans FindRegions(const std::string& page) {
@@ -93,37 +109,29 @@ std::string ComposePage(const std::string& generated, const SitePages& site, siz
     return composed;
 }
 
-// Marks one anchor tag, page[open, close), unless it is marked already.
-void MarkAnchor(std::string& page, size_t open, size_t& close) {
-    const std::string tag = page.substr(open, close - open);
-    if (tag.find("aria-current=") != std::string::npos)
-        return;
-    std::string marked = tag;
-    const size_t classAt = marked.find(" class=\"");
-    if (classAt != std::string::npos) {
-        const size_t valueEnd = marked.find('"', classAt + 8);
-        if (valueEnd != std::string::npos)
-            marked.insert(valueEnd, std::string(" ") + kCurrentPageClass);
-        marked.insert(2, " aria-current=\"page\"");
-    } else {
-        marked.insert(2, std::string(" aria-current=\"page\" class=\"") + kCurrentPageClass + "\"");
-    }
-    page.replace(open, close - open, marked);
-    close = open + marked.size();
-}
-
+// One pass that copies the page once: a large page links a page from many menus.
 void MarkCurrentLinks(std::string& page, const std::string& file) {
     const std::string link = "href=\"" + file + "\"";
+    std::string marked;
+    size_t copied = 0;
     for (size_t at = page.find(link); at != std::string::npos; at = page.find(link, at)) {
-        size_t close = page.find('>', at);
+        const size_t close = page.find('>', at);
         const size_t open = page.rfind('<', at);
-        if (close == std::string::npos || open == std::string::npos)
+        if (close == std::string::npos || open == std::string::npos || open < copied)
             break;
-        const bool anchor = page.compare(open, 3, "<a ") == 0 && page.find('>', open) == close;
-        if (anchor)
-            MarkAnchor(page, open, close);
+        if (page.compare(open, 3, "<a ") == 0 && page.find('>', open) == close) {
+            if (marked.empty())
+                marked.reserve(page.size() + 4096);
+            marked.append(page, copied, open - copied);
+            marked += MarkedAnchor(page, open, close);
+            copied = close;
+        }
         at = close;
     }
+    if (copied == 0)
+        return;
+    marked.append(page, copied, std::string::npos);
+    page = std::move(marked);
 }
 
 SitePage NewPage(const std::string& file, const SitePages& site, const std::string& generated) {
