@@ -163,6 +163,9 @@ void XmlDocument::SetItems(const std::vector<std::string>& fields, const std::ve
             continue;
         for (size_t i = 0; i < fields.size() && i < rows[row].size(); ++i) {
             pugi::xml_node element = node.child(fields[i].c_str());
+            // An optional field the item lacks stays out while it has no value.
+            if (!element && rows[row][i].empty())
+                continue;
             if (!element)
                 element = node.append_child(fields[i].c_str());
             while (element.first_child())

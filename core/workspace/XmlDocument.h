@@ -46,7 +46,8 @@ public:
     // holds no item. Throws Error when the container is missing.
     std::vector<XmlItem> Items() const;
 
-    // Sets the fields of item n to row n; a missing field element is added to its item.
+    // Sets the fields of item n to row n; a missing field element is added to its item when it
+    // has a value, so that optional fields without one leave the file as it was.
     void SetItems(const std::vector<std::string>& fields, const std::vector<ItemValues>& rows);
 
     // Turns every character-data section into plain text, which is written escaped.
