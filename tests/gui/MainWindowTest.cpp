@@ -164,7 +164,7 @@ private slots:
         list->setCurrentItem(list->topLevelItem(0));
         f.session().RecalculateTemplate();
         QTabWidget* sub = f.window().customizeView()->subPages();
-        sub->setCurrentIndex(5);
+        sub->setCurrentIndex(static_cast<int>(SubPage::LargePreview));
         QCOMPARE(f.session().workflow().subPageAreaHeight, 30);
         QCOMPARE(f.window().customizeView()->findChild<QSplitter*>()->sizes().first(), 30);
         sub->setCurrentIndex(0);
