@@ -72,8 +72,11 @@ public:
             pending.push_back({sheet.file, sheet.text, true});
         for (const Sheet& sheet : pending)
             m_seen.insert(FoldText(sheet.file));
-        for (size_t i = 0; i < pending.size(); ++i)
-            CheckSheet(pending[i], pending);
+        // A copy: an @import found in the sheet adds to `pending`, which may move its elements.
+        for (size_t i = 0; i < pending.size(); ++i) {
+            const Sheet sheet = pending[i];
+            CheckSheet(sheet, pending);
+        }
     }
 
 private:
