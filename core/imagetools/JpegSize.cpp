@@ -3,8 +3,6 @@
 #include "imagetools/JpegCodec.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
 
 namespace quorlex {
@@ -35,18 +33,6 @@ JpegSizeEstimate EstimateJpegSize(const RgbImage& image, int quality, std::uint6
     const int count = static_cast<int>(bands);
     const std::uint64_t sampleBytes = EncodeJpeg(SampleBands(image, count), quality).size();
     return {sampleBytes * static_cast<std::uint64_t>(image.height) / (bands * kBandRows), false};
-}
-
-std::string FileSizeText(std::uint64_t bytes) {
-    char text[32];
-    const double kilo = static_cast<double>(bytes) / 1024;
-    if (bytes < 1024)
-        std::snprintf(text, sizeof text, "%llu bytes", static_cast<unsigned long long>(bytes));
-    else if (std::round(kilo * 10) < 1024 * 10) // what would show as "1024.0 KB" is 1.0 MB
-        std::snprintf(text, sizeof text, "%.1f KB", kilo);
-    else
-        std::snprintf(text, sizeof text, "%.1f MB", kilo / 1024);
-    return text;
 }
 
 std::string JpegSizeText(const JpegSizeEstimate& estimate) {

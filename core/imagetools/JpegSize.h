@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imagetools/RgbImage.h"
+#include "util/FileSizeText.h"
 
 #include <cstdint>
 #include <string>
@@ -17,8 +18,6 @@ struct JpegSizeEstimate {
 // they encode as in the whole image, and scaled up by its height. Throws Error.
 JpegSizeEstimate EstimateJpegSize(const RgbImage& image, int quality, std::uint64_t samplePixels = 1'000'000);
 
-// A file size as people read it: "512 bytes", "14.2 KB", "28.7 MB" (1024 to a kilobyte).
-std::string FileSizeText(std::uint64_t bytes);
 
 // The save dialog's line, e.g. "File size: about 28.7 MB".
 std::string JpegSizeText(const JpegSizeEstimate& estimate);
