@@ -17,15 +17,24 @@ void SiteCheck::Start(const fs::path& siteFolder, const TemplateWorkspace& ws) {
     Clear();
     m_links = CheckLinks(siteFolder, ws);
     m_colors = ws.tables.colors;
+    m_site = siteFolder;
+    m_pages = {"index.html"};
+    for (size_t i = 1; i < ws.site.pages.size(); ++i)
+        m_pages.push_back(ws.site.pages[i].file);
     m_state = m_probe ? State::Checking : State::Done;
     m_colorsUnchecked = !m_probe;
     Notify();
-    if (m_probe) {
-        const unsigned run = m_run;
-        m_probe->MeasureText(
-            siteFolder / "index.html",
-            [this, run](const std::optional<std::vector<TextSample>>& samples) { Measured(run, samples); });
-    }
+    MeasureNext();
+}
+
+// The pages are measured one after the other: the probe renders one page at a time.
+void SiteCheck::MeasureNext() {
+    if (!m_probe || m_measured >= m_pages.size())
+        return;
+    const unsigned run = m_run;
+    m_probe->MeasureText(
+        m_site / m_pages[m_measured],
+        [this, run](const std::optional<std::vector<TextSample>>& samples) { Measured(run, samples); });
 }
 
 void SiteCheck::Clear() {
@@ -34,6 +43,8 @@ void SiteCheck::Clear() {
     m_state = State::NotRun;
     m_colorsUnchecked = false;
     m_overPictures = 0;
+    m_measured = 0;
+    m_pages.clear();
     m_links.clear();
     m_contrast.clear();
     if (changed)
@@ -44,10 +55,18 @@ void SiteCheck::Measured(unsigned run, const std::optional<std::vector<TextSampl
     if (run != m_run || m_state != State::Checking)
         return;
     if (samples) {
-        m_contrast = CheckContrast(*samples, m_colors);
-        m_overPictures = CountTextOverPictures(*samples);
+        for (SiteFinding& finding : CheckContrast(*samples, m_colors)) {
+            finding.location = m_pages[m_measured];
+            m_contrast.push_back(std::move(finding));
+        }
+        m_overPictures += CountTextOverPictures(*samples);
+    } else {
+        m_colorsUnchecked = true;
     }
-    m_colorsUnchecked = !samples;
+    if (++m_measured < m_pages.size()) {
+        MeasureNext();
+        return;
+    }
     m_state = State::Done;
     Notify();
 }

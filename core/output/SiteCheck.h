@@ -21,8 +21,8 @@ public:
 };
 
 // The check of the generated site: its links at once, then the text colors once the probe
-// has rendered the page. The check never stops an export; it only gives the question asked
-// before one.
+// has rendered each page, one after the other. The check never stops an export; it only gives
+// the question asked before one.
 class SiteCheck {
 public:
     enum class State { NotRun, Checking, Done };
@@ -46,6 +46,7 @@ public:
     std::optional<std::string> ExportQuestion() const;
 
 private:
+    void MeasureNext();
     void Measured(unsigned run, const std::optional<std::vector<TextSample>>& samples);
     void Notify();
 
@@ -55,6 +56,9 @@ private:
     unsigned m_run = 0;
     bool m_colorsUnchecked = false;
     size_t m_overPictures = 0; // texts over pictures, whose contrast is not checked
+    fs::path m_site;
+    std::vector<std::string> m_pages; // index.html and the user's pages, measured in turn
+    size_t m_measured = 0;
     std::vector<ColorVariable> m_colors; // the values the colors were generated with
     std::vector<SiteFinding> m_links;
     std::vector<SiteFinding> m_contrast;

@@ -160,3 +160,20 @@ TEST_F(SiteCheckSessionTest, TextOverPicturesIsNotCheckedAndAFindingLeadsToWhatT
     EXPECT_EQ(session.colorsPage().selected(), std::optional<size_t>(1));
     EXPECT_TRUE(ui.errors.empty());
 }
+
+TEST_F(SiteCheckSessionTest, EveryPageOfTheSiteIsMeasuredInTurn) {
+    probe.pending[0](kClear);
+    session.workspace()->site.pages = {{"index.html", std::nullopt, {}}, {"about.html", std::string("About"), {}}};
+    session.filesPage().GenerateTemplate();
+    ASSERT_EQ(probe.pages.size(), 2u);
+    EXPECT_EQ(probe.pages[1].filename(), "index.html");
+    probe.pending[1](kClear);
+    ASSERT_EQ(probe.pages.size(), 3u) << "the next page follows the answer for the last";
+    EXPECT_EQ(probe.pages[2].filename(), "about.html");
+    EXPECT_EQ(session.filesPage().siteCheck().state(), SiteCheck::State::Checking);
+    probe.pending[2](kFaint);
+    const SiteCheck& check = session.filesPage().siteCheck();
+    EXPECT_EQ(check.state(), SiteCheck::State::Done);
+    ASSERT_EQ(check.findings().size(), 1u);
+    EXPECT_EQ(check.findings()[0].location, "about.html");
+}
