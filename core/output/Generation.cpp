@@ -60,8 +60,7 @@ public:
         m_result.staticListFailure.clear();
         m_result.pages.clear();
         // Every source is read before the last good site goes, so a missing one destroys nothing.
-        m_tables.AddLayouts(m_ws).AddColors(m_ws).AddFonts(m_ws, FullFontDeclaration);
-        m_tables.AddMenus(m_ws, UnreadableMenu::Fails).AddImages(m_ws);
+        m_tables = Tables({});
         const std::vector<std::string> staticFiles = StaticFileList();
         DecodedText page = ReadPageText(m_ws.PackageFile("index.html"));
         std::vector<DecodedText> sheets = ReadStyleSheets(page.encoding);
@@ -219,23 +218,50 @@ private:
     void WritePage(std::string page, TextEncoding encoding) {
         for (const auto& sheet : m_ws.stylesheets)
             ReplaceFirst(page, sheet.var, LinkElement(sheet));
+        // Menus that style the current page's item are written for each page on its own.
+        const std::string linked = MarksCurrentItem() ? page : std::string();
         m_tables.Apply(page, m_scratch);
         CopyImages();
         if (m_ws.site.OnePage()) {
             WriteIntoOwnFolder(m_build / "index.html", EncodeText(page, encoding, Escapes::Markup));
         } else {
-            WriteIntoOwnFolder(m_build / "index.html",
-                               EncodeText(ComposePage(page, m_ws.site, 0), encoding, Escapes::Markup));
-            WriteSitePages(page, encoding);
+            WriteIntoOwnFolder(m_build / "index.html", EncodeText(ComposePage(PageFor(0, page, linked), m_ws.site, 0),
+                                                                  encoding, Escapes::Markup));
+            WriteSitePages(page, linked, encoding);
         }
         m_page = std::move(page);
     }
 
+    TableSubstitution Tables(std::string_view currentPage) const {
+        TableSubstitution tables;
+        tables.AddLayouts(m_ws).AddColors(m_ws).AddFonts(m_ws, FullFontDeclaration);
+        tables.AddMenus(m_ws, UnreadableMenu::Fails, currentPage).AddImages(m_ws);
+        return tables;
+    }
+
+    bool MarksCurrentItem() const {
+        if (m_ws.site.OnePage())
+            return false;
+        return std::any_of(m_ws.tables.menus.begin(), m_ws.tables.menus.end(), [](const MenuVariable& menu) {
+            return !menu.markup.currentClass.empty() || !menu.markup.currentLinkClass.empty();
+        });
+    }
+
+    // The generated page for page `index`: the home page's, or, with menus that mark the current
+    // item, the linked page with the tables applied for that page.
+    std::string PageFor(size_t index, const std::string& home, const std::string& linked) {
+        if (linked.empty())
+            return home;
+        std::string page = linked;
+        Tables(m_ws.site.pages[index].file).Apply(page, m_scratch);
+        return page;
+    }
+
     // Each page after the home page, made from the generated home page, beside index.html.
-    void WriteSitePages(const std::string& home, TextEncoding encoding) {
+    void WriteSitePages(const std::string& home, const std::string& linked, TextEncoding encoding) {
         for (size_t i = 1; i < m_ws.site.pages.size(); ++i) {
             const std::string& file = m_ws.site.pages[i].file;
-            std::string text = ComposePage(home, m_ws.site, i);
+            std::string text = ComposePage(PageFor(i, home, linked), m_ws.site, i);
             const fs::path target = JoinInOwnFolder(m_build, file);
             // A UTF-8 page is written as it is: a large page would be copied fifty times.
             if (encoding == TextEncoding::Utf8)

@@ -129,14 +129,32 @@ TEST_F(PagesSessionTest, AProjectCarriesThePagesAndADamagedPagesFileNeverBlocksT
 TEST_F(PagesSessionTest, TheSiteCheckFollowsTheLinksAndPicturesOfEveryPage) {
     PagesPage& pages = session.pagesPage();
     ASSERT_TRUE(pages.Add("about"));
-    pages.SetRegionText(0, "[Write to us](contact.html), [old](gone.html) ![Logo](images/logo.gif) ![x](images/nope.png)");
+    pages.SetRegionText(0,
+                        "[Write to us](contact.html), [old](gone.html) ![Logo](images/logo.gif) ![x](images/nope.png)");
     ASSERT_TRUE(pages.Add("contact"));
     session.filesPage().GenerateTemplate();
-    const std::vector<SiteFinding> findings =
-        CheckLinks(app.path() / "templates/pkg/template", *session.workspace());
+    const std::vector<SiteFinding> findings = CheckLinks(app.path() / "templates/pkg/template", *session.workspace());
     std::vector<std::string> missing;
     for (const SiteFinding& finding : findings)
         if (finding.kind == FindingKind::MissingFile && finding.location == "about.html")
             missing.push_back(finding.subject);
     EXPECT_EQ(missing, (std::vector<std::string>{"gone.html", "images/nope.png"}));
+}
+
+TEST_F(PagesSessionTest, AMenuThatStylesTheCurrentItemMarksItOnEachPage) {
+    app.Write("templates/pkg/menus/main/menu.lyo", "pd_menu_01\r\n\tHome|index.html|\r\n\tAbout|about.html|\r\n");
+    MenuVariable& menu = session.workspace()->tables.menus[0];
+    menu.markup.itemClass = "item";
+    menu.markup.currentClass = "is-active";
+    ASSERT_TRUE(session.pagesPage().Add("about"));
+    session.filesPage().GenerateTemplate();
+    const auto currentItem = [](const std::string& page) {
+        const size_t at = page.find("is-active");
+        return at == std::string::npos ? std::string() : page.substr(at, page.find("</li>", at) - at);
+    };
+    EXPECT_NE(currentItem(Site("about.html")).find("about.html"), std::string::npos) << Site("about.html");
+    EXPECT_NE(currentItem(Site("index.html")).find("index.html"), std::string::npos);
+    EXPECT_EQ(Site("about.html").find("is-active", Site("about.html").find("is-active") + 1), std::string::npos)
+        << "one current item";
+    EXPECT_TRUE(ui.errors.empty()) << ui.errors.front();
 }
