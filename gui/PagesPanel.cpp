@@ -145,11 +145,10 @@ void PagesPanel::AddPage() {
 
 void PagesPanel::RenamePage() {
     StoreTyping();
-    const SitePages pages = m_page.Pages();
     bool ok = false;
     const QString name = QInputDialog::getText(this, QStringLiteral("Rename Page"),
                                                QStringLiteral("New file name (links in the menus follow):"),
-                                               QLineEdit::Normal, ToQt(pages.pages[m_page.selected()].file), &ok);
+                                               QLineEdit::Normal, ToQt(m_page.PageFile(m_page.selected())), &ok);
     if (ok)
         GuardedCall(m_ui, [&] { m_page.Rename(FromQt(name)); });
     Render();

@@ -51,9 +51,19 @@ SitePages PagesPage::Pages() const {
     return home;
 }
 
+size_t PagesPage::PageCount() const {
+    const TemplateWorkspace* ws = m_context.workspace();
+    return ws ? std::max<size_t>(ws->site.pages.size(), 1) : 0;
+}
+
+std::string PagesPage::PageFile(size_t index) const {
+    const TemplateWorkspace* ws = m_context.workspace();
+    return ws && index < ws->site.pages.size() ? ws->site.pages[index].file : std::string("index.html");
+}
+
 size_t PagesPage::selected() const {
     const TemplateWorkspace* ws = m_context.workspace();
-    return ws ? std::min(ws->shownPage, Pages().pages.size() - 1) : 0;
+    return ws ? std::min(ws->shownPage, PageCount() - 1) : 0;
 }
 
 size_t PagesPage::RegionCount() const {
@@ -65,14 +75,15 @@ SitePages& PagesPage::Site() {
     TemplateWorkspace& ws = *m_context.workspace();
     if (ws.site.pages.empty())
         ws.site = Pages();
+    const size_t regions = RegionCount();
     for (SitePage& page : ws.site.pages)
-        page.regions.resize(RegionCount());
+        page.regions.resize(regions);
     return ws.site;
 }
 
 void PagesPage::Select(size_t index) {
     TemplateWorkspace* ws = m_context.workspace();
-    if (!ws || index >= Pages().pages.size() || index == ws->shownPage)
+    if (!ws || index >= PageCount() || index == ws->shownPage)
         return;
     ws->shownPage = index;
     m_context.Rebuildtemplate();
@@ -121,7 +132,7 @@ bool PagesPage::Rename(const std::string& typed) {
         return false;
     }
     const std::string file = PageFileName(typed);
-    const std::string old = Pages().pages[index].file;
+    const std::string old = PageFile(index);
     if (file == old)
         return false;
     if (const auto refusal = Refusal(file, index)) {
@@ -140,7 +151,7 @@ void PagesPage::Delete() {
     const size_t index = selected();
     if (!m_context.workspace() || index == 0)
         return;
-    const std::string file = Pages().pages[index].file;
+    const std::string file = PageFile(index);
     if (m_context.ui().ConfirmLoss("Do you really want to delete the page \"" + file + "\"?") != Answer::Yes)
         return;
     Store("delete page " + file, [&](SitePages& site) {
@@ -152,11 +163,11 @@ void PagesPage::Delete() {
 
 void PagesPage::Move(int step) {
     const size_t index = selected();
-    const size_t count = Pages().pages.size();
+    const size_t count = PageCount();
     const long target = static_cast<long>(index) + step;
     if (!m_context.workspace() || index == 0 || target < 1 || target >= static_cast<long>(count))
         return;
-    Store("move page " + Pages().pages[index].file, [&](SitePages& site) {
+    Store("move page " + PageFile(index), [&](SitePages& site) {
         std::swap(site.pages[index], site.pages[static_cast<size_t>(target)]);
         m_context.workspace()->shownPage = static_cast<size_t>(target);
         return true;
@@ -217,8 +228,8 @@ const PageRegion* PagesPage::Region(size_t region) const {
 
 std::vector<std::string> PagesPage::PageFiles() const {
     std::vector<std::string> files;
-    for (const SitePage& page : Pages().pages)
-        files.push_back(page.file);
+    for (size_t i = 0; i < PageCount(); ++i)
+        files.push_back(PageFile(i));
     return files;
 }
 

@@ -22,6 +22,8 @@ public:
 
     // The pages to show: the site's, or the home page alone.
     SitePages Pages() const;
+    size_t PageCount() const;
+    std::string PageFile(size_t index) const;
     size_t selected() const;
     // The template page's editable regions; the tab is hidden without one.
     size_t RegionCount() const;
