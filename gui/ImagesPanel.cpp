@@ -5,23 +5,23 @@
 #include "ImageEditorWindow.h"
 #include "ListRows.h"
 #include "PresetPanel.h"
-#include "RowChoice.h"
 #include "QtText.h"
+#include "RowChoice.h"
 #include "app/Session.h"
 #include "imagetools/ImageNames.h"
 #include "imagetools/PictureSummary.h"
 
+#include <QDropEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
-#include <QImageReader>
 #include <QMenu>
 #include <QMimeData>
-#include <QDropEvent>
-#include <QUrl>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace quorlex {
@@ -213,10 +213,17 @@ void ImagesPanel::Render() {
     ShowThumbnail();
 }
 
+// Every render of the page comes here: the picture is read again only when another file is
+// chosen or the file changed (a save from the editor).
 void ImagesPanel::ShowThumbnail() {
     const std::optional<std::filesystem::path> file = m_page.SelectedFilePath();
     std::error_code ec;
     const bool regular = file && std::filesystem::is_regular_file(*file, ec);
+    const auto changed = regular ? std::filesystem::last_write_time(*file, ec) : std::filesystem::file_time_type();
+    const ShownPicture shown{file.value_or(std::filesystem::path()), changed};
+    if (m_shownPicture && *m_shownPicture == shown)
+        return;
+    m_shownPicture = shown;
     button(QStringLiteral("TweakImage"))->setEnabled(!file || EditorCanOpen(*file));
     m_thumbnail->setFrameShape(file ? QFrame::StyledPanel : QFrame::NoFrame);
     if (!regular) {

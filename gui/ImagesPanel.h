@@ -3,6 +3,8 @@
 #include "customize/ImagesPage.h"
 
 #include <QWidget>
+#include <filesystem>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -62,6 +64,12 @@ private:
     PresetPanel* m_presets;
     ImageEditorWindow* m_editor;
     ImageBrowserDialog* m_browser;
+    struct ShownPicture {
+        std::filesystem::path file;
+        std::filesystem::file_time_type changed;
+        bool operator==(const ShownPicture& other) const { return file == other.file && changed == other.changed; }
+    };
+    std::optional<ShownPicture> m_shownPicture;
     QLabel* m_thumbnail = nullptr;
     QLabel* m_summary = nullptr;
 };
