@@ -1,5 +1,6 @@
 #include "QtUi.h"
 
+#include "QtColor.h"
 #include "QtText.h"
 #include "app/ToolPlacement.h"
 
@@ -52,19 +53,18 @@ Answer QtUi::AskYesNo(const std::string& question) {
 // The preview follows the dialog's current color; a drag that moves it many times between two
 // frames previews only the last one. The recently chosen colors fill the custom color slots.
 std::optional<Color> QtUi::ChooseColor(Color initial, const std::function<void(Color)>& preview) {
-    const auto toQt = [](Color color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); };
     const std::vector<Color>& recent = m_recentColors.entries();
     for (size_t slot = 0; slot < kRecentColorCount; ++slot)
-        QColorDialog::setCustomColor(static_cast<int>(slot), slot < recent.size() ? toQt(recent[slot]) : QColor(Qt::white));
-    QColorDialog dialog(toQt(initial), m_window);
+        QColorDialog::setCustomColor(static_cast<int>(slot),
+                                     slot < recent.size() ? ToQColor(recent[slot]) : QColor(Qt::white));
+    QColorDialog dialog(ToQColor(initial), m_window);
     dialog.setObjectName(QStringLiteral("ColorChooser"));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     QColor pointed;
     QTimer pending;
     pending.setSingleShot(true);
     pending.setInterval(0);
-    QObject::connect(&pending, &QTimer::timeout, &dialog,
-                     [&] { preview(RgbColor(pointed.red(), pointed.green(), pointed.blue())); });
+    QObject::connect(&pending, &QTimer::timeout, &dialog, [&] { preview(FromQColor(pointed)); });
     QObject::connect(&dialog, &QColorDialog::currentColorChanged, &dialog, [&](const QColor& color) {
         pointed = color;
         pending.start();
@@ -72,8 +72,7 @@ std::optional<Color> QtUi::ChooseColor(Color initial, const std::function<void(C
     PlaceBesidePreview(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QColor chosen = dialog.selectedColor();
-    const Color color = RgbColor(chosen.red(), chosen.green(), chosen.blue());
+    const Color color = FromQColor(dialog.selectedColor());
     m_recentColors.Add(color);
     return color;
 }

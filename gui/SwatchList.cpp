@@ -1,6 +1,7 @@
 #include "SwatchList.h"
 
 #include "ListRows.h"
+#include "QtColor.h"
 #include "QtText.h"
 
 #include <QKeyEvent>
@@ -19,7 +20,7 @@ QIcon SwatchIcon(Color color) {
         painter.setPen(Qt::red);
         painter.drawLine(0, 11, 17, 0);
     } else {
-        pixmap.fill(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+        pixmap.fill(ToQColor(color));
     }
     painter.setPen(Qt::black);
     painter.drawRect(0, 0, 17, 11);
