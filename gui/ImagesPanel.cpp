@@ -119,7 +119,8 @@ QWidget* ImagesPanel::BuildThumbnail() {
     m_thumbnail->setAlignment(Qt::AlignCenter);
     m_summary = new QLabel;
     m_summary->setObjectName(QStringLiteral("ImageSummary"));
-    m_summary->setWordWrap(true);
+    // No word wrap: a wrapping label would make the page's height follow its width, and the
+    // page would scroll at the usual sizes; the summary's parts stand on lines of their own.
     m_summary->setFixedWidth(120);
     m_summary->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto* layout = new QVBoxLayout(column);
@@ -247,7 +248,8 @@ void ImagesPanel::ShowThumbnail() {
     const std::optional<PixelSize> size =
         pixels.isValid() ? std::optional<PixelSize>(PixelSize{pixels.width(), pixels.height()}) : std::nullopt;
     const std::uintmax_t bytes = std::filesystem::file_size(*file, ec);
-    m_summary->setText(ToQt(PictureSummary(size, ec ? std::nullopt : std::optional<std::uint64_t>(bytes))));
+    m_summary->setText(ToQt(PictureSummary(size, ec ? std::nullopt : std::optional<std::uint64_t>(bytes)))
+                           .replace(QStringLiteral(", "), QStringLiteral("\n")));
     m_thumbnail->setToolTip(PathToQt(file->filename()));
 }
 

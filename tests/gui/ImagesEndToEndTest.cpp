@@ -52,7 +52,7 @@ private slots:
         ImagesPanel* panel = window.customizeView()->imagesPanel();
         ClickRow(panel->titleList(), 1);
         QTRY_VERIFY(!panel->thumbnail()->pixmap().isNull());
-        QVERIFY(panel->thumbnailSummary()->text().contains(QStringLiteral(" pixels, ")));
+        QVERIFY(panel->thumbnailSummary()->text().contains(QStringLiteral(" pixels\n")));
         QVERIFY(Child(panel, "TweakImage")->isEnabled());
         SaveScreenshot(window, QStringLiteral("images-page-thumbnail.png"));
 
@@ -77,7 +77,7 @@ private slots:
 
         ClickRow(panel->fileList(), panel->fileList()->row(
                                         panel->fileList()->findItems(QStringLiteral("dropped.png"), Qt::MatchExactly)[0]));
-        QTRY_COMPARE(panel->thumbnailSummary()->text(), QStringLiteral("40 x 30 pixels, ") +
+        QTRY_COMPARE(panel->thumbnailSummary()->text(), QStringLiteral("40 x 30 pixels\n") +
                                                             ToQt(FileSizeText(fs::file_size(dropped.toStdString()))));
         QVERIFY(!Child(panel, "TweakImage")->isEnabled());
     }
