@@ -71,6 +71,7 @@ void Session::FormCreate(const ProgramFolders& folders, const std::function<void
     m_programFolder = folders.program();
     m_catalogPage.SetAppFolder(m_appFolder);
     m_filesPage.SetTemplatesFolder(m_appFolder / "templates");
+    m_publishPage.SetFolder(m_appFolder / "publish");
     if (folders.perUser()) {
         try {
             AddShippedTemplates(m_programFolder, m_appFolder);
@@ -302,6 +303,18 @@ void Session::WorkflowPageChanged(WorkflowPage page) {
     Notify(Aspect::Workflow);
     if (page == WorkflowPage::Files)
         m_filesPage.GenerateTemplate();
+}
+
+std::optional<PublishJob> Session::PreparePublish(const std::string& target, bool dryRun) {
+    if (!m_workspace)
+        return std::nullopt;
+    try {
+        return m_publishPage.Prepare(target, OutputFolder(*m_workspace), dryRun,
+                                     m_filesPage.siteCheck().ExportQuestion());
+    } catch (const std::exception& error) {
+        m_ui.ShowError(UserMessage(error));
+        return std::nullopt;
+    }
 }
 
 void Session::OutputPageChanged(int index) { m_workflow.activeOutputTab = index; }

@@ -3,12 +3,14 @@
 #include "app/CustomizePages.h"
 #include "app/ProgramFolders.h"
 #include "app/ProjectFiles.h"
+#include "app/PublishPage.h"
 #include "app/SessionListener.h"
 #include "app/WorkflowState.h"
 #include "catalog/CatalogPage.h"
 #include "output/FilesPage.h"
 #include "pagebase/PageContext.h"
 #include "preview/LivePreview.h"
+#include "publish/SecretStore.h"
 #include "undo/UndoController.h"
 #include "workspace/TemplateWorkspace.h"
 
@@ -120,6 +122,10 @@ public:
     PagesPage& pagesPage() { return m_pages.pages; }
     FilesPage& filesPage() { return m_filesPage; }
     ProjectFiles& projectFiles() { return m_projectFiles; }
+    PublishPage& publishPage() { return m_publishPage; }
+    // A run of the publish target on the finished site, or nothing (after a message, or when
+    // the user declined the site check's question before a publish).
+    std::optional<PublishJob> PreparePublish(const std::string& target, bool dryRun);
     Ui& ui() override { return m_ui; }
     Platform& platform() { return m_platform; }
 
@@ -142,6 +148,8 @@ private:
     std::optional<TemplateWorkspace> m_workspace;
     CustomizePages m_pages{*this, m_platform};
     FilesPage m_filesPage{*this, m_platform, [this] { Notify(Aspect::Output); }};
+    DesktopSecretStore m_secrets;
+    PublishPage m_publishPage{m_ui, m_secrets};
     LivePreview m_preview{m_browsers};
     UndoController m_undo;
     ProjectFiles m_projectFiles{*this, m_pages, m_preview, [this] { Notify(Aspect::Workspace); },

@@ -63,6 +63,9 @@ public:
             files.push_back(std::move(*file));
         return files;
     }
+    // A password or passphrase, typed without being shown; nothing when the user cancels. A port
+    // without such a prompt has none to give.
+    virtual std::optional<std::string> AskSecret(const std::string& /*prompt*/) { return std::nullopt; }
     // Screen updates of the main window; always called in pairs.
     virtual void SuspendUpdates() = 0;
     virtual void ResumeUpdates() = 0;

@@ -27,6 +27,14 @@ public:
         ++suspendCount;
     }
     void ResumeUpdates() override { --suspended; }
+    std::optional<std::string> AskSecret(const std::string& prompt) override {
+        secretPrompts.push_back(prompt);
+        if (secrets.empty())
+            return std::nullopt;
+        auto secret = secrets.front();
+        secrets.pop_front();
+        return secret;
+    }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
@@ -39,6 +47,8 @@ public:
     std::deque<std::optional<std::filesystem::path>> savePaths; // scripted; cancel when empty
     std::vector<OpenFileRequest> openRequests;
     std::deque<std::optional<std::filesystem::path>> openPaths; // scripted; cancel when empty
+    std::vector<std::string> secretPrompts;
+    std::deque<std::optional<std::string>> secrets; // scripted; cancel when empty
     int suspended = 0;                                          // open suspensions; 0 when balanced
     int suspendCount = 0;                                       // suspensions ever made
 };
