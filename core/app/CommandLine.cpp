@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/PublishCommand.h"
 #include "app/ScratchPackage.h"
 #include "app/Session.h"
 #include "check/PackageCheck.h"
@@ -13,6 +14,7 @@
 #include "util/UserMessage.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace quorlex {
 
@@ -20,7 +22,8 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: quorlex [FILE.tpp | --help | --version | --list | --check TEMPLATE_ID|FOLDER |\n"
-    "                --generate TEMPLATE_ID --out DIR [--project FILE.tpp] [--dwt-mx] [--dwt-ew]]\n"
+    "                --generate TEMPLATE_ID --out DIR [--project FILE.tpp] [--dwt-mx] [--dwt-ew] |\n"
+    "                --publish TEMPLATE_ID --target NAME [--dry-run] [--project FILE.tpp]]\n"
     "Without options the program opens its window.\n"
     "  --help                 show this list of options\n"
     "  FILE.tpp               open the window on the project's template with the project loaded\n"
@@ -35,7 +38,10 @@ constexpr const char* kUsage =
     "  --out DIR              the folder the finished files are copied into (created when missing)\n"
     "  --project FILE.tpp     apply the settings of a project file before generating\n"
     "  --dwt-mx               also write the Dreamweaver MX template index_dw_mx.dwt\n"
-    "  --dwt-ew               also write the Expression Web template index_ms_ew.dwt\n";
+    "  --dwt-ew               also write the Expression Web template index_ms_ew.dwt\n"
+    "  --publish TEMPLATE_ID  generate the template's finished files and publish them to a target\n"
+    "  --target NAME          the publish target, as set up on the window's Publish tab\n"
+    "  --dry-run              list what the publish would send and delete, and change nothing\n";
 
 CommandLine Invalid(const std::string& why) {
     CommandLine command;
@@ -73,9 +79,9 @@ std::optional<std::string> TargetRefusal(const fs::path& target, const fs::path&
 }
 
 // Loads the template into a session over its scratch copy, applies the project, generates and
-// copies the finished files out. The package itself is only read.
+// hands the finished files on. The package itself is only read.
 int GenerateOnCopy(const CommandLine& command, const fs::path& package, const std::string& folder, StreamUi& ui,
-                   std::ostream& err) {
+                   const std::function<int(const fs::path&)>& deliver) {
     const ScratchPackage scratch(package, folder);
     PackagePathsUi mapped(ui, scratch);
     FilesystemPlatform platform;
@@ -93,22 +99,26 @@ int GenerateOnCopy(const CommandLine& command, const fs::path& package, const st
     session.filesPage().SetTemplateOptions(command.options);
     if (ui.errors())
         return 1;
+    return deliver(OutputFolder(*session.workspace()));
+}
+
+int CopyOut(const fs::path& output, const fs::path& target, std::ostream& err) {
     try {
-        CopyFolderContents(OutputFolder(*session.workspace()), command.outFolder,
-                           {[](const fs::path&) { return OverwriteAnswer::YesToAll; }, nullptr});
+        CopyFolderContents(output, target, {[](const fs::path&) { return OverwriteAnswer::YesToAll; }, nullptr});
     } catch (const std::exception& error) {
-        err << "Error: cannot copy the finished files into \"" << command.outFolder.string() << "\": " << error.what()
-            << "\n";
+        err << "Error: cannot copy the finished files into \"" << target.string() << "\": " << error.what() << "\n";
         return 1;
     }
     return 0;
 }
 
-int Generate(const CommandLine& command, Session& session, StreamUi& ui, std::ostream& err) {
+int Generate(const CommandLine& command, Session& session, const ProgramFolders& folders, StreamUi& ui,
+             std::ostream& out, std::ostream& err) {
     if (ui.errors())
         return 1;
     const fs::path templates = session.AppFolder() / "templates";
-    if (const auto refusal = TargetRefusal(command.outFolder, templates)) {
+    const bool publish = command.mode == CommandMode::Publish;
+    if (const auto refusal = publish ? std::nullopt : TargetRefusal(command.outFolder, templates)) {
         err << "Error: " << *refusal << "\n";
         return 2;
     }
@@ -121,7 +131,12 @@ int Generate(const CommandLine& command, Session& session, StreamUi& ui, std::os
         return 1;
     }
     try {
-        return GenerateOnCopy(command, ResolvePackagePath(templates, rows[row].folder), rows[row].folder, ui, err);
+        return GenerateOnCopy(command, ResolvePackagePath(templates, rows[row].folder), rows[row].folder, ui,
+                              [&](const fs::path& output) {
+                                  return publish ? PublishFromCommandLine(output, command.publishTarget, command.dryRun,
+                                                                          folders, out, err)
+                                                 : CopyOut(output, command.outFolder, err);
+                              });
     } catch (const std::exception& error) {
         err << "Error: " << UserMessage(error) << "\n";
         return 1;
@@ -254,20 +269,26 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         command.mode = CommandMode::List;
     else if (first == "--check")
         return ParseCheck(args);
-    else if (first != "--generate")
+    else if (first != "--generate" && first != "--publish")
         return ParseWindowArguments(args);
     if (command.mode != CommandMode::Window)
         return args.size() == 1 ? command : Invalid("\"" + first + "\" takes no further arguments.");
-    command.mode = CommandMode::Generate;
+    const bool publish = first == "--publish";
+    command.mode = publish ? CommandMode::Publish : CommandMode::Generate;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        const bool takesValue = option == "--generate" || option == "--out" || option == "--project";
+        const bool takesValue = option == "--generate" || option == "--publish" || option == "--out" ||
+                                option == "--target" || option == "--project";
         if (takesValue && (i + 1 == args.size() || args[i + 1].empty()))
             return Invalid("\"" + option + "\" needs a value.");
-        if (option == "--generate")
+        if (option == first)
             command.templateId = args[++i];
-        else if (option == "--out")
+        else if (option == "--out" && !publish)
             command.outFolder = args[++i];
+        else if (option == "--target" && publish)
+            command.publishTarget = args[++i];
+        else if (option == "--dry-run" && publish)
+            command.dryRun = true;
         else if (option == "--project")
             command.project = fs::path(args[++i]);
         else if (option == "--dwt-mx")
@@ -277,7 +298,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         else
             return Invalid("Unknown option \"" + option + "\".");
     }
-    if (command.outFolder.empty())
+    if (publish && command.publishTarget.empty())
+        return Invalid("\"--publish\" needs \"--target NAME\".");
+    if (!publish && command.outFolder.empty())
         return Invalid("\"--generate\" needs \"--out DIR\".");
     return command;
 }
@@ -287,15 +310,16 @@ int RunCommandLine(const CommandLine& command, const ProgramFolders& folders, st
     case CommandMode::Help: out << kUsage; return 0;
     case CommandMode::Version: out << "Quorlex " << QUORLEX_VERSION << "\n"; return 0;
     case CommandMode::List:
-    case CommandMode::Generate: {
+    case CommandMode::Generate:
+    case CommandMode::Publish: {
         StreamUi ui(err);
         FilesystemPlatform platform;
         NullBrowsers browsers;
         Session session(ui, platform, browsers);
         session.FormCreate(folders);
         int status = ui.errors() ? 1 : 0;
-        if (command.mode == CommandMode::Generate)
-            status = Generate(command, session, ui, err);
+        if (command.mode != CommandMode::List)
+            status = Generate(command, session, folders, ui, out, err);
         else
             for (const TemplateEntry& entry : session.catalogPage().rows())
                 out << ListField(entry.folder) << '\t' << ListField(entry.title) << '\t' << ListField(entry.author)

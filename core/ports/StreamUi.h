@@ -18,6 +18,8 @@ public:
     std::optional<Color> ChooseColor(Color, const std::function<void(Color)>&) override { return std::nullopt; }
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest&) override { return std::nullopt; }
     std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest&) override { return std::nullopt; }
+    // $QUORLEX_PUBLISH_PASSWORD, else typed on the terminal without echo; nothing without one.
+    std::optional<std::string> AskSecret(const std::string& prompt) override;
     void SuspendUpdates() override {}
     void ResumeUpdates() override {}
 
