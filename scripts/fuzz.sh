@@ -18,7 +18,7 @@ base=$out/tmp
 scratch=$(mktemp -d "$base/quorlex-fuzz.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 export TMPDIR=$scratch UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-for target in XmlReader MenuTree Catalog CatalogReload StyleSheet PageReferences; do
+for target in XmlReader MenuTree Catalog CatalogReload StyleSheet PageReferences PublishRecord; do
   echo "Fuzzing $target for $seconds s"
   mkdir -p "$out/corpus/$target"
   dict=()
