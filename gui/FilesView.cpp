@@ -4,6 +4,7 @@
 #include "ExportPage.h"
 #include "GuardedCall.h"
 #include "LocalContentPolicy.h"
+#include "PublishPanel.h"
 #include "SiteCheckPage.h"
 #include "TextColorProbe.h"
 #include "app/Session.h"
@@ -29,10 +30,11 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
     m_probe = new TextColorProbe(this);
     session.filesPage().siteCheck().SetProbe(m_probe);
     m_siteCheck = new SiteCheckPage(session.filesPage().siteCheck());
-    connect(m_siteCheck, &SiteCheckPage::findingActivated, this, Guarded(session.ui(), [&session](const SiteFinding& finding) {
-                session.ShowFinding(finding);
-            }));
+    connect(m_siteCheck, &SiteCheckPage::findingActivated, this,
+            Guarded(session.ui(), [&session](const SiteFinding& finding) { session.ShowFinding(finding); }));
     m_outputPages->addTab(m_siteCheck, QStringLiteral("Check site"));
+    m_publish = new PublishPanel(session);
+    m_outputPages->addTab(m_publish, QStringLiteral("Publish"));
     connect(m_outputPages, &QTabWidget::currentChanged, this, Guarded(m_session.ui(), [this](int index) {
                 if (!m_applying)
                     m_session.OutputPageChanged(index);
@@ -44,7 +46,10 @@ FilesView::FilesView(Session& session, const std::function<void()>& splashStep, 
 
 FilesView::~FilesView() { m_session.filesPage().siteCheck().SetProbe(nullptr); }
 
-void FilesView::ShowWorkspace() { m_code->ShowWorkspace(); }
+void FilesView::ShowWorkspace() {
+    m_code->ShowWorkspace();
+    m_publish->ShowTargets();
+}
 
 void FilesView::ShowWorkflow() {
     m_applying = true;

@@ -10,11 +10,13 @@ namespace quorlex {
 
 class CodePage;
 class ExportPage;
+class PublishPanel;
 class Session;
 class SiteCheckPage;
 class TextColorProbe;
 
-// "3) Get the Files": the export page, the template help page and the code views.
+// "3) Get the Files": the export page, the template help page, the code views, the site check
+// and publishing.
 class FilesView : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +35,7 @@ public:
     ExportPage* exportPage() const { return m_export; }
     CodePage* codePage() const { return m_code; }
     SiteCheckPage* siteCheckPage() const { return m_siteCheck; }
+    PublishPanel* publishPanel() const { return m_publish; }
     TextColorProbe* textColorProbe() const { return m_probe; }
 
 private:
@@ -42,6 +45,7 @@ private:
     QWebEngineView* m_help;
     CodePage* m_code;
     SiteCheckPage* m_siteCheck;
+    PublishPanel* m_publish;
     TextColorProbe* m_probe;
     bool m_applying = false;
 };

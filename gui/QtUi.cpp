@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -48,6 +50,19 @@ Answer QtUi::AskYesNo(const std::string& question) {
     const auto button = QMessageBox::question(m_window, QApplication::applicationName(), ToQt(question),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+// Typed without being shown; OK on an empty field gives an empty secret.
+std::optional<std::string> QtUi::AskSecret(const std::string& prompt) {
+    QInputDialog dialog(m_window);
+    dialog.setObjectName(QStringLiteral("SecretPrompt"));
+    dialog.setWindowTitle(QApplication::applicationName());
+    dialog.setLabelText(ToQt(prompt));
+    dialog.setTextEchoMode(QLineEdit::Password);
+    dialog.setInputMethodHints(Qt::ImhSensitiveData | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FromQt(dialog.textValue());
 }
 
 // The preview follows the dialog's current color; a drag that moves it many times between two

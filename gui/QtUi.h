@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/DialogFolders.h"
-#include "util/RecentList.h"
 #include "ports/Ui.h"
+#include "util/RecentList.h"
 
 class QSettings;
 class QWidget;
@@ -32,6 +32,7 @@ public:
     std::optional<std::filesystem::path> AskSaveFile(const SaveFileRequest& request) override;
     std::optional<std::filesystem::path> AskOpenFile(const OpenFileRequest& request) override;
     std::vector<std::filesystem::path> AskOpenFiles(const OpenFileRequest& request) override;
+    std::optional<std::string> AskSecret(const std::string& prompt) override;
     // Qt paints only from the event loop, which core never runs while it changes the window's
     // state, so no half-made state reaches the screen; disabling updates would only force a
     // repaint of the whole window afterwards.

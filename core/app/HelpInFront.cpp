@@ -7,6 +7,7 @@ namespace quorlex {
 namespace {
 
 constexpr int kCodeOutputTab = 2;
+constexpr int kPublishOutputTab = 4;
 
 int SubPageTopic(SubPage page) {
     switch (page) {
@@ -36,6 +37,8 @@ int HelpTopicInFront(const WorkflowState& state) {
     case WorkflowPage::Select: return helptopic::kSelectTemplate;
     case WorkflowPage::Customize: return SubPageTopic(state.activeSubPage);
     case WorkflowPage::Files:
+        if (state.activeOutputTab == kPublishOutputTab)
+            return helptopic::kPublish;
         return state.activeOutputTab == kCodeOutputTab ? CodeTopic(state.activeCodeTab) : helptopic::kExport;
     }
     return helptopic::kOverview;

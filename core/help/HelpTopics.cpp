@@ -24,6 +24,7 @@ const char* HelpPageOf(int topic) {
         {helptopic::kCssCode, "cssfile.html"},
         {helptopic::kHtmlCode, "htmlfile.html"},
         {helptopic::kPages, "pages.html"},
+        {helptopic::kPublish, "publish.html"},
     };
     const auto it = pages.find(topic);
     return it == pages.end() ? "index.html" : it->second;

@@ -28,6 +28,7 @@ constexpr int kHoverCode = 20;      // "cssHover2.htc" code tab
 constexpr int kCssCode = 21;        // "CSS Code" code tab
 constexpr int kHtmlCode = 22;       // "XHTML Code" code tab
 constexpr int kPages = 24;          // pages page
+constexpr int kPublish = 25;        // "Publish" tab of the files page
 } // namespace helptopic
 
 // Pages of dialogs that have no topic number.
