@@ -91,8 +91,8 @@ QWidget* PublishPanel::BuildRunRow() {
     m_cancel = NewButton(QStringLiteral("Cancel"), "PublishCancel");
     auto* help = NewButton(QStringLiteral("Help"), "PublishHelp");
     Ui& ui = m_session.ui();
-    connect(m_check, &QPushButton::clicked, this, [this] { StartRun(true); });
-    connect(m_publish, &QPushButton::clicked, this, [this] { StartRun(false); });
+    connect(m_check, &QPushButton::clicked, this, Guarded(ui, [this] { StartRun(true); }));
+    connect(m_publish, &QPushButton::clicked, this, Guarded(ui, [this] { StartRun(false); }));
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         m_cancelled = true;
         m_file->setText(QStringLiteral("Cancelling..."));
@@ -183,8 +183,7 @@ void PublishPanel::Render() {
 void PublishPanel::StartRun(bool dryRun) {
     if (running())
         return;
-    std::optional<PublishJob> job;
-    GuardedCall(m_session.ui(), [&] { job = m_session.PreparePublish(ChosenName(), dryRun); });
+    std::optional<PublishJob> job = m_session.PreparePublish(ChosenName(), dryRun);
     if (!job)
         return;
     m_result->clear();
@@ -198,7 +197,7 @@ void PublishPanel::Run(PublishJob job) {
     m_progress->setRange(0, 0);
     m_bytes->clear();
     m_file->setText(QStringLiteral("Connecting to %1...").arg(ToQt(job.access.target.host)));
-    m_worker = std::thread([this, job = std::move(job)]() mutable {
+    m_worker = std::thread([this, job = std::move(job)] {
         PublishOutcome outcome = RunPublishJob(job, *this);
         QMetaObject::invokeMethod(
             this, [this, job, outcome] { RunEnded(job, outcome); }, Qt::QueuedConnection);
@@ -206,14 +205,19 @@ void PublishPanel::Run(PublishJob job) {
     Render();
 }
 
+// Back on the window's thread: a host key accepted or a password typed again runs once more.
 void PublishPanel::RunEnded(PublishJob job, const PublishOutcome& outcome) {
     m_worker.join();
-    std::optional<PublishJob> again;
-    GuardedCall(m_session.ui(), [&] { again = m_session.publishPage().Finish(std::move(job), outcome); });
-    if (again && !m_cancelled) {
-        Run(std::move(*again));
+    bool again = false;
+    GuardedCall(m_session.ui(), [&] {
+        std::optional<PublishJob> next = m_session.publishPage().Finish(std::move(job), outcome);
+        if (next && !m_cancelled) {
+            Run(std::move(*next));
+            again = true;
+        }
+    });
+    if (again)
         return;
-    }
     // A run that sent nothing leaves no progress to show.
     m_progressRow->setVisible(m_progress->maximum() > 0);
     m_file->clear();

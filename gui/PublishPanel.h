@@ -30,8 +30,8 @@ public:
     // The targets again, keeping the chosen one where it still exists.
     void ShowTargets();
     bool running() const { return m_worker.joinable(); }
-    // Called on the worker thread with each progress report before it is shown; tests pause
-    // a run with it.
+    // Called on the worker thread with each progress report once it is on its way to the
+    // window; tests pause a run with it. Set it while no run goes.
     void SetProgressHook(std::function<void(const PublishProgress&)> hook) { m_hook = std::move(hook); }
 
     QComboBox* targetChoice() const { return m_targets; }
