@@ -161,12 +161,8 @@ void PublishPanel::EditTarget(const PublishTarget& target, const std::string& re
 
 void PublishPanel::DeleteChosen() {
     const std::string name = ChosenName();
-    if (name.empty() ||
-        m_session.ui().ConfirmLoss("Delete the publish target \"" + name +
-                                   "\"? Its kept password goes with it; the files on the server stay.") != Answer::Yes)
-        return;
-    m_session.publishPage().DeleteTarget(name);
-    ShowTargets();
+    if (!name.empty() && m_session.publishPage().DeleteTarget(name))
+        ShowTargets();
 }
 
 void PublishPanel::Render() {

@@ -65,6 +65,7 @@ private:
     void ShowProgress();
 
     bool Progress(const PublishProgress& progress) override;
+    bool KeepGoing() override { return !m_cancelled; }
 
     Session& m_session;
     QComboBox* m_targets = nullptr;

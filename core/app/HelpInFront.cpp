@@ -7,6 +7,7 @@ namespace quorlex {
 namespace {
 
 constexpr int kCodeOutputTab = 2;
+constexpr int kSiteCheckOutputTab = 3;
 constexpr int kPublishOutputTab = 4;
 
 int SubPageTopic(SubPage page) {
@@ -39,6 +40,8 @@ int HelpTopicInFront(const WorkflowState& state) {
     case WorkflowPage::Files:
         if (state.activeOutputTab == kPublishOutputTab)
             return helptopic::kPublish;
+        if (state.activeOutputTab == kSiteCheckOutputTab)
+            return helptopic::kSiteCheck;
         return state.activeOutputTab == kCodeOutputTab ? CodeTopic(state.activeCodeTab) : helptopic::kExport;
     }
     return helptopic::kOverview;

@@ -2,6 +2,7 @@
 
 #include "ports/Ui.h"
 #include "publish/SecretStore.h"
+#include "util/FolderCopy.h"
 #include "util/NativeNames.h"
 #include "util/TextFile.h"
 #include "util/UserMessage.h"
@@ -33,7 +34,9 @@ PublishOutcome RunPublishJob(const PublishJob& job, PublishListener& listener) {
     PublishOutcome outcome;
     const std::string name = "\"" + job.access.target.name + "\"";
     try {
-        CurlRemoteSite remote(job.access);
+        RemoteAccess access = job.access;
+        access.keepGoing = [&listener] { return listener.KeepGoing(); };
+        CurlRemoteSite remote(access);
         const PublishComparison comparison =
             ComparePublish(job.site, remote, job.access.target.deleteRemoved, job.lastHere);
         outcome.plan = comparison.plan;
@@ -123,10 +126,11 @@ bool PublishPage::SaveTarget(const PublishTarget& target, const std::string& rep
     return true;
 }
 
-void PublishPage::DeleteTarget(const std::string& name) {
+bool PublishPage::DeleteTarget(const std::string& name) {
     const PublishTarget* target = Find(name);
-    if (!target)
-        return;
+    if (!target || m_ui.ConfirmLoss("Delete the publish target \"" + name +
+                                    "\"? Its kept password goes with it; the files on the server stay.") != Answer::Yes)
+        return false;
     std::vector<PublishTarget> targets = m_targets;
     targets.erase(targets.begin() + (target - m_targets.data()));
     try {
@@ -138,6 +142,11 @@ void PublishPage::DeleteTarget(const std::string& name) {
     std::error_code ec;
     fs::remove(RecordFile(name), ec);
     m_targets = std::move(targets);
+    return true;
+}
+
+fs::path PublishPage::SendingFolder(const std::string& targetName) const {
+    return m_folder / "sending" / NativeNameFromPackageText(targetName);
 }
 
 fs::path PublishPage::RecordFile(const std::string& targetName) const {
@@ -198,6 +207,9 @@ std::optional<PublishJob> PublishPage::Prepare(const std::string& targetName, co
     try {
         if (!FillSecret(job, false))
             return std::nullopt;
+        // The run reads the site as it is now, while the window may generate it again.
+        job.site = SendingFolder(targetName);
+        SnapshotFolder(site, job.site);
     } catch (const std::exception& error) {
         m_ui.ShowError(UserMessage(error));
         return std::nullopt;
@@ -206,6 +218,16 @@ std::optional<PublishJob> PublishPage::Prepare(const std::string& targetName, co
 }
 
 std::optional<PublishJob> PublishPage::Finish(PublishJob job, const PublishOutcome& outcome) {
+    const fs::path sending = SendingFolder(job.access.target.name);
+    const bool ownCopy = job.site == sending;
+    std::optional<PublishJob> again = AfterRun(std::move(job), outcome);
+    std::error_code ec;
+    if (!again && ownCopy)
+        fs::remove_all(sending, ec);
+    return again;
+}
+
+std::optional<PublishJob> PublishPage::AfterRun(PublishJob job, const PublishOutcome& outcome) {
     using Kind = PublishOutcome::Kind;
     try {
         switch (outcome.kind) {

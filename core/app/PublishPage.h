@@ -55,10 +55,12 @@ public:
     // Adds the target, or replaces the one called `replacing`. Plain FTP is saved only after the
     // user has been warned. False, after a message, when it is not saved.
     bool SaveTarget(const PublishTarget& target, const std::string& replacing = {});
-    void DeleteTarget(const std::string& name);
+    // Asks first; the target's secret and record go with it. False when nothing was deleted.
+    bool DeleteTarget(const std::string& name);
 
     // The job for a run of the target on the site folder, or nothing (after a message, or when
     // the user declined). `siteQuestion` is the site check's question, asked before a publish.
+    // The job reads a copy of the site as it is now (hard links), which Finish removes.
     std::optional<PublishJob> Prepare(const std::string& targetName, const fs::path& site, bool dryRun,
                                       const std::optional<std::string>& siteQuestion = std::nullopt);
     // After a run: the record and the secret are kept; a new host key or a refused login is put
@@ -67,11 +69,14 @@ public:
     std::optional<PublishJob> Finish(PublishJob job, const PublishOutcome& outcome);
 
     fs::path RecordFile(const std::string& targetName) const;
+    // Where a run's copy of the site is kept until the run is over.
+    fs::path SendingFolder(const std::string& targetName) const;
     fs::path TargetsFile() const { return m_folder / "targets.xml"; }
 
 private:
     bool NeedsSecret(const PublishTarget& target) const;
     bool FillSecret(PublishJob& job, bool askAgain);
+    std::optional<PublishJob> AfterRun(PublishJob job, const PublishOutcome& outcome);
 
     Ui& m_ui;
     SecretStore* m_secrets;

@@ -25,6 +25,7 @@ const char* HelpPageOf(int topic) {
         {helptopic::kHtmlCode, "htmlfile.html"},
         {helptopic::kPages, "pages.html"},
         {helptopic::kPublish, "publish.html"},
+        {helptopic::kSiteCheck, "sitecheck.html"},
     };
     const auto it = pages.find(topic);
     return it == pages.end() ? "index.html" : it->second;

@@ -29,6 +29,7 @@ constexpr int kCssCode = 21;        // "CSS Code" code tab
 constexpr int kHtmlCode = 22;       // "XHTML Code" code tab
 constexpr int kPages = 24;          // pages page
 constexpr int kPublish = 25;        // "Publish" tab of the files page
+constexpr int kSiteCheck = 26;      // "Check site" tab of the files page
 } // namespace helptopic
 
 // Pages of dialogs that have no topic number.

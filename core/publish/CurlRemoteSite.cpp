@@ -35,6 +35,18 @@ std::string FolderPart(const std::string& folder) {
     return trimmed;
 }
 
+// Lets a clean-up run to its end even after the user asked to stop.
+class Unstoppable {
+public:
+    explicit Unstoppable(bool& mayStop) : m_mayStop(mayStop) { m_mayStop = false; }
+    ~Unstoppable() { m_mayStop = true; }
+    Unstoppable(const Unstoppable&) = delete;
+    Unstoppable& operator=(const Unstoppable&) = delete;
+
+private:
+    bool& m_mayStop;
+};
+
 size_t CollectBytes(char* data, size_t size, size_t count, void* target) {
     auto* bytes = static_cast<std::string*>(target);
     if (bytes->size() + size * count > kMaxFetchBytes)
@@ -91,9 +103,11 @@ struct CurlRemoteSite::Callbacks {
         return CURLKHSTAT_FINE;
     }
 
-    static int Progress(void* sent, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded) {
-        const auto* tell = static_cast<const SentBytes*>(sent);
-        return (*tell)(static_cast<std::uint64_t>(uploaded)) ? 0 : 1;
+    static int Progress(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded) {
+        const auto* site = static_cast<const CurlRemoteSite*>(self);
+        if (site->m_mayStop && site->m_access.keepGoing && !site->m_access.keepGoing())
+            return 1;
+        return site->m_sent && !(*site->m_sent)(static_cast<std::uint64_t>(uploaded)) ? 1 : 0;
     }
 };
 
@@ -172,6 +186,9 @@ void CurlRemoteSite::Prepare(const std::string& url) {
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, stallSeconds);
     curl_easy_setopt(easy, CURLOPT_USERNAME, target.user.c_str());
+    curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &Callbacks::Progress);
+    curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
     if (Sftp()) {
         // Pages and stylesheets shrink to a fraction on the way; pictures pass as they are.
         curl_easy_setopt(easy, CURLOPT_SSH_COMPRESSION, 1L);
@@ -290,12 +307,9 @@ void CurlRemoteSite::PutFrom(Source& source, const std::string& name, const Sent
     curl_easy_setopt(easy, CURLOPT_READDATA, &source);
     curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(source.size));
     curl_easy_setopt(easy, CURLOPT_POSTQUOTE, after);
-    if (sent) {
-        curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
-        curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &Callbacks::Progress);
-        curl_easy_setopt(easy, CURLOPT_XFERINFODATA, &sent);
-    }
+    m_sent = sent ? &sent : nullptr;
     const int code = Perform();
+    m_sent = nullptr;
     curl_slist_free_all(after);
     if (code == CURLE_OK)
         return;
@@ -313,6 +327,7 @@ void CurlRemoteSite::Discard(const std::string& name) {
     std::vector<std::string> commands{"*" + Command("rm", "DELE", Beside(name, kTemporarySuffix))};
     if (Sftp())
         commands.push_back("*" + Rename(Beside(name, kOldSuffix), name));
+    const Unstoppable unstoppable(m_mayStop);
     try {
         RunCommands(commands, "clean up");
     } catch (const std::exception&) {
@@ -340,6 +355,8 @@ void CurlRemoteSite::PutBytes(const std::string& bytes, const std::string& name)
     Source source;
     source.bytes = &bytes;
     source.size = bytes.size();
+    // Small and the last step: sent even after a stop, so the record tells what was done.
+    const Unstoppable unstoppable(m_mayStop);
     PutFrom(source, name, nullptr);
 }
 

@@ -4,6 +4,7 @@
 #include "publish/RemoteSite.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace quorlex {
@@ -16,6 +17,7 @@ struct RemoteAccess {
     std::optional<HostKey> acceptedKey; // a new host key the user accepted; added to knownHosts
     std::chrono::milliseconds connectTimeout{10000};
     std::chrono::milliseconds stallTimeout{30000}; // no byte moving for this long fails the transfer
+    std::function<bool()> keepGoing;               // asked during every request; false stops it
 };
 
 // A publish target's folder over libcurl: SFTP checked against known_hosts, FTP with TLS
@@ -60,6 +62,8 @@ private:
     KeyTrouble m_keyTrouble = KeyTrouble::None;
     HostKey m_serverKey;
     std::string m_keySaveFailure;
+    const SentBytes* m_sent = nullptr; // told the bytes of the upload under way
+    bool m_mayStop = true;             // false while cleaning up and writing the record
 };
 
 } // namespace quorlex

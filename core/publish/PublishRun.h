@@ -27,6 +27,8 @@ public:
     virtual ~PublishListener() = default;
     // False stops the publish: the file in flight is dropped, the files sent before it stay.
     virtual bool Progress(const PublishProgress& progress) = 0;
+    // Asked while the run connects and compares; false stops it there.
+    virtual bool KeepGoing() { return true; }
 };
 
 // The site against what the server holds.

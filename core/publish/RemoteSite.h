@@ -51,6 +51,7 @@ public:
     // that `name` is the old file or the new one, never part of one. On failure (and when
     // stopped, with TransferCancelled) the temporary file is removed if the server still answers.
     virtual void Put(const fs::path& file, const std::string& name, const SentBytes& sent) = 0;
+    // The same for bytes in memory; a stop asked for does not stop it.
     virtual void PutBytes(const std::string& bytes, const std::string& name) = 0;
     // Deletes the file; a file already gone is no failure.
     virtual void Remove(const std::string& name) = 0;

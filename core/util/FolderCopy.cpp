@@ -183,4 +183,30 @@ fs::path ReplaceFolder(const fs::path& fresh, const fs::path& target) {
     return fresh; // the old folder, now under the fresh one's name
 }
 
+void SnapshotFolder(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    fs::remove_all(to, ec);
+    fs::create_directories(to, ec);
+    if (ec)
+        throw Error("Cannot make the folder \"" + PathToProgramText(to) + "\". " + ec.message());
+    for (fs::recursive_directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path target = to / it->path().lexically_relative(from);
+        std::error_code entry;
+        if (it->is_symlink(entry))
+            continue;
+        if (it->is_directory(entry))
+            fs::create_directory(target, entry);
+        else if (it->is_regular_file(entry)) {
+            fs::create_hard_link(it->path(), target, entry);
+            if (entry)
+                CopyIntoOwnFolder(it->path(), target);
+            entry.clear();
+        }
+        if (entry)
+            throw Error("Cannot make the folder \"" + PathToProgramText(target) + "\". " + entry.message());
+    }
+    if (ec)
+        throw Error("Cannot list \"" + PathToProgramText(from) + "\". " + ec.message());
+}
+
 } // namespace quorlex

@@ -45,4 +45,10 @@ bool CopyFolderContents(const fs::path& from, const fs::path& root, const Folder
 // the old one then stays.
 fs::path ReplaceFolder(const fs::path& fresh, const fs::path& target);
 
+// Makes `to` (replacing what it held) show the files of `from` as they are now, also after
+// `from` is made again: each regular file hard-linked, or copied where the file system has no
+// links; symbolic links are left out. For folders the program writes only by making files anew.
+// Throws Error with the file and the system's reason.
+void SnapshotFolder(const fs::path& from, const fs::path& to);
+
 } // namespace quorlex

@@ -39,19 +39,6 @@ namespace {
 constexpr int kFilesPage = 2;
 constexpr int kPublishTab = 4;
 
-class MemorySecrets : public SecretStore {
-public:
-    std::optional<std::string> Lookup(const std::string& key) override {
-        const auto found = secrets.find(key);
-        return found == secrets.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-    void Store(const std::string& key, const std::string&, const std::string& secret) override {
-        secrets[key] = secret;
-    }
-    void Clear(const std::string& key) override { secrets.erase(key); }
-    std::map<std::string, std::string> secrets;
-};
-
 // The main window with the first template loaded and the Publish tab in front; the secrets
 // stay in memory.
 struct PublishWindow {
@@ -68,7 +55,7 @@ struct PublishWindow {
     }
     PublishPanel& panel() { return *f.window().filesView()->publishPanel(); }
 
-    MemorySecrets secrets;
+    MemorySecretStore secrets;
     GuiFixture f;
 };
 

@@ -17,22 +17,11 @@ using namespace quorlex::test;
 
 namespace {
 
-class MemorySecrets : public SecretStore {
-public:
-    std::optional<std::string> Lookup(const std::string& key) override {
-        const auto found = secrets.find(key);
-        return found == secrets.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-    void Store(const std::string& key, const std::string&, const std::string& secret) override {
-        secrets[key] = secret;
-    }
-    void Clear(const std::string& key) override { secrets.erase(key); }
-    std::map<std::string, std::string> secrets;
-};
-
 class Quiet : public PublishListener {
 public:
     bool Progress(const PublishProgress&) override { return true; }
+    bool KeepGoing() override { return !stop; }
+    bool stop = false;
 };
 
 PublishTarget Sftp(const std::string& name) {
@@ -49,7 +38,7 @@ PublishTarget Sftp(const std::string& name) {
 TEST(PublishPage, TargetsAreKeptPlainFtpOnlyAfterTheWarningAndADamagedFileIsSetAside) {
     TestFolder data;
     FakeUi ui;
-    MemorySecrets secrets;
+    MemorySecretStore secrets;
     PublishPage page(ui, secrets);
     page.SetFolder(data.path());
     ASSERT_TRUE(page.SaveTarget(Sftp("web")));
@@ -83,7 +72,10 @@ TEST(PublishPage, TargetsAreKeptPlainFtpOnlyAfterTheWarningAndADamagedFileIsSetA
     EXPECT_EQ(data.Read("targets.xml").find("password"), std::string::npos);
 
     secrets.secrets[SecretKey(Sftp("web"))] = "kept";
-    page.DeleteTarget("web");
+    ui.answers = {Answer::No};
+    EXPECT_FALSE(page.DeleteTarget("web"));
+    EXPECT_TRUE(page.Find("web"));
+    EXPECT_TRUE(page.DeleteTarget("web"));
     EXPECT_TRUE(secrets.secrets.empty()) << "a deleted target's secret goes with it";
 
     data.Write("targets.xml", "<publish-targets><target><name>x</name>");
@@ -101,7 +93,7 @@ TEST(PublishPage, TheSecretIsAskedKeptOnceTheServerTookItAndAskedAgainWhenRefuse
     TestFolder site;
     site.Write("index.html", "<p>hello</p>");
     FakeUi ui;
-    MemorySecrets secrets;
+    MemorySecretStore secrets;
     PublishPage page(ui, secrets);
     page.SetFolder(folder.path() / "data");
     ASSERT_TRUE(page.SaveTarget(server.Target("web")));
@@ -140,7 +132,7 @@ TEST(PublishPage, TheSiteChecksQuestionComesBeforeAPublishButNotBeforeADryRun) {
     TestFolder data;
     TestFolder site;
     FakeUi ui;
-    MemorySecrets secrets;
+    MemorySecretStore secrets;
     secrets.secrets[SecretKey(Sftp("web"))] = "pw";
     PublishPage page(ui, secrets);
     page.SetFolder(data.path());
@@ -155,6 +147,44 @@ TEST(PublishPage, TheSiteChecksQuestionComesBeforeAPublishButNotBeforeADryRun) {
     EXPECT_EQ(ui.errors.size(), 2u);
 }
 
+TEST(PublishPage, ARunSendsTheSiteAsItWasWhenAskedAndCancelStopsEvenAConnection) {
+    TestFolder folder;
+    FtpTestServer server(folder.path(), {});
+    TestFolder site;
+    site.Write("index.html", "as asked");
+    site.Write("old.css", "kept");
+    FakeUi ui;
+    MemorySecretStore secrets;
+    PublishPage page(ui, secrets);
+    page.SetFolder(folder.path() / "data");
+    page.SaveTarget(server.Target("web"));
+    ui.secrets = {std::string("guest")};
+    auto job = page.Prepare("web", site.path(), false);
+    ASSERT_TRUE(job);
+    fs::remove_all(site.path() / "old.css");
+    site.Write("index.html", "generated again meanwhile");
+    Quiet quiet;
+    const PublishOutcome outcome = RunPublishJob(*job, quiet);
+    ASSERT_EQ(outcome.kind, PublishOutcome::Kind::Published) << outcome.text;
+    EXPECT_EQ(folder.Read("ftp/root/site/index.html"), "as asked");
+    EXPECT_EQ(folder.Read("ftp/root/site/old.css"), "kept");
+    page.Finish(*job, outcome);
+    EXPECT_FALSE(fs::exists(page.SendingFolder("web"))) << "the run's copy goes when the run is over";
+    EXPECT_EQ(site.Read("index.html"), "generated again meanwhile");
+
+    ScriptedServer silent("");
+    PublishTarget hanging = server.Target("hanging");
+    hanging.port = silent.port();
+    ASSERT_TRUE(page.SaveTarget(hanging));
+    ui.secrets = {std::string("guest")};
+    job = page.Prepare("hanging", site.path(), true);
+    ASSERT_TRUE(job);
+    quiet.stop = true;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(RunPublishJob(*job, quiet).kind, PublishOutcome::Kind::Cancelled);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << "well before the 10 s timeout";
+}
+
 TEST(PublishPage, ANewHostKeyIsAcceptedOnceAndTheCommandLinePublishesTheGeneratedSite) {
     TestFolder home;
     setenv("HOME", home.path().c_str(), 1);
@@ -163,7 +193,7 @@ TEST(PublishPage, ANewHostKeyIsAcceptedOnceAndTheCommandLinePublishesTheGenerate
     TestFolder app;
     WriteSmallPackage(app);
     FakeUi ui;
-    MemorySecrets secrets;
+    MemorySecretStore secrets;
     PublishPage page(ui, secrets);
     page.SetFolder(app.path() / "publish");
     ASSERT_TRUE(page.SaveTarget(server.Target("web")));

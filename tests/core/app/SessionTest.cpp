@@ -4,17 +4,16 @@
 #include "app/HelpInFront.h"
 #include "app/RecentFiles.h"
 #include "app/RowStyle.h"
-#include "app/ToolPlacement.h"
 #include "app/Texts.h"
+#include "app/ToolPlacement.h"
 #include "customize/FontChoices.h"
 #include "help/HelpTopics.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
 #include "util/Error.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace quorlex;
 using namespace quorlex::test;
@@ -195,6 +194,10 @@ TEST(HelpInFront, F1OpensTheTopicOfThePageInFront) {
     state.activeOutputTab = 2;
     state.activeCodeTab = 1;
     EXPECT_EQ(HelpPageOf(HelpTopicInFront(state)), std::string("cssfile.html"));
+    state.activeOutputTab = 3;
+    EXPECT_EQ(HelpPageOf(HelpTopicInFront(state)), std::string("sitecheck.html"));
+    state.activeOutputTab = 4;
+    EXPECT_EQ(HelpPageOf(HelpTopicInFront(state)), std::string("publish.html"));
 }
 
 TEST(RecentFiles, KeepsTheNewestEachOnceUpToTheMaximum) {

@@ -21,16 +21,17 @@ TEST(HelpTopicsTest, EveryTopicOpensItsPageAndOtherNumbersTheIndex) {
         {11, "select_template.html"}, {12, "tweak.html"},        {13, "deleteimage.html"},
         {14, "tweak_editor.html"},    {16, "imagebrowser.html"}, {17, "menus.html"},
         {18, "menus_presets.html"},   {19, "toolbar.html"},      {20, "csshover.html"},
-        {21, "cssfile.html"},         {22, "htmlfile.html"}};
+        {21, "cssfile.html"},         {22, "htmlfile.html"},     {24, "pages.html"},
+        {25, "publish.html"},         {26, "sitecheck.html"}};
     for (const auto& [topic, page] : table)
         EXPECT_STREQ(HelpPageOf(topic), page) << topic;
-    for (int topic : {0, 4, 5, 6, 9, 15, 23, -1, 1000})
+    for (int topic : {0, 4, 5, 6, 9, 15, 23, 27, -1, 1000})
         EXPECT_STREQ(HelpPageOf(topic), "index.html") << topic;
 }
 
 TEST(HelpTopicsTest, EveryPageOfTheTableShipsWithTheProgram) {
     const fs::path help = fs::path(QUORLEX_SAMPLE_TEMPLATES).parent_path() / "help";
-    for (int topic = 0; topic <= 22; ++topic)
+    for (int topic = 0; topic <= 26; ++topic)
         EXPECT_TRUE(fs::exists(help / HelpPageOf(topic))) << HelpPageOf(topic);
     for (const char* page : {kMenuItemHelpPage, kClassNameHelpPage})
         EXPECT_TRUE(fs::exists(help / page)) << page;

@@ -4,9 +4,11 @@
 #include "ports/FilesystemPlatform.h"
 #include "ports/HelpViewer.h"
 #include "ports/Ui.h"
+#include "publish/SecretStore.h"
 #include "util/FolderCopy.h"
 
 #include <deque>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,8 +51,23 @@ public:
     std::deque<std::optional<std::filesystem::path>> openPaths; // scripted; cancel when empty
     std::vector<std::string> secretPrompts;
     std::deque<std::optional<std::string>> secrets; // scripted; cancel when empty
-    int suspended = 0;                                          // open suspensions; 0 when balanced
-    int suspendCount = 0;                                       // suspensions ever made
+    int suspended = 0;                              // open suspensions; 0 when balanced
+    int suspendCount = 0;                           // suspensions ever made
+};
+
+// Keeps secrets in memory, as the desktop's store would.
+class MemorySecretStore : public SecretStore {
+public:
+    std::optional<std::string> Lookup(const std::string& key) override {
+        const auto found = secrets.find(key);
+        return found == secrets.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    void Store(const std::string& key, const std::string&, const std::string& secret) override {
+        secrets[key] = secret;
+    }
+    void Clear(const std::string& key) override { secrets.erase(key); }
+
+    std::map<std::string, std::string> secrets;
 };
 
 // The line each message starts with, before the cause a page adds under it.
