@@ -134,16 +134,20 @@ private:
         return false;
     }
 
-    // Copies a package file to the same place in the output. A file already there is this
-    // run's copy of the same source, so it stays.
-    void CopyIntoOutput(const std::string& relative) {
+    // Copies a package file to the same place in the output, or links it (pictures). A file
+    // already there is this run's copy of the same source, so it stays.
+    void CopyIntoOutput(const std::string& relative, bool link = false) {
         const fs::path to = JoinInOwnFolder(m_build, relative);
         CreateParentFolders(to);
         std::error_code ec;
         if (fs::exists(fs::symlink_status(to, ec)))
             return;
         try {
-            CopyIntoOwnFolder(m_source.Resolve(relative), to);
+            const fs::path from = m_source.Resolve(relative);
+            if (link)
+                LinkIntoOwnFolder(from, to);
+            else
+                CopyIntoOwnFolder(from, to);
         } catch (const Error&) {
             m_result.notCopied.push_back(relative);
         }
@@ -199,7 +203,7 @@ private:
             if (!Admit(relative))
                 continue;
             m_result.files.push_back(relative);
-            CopyIntoOutput(Slashed(relative));
+            CopyIntoOutput(Slashed(relative), true);
         }
     }
 

@@ -351,6 +351,16 @@ void CopyIntoOwnFolder(const fs::path& from, const fs::path& to) {
     FillNewFile(to, [&](int fd) { CopyContent(source.get(), before, fd, from, to); });
 }
 
+void LinkIntoOwnFolder(const fs::path& from, const fs::path& to) {
+    struct stat before {};
+    FileHandle source = OpenRegular(from, before);
+    if (UnnamedFilesCanBeNamed() && NameUnnamed(source.get(), to) == 0)
+        return;
+    if (errno == EEXIST)
+        Fail(to, "create", errno);
+    FillNewFile(to, [&](int fd) { CopyContent(source.get(), before, fd, from, to); });
+}
+
 bool IsProgramTemporary(const std::string& name) {
     const std::string prefix = kTemporaryPrefix;
     const std::string suffix = kTemporarySuffix;

@@ -58,6 +58,10 @@ void CopyFileAtomic(const fs::path& from, const fs::path& to, Durability durabil
 // under that name; a copy fails when the name exists.
 void WriteIntoOwnFolder(const fs::path& path, std::string_view bytes);
 void CopyIntoOwnFolder(const fs::path& from, const fs::path& to);
+// The same, except that where the file system allows, `to` becomes a second name of the very
+// file opened as `from` (a hard link): no byte is copied. Only for files that nobody writes in
+// place, so that the two names never part: pictures, which editors save as new files.
+void LinkIntoOwnFolder(const fs::path& from, const fs::path& to);
 
 // Whether a file name is of the program's own temporary files (".quorlex-<digits>.tmp").
 bool IsProgramTemporary(const std::string& name);

@@ -5,10 +5,12 @@
 #include "support/PackageBuilder.h"
 #include "util/Error.h"
 #include "util/FileLock.h"
+#include "util/TextFile.h"
 #include "workspace/WorkspaceLoader.h"
 
 #include <atomic>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace quorlex;
@@ -339,4 +341,24 @@ TEST_F(GenerationTest, DerivedColorsAndMenuMarkupReachTheFinishedFiles) {
                          "         <li><a class=\"dropdown-item\" href=\"a.html\">A</a></li>\r\n"
                          "      </ul></li>\r\n"
                          "</ul>\r\n"));
+}
+
+TEST_F(GenerationTest, PicturesAreLinkedNotCopiedAndAPictureSavedAnewReachesTheNextSiteOnly) {
+    Generate();
+    ASSERT_FALSE(ws.tables.images.empty());
+    const std::string picture = ws.tables.images.front().folder + ws.tables.images.front().url;
+    const fs::path source = app.path() / "templates/pkg" / picture;
+    const fs::path shipped = app.path() / "templates/pkg/template" / picture;
+    struct stat a {
+    }, b{};
+    ASSERT_EQ(::stat(source.c_str(), &a), 0);
+    ASSERT_EQ(::stat(shipped.c_str(), &b), 0);
+    EXPECT_EQ(a.st_ino, b.st_ino) << "the site's picture is a second name of the package's";
+
+    const std::string before = ReadFileBytes(shipped);
+    WriteFileAtomic(source, "saved by the image editor");
+    EXPECT_EQ(ReadFileBytes(shipped), before) << "the last site keeps the picture it was made with";
+    Generate();
+    EXPECT_EQ(ReadFileBytes(shipped), "saved by the image editor");
+    EXPECT_EQ(ReadFileBytes(source), "saved by the image editor") << "removing the old site leaves the package whole";
 }

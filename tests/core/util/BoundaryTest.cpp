@@ -72,8 +72,12 @@ TEST(Encodings, SingleByteDeclarationsReadAndWriteWindows1252) {
         XmlDocument::Load(file).ForEachItem({"t"}, [&](const ItemValues& v) { read.push_back(v[0]); });
         EXPECT_EQ(read, std::vector<std::string>{"Caf\xC3\xA9 \xE2\x82\xAC"}) << declared;
         // What the file's encoding has no byte for is written as a character reference.
-        WriteItemsFile(file, dir.path() / "out.xml", {"t"}, {{"\xC3\x80 la \xC3\xA9t\xC3\xA9 \xC5\x81\xC3\xB3" "d\xC5\xBA"}});
-        EXPECT_NE(dir.Read("out.xml").find("<t>\xC0 la \xE9t\xE9 &#x141;\xF3" "d&#x17A;</t>"), std::string::npos)
+        WriteItemsFile(file, dir.path() / "out.xml", {"t"},
+                       {{"\xC3\x80 la \xC3\xA9t\xC3\xA9 \xC5\x81\xC3\xB3"
+                         "d\xC5\xBA"}});
+        EXPECT_NE(dir.Read("out.xml").find("<t>\xC0 la \xE9t\xE9 &#x141;\xF3"
+                                           "d&#x17A;</t>"),
+                  std::string::npos)
             << declared;
     }
 }
@@ -229,4 +233,23 @@ TEST(Writes, ACopyOfAFileThatChangesMeanwhileFailsAndShipsNothing) {
     writer.join();
     EXPECT_NE(message.find("vendor.js\". It changed while it was copied."), std::string::npos) << message;
     EXPECT_FALSE(fs::exists(dir.path() / "copy.js"));
+}
+
+TEST(Writes, ALinkIntoTheProgramsOwnFolderSharesTheFileOrCopiesItAcrossFileSystems) {
+    TestFolder dir;
+    const fs::path source = dir.Write("photo.jpg", "pixels");
+    LinkIntoOwnFolder(source, dir.path() / "site.jpg");
+    struct stat a {
+    }, b{};
+    ::stat(source.c_str(), &a);
+    ::stat((dir.path() / "site.jpg").c_str(), &b);
+    EXPECT_EQ(a.st_ino, b.st_ino);
+    EXPECT_THROW(LinkIntoOwnFolder(source, dir.path() / "site.jpg"), Error) << "a name already there stays";
+
+    ASSERT_TRUE(fs::is_directory("/dev/shm")) << "tmpfs, another file system than the test folder's";
+    const fs::path elsewhere = fs::path("/dev/shm") / ("quorlex-link-" + std::to_string(getpid()) + ".jpg");
+    WriteFileAtomic(elsewhere, "other pixels");
+    LinkIntoOwnFolder(elsewhere, dir.path() / "copied.jpg");
+    fs::remove(elsewhere);
+    EXPECT_EQ(dir.Read("copied.jpg"), "other pixels");
 }
