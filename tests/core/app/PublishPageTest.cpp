@@ -1,6 +1,8 @@
 #include "app/PublishPage.h"
 
 #include "app/CommandLine.h"
+#include "app/Session.h"
+#include "output/Generation.h"
 #include "publish/SecretStore.h"
 #include "support/Fakes.h"
 #include "support/PackageBuilder.h"
@@ -236,4 +238,48 @@ TEST(PublishPage, ANewHostKeyIsAcceptedOnceAndTheCommandLinePublishesTheGenerate
     EXPECT_EQ(RunCommandLine(ParseCommandLine({"--publish", "pkg", "--target", "none"}),
                              ProgramFolders::InPlace(app.path()), out, err),
               1);
+}
+
+TEST(PublishPage, AColorChangedOnItsPageRepublishesOnlyTheFilesItChanged) {
+    TestFolder home;
+    setenv("HOME", home.path().c_str(), 1);
+    TestFolder folder;
+    SftpTestServer server(folder.path());
+    TestFolder app;
+    WriteSmallPackage(app);
+    FakeUi ui;
+    RecordingPlatform platform;
+    FakeBrowsers browsers;
+    Session session(ui, platform, browsers);
+    MemorySecretStore secrets;
+    session.publishPage().UseSecretStore(secrets);
+    session.FormCreate(app.path());
+    session.catalogPage().ListView1SelectItem(0, true);
+    session.RecalculateTemplate();
+    ASSERT_TRUE(session.publishPage().SaveTarget(server.Target("web")));
+    auto publish = [&] {
+        session.filesPage().GenerateTemplate();
+        std::optional<PublishJob> job = session.PreparePublish("web", false);
+        PublishOutcome outcome;
+        Quiet quiet;
+        while (job) {
+            outcome = RunPublishJob(*job, quiet);
+            job = session.publishPage().Finish(*job, outcome);
+        }
+        EXPECT_EQ(outcome.kind, PublishOutcome::Kind::Published) << outcome.text;
+        return outcome.plan;
+    };
+    const PublishPlan first = publish();
+    ASSERT_FALSE(first.upload.empty());
+
+    session.colorsPage().TitleClicked(0);
+    session.colorsPage().SwatchClicked(5);
+    const PublishPlan second = publish();
+    ASSERT_FALSE(second.upload.empty()) << "the color is in the site";
+    EXPECT_LT(second.upload.size(), first.upload.size());
+    for (const std::string& name : second.upload)
+        EXPECT_TRUE(name.size() > 4 &&
+                    (name.substr(name.size() - 4) == ".css" || name.substr(name.size() - 5) == ".html"))
+            << name << " did not change with a color";
+    EXPECT_EQ(ManifestOfFolder(server.remote()), ManifestOfFolder(OutputFolder(*session.workspace())));
 }
