@@ -99,7 +99,7 @@ void ServerProcess::Start(const std::vector<std::string>& command, int port, std
         execv(argv[0], argv.data());
         _exit(127);
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (!Accepts(port)) {
         int status = 0;
         if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
