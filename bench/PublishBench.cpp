@@ -3,6 +3,7 @@
 #include "publish/CurlRemoteSite.h"
 #include "publish/PublishRun.h"
 #include "support/TestServers.h"
+#include "util/TextFile.h"
 #include "workspace/WorkspaceLoader.h"
 
 #include <arpa/inet.h>
@@ -57,9 +58,18 @@ double CurlMilliseconds(const PublishTarget& target, const fs::path& site, const
     return Milliseconds(std::chrono::steady_clock::now() - start);
 }
 
-// The stress site published once, then again after each change of one color: what the second
-// publish sends against the whole site, and its time against curl sending only the changed files.
-void RepublishAfterOneColor(benchmark::State& state) {
+// One change between two publishes, made on the package.
+using Change = void (*)(TemplateWorkspace& ws, int round);
+
+void ChangeOneColor(TemplateWorkspace& ws, int round) { ws.tables.colors[0].value = round % 2 ? "#123456" : "#654321"; }
+
+void ReplaceOnePicture(TemplateWorkspace& ws, int round) {
+    WriteFileAtomic(ws.TemplateFolder / "images/img7.gif", std::string(50 * 1024, static_cast<char>('a' + round % 2)));
+}
+
+// The stress site published once, then again after each change: what the second publish sends
+// against the whole site, and its time against curl sending only the changed files.
+void RepublishAfter(benchmark::State& state, Change change) {
     static const bench::TempStressPackage package("quorlex-publish", bench::kGenerationStress);
     const fs::path servers = package.path().parent_path() / ("quorlex-publish-server-" + std::to_string(getpid()));
     fs::create_directories(servers);
@@ -88,7 +98,7 @@ void RepublishAfterOneColor(benchmark::State& state) {
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        ws.tables.colors[0].value = ++round % 2 ? "#123456" : "#654321";
+        change(ws, ++round);
         generator.Generate(ws, {}, result);
         std::vector<std::string> changed;
         {
@@ -122,13 +132,18 @@ void RepublishAfterOneColor(benchmark::State& state) {
     fs::remove_all(servers, ec);
 }
 // A server that does not start or a failed run is reported as the benchmark's error.
-void BM_RepublishAfterOneColor(benchmark::State& state) {
+void Republish(benchmark::State& state, Change change) {
     try {
-        RepublishAfterOneColor(state);
+        RepublishAfter(state, change);
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
     }
 }
+
+void BM_RepublishAfterOneColor(benchmark::State& state) { Republish(state, ChangeOneColor); }
 BENCHMARK(BM_RepublishAfterOneColor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_RepublishAfterOnePicture(benchmark::State& state) { Republish(state, ReplaceOnePicture); }
+BENCHMARK(BM_RepublishAfterOnePicture)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 } // namespace
