@@ -35,6 +35,19 @@ PublishTarget Sftp(const std::string& name) {
     return target;
 }
 
+// A home folder of the test's own (its known_hosts), an SFTP server and the small package.
+struct PublishOnSftp : ::testing::Test {
+    PublishOnSftp() {
+        setenv("HOME", home.path().c_str(), 1);
+        WriteSmallPackage(app);
+    }
+
+    TestFolder home;
+    TestFolder folder;
+    SftpTestServer server{folder.path()};
+    TestFolder app;
+};
+
 } // namespace
 
 TEST(PublishPage, TargetsAreKeptPlainFtpOnlyAfterTheWarningAndADamagedFileIsSetAside) {
@@ -187,13 +200,7 @@ TEST(PublishPage, ARunSendsTheSiteAsItWasWhenAskedAndCancelStopsEvenAConnection)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << "well before the 10 s timeout";
 }
 
-TEST(PublishPage, ANewHostKeyIsAcceptedOnceAndTheCommandLinePublishesTheGeneratedSite) {
-    TestFolder home;
-    setenv("HOME", home.path().c_str(), 1);
-    TestFolder folder;
-    SftpTestServer server(folder.path());
-    TestFolder app;
-    WriteSmallPackage(app);
+TEST_F(PublishOnSftp, ANewHostKeyIsAcceptedOnceAndTheCommandLinePublishesTheGeneratedSite) {
     FakeUi ui;
     MemorySecretStore secrets;
     PublishPage page(ui, secrets);
@@ -240,13 +247,7 @@ TEST(PublishPage, ANewHostKeyIsAcceptedOnceAndTheCommandLinePublishesTheGenerate
               1);
 }
 
-TEST(PublishPage, AColorChangedOnItsPageRepublishesOnlyTheFilesItChanged) {
-    TestFolder home;
-    setenv("HOME", home.path().c_str(), 1);
-    TestFolder folder;
-    SftpTestServer server(folder.path());
-    TestFolder app;
-    WriteSmallPackage(app);
+TEST_F(PublishOnSftp, AColorChangedOnItsPageRepublishesOnlyTheFilesItChanged) {
     FakeUi ui;
     RecordingPlatform platform;
     FakeBrowsers browsers;
