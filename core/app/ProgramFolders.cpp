@@ -1,7 +1,8 @@
 #include "app/ProgramFolders.h"
 
+#include "util/UserHome.h"
+
 #include <cstdlib>
-#include <pwd.h>
 #include <unistd.h>
 
 namespace quorlex {
@@ -36,13 +37,6 @@ fs::path ProgramFolders::UserDataHome(const char* xdgDataHome, const char* home)
     return fs::path(home ? home : "") / ".local" / "share";
 }
 
-fs::path ProgramFolders::UserDataHome() {
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        const passwd* account = ::getpwuid(::getuid());
-        home = account ? account->pw_dir : nullptr;
-    }
-    return UserDataHome(std::getenv("XDG_DATA_HOME"), home);
-}
+fs::path ProgramFolders::UserDataHome() { return UserDataHome(std::getenv("XDG_DATA_HOME"), UserHomeFolder().c_str()); }
 
 } // namespace quorlex

@@ -5,11 +5,9 @@
 #include "util/NativeNames.h"
 #include "util/Sha256.h"
 #include "util/TextFile.h"
+#include "util/UserHome.h"
 
 #include <cctype>
-#include <cstdlib>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace quorlex {
 
@@ -53,11 +51,7 @@ std::string HostKey::Type() const {
 }
 
 std::string HostKeyFingerprint(const HostKey& key) {
-    const std::string hex = Sha256Hex(key.blob);
-    std::string digest;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2)
-        digest += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    std::string base64 = Base64Encode(digest);
+    std::string base64 = Base64Encode(Sha256Digest(key.blob));
     while (!base64.empty() && base64.back() == '=')
         base64.pop_back();
     return "SHA256:" + base64;
@@ -80,13 +74,7 @@ void AddKnownHost(const fs::path& knownHosts, const std::string& host, int port,
     WriteFileAtomic(knownHosts, text + KnownHostsLine(host, port, key) + "\n");
 }
 
-fs::path UserSshFolder() {
-    const char* home = std::getenv("HOME");
-    if (home && *home == '/')
-        return fs::path(home) / ".ssh";
-    const passwd* account = getpwuid(getuid());
-    return fs::path(account && account->pw_dir ? account->pw_dir : "/") / ".ssh";
-}
+fs::path UserSshFolder() { return UserHomeFolder() / ".ssh"; }
 
 fs::path UserKnownHosts() { return UserSshFolder() / "known_hosts"; }
 

@@ -45,7 +45,7 @@ void Compress(std::array<std::uint32_t, 8>& state, const unsigned char* block) {
 
 } // namespace
 
-std::string Sha256Hex(std::string_view bytes) {
+std::string Sha256Digest(std::string_view bytes) {
     std::array<std::uint32_t, 8> state{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
                                        0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -64,11 +64,20 @@ std::string Sha256Hex(std::string_view bytes) {
         tail[blocks * 64 - 1 - i] = static_cast<unsigned char>(bits >> (8 * i));
     for (size_t block = 0; block < blocks; ++block)
         Compress(state, tail.data() + 64 * block);
+    std::string digest;
+    for (const std::uint32_t word : state)
+        for (int shift = 24; shift >= 0; shift -= 8)
+            digest += static_cast<char>((word >> shift) & 0xFF);
+    return digest;
+}
+
+std::string Sha256Hex(std::string_view bytes) {
     static const char* const digits = "0123456789abcdef";
     std::string hex;
-    for (const std::uint32_t word : state)
-        for (int shift = 28; shift >= 0; shift -= 4)
-            hex += digits[(word >> shift) & 0xF];
+    for (const char byte : Sha256Digest(bytes)) {
+        hex += digits[(static_cast<unsigned char>(byte) >> 4) & 0xF];
+        hex += digits[static_cast<unsigned char>(byte) & 0xF];
+    }
     return hex;
 }
 
